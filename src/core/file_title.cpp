@@ -1,0 +1,22 @@
+#include "core/file_title.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/app_state.h"
+
+namespace gridora {
+
+std::string FileTitleOf(const std::string& path) {
+  if (path == kNoFileName) return path;
+  const std::size_t slash = path.find_last_of("/\\");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string upper = name;
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  const std::size_t ext = upper.rfind(".GDR");
+  if (ext == std::string::npos) return "Error!!";
+  return name.substr(0, ext);
+}
+
+}  // namespace gridora

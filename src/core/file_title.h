@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace gridora {
+
+// The name shown for a puzzle file: the last path component without its
+// ".gdr" (any letter case); "(未定)" stays "(未定)"; a name without ".gdr"
+// gives "Error!!".
+std::string FileTitleOf(const std::string& path);
+
+}  // namespace gridora

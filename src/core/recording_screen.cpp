@@ -1,0 +1,60 @@
+#include "core/recording_screen.h"
+
+namespace gridora {
+
+namespace {
+
+bool Offers(MessageButtons buttons, MessageAnswer answer) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return answer == MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+      return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+      return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+      return answer != MessageAnswer::Ok;
+  }
+  return false;
+}
+
+MessageAnswer FirstButton(MessageButtons buttons) {
+  return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
+                                                                              : MessageAnswer::Yes;
+}
+
+}  // namespace
+
+void RecordingScreen::ShowCell(int boardSize, int index, const std::string& caption, Color color) {
+  ++cellWrites;
+  if (index < 0 || index >= kMaxCells) return;
+  CellView& view = cells[boardSize == 16 ? 1 : 0][static_cast<std::size_t>(index)];
+  view.caption = caption;
+  view.color = color;
+}
+
+void RecordingScreen::SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) {
+  if (n < 1 || n > 9) return;
+  (menu == SlotMenu::MemoryLoad ? memoryLoadMenu : answerMenu)[static_cast<std::size_t>(n)] =
+      enabled;
+}
+
+void RecordingScreen::SetLauncherButtonEnabled(int k, bool enabled) {
+  if (k < 0 || k >= static_cast<int>(launcherButton.size())) return;
+  launcherButton[static_cast<std::size_t>(k)] = enabled;
+}
+
+MessageAnswer RecordingScreen::ShowMessage(const std::string& text, const std::string& title,
+                                           MessageButtons buttons, MessageIcon icon) {
+  MessageAnswer answer;
+  if (!scriptedAnswers.empty()) {
+    answer = scriptedAnswers.front();
+    scriptedAnswers.pop_front();
+  } else {
+    answer = Offers(buttons, defaultAnswer) ? defaultAnswer : FirstButton(buttons);
+  }
+  messages.push_back({text, title, buttons, icon, answer});
+  return answer;
+}
+
+}  // namespace gridora

@@ -1,0 +1,143 @@
+#include "core/text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace gridora {
+
+std::string NumberText(std::int64_t value) {
+  std::string text = std::to_string(value);
+  return value < 0 ? text : " " + text;
+}
+
+std::string SingleText(float value) {
+  if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e7f) {
+    return NumberText(static_cast<std::int64_t>(value));
+  }
+  // Seven significant digits, as a single-precision value carries; no
+  // trailing zeros and no zero before the decimal point.
+  // std::to_chars ignores the locale, unlike printf.
+  char buffer[48];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7).ptr;
+  std::string text(buffer, end);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  const auto exponent = text.find('E');
+  std::string mantissa = text.substr(0, exponent);
+  const std::string tail = exponent == std::string::npos ? "" : text.substr(exponent);
+  if (mantissa.find('.') != std::string::npos) {
+    while (!mantissa.empty() && mantissa.back() == '0') mantissa.pop_back();
+    if (!mantissa.empty() && mantissa.back() == '.') mantissa.pop_back();
+  }
+  const bool negative = !mantissa.empty() && mantissa.front() == '-';
+  if (negative) mantissa.erase(0, 1);
+  if (mantissa.size() > 1 && mantissa[0] == '0' && mantissa[1] == '.') mantissa.erase(0, 1);
+  return (negative ? "-" : " ") + mantissa + tail;
+}
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Reads the characters of `text` with blanks left out.
+class BlankSkipper {
+ public:
+  explicit BlankSkipper(std::string_view text) : text_(text) {}
+  char Peek() {
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+    return pos_ < text_.size() ? text_[pos_] : '\0';
+  }
+  void Next() { ++pos_; }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+int DigitValue(char c, int radix) {
+  int value = -1;
+  if (c >= '0' && c <= '9') value = c - '0';
+  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  return value < radix ? value : -1;
+}
+
+double ReadRadix(BlankSkipper& in, int radix) {
+  double value = 0;
+  for (int d; (d = DigitValue(in.Peek(), radix)) >= 0; in.Next()) value = value * radix + d;
+  return value;
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+  BlankSkipper in(text);
+  if (in.Peek() == '&') {
+    in.Next();
+    const char kind = in.Peek();
+    if (kind == 'H' || kind == 'h') {
+      in.Next();
+      return ReadRadix(in, 16);
+    }
+    if (kind == 'O' || kind == 'o') {
+      in.Next();
+      return ReadRadix(in, 8);
+    }
+    return 0;
+  }
+  std::string number;
+  if (in.Peek() == '+' || in.Peek() == '-') {
+    number += in.Peek();
+    in.Next();
+  }
+  bool digits = false;
+  for (; DigitValue(in.Peek(), 10) >= 0; in.Next(), digits = true) number += in.Peek();
+  if (in.Peek() == '.') {
+    number += '.';
+    in.Next();
+    for (; DigitValue(in.Peek(), 10) >= 0; in.Next(), digits = true) number += in.Peek();
+  }
+  if (!digits) return 0;
+  const char e = in.Peek();
+  if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
+    std::string exponent = "e";
+    in.Next();
+    if (in.Peek() == '+' || in.Peek() == '-') {
+      exponent += in.Peek();
+      in.Next();
+    }
+    bool expDigits = false;
+    for (; DigitValue(in.Peek(), 10) >= 0; in.Next(), expDigits = true) exponent += in.Peek();
+    if (expDigits) number += exponent;
+  }
+  if (number.front() == '+') number.erase(0, 1);  // from_chars takes no plus sign
+  // std::from_chars ignores the locale, unlike strtod.
+  double value = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  return result.ec == std::errc() && std::isfinite(value) ? value : 0;
+}
+
+std::int64_t RoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;
+  // Default floating-point rounding is to nearest, ties to even.
+  const double rounded = std::nearbyint(value);
+  constexpr double kLimit = 9.2e18;
+  if (rounded >= kLimit) return std::numeric_limits<std::int64_t>::max();
+  if (rounded <= -kLimit) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(rounded);
+}
+
+std::int64_t ReadInteger(std::string_view text) {
+  return RoundHalfEven(ReadNumber(text));
+}
+
+const char* BoolText(bool value) {
+  return value ? "True" : "False";
+}
+
+}  // namespace gridora

@@ -1,0 +1,34 @@
+#pragma once
+// Text forms of numbers, Booleans and colours used in messages, the puzzle
+// file and the settings file.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace gridora {
+
+// Signed decimal text with one leading blank for a non-negative number:
+// 9 -> " 9", -3 -> "-3", 0 -> " 0".
+std::string NumberText(std::int64_t value);
+
+// The same form for a single-precision value: the fraction is written only
+// when the value is not whole (1234 -> " 1234", 7.5 -> " 7.5", -0.25 -> "-.25").
+std::string SingleText(float value);
+
+// The number at the start of `text`: blanks anywhere are skipped, "&H"
+// starts a hexadecimal and "&O" an octal number, a decimal may carry a sign,
+// a fraction and an exponent. Text that does not start with a number reads 0.
+double ReadNumber(std::string_view text);
+
+// Rounds to the nearest integer, a half going to the even neighbour
+// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Values outside the 64-bit range saturate.
+std::int64_t RoundHalfEven(double value);
+
+// ReadNumber rounded half to even.
+std::int64_t ReadInteger(std::string_view text);
+
+// "True" or "False".
+const char* BoolText(bool value);
+
+}  // namespace gridora
