@@ -90,6 +90,12 @@ struct AppState {
   bool AAnswerCheak = true;  // look for alternative solutions
   bool Beep = true;          // beep at a rejected keypad digit
 
+  // --- Solving ----------------------------------------------------------------
+
+  // --- Puzzle files -----------------------------------------------------------
+
+  // --- Settings file and system services ----------------------------------------
+
   int CellCount() const { return BoardSize * BoardSize; }
   bool IsCellIndex(int index) const { return index >= 0 && index < CellCount(); }
 };

@@ -81,6 +81,12 @@ class RecordingScreen : public ScreenPort {
   void Beep() override { ++beepCount; }
   void Yield() override { ++yieldCount; }
   std::string TodayText() override { return today; }
+
+  // --- Solving --------------------------------------------------------------
+
+  // --- Puzzle files ---------------------------------------------------------
+
+  // --- Settings, system services, version box -------------------------------
 };
 
 }  // namespace gridora

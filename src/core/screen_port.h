@@ -55,6 +55,12 @@ class ScreenPort {
   virtual void Yield() = 0;
   // Today's date in the system's short date form.
   virtual std::string TodayText() = 0;
+
+  // --- Solving --------------------------------------------------------------
+
+  // --- Puzzle files ---------------------------------------------------------
+
+  // --- Settings, system services, version box -------------------------------
 };
 
 }  // namespace gridora
