@@ -15,6 +15,8 @@ packages=(
   libglib2.0-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   clang-format
+  libx11-dev
+  qt6-translations-l10n
 )
 
 missing=()

@@ -1,18 +1,31 @@
-// Gridora's entry point. Start-up runs in this order: tables, defaults,
-// the empty 9 x 9 puzzle. Until the main window exists the program has
-// nothing to show and returns after start-up.
+// Gridora's entry point: the application object, fonts and translations,
+// then the start-up sequence; from there on the main window's events drive
+// the program.
 
-#include "core/board.h"
-#include "core/recording_screen.h"
-#include "core/startup.h"
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <string>
+#include <vector>
 
-int main() {
-  using namespace gridora;
-  AppState state;
-  RecordingScreen screen;
-  App app{state, screen};
-  InitTables(state);
-  ApplyDefaultSettings(app);
-  NewPuzzle9(app);
-  return 0;
+#include "ui/main/fonts.h"
+#include "ui/main/start_up.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Gridora"));
+  gridora::ui::RegisterFontSubstitutions();
+  // The standard buttons of message boxes and file dialogs speak Japanese
+  // like the rest of the program.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
+
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+  gridora::AppState state;
+  auto window = gridora::ui::StartMain(state, arguments);
+  return QApplication::exec();
 }

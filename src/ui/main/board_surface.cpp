@@ -1,0 +1,106 @@
+#include "ui/main/board_surface.h"
+
+#include <QPainter>
+
+#include "ui/main/board_geometry.h"
+#include "ui/main/etched.h"
+#include "ui/main/fonts.h"
+
+namespace gridora::ui {
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kCursorYellow(255, 255, 0);
+
+// The outline of a rectangle given in twips, `width` pixels wide, drawn
+// inside the rectangle so the outer frame stays on the surface.
+void PaintOutline(QPainter& painter, const TwipsRect& r, int width, const QColor& color) {
+  const QRect px(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+  painter.fillRect(px.left(), px.top(), px.width(), width, color);
+  painter.fillRect(px.left(), px.bottom() - width + 1, px.width(), width, color);
+  painter.fillRect(px.left(), px.top(), width, px.height(), color);
+  painter.fillRect(px.right() - width + 1, px.top(), width, px.height(), color);
+}
+
+}  // namespace
+
+BoardSurface::BoardSurface(int boardSize, const QPixmap& texture, QWidget* parent)
+    : QWidget(parent), boardSize_(boardSize), texture_(texture) {
+  setObjectName(boardSize == 16 ? QStringLiteral("picWall16") : QStringLiteral("picWall9"));
+  setFixedSize(Px(kBoardTwips), Px(kBoardTwips));
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Window);
+
+  const QFont font = boardSize == 16 ? GothicFont(9, true) : GothicFont(15.6, true);
+  const int cells = boardSize * boardSize;
+  labels_.reserve(static_cast<std::size_t>(cells));
+  for (int cell = 0; cell < cells; ++cell) {
+    auto* label = new CellLabel(boardSize, cell, this);
+    const TwipsRect r = CellLabelRect(boardSize, cell);
+    label->setGeometry(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+    label->setFont(font);
+    labels_.push_back(label);
+  }
+
+  // The bar lies over the labels, as a window of its own would, but lets
+  // the clicks through to the cell underneath.
+  cursorBar_ = new QWidget(this);
+  cursorBar_->setObjectName(boardSize == 16 ? QStringLiteral("picCursor16")
+                                            : QStringLiteral("picCursor9"));
+  const TwipsPoint size = CursorBarSize(boardSize);
+  cursorBar_->setFixedSize(Px(size.left), Px(size.top));
+  cursorBar_->setAutoFillBackground(true);
+  QPalette yellow = cursorBar_->palette();
+  yellow.setColor(QPalette::Window, kCursorYellow);
+  cursorBar_->setPalette(yellow);
+  cursorBar_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  cursorBar_->hide();
+  MoveCursorBar(0);
+}
+
+CellLabel* BoardSurface::Label(int cell) const {
+  if (cell < 0 || cell >= static_cast<int>(labels_.size())) return nullptr;
+  return labels_[static_cast<std::size_t>(cell)];
+}
+
+void BoardSurface::SetMouseHandler(CellMouseHandler* handler) {
+  for (CellLabel* label : labels_) label->SetMouseHandler(handler);
+}
+
+void BoardSurface::MoveCursorBar(int cell) {
+  const TwipsPoint at = CursorBarPosition(boardSize_, cell);
+  cursorBar_->move(Px(at.left), Px(at.top));
+}
+
+void BoardSurface::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int side = Px(kBoardTwips);
+  if (!texture_.isNull()) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRect(0, 0, side, side), texture_);
+  }
+  const QColor dark = palette().color(QPalette::ButtonText);
+  const QColor light = palette().color(QPalette::Light);
+  for (const EtchedLine& line : FineGridLines(boardSize_))
+    PaintTwipsLine(painter, line.x1, line.y1, line.x2, line.y2, line.dark ? dark : light);
+  PaintBoxLines(painter);
+}
+
+void BoardSurface::PaintBoxLines(QPainter& painter) {
+  if (boardSize_ == 16) {
+    for (int at : {900, 1800, 2700}) {
+      const int p = Px(at);
+      painter.fillRect(p - 1, 0, 2, Px(3600), kRed);
+      painter.fillRect(0, p - 1, Px(3600), 2, kRed);
+    }
+    PaintOutline(painter, {0, 0, kBoardTwips, kBoardTwips}, 4, kRed);
+    return;
+  }
+  PaintOutline(painter, {0, 1200, kBoardTwips, 1215}, 2, kBlue);
+  PaintOutline(painter, {1200, 0, 1215, kBoardTwips}, 2, kBlue);
+  PaintOutline(painter, {0, 0, kBoardTwips, kBoardTwips}, 4, kBlue);
+}
+
+}  // namespace gridora::ui

@@ -1,0 +1,47 @@
+#include "ui/main/cell_label.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace gridora::ui {
+
+CellLabel::CellLabel(int boardSize, int cell, QWidget* parent)
+    : QLabel(parent), boardSize_(boardSize), cell_(cell) {
+  setAlignment(Qt::AlignCenter);
+  setMouseTracking(true);  // the input hints follow the pointer without a button
+  setObjectName(QStringLiteral("lblNum%1_%2").arg(boardSize).arg(cell));
+}
+
+void CellLabel::Show(const QString& caption, const QColor& color) {
+  if (palette().color(QPalette::WindowText) != color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+  }
+  if (text() != caption) setText(caption);
+}
+
+void CellLabel::mousePressEvent(QMouseEvent* event) {
+  if (handler_)
+    handler_->CellMouseDown(boardSize_, cell_, event->button(), event->globalPosition().toPoint());
+  event->accept();
+}
+
+void CellLabel::mouseMoveEvent(QMouseEvent* event) {
+  if (handler_)
+    handler_->CellMouseMove(boardSize_, cell_, event->buttons(), event->position().toPoint());
+  event->accept();
+}
+
+void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (handler_) handler_->CellMouseUp(boardSize_, cell_, event->button());
+  event->accept();
+}
+
+void CellLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a quick double click is a press like any other, so
+  // fast clicking steps the digit every time.
+  mousePressEvent(event);
+}
+
+}  // namespace gridora::ui

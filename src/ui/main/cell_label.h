@@ -1,0 +1,43 @@
+#pragma once
+// CellLabel: one cell of a board surface. A transparent label that shows the
+// cell's digit and hands its mouse events, with its cell index, to the
+// input handler.
+
+#include <QLabel>
+
+namespace gridora::ui {
+
+// Receives the mouse events of the cell labels. `pos` is relative to the
+// label that got the press (Qt keeps delivering to it while a button is held).
+class CellMouseHandler {
+ public:
+  virtual ~CellMouseHandler() = default;
+  virtual void CellMouseDown(int boardSize, int cell, Qt::MouseButton button,
+                             const QPoint& globalPos) = 0;
+  virtual void CellMouseMove(int boardSize, int cell, Qt::MouseButtons buttons,
+                             const QPoint& pos) = 0;
+  virtual void CellMouseUp(int boardSize, int cell, Qt::MouseButton button) = 0;
+};
+
+class CellLabel : public QLabel {
+ public:
+  CellLabel(int boardSize, int cell, QWidget* parent);
+
+  int Cell() const { return cell_; }
+  void SetMouseHandler(CellMouseHandler* handler) { handler_ = handler; }
+  // Shows `caption` in `color`; writes nothing when both are unchanged.
+  void Show(const QString& caption, const QColor& color);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  int boardSize_;
+  int cell_;
+  CellMouseHandler* handler_ = nullptr;
+};
+
+}  // namespace gridora::ui

@@ -1,0 +1,205 @@
+#include "ui/main/input_modes.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <cmath>
+
+#include "core/board.h"
+#include "ui/main/board_geometry.h"
+#include "ui/main/keypad.h"
+#include "ui/main/legal_placement.h"
+
+namespace gridora::ui {
+
+std::string InputHint(int inputMode) {
+  switch (inputMode) {
+    case 0:
+      return "[マウス入力]  左クリック:数字＋１ 右:数字－１";
+    case 1:
+      return "[テンキー入力]  左:カーソル移動 右:数字消去";
+    default:
+      return "[メニュー入力]  左:ポップメニュー 右:数字消去";
+  }
+}
+
+int RepeatInterval(int speed) {
+  const int s = speed < 0 ? 0 : speed > 8 ? 8 : speed;
+  return static_cast<int>(std::lround(100.0 * std::pow(2.0, s / 4.0)));
+}
+
+namespace {
+
+int ButtonBit(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return kButtonLeft;
+    case Qt::RightButton:
+      return kButtonRight;
+    case Qt::MiddleButton:
+      return kButtonMiddle;
+    default:
+      return 0;
+  }
+}
+
+int ButtonBits(Qt::MouseButtons buttons) {
+  return (buttons & Qt::LeftButton ? kButtonLeft : 0) |
+         (buttons & Qt::RightButton ? kButtonRight : 0) |
+         (buttons & Qt::MiddleButton ? kButtonMiddle : 0);
+}
+
+KeyInput ReadKeyEvent(const QKeyEvent& event) {
+  KeyInput in;
+  in.key = event.key();
+  const Qt::KeyboardModifiers mods = event.modifiers();
+  in.modified = (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+  in.keypad = (mods & Qt::KeypadModifier) != 0;
+  // Only X11 and Wayland report the evdev-based keycodes DigitOfKeycode knows.
+  const QString platform = QGuiApplication::platformName();
+  if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
+    in.physicalDigit = DigitOfKeycode(event.nativeScanCode());
+  return in;
+}
+
+}  // namespace
+
+InputModes::InputModes(App app, InputView& view, const PopupList& popup)
+    : app_(app), view_(view), popup_(popup) {
+  timer_.setObjectName(QStringLiteral("tmrChangeNo"));
+  connect(&timer_, &QTimer::timeout, this, [this] { TimerStep(); });
+}
+
+bool InputModes::Legal(int cell, int digit) const {
+  return PlacementAllowed(app_.state, cell, digit);
+}
+
+void InputModes::StopTimer() {
+  interval_ = 0;
+  timer_.stop();
+}
+
+void InputModes::CellMouseDown(int, int cell, Qt::MouseButton button, const QPoint& globalPos) {
+  switch (app_.state.InputMode) {
+    case 0:
+      repeatCell_ = cell;
+      held_ |= ButtonBit(button);
+      interval_ = RepeatInterval(app_.state.NChangeSpeed);
+      timer_.start(interval_);
+      TimerStep();  // the press itself makes the first change
+      break;
+    case 1:
+      if (button == Qt::LeftButton) PlaceCursor(app_, cell);
+      if (button == Qt::RightButton) SetCell(app_, cell, 0);
+      break;
+    case 2:
+      if (button == Qt::LeftButton) ShowPopupList(cell, globalPos);
+      if (button == Qt::RightButton) SetCell(app_, cell, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+void InputModes::CellMouseMove(int boardSize, int cell, Qt::MouseButtons buttons,
+                               const QPoint& pos) {
+  held_ = ButtonBits(buttons);
+  view_.ShowStatus(InputHint(app_.state.InputMode));
+  if (app_.state.InputMode != 0 || held_ == 0) return;
+  // The board point under the pointer, from the label that has the press.
+  const TwipsRect label = CellLabelRect(boardSize, cell);
+  const int under = CellAt(boardSize, label.left + pos.x() * kTwipsPerPixel,
+                           label.top + pos.y() * kTwipsPerPixel);
+  if (under < 0) {
+    StopTimer();
+    return;
+  }
+  repeatCell_ = under;
+}
+
+void InputModes::CellMouseUp(int, int, Qt::MouseButton button) {
+  if (app_.state.InputMode != 0) return;
+  const int before = held_;
+  held_ &= ~ButtonBit(button);
+  if (held_ == 0 && before != 0) StopTimer();
+}
+
+void InputModes::TimerStep() {
+  AppState& s = app_.state;
+  if (s.InputMode != 0 || interval_ == 0) return;
+  if (held_ == 0) {
+    StopTimer();
+    return;
+  }
+  const int d = ((held_ & kButtonLeft) ? 1 : 0) - ((held_ & kButtonRight) ? 1 : 0);
+  if (d == 0 || !s.IsCellIndex(repeatCell_)) return;
+  const int n = s.BoardSize;
+  int v = DigitOf(s.Board[static_cast<std::size_t>(repeatCell_)]);
+  do {
+    v = (v + d + n + 1) % (n + 1);
+  } while (v != 0 && !Legal(repeatCell_, v));
+  SetCell(app_, repeatCell_, v);
+}
+
+bool InputModes::KeyDown(const QKeyEvent& event) {
+  AppState& s = app_.state;
+  if (s.InputMode != 1) return false;
+  const int n = s.BoardSize;
+  const KeypadAction action = ReadKeypadKey(ReadKeyEvent(event), s.CursorCell, n);
+  switch (action.kind) {
+    case KeypadKind::Ignore:
+      return true;
+    case KeypadKind::Move:
+      PlaceCursor(app_, action.cell);
+      if (action.erase) SetCell(app_, action.cell, 0);
+      return true;
+    case KeypadKind::Value:
+      if (action.value > n) {
+        if (s.Beep) app_.screen.Beep();
+      } else if (action.value == 0 || Legal(s.CursorCell, action.value)) {
+        SetCell(app_, s.CursorCell, action.value);
+      }
+      break;
+    case KeypadKind::Other:
+      break;
+  }
+  PlaceCursor(app_, WrapCell(s.CursorCell + 1, n));
+  return true;
+}
+
+void InputModes::ShowPopupList(int cell, const QPoint& globalPos) {
+  const AppState& s = app_.state;
+  for (int i = 1; i <= 16; ++i) {
+    QAction* item = popup_.digits[static_cast<std::size_t>(i)];
+    const bool onBoard = i <= 9 || s.BoardSize != 9;
+    item->setVisible(onBoard);
+    if (!onBoard) continue;
+    // A "&" in a display character is shown, not taken as an access key.
+    item->setText(QString::fromStdString(CharacterOf(s, i)).replace(u'&', QStringLiteral("&&")));
+    item->setEnabled(Legal(cell, i));
+  }
+  app_.state.PopupCell = cell;
+  // Centred horizontally on the pointer.
+  const QPoint at = globalPos - QPoint(popup_.menu->sizeHint().width() / 2, 0);
+  QAction* chosen = view_.ExecPopup(*popup_.menu, at);
+  if (!chosen || !chosen->isEnabled() || !chosen->isVisible()) return;
+  if (chosen == popup_.erase) {
+    SetCell(app_, app_.state.PopupCell, 0);
+    return;
+  }
+  for (int i = 1; i <= 16; ++i) {
+    if (chosen == popup_.digits[static_cast<std::size_t>(i)])
+      SetCell(app_, app_.state.PopupCell, i);
+  }
+}
+
+void InputModes::SwitchMode(int mode) {
+  app_.state.InputMode = mode;
+  view_.SetCursorBarsVisible(mode == 1);
+  if (mode == 1) PlaceCursor(app_, app_.state.CursorCell);
+  view_.UpdateInputMethodChecks();
+  view_.RestoreToolbar();
+}
+
+}  // namespace gridora::ui

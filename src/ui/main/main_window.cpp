@@ -1,0 +1,409 @@
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "core/board.h"
+#include "core/color_class.h"
+#include "core/history.h"
+#include "core/slots.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/main/board_geometry.h"
+#include "ui/main/client_area.h"
+#include "ui/main/fonts.h"
+#include "ui/main/num_lock.h"
+
+namespace gridora::ui {
+
+namespace {
+
+// The designed client area: 5085 twips of outer width less a 3-pixel frame
+// on each side, and everything between the menu bar and the status bar.
+constexpr int kClientWidth = 4995;
+constexpr int kClientHeight = 4215;
+
+QColor ToQColor(Color c) {
+  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+                  int height) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);  // user texts are never markup
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setGeometry(Px(left), Px(top), Px(width), Px(height));
+  return label;
+}
+
+QLabel* MakeHeading(QWidget* parent, const char* name, const char* text, int left, int top,
+                    int width) {
+  QLabel* label = MakeLabel(parent, name, text, left, top, width, 255);
+  label->setFont(MinchoFont(8.4, true));
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, QColor(128, 64, 0));
+  label->setPalette(p);
+  return label;
+}
+
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::None:
+      return QMessageBox::NoIcon;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+MessageAnswer FromQt(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    default:
+      return MessageAnswer::Ok;
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Gridora"));
+  setWindowIcon(QIcon(QStringLiteral(":/gridora/icon.png")));
+  setFont(GothicFont(8.4));
+  setFocusPolicy(Qt::StrongFocus);
+
+  auto* client = new ClientArea(this);
+  client->setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  client->SetMouseMoveHandler([this](const QPoint& pos) { BackgroundMouseMove(pos); });
+  setCentralWidget(client);
+
+  menu_ = BuildMainMenu(*menuBar(), *this);
+  BuildInformationPanel(*client);
+  BuildStatusBar();
+  LayoutBoards(*client);
+  input_ = new InputModes(app(), *this, menu_.popup);
+  input_->setParent(this);
+  wall9_->SetMouseHandler(input_);
+  wall16_->SetMouseHandler(input_);
+  ConnectMenu();
+
+  // The window keeps its designed size.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::LayoutBoards(ClientArea& client) {
+  const QPixmap texture(QStringLiteral(":/gridora/board_texture.png"));
+  wall9_ = new BoardSurface(9, texture, &client);
+  wall9_->move(Px(120), Px(540));
+  wall16_ = new BoardSurface(16, texture, &client);
+  wall16_->move(wall9_->pos());
+  wall16_->hide();
+  // The launcher lies over the information panel while it is shown.
+  launcher_ = new LauncherPanel([this](int k) { LauncherClicked(k); }, &client);
+  launcher_->move(Px(3870), Px(480));
+  toolbar_ = new QWidget(&client);
+  toolbar_->setObjectName(QStringLiteral("picToolBar"));
+  toolbar_->setGeometry(0, Px(45), Px(5280), Px(360));
+  toolbar_->hide();
+}
+
+void MainWindow::BuildInformationPanel(ClientArea& client) {
+  MakeHeading(&client, "lblAuthorTop", "<作者>", 4080, 600, 855);
+  author_ = MakeLabel(&client, "lblAuthor", "不明", 3960, 840, 975, 375);
+  author_->setFont(GothicFont(9));
+  author_->setWordWrap(true);
+  MakeHeading(&client, "lblDateTop", "<制作日>", 4080, 1440, 855);
+  date_ = MakeLabel(&client, "lblDate", "不明", 3960, 1680, 1395, 255);
+  MakeHeading(&client, "lblCommentTop", "<コメント>", 4080, 2040, 855);
+  comment_ = MakeLabel(&client, "lblComment", "不明", 3960, 2280, 975, 1215);
+  comment_->setWordWrap(true);
+  MakeHeading(&client, "lblFileNameTop", "<ファイル名>", 3960, 3720, 1095);
+  fileName_ = MakeLabel(&client, "lblFileName", "(未定)", 3960, 3960, 975, 255);
+}
+
+void MainWindow::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("sbrInform"));
+  bar->setSizeGripEnabled(false);
+  inform_ = new QLabel(bar);
+  inform_->setObjectName(QStringLiteral("inform"));
+  inform_->setTextFormat(Qt::PlainText);
+  inform_->setMinimumWidth(1);  // long messages are cut, never widen the window
+  bar->addWidget(inform_, 1);
+  numLock_ = new QLabel(bar);
+  numLock_->setObjectName(QStringLiteral("numLock"));
+  numLock_->setAlignment(Qt::AlignCenter);
+  numLock_->setFixedWidth(numLock_->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 12);
+  bar->addPermanentWidget(numLock_);
+}
+
+void MainWindow::ConnectCommand(QAction* action, std::function<void()> command) {
+  connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+}
+
+void MainWindow::ConnectMenu() {
+  const MainMenu& m = menu_;
+  ConnectCommand(m.mnuFileNew9, [this] { NewPuzzle9(app()); });
+  ConnectCommand(m.mnuFileNew16, [this] { NewPuzzle16(app()); });
+  ConnectCommand(m.mnuFileCount, [this] { ShowCellCount(app()); });
+  ConnectCommand(m.mnuFileQuit, [this] { QuitApplication(); });
+  ConnectCommand(m.mnuEditUndo, [this] { UndoStep(app()); });
+  ConnectCommand(m.mnuEditRedo, [this] { RedoStep(app()); });
+  for (int g = 0; g < 3; ++g) {
+    for (int op = 0; op < 4; ++op) {
+      ConnectCommand(m.colorItems[static_cast<std::size_t>(g)][static_cast<std::size_t>(op)],
+                     [this, g, op] { ChangeColorClass(app(), g, op); });
+    }
+  }
+  for (int n = 1; n <= 9; ++n) {
+    const auto i = static_cast<std::size_t>(n);
+    ConnectCommand(m.mnuDataAnswer[i], [this, n] { FetchAnswerSlot(app(), n); });
+    ConnectCommand(m.mnuDataLoad[i], [this, n] { FetchMemorySlot(app(), n); });
+    ConnectCommand(m.mnuDataSave[i], [this, n] { StoreMemorySlot(app(), n); });
+  }
+  for (int mode = 0; mode < 3; ++mode) {
+    ConnectCommand(m.mnuPopInput[static_cast<std::size_t>(mode)],
+                   [this, mode] { input_->SwitchMode(mode); });
+  }
+  ConnectCommand(m.mnuOtherVersion, [this] { ShowVersionBox(); });
+  // Commands whose operations this build does not have yet.
+  for (QAction* pending :
+       {m.mnuFileOpen, m.mnuFileSave, m.mnuFileSaveOver, m.mnuEditSolve, m.mnuOtherHelp})
+    pending->setEnabled(false);
+}
+
+// --- ScreenPort --------------------------------------------------------------
+
+void MainWindow::ShowCell(int boardSize, int index, const std::string& caption, Color color) {
+  if (CellLabel* label = Board(boardSize)->Label(index))
+    label->Show(QString::fromStdString(caption), ToQColor(color));
+}
+
+void MainWindow::ShowBoardFrame(int boardSize) {
+  BoardSurface* shown = Board(boardSize);
+  BoardSurface* hidden = boardSize == 16 ? wall9_ : wall16_;
+  hidden->hide();
+  shown->show();
+}
+
+QLabel* MainWindow::Property(PropertyLabel label) const {
+  switch (label) {
+    case PropertyLabel::Author:
+      return author_;
+    case PropertyLabel::Date:
+      return date_;
+    case PropertyLabel::Comment:
+      return comment_;
+    case PropertyLabel::FileName:
+      return fileName_;
+  }
+  return nullptr;
+}
+
+void MainWindow::ShowProperty(PropertyLabel label, const std::string& text) {
+  if (QLabel* target = Property(label)) target->setText(QString::fromStdString(text));
+}
+
+void MainWindow::SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) {
+  if (n < 1 || n > kSlotCount) return;
+  const auto i = static_cast<std::size_t>(n);
+  (menu == SlotMenu::Answer ? menu_.mnuDataAnswer[i] : menu_.mnuDataLoad[i])->setEnabled(enabled);
+}
+
+void MainWindow::SetLauncherButtonEnabled(int k, bool enabled) {
+  launcher_->SetButtonEnabled(k, enabled);
+}
+
+void MainWindow::SetInformText(const std::string& text) {
+  inform_->setText(QString::fromStdString(text));
+}
+
+MessageAnswer MainWindow::ShowMessage(const std::string& text, const std::string& title,
+                                      MessageButtons buttons, MessageIcon icon) {
+  if (messageAnswerer_) return messageAnswerer_(text, title, buttons, icon);
+  // Before the window is first shown (a load failure at start-up) the box
+  // stands on its own.
+  QMessageBox box(
+      ToQt(icon), QString::fromStdString(title),
+      QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+      ToQt(buttons), isVisible() ? this : nullptr);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowIcon(windowIcon());
+  box.exec();
+  return FromQt(box.standardButton(box.clickedButton()));
+}
+
+void MainWindow::MoveCursorBar(int boardSize, int cell) {
+  Board(boardSize)->MoveCursorBar(cell);
+}
+
+void MainWindow::CenterMainWindow() {
+  QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!target) return;
+  const QRect area = target->availableGeometry();
+  const QSize size = frameGeometry().size();
+  move(area.x() + (area.width() - size.width()) / 2,
+       area.y() + (area.height() - size.height()) / 2);
+}
+
+void MainWindow::Beep() {
+  QApplication::beep();
+}
+
+void MainWindow::Yield() {
+  // The solver calls this for every cell it visits; the event loop runs at
+  // most every 30 ms, which keeps the window painted at almost no cost.
+  constexpr qint64 kMinimumGapMs = 30;
+  if (yieldClock_.isValid() && yieldClock_.elapsed() < kMinimumGapMs) return;
+  QCoreApplication::processEvents();
+  yieldClock_.start();
+}
+
+std::string MainWindow::TodayText() {
+  return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+// --- The window's own routines -------------------------------------------------
+
+void MainWindow::ShowStatus(const std::string& text) {
+  if (text != state_.LastStatusText) {
+    state_.LastStatusText = text;
+    inform_->setText(QString::fromStdString(text));
+  }
+  // The launcher's own tips begin with "メモリ" or "解" and leave it open.
+  if (launcher_->isVisible() && text.rfind("メ", 0) != 0 && text.rfind("解", 0) != 0)
+    launcher_->hide();
+}
+
+void MainWindow::SetCursorBarsVisible(bool visible) {
+  wall9_->CursorBar()->setVisible(visible);
+  wall16_->CursorBar()->setVisible(visible);
+}
+
+void MainWindow::UpdateInputMethodChecks() {
+  for (QAction* item : menu_.mnuPopInput) item->setChecked(false);
+  if (state_.InputMode >= 0 && state_.InputMode < 3)
+    menu_.mnuPopInput[static_cast<std::size_t>(state_.InputMode)]->setChecked(true);
+}
+
+void MainWindow::RestoreToolbar() {
+  if (state_.ToolbarHot == -2) return;
+  toolbar_->update();
+  state_.ToolbarHot = -2;
+}
+
+void MainWindow::QuitApplication() {
+  quitting_ = true;
+  close();
+  QCoreApplication::quit();
+}
+
+void MainWindow::ShowVersionBox() {
+  AboutDialog box(windowIcon(), this);
+  RunDialog(box);
+}
+
+void MainWindow::RunDialog(QDialog& dialog) {
+  if (dialogRunner_) {
+    dialogRunner_(dialog);
+    return;
+  }
+  dialog.exec();
+}
+
+void MainWindow::RefreshNumLock() {
+  const std::optional<bool> on = NumLockState();
+  numLock_->setText(on.value_or(false) ? QStringLiteral("NUM") : QString());
+}
+
+QAction* MainWindow::ExecPopup(QMenu& menu, const QPoint& globalPos) {
+  if (popupRunner_) return popupRunner_(menu, globalPos);
+  return menu.exec(globalPos);
+}
+
+void MainWindow::LauncherClicked(int k) {
+  if (k < 9) {
+    StoreMemorySlot(app(), k + 1);
+  } else if (k < 18) {
+    FetchMemorySlot(app(), k - 8);
+  } else {
+    FetchAnswerSlot(app(), k - 17);
+  }
+}
+
+void MainWindow::BackgroundMouseMove(const QPoint& pos) {
+  RestoreToolbar();
+  if (pos.x() * kTwipsPerPixel > 3870) {
+    launcher_->show();
+    launcher_->raise();
+  } else if (launcher_->isVisible()) {
+    launcher_->hide();
+  }
+}
+
+// --- Events ------------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (quitting_) {
+    event->accept();
+    return;
+  }
+  // The frame's close goes through the same quit sequence as the menu.
+  event->ignore();
+  QuitApplication();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_NumLock) RefreshNumLock();
+  if (input_->KeyDown(*event)) {
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate ||
+      (event->type() == QEvent::KeyRelease &&
+       static_cast<QKeyEvent*>(event)->key() == Qt::Key_NumLock))
+    RefreshNumLock();
+  return QMainWindow::event(event);
+}
+
+}  // namespace gridora::ui

@@ -1,0 +1,126 @@
+#pragma once
+// MainWindow (frmMain): the program's one top-level window and the Qt side
+// of the screen port. It lays out both boards, the information panel and
+// the status bar, owns the menu bar and the input modes, and turns every
+// request of the core (show a cell, ask a question, yield) into widgets.
+//
+//   AppState state;
+//   MainWindow window(state);   // created hidden, laid out (Form_Load)
+//   App app = window.app();
+//   NewPuzzle9(app);
+//   window.show();
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <functional>
+#include <string>
+
+#include "core/app.h"
+#include "ui/main/board_surface.h"
+#include "ui/main/input_modes.h"
+#include "ui/main/launcher_panel.h"
+#include "ui/main/main_menu.h"
+
+class QDialog;
+
+namespace gridora::ui {
+
+class ClientArea;
+
+class MainWindow : public QMainWindow, public ScreenPort, private InputView {
+ public:
+  explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  App app() { return App{state_, *this}; }
+
+  // --- ScreenPort ------------------------------------------------------------
+  void ShowCell(int boardSize, int index, const std::string& caption, Color color) override;
+  void ShowBoardFrame(int boardSize) override;
+  void ShowProperty(PropertyLabel label, const std::string& text) override;
+  void SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) override;
+  void SetLauncherButtonEnabled(int k, bool enabled) override;
+  void SetInformText(const std::string& text) override;
+  MessageAnswer ShowMessage(const std::string& text, const std::string& title,
+                            MessageButtons buttons, MessageIcon icon) override;
+  void MoveCursorBar(int boardSize, int cell) override;
+  void CenterMainWindow() override;
+  void Beep() override;
+  void Yield() override;
+  std::string TodayText() override;
+
+  // --- The window's own routines ---------------------------------------------
+  // Writes `text` to the "inform" panel unless it is already there, and
+  // closes the launcher for any text that is not one of its own tips.
+  void ShowStatus(const std::string& text) override;
+  void SetCursorBarsVisible(bool visible) override;
+  // Puts the check mark on the current input mode.
+  void UpdateInputMethodChecks() override;
+  void RestoreToolbar() override;
+  // Asks about unsaved changes, saves the settings and ends the program;
+  // the window stays open when the user cancels.
+  void QuitApplication();
+  // Shows the version box modally.
+  void ShowVersionBox();
+  // Reads the Num Lock state into the status bar's second panel.
+  void RefreshNumLock();
+
+  // --- Replaceable modal steps, so tests never wait on a real modal loop ----
+  using MessageAnswerer = std::function<MessageAnswer(
+      const std::string& text, const std::string& title, MessageButtons, MessageIcon)>;
+  void SetMessageAnswerer(MessageAnswerer answerer) { messageAnswerer_ = std::move(answerer); }
+  using PopupRunner = std::function<QAction*(QMenu& menu, const QPoint& globalPos)>;
+  void SetPopupRunner(PopupRunner runner) { popupRunner_ = std::move(runner); }
+  // Runs a modal dialog (QDialog::exec unless replaced).
+  using DialogRunner = std::function<void(QDialog& dialog)>;
+  void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
+  void RunDialog(QDialog& dialog);
+
+  // --- Parts of the window, for the start-up code and the tests -------------
+  BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
+  const MainMenu& Menu() const { return menu_; }
+  InputModes& Input() { return *input_; }
+  QLabel* InformPanel() const { return inform_; }
+  QLabel* NumLockPanel() const { return numLock_; }
+  QLabel* Property(PropertyLabel label) const;
+  LauncherPanel* Launcher() const { return launcher_; }
+  QWidget* ToolbarStrip() const { return toolbar_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;   // Form_Unload
+  void keyPressEvent(QKeyEvent* event) override;  // Form_KeyDown
+  bool event(QEvent* event) override;
+
+ private:
+  QAction* ExecPopup(QMenu& menu, const QPoint& globalPos) override;
+  void LayoutBoards(ClientArea& client);
+  void BuildInformationPanel(ClientArea& client);
+  void BuildStatusBar();
+  void ConnectMenu();
+  void ConnectCommand(QAction* action, std::function<void()> command);
+  void LauncherClicked(int k);
+  void BackgroundMouseMove(const QPoint& pos);
+
+  AppState& state_;
+  MainMenu menu_;
+  InputModes* input_ = nullptr;
+  BoardSurface* wall9_ = nullptr;
+  BoardSurface* wall16_ = nullptr;
+  LauncherPanel* launcher_ = nullptr;
+  QWidget* toolbar_ = nullptr;  // picToolBar
+  QLabel* author_ = nullptr;
+  QLabel* date_ = nullptr;
+  QLabel* comment_ = nullptr;
+  QLabel* fileName_ = nullptr;
+  QLabel* inform_ = nullptr;
+  QLabel* numLock_ = nullptr;
+  MessageAnswerer messageAnswerer_;
+  PopupRunner popupRunner_;
+  DialogRunner dialogRunner_;
+  QElapsedTimer yieldClock_;
+  unsigned yieldCalls_ = 0;
+  bool quitting_ = false;
+};
+
+}  // namespace gridora::ui
