@@ -1,7 +1,9 @@
 #include "ui/main/num_lock.h"
 
-#include <X11/XKBlib.h>
 #include <QGuiApplication>
+
+// Xlib defines macros (Bool, Status, None) that break Qt headers: it comes last.
+#include <X11/XKBlib.h>
 
 namespace gridora::ui {
 
