@@ -40,6 +40,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int left,
   label->setTextFormat(Qt::PlainText);  // user texts are never markup
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setGeometry(Px(left), Px(top), Px(width), Px(height));
+  // The pointer moves over the panel reach the window background, which
+  // opens the launcher.
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
   return label;
 }
 
@@ -283,6 +286,10 @@ void MainWindow::CenterMainWindow() {
 }
 
 void MainWindow::Beep() {
+  if (beeper_) {
+    beeper_();
+    return;
+  }
   QApplication::beep();
 }
 

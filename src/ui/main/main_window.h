@@ -76,6 +76,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   using DialogRunner = std::function<void(QDialog& dialog)>;
   void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
   void RunDialog(QDialog& dialog);
+  // Sounds the beep (QApplication::beep unless replaced).
+  void SetBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
 
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
@@ -118,6 +120,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   MessageAnswerer messageAnswerer_;
   PopupRunner popupRunner_;
   DialogRunner dialogRunner_;
+  std::function<void()> beeper_;
   QElapsedTimer yieldClock_;
   unsigned yieldCalls_ = 0;
   bool quitting_ = false;

@@ -1,0 +1,23 @@
+// Runs the window tests inside one QApplication on the offscreen platform.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "ui/main/fonts.h"
+
+// Fontconfig and the Qt platform plugins keep caches for the life of the
+// process; they are not leaks of this program.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libQt6Widgets\n"
+         "leak:libglib\nleak:libdbus\nleak:libqoffscreen\n";
+}
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  gridora::ui::RegisterFontSubstitutions();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,177 @@
+// The window as start-up leaves it: geometry, boards, panels and the status
+// bar, and the screen-port requests that reach them.
+
+#include <QPixmap>
+#include <QTimer>
+
+#include "core/slots.h"
+#include "window_fixture.h"
+
+namespace gridora::ui::testing {
+namespace {
+
+using WindowLayoutTest = WindowTest;
+
+QRect PixelRect(const TwipsRect& r) {
+  return {Px(r.left), Px(r.top), Px(r.width), Px(r.height)};
+}
+
+TEST_F(WindowLayoutTest, startsAsAnEmptyNineByNinePuzzle) {
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Gridora"));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->minimumWidth(), window->maximumWidth());  // fixed width
+  EXPECT_TRUE(window->Board(9)->isVisible());
+  EXPECT_FALSE(window->Board(16)->isVisible());
+  EXPECT_FALSE(window->Board(9)->CursorBar()->isVisible());  // mouse mode
+  EXPECT_EQ(window->Board(9)->pos(), QPoint(Px(120), Px(540)));
+  EXPECT_EQ(window->Board(16)->pos(), window->Board(9)->pos());
+  EXPECT_EQ(window->Property(PropertyLabel::Author)->text(), QString::fromUtf8("不明"));
+  EXPECT_EQ(window->Property(PropertyLabel::Date)->text(),
+            QString::fromStdString(window->TodayText()));
+  EXPECT_EQ(window->Property(PropertyLabel::Comment)->text(), QString::fromUtf8("(なし)"));
+  EXPECT_EQ(window->Property(PropertyLabel::FileName)->text(), QString::fromUtf8("(未定)"));
+  EXPECT_TRUE(window->Menu().mnuPopInput[0]->isChecked());
+  EXPECT_FALSE(window->Menu().mnuPopInput[1]->isChecked());
+  EXPECT_FALSE(QPixmap(QStringLiteral(":/gridora/board_texture.png")).isNull());
+  // The offscreen platform cannot tell the Num Lock state: the panel is empty.
+  EXPECT_TRUE(window->NumLockPanel()->text().isEmpty());
+}
+
+TEST_F(WindowLayoutTest, cellLabelsSitAtTheirDesignedPlaces) {
+  CellLabel* last9 = window->Board(9)->Label(80);
+  EXPECT_EQ(last9->geometry(), PixelRect({3215, 3215, 375, 375}));
+  EXPECT_TRUE(last9->font().bold());
+  EXPECT_EQ(last9->font().family(), QString::fromUtf8("ＭＳ Ｐゴシック"));
+  CellLabel* last16 = window->Board(16)->Label(255);
+  EXPECT_EQ(last16->geometry(), PixelRect({3385, 3385, 225, 225}));
+  EXPECT_EQ(window->Board(9)->Label(81), nullptr);
+  EXPECT_EQ(window->Board(16)->Label(256), nullptr);
+}
+
+TEST_F(WindowLayoutTest, cursorBarsFollowPlaceCursor) {
+  ChooseMode(1);
+  EXPECT_TRUE(window->Board(9)->CursorBar()->isVisible());
+  PlaceCursor(app(), 80);
+  EXPECT_EQ(window->Board(9)->CursorBar()->pos(), QPoint(Px(3240), Px(3520)));
+  EXPECT_EQ(window->Board(9)->CursorBar()->size(), QSize(Px(300), Px(60)));
+  window->Menu().mnuFileNew16->trigger();
+  EXPECT_EQ(window->Board(16)->CursorBar()->pos(), QPoint(Px(20), Px(200)));  // cell 0
+  PlaceCursor(app(), 255);
+  EXPECT_EQ(window->Board(16)->CursorBar()->pos(), QPoint(Px(3395), Px(3575)));
+  EXPECT_TRUE(window->Board(16)->CursorBar()->isVisible());
+  EXPECT_EQ(state.CursorCell, 255);
+}
+
+TEST_F(WindowLayoutTest, newSixteenBySixteenSwitchesTheBoards) {
+  SetCell(app(), 22, 5);
+  state.DataChanged = false;
+  window->Menu().mnuFileNew16->trigger();
+  EXPECT_EQ(state.BoardSize, 16);
+  EXPECT_FALSE(window->Board(9)->isVisible());
+  EXPECT_TRUE(window->Board(16)->isVisible());
+  // The hidden board keeps its old captions.
+  EXPECT_EQ(window->Board(9)->Label(22)->text(), QStringLiteral("5"));
+  EXPECT_EQ(window->Board(16)->Label(22)->text(), QString());
+  SetCell(app(), 255, 16);
+  EXPECT_EQ(window->Board(16)->Label(255)->text(), QStringLiteral("16"));
+  window->Menu().mnuFileNew9->trigger();
+  EXPECT_TRUE(window->Board(9)->isVisible());
+  EXPECT_FALSE(window->Board(16)->isVisible());
+  EXPECT_EQ(window->Board(9)->Label(22)->text(), QString());
+}
+
+TEST_F(WindowLayoutTest, cellsShowCaptionAndColourClass) {
+  state.CharacterList = "A,B,C,D,E,F,G,H,I";
+  SetCell(app(), 0, 133);  // a green 5
+  SetCell(app(), 1, 3);
+  SetCell(app(), 2, 256 + 9);
+  EXPECT_EQ(Label(0)->text(), QStringLiteral("E"));
+  EXPECT_EQ(Label(0)->palette().color(QPalette::WindowText), QColor(48, 112, 80));
+  EXPECT_EQ(Label(1)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+  EXPECT_EQ(Label(2)->text(), QStringLiteral("I"));
+  EXPECT_EQ(Label(2)->palette().color(QPalette::WindowText), QColor(128, 128, 96));
+  SetCell(app(), 0, 0);
+  EXPECT_EQ(Label(0)->text(), QString());
+}
+
+TEST_F(WindowLayoutTest, propertyTextsAreNeverMarkup) {
+  state.PuzzleComment = "<b>太字</b> & <i>x</i>";
+  RedrawBoard(app());
+  EXPECT_EQ(window->Property(PropertyLabel::Comment)->text(),
+            QString::fromUtf8("<b>太字</b> & <i>x</i>"));
+  EXPECT_EQ(window->Property(PropertyLabel::Comment)->textFormat(), Qt::PlainText);
+}
+
+TEST_F(WindowLayoutTest, showStatusWritesOnlyChangedTexts) {
+  window->ShowStatus("one");
+  EXPECT_EQ(Inform(), "one");
+  EXPECT_EQ(state.LastStatusText, "one");
+  window->SetInformText("solver message");  // not one of the window's own tips
+  window->ShowStatus("one");
+  EXPECT_EQ(Inform(), "solver message");  // unchanged text: no write
+  window->ShowStatus("two");
+  EXPECT_EQ(Inform(), "two");
+}
+
+TEST_F(WindowLayoutTest, onlyTheLaunchersOwnTipsKeepItOpen) {
+  LauncherPanel* launcher = window->Launcher();
+  launcher->show();
+  window->ShowStatus("メモリ no. 1 に現在のナンプレデータを保存");
+  EXPECT_TRUE(launcher->isVisible());
+  window->ShowStatus("解 no. 9 を取り出して表示する");
+  EXPECT_TRUE(launcher->isVisible());
+  window->ShowStatus(InputHint(0));
+  EXPECT_FALSE(launcher->isVisible());
+}
+
+TEST_F(WindowLayoutTest, pointerOnTheRightOpensTheLauncher) {
+  QWidget* client = window->centralWidget();
+  QTest::mouseMove(client, QPoint(Px(4500), Px(4000)));
+  EXPECT_TRUE(WaitFor([&] { return window->Launcher()->isVisible(); }));
+  QTest::mouseMove(client, QPoint(Px(3700), Px(300)));
+  EXPECT_TRUE(WaitFor([&] { return !window->Launcher()->isVisible(); }));
+}
+
+TEST_F(WindowLayoutTest, launcherButtonsStoreAndFetchSlots) {
+  LauncherPanel* launcher = window->Launcher();
+  EXPECT_FALSE(launcher->Button(13)->isEnabled());
+  SetCell(app(), 10, 4);
+  launcher->show();
+  QTest::mouseClick(launcher->Button(4), Qt::LeftButton);  // store memory 5
+  EXPECT_EQ(state.MemorySlot[5][10], 4);
+  EXPECT_TRUE(launcher->Button(13)->isEnabled());
+  EXPECT_TRUE(window->Menu().mnuDataLoad[5]->isEnabled());
+  EXPECT_EQ(Inform(), "メモリ no.5 にデータを登録しました");
+  SetCell(app(), 10, 0);
+  QTest::mouseClick(launcher->Button(13), Qt::LeftButton);  // fetch memory 5
+  EXPECT_EQ(Code(10), 4);
+  EXPECT_EQ(Label(10)->text(), QStringLiteral("4"));
+}
+
+TEST_F(WindowLayoutTest, yieldRunsPendingEventsAtMostEveryFewMilliseconds) {
+  bool ran = false;
+  QTimer::singleShot(0, window.get(), [&] { ran = true; });
+  QTest::qWait(40);  // let the throttle's window pass
+  ran = false;
+  QTimer::singleShot(0, window.get(), [&] { ran = true; });
+  window->Yield();
+  EXPECT_TRUE(ran);
+  bool second = false;
+  QTimer::singleShot(0, window.get(), [&] { second = true; });
+  window->Yield();  // right after the last pass: skipped
+  EXPECT_FALSE(second);
+  EXPECT_TRUE(WaitFor([&] { return second; }));
+}
+
+TEST_F(WindowLayoutTest, messagesGoThroughTheAnswerer) {
+  SetCell(app(), 0, 1);
+  SetCell(app(), 1, 133);
+  window->Menu().mnuFileCount->trigger();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "マスの数");
+  EXPECT_EQ(messages[0].text, "数字の入ったマスの数\r\n     1   /  81");
+  EXPECT_EQ(messages[0].buttons, MessageButtons::Ok);
+}
+
+}  // namespace
+}  // namespace gridora::ui::testing
