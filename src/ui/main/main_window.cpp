@@ -337,8 +337,8 @@ void MainWindow::RestoreToolbar() {
 
 void MainWindow::QuitApplication() {
   quitting_ = true;
+  // The last window closing ends the event loop.
   close();
-  QCoreApplication::quit();
 }
 
 void MainWindow::ShowVersionBox() {

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Measures Gridora's start-up under a virtual X display: the time from
+# starting the process to its main window being mapped, and the memory the
+# process holds (VmRSS, and PSS from smaps_rollup) one second later, once
+# the window is idle. Prints one line per run and the medians.
+#   scripts/measure_startup.sh [RUNS] [PUZZLE.gdr]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-7}
+puzzle=${2:-}
+binary=build/src/app/gridora
+[ -x "$binary" ] || BUILD_DIR=build bash scripts/setup.sh >&2
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "needs $tool (apt-get install xvfb xdotool)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+app_pid=""
+trap 'kill $app_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+export DISPLAY=$display
+sleep 1
+# A settings file from an earlier quit, so no first-run greeting waits.
+export XDG_CONFIG_HOME=$work/config
+
+times=()
+rss=()
+pss=()
+for run in $(seq "$runs"); do
+  start=$(date +%s%N)
+  $binary ${puzzle:+"$puzzle"} >/dev/null 2>&1 &
+  app_pid=$!
+  # Answer a first-run greeting, wait for the main window.
+  until xdotool search --onlyvisible --name '^Gridora$' >/dev/null 2>&1; do
+    about=$(xdotool search --onlyvisible --name 'のバージョン情報$' 2>/dev/null | head -1 || true)
+    [ -n "$about" ] && { xdotool windowfocus --sync "$about" key Return || true; start=$(date +%s%N); }
+    sleep 0.005
+  done
+  shown=$(date +%s%N)
+  sleep 1
+  kb=$(awk '/^VmRSS/ {print $2}' "/proc/$app_pid/status")
+  pkb=$(awk '/^Pss:/ {print $2}' "/proc/$app_pid/smaps_rollup")
+  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+  ms=$(( (shown - start) / 1000000 ))
+  echo "run $run: window shown after ${ms} ms, VmRSS ${kb} KiB, PSS ${pkb} KiB"
+  times+=("$ms"); rss+=("$kb"); pss+=("$pkb")
+done
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+echo "median: window shown after $(median "${times[@]}") ms, VmRSS $(median "${rss[@]}") KiB, PSS $(median "${pss[@]}") KiB"
