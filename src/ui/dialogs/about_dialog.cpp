@@ -5,6 +5,7 @@
 #include "ui/main/board_geometry.h"
 #include "ui/main/etched.h"
 #include "ui/main/fonts.h"
+#include "ui/main/plain_label.h"
 #include "version.h"
 
 namespace gridora::ui {
@@ -18,18 +19,7 @@ namespace {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                   int width, int height) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setGeometry(Px(left), Px(top), Px(width), Px(height));
-  return label;
-}
-
-void SetTextColor(QLabel* label, const QColor& color) {
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, color);
-  label->setPalette(p);
+  return MakePlainLabel(parent, name, text, {left, top, width, height});
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "ui/main/client_area.h"
 #include "ui/main/fonts.h"
 #include "ui/main/num_lock.h"
+#include "ui/main/plain_label.h"
 
 namespace gridora::ui {
 
@@ -33,26 +34,19 @@ QColor ToQColor(Color c) {
   return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
-                  int height) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);  // user texts are never markup
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setGeometry(Px(left), Px(top), Px(width), Px(height));
-  // The pointer moves over the panel reach the window background, which
-  // opens the launcher.
+// The information panel's labels. The pointer moves over the panel reach
+// the window background, which opens the launcher.
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const TwipsRect& rect) {
+  QLabel* label = MakePlainLabel(parent, name, QString::fromUtf8(text), rect);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   return label;
 }
 
 QLabel* MakeHeading(QWidget* parent, const char* name, const char* text, int left, int top,
                     int width) {
-  QLabel* label = MakeLabel(parent, name, text, left, top, width, 255);
+  QLabel* label = MakeLabel(parent, name, text, {left, top, width, 255});
   label->setFont(MinchoFont(8.4, true));
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, QColor(128, 64, 0));
-  label->setPalette(p);
+  SetTextColor(label, QColor(128, 64, 0));
   return label;
 }
 
@@ -148,16 +142,16 @@ void MainWindow::LayoutBoards(ClientArea& client) {
 
 void MainWindow::BuildInformationPanel(ClientArea& client) {
   MakeHeading(&client, "lblAuthorTop", "<作者>", 4080, 600, 855);
-  author_ = MakeLabel(&client, "lblAuthor", "不明", 3960, 840, 975, 375);
+  author_ = MakeLabel(&client, "lblAuthor", "不明", {3960, 840, 975, 375});
   author_->setFont(GothicFont(9));
   author_->setWordWrap(true);
   MakeHeading(&client, "lblDateTop", "<制作日>", 4080, 1440, 855);
-  date_ = MakeLabel(&client, "lblDate", "不明", 3960, 1680, 1395, 255);
+  date_ = MakeLabel(&client, "lblDate", "不明", {3960, 1680, 1395, 255});
   MakeHeading(&client, "lblCommentTop", "<コメント>", 4080, 2040, 855);
-  comment_ = MakeLabel(&client, "lblComment", "不明", 3960, 2280, 975, 1215);
+  comment_ = MakeLabel(&client, "lblComment", "不明", {3960, 2280, 975, 1215});
   comment_->setWordWrap(true);
   MakeHeading(&client, "lblFileNameTop", "<ファイル名>", 3960, 3720, 1095);
-  fileName_ = MakeLabel(&client, "lblFileName", "(未定)", 3960, 3960, 975, 255);
+  fileName_ = MakeLabel(&client, "lblFileName", "(未定)", {3960, 3960, 975, 255});
 }
 
 void MainWindow::BuildStatusBar() {
@@ -389,6 +383,12 @@ void MainWindow::BackgroundMouseMove(const QPoint& pos) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (quitting_) {
     event->accept();
+    return;
+  }
+  // While the window is disabled (a solve runs) a close request from the
+  // window manager is refused like every other input.
+  if (!isEnabled()) {
+    event->ignore();
     return;
   }
   // The frame's close goes through the same quit sequence as the menu.
