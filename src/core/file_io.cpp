@@ -109,6 +109,9 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
 bool ReplaceFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) return false;
   const fs::path target = SaveTarget(path);
+  // A rename would replace a file even when it is write-protected; the
+  // protection is the user's wish, so honour it.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
   fs::path temporary;
   Descriptor fd(CreateTemporaryBeside(target, temporary));
   if (!fd.valid()) return false;

@@ -28,8 +28,8 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes);
 // any failure: the bytes go to a new file in the same folder, are flushed
 // to disk, and the new file is renamed over the target. An existing
 // target keeps its permissions; a symbolic link keeps pointing to the
-// file it named. Returns false, and leaves the target as it was, when any
-// step fails.
+// file it named. A target the user may not write is refused. Returns
+// false, and leaves the target as it was, when any step fails.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace gridora

@@ -127,7 +127,7 @@ TEST_F(FileCommandsTest, saveIntoAFolderThatWasRemovedFails) {
 }
 
 TEST_F(FileCommandsTest, saveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
-  if (!ReadOnlyFoldersStopWrites(dir)) GTEST_SKIP() << "permissions do not stop this user";
+  if (!PermissionsStopWrites(dir)) GTEST_SKIP() << "permissions do not stop this user";
   const fs::path folder = dir.path() / "locked";
   fs::create_directory(folder);
   const std::string target = (folder / "p.gdr").string();
@@ -142,6 +142,19 @@ TEST_F(FileCommandsTest, saveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
   EXPECT_TRUE(state.DataChanged);
   EXPECT_EQ(ReadBytes(target), oldBytes);
   EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"p.gdr"});
+}
+
+TEST_F(FileCommandsTest, writeProtectedFileIsNotReplaced) {
+  if (!PermissionsStopWrites(dir)) GTEST_SKIP() << "permissions do not stop this user";
+  const std::string target = dir / "kept.gdr";
+  WriteBytes(target, "old");
+  ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+  state.PuzzleFileName = target;
+  Edit();
+  EXPECT_FALSE(SavePuzzle(app));
+  ExpectSaveFailureMessage();
+  EXPECT_EQ(ReadBytes(target), "old");
+  EXPECT_TRUE(state.DataChanged);
 }
 
 TEST_F(FileCommandsTest, saveKeepsPermissionsAndLinks) {

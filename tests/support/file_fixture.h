@@ -57,9 +57,9 @@ inline std::string TestDataPath(const std::string& name) {
   return std::string(dir != nullptr ? dir : GRIDORA_TEST_DATA_DIR) + "/" + name;
 }
 
-// True when a folder without write permission really refuses new files:
-// not so for root or with CAP_DAC_OVERRIDE.
-inline bool ReadOnlyFoldersStopWrites(const TempDir& scratch) {
+// True when missing write permission really stops this user (not so for
+// root or with CAP_DAC_OVERRIDE), probed with a read-only folder.
+inline bool PermissionsStopWrites(const TempDir& scratch) {
   const std::filesystem::path folder = scratch.path() / "probe";
   std::filesystem::create_directory(folder);
   std::filesystem::permissions(
