@@ -14,7 +14,8 @@ std::string FileTitleOf(const std::string& path) {
   std::string upper = name;
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  const std::size_t ext = upper.rfind(".GDR");
+  // The first ".gdr" of the name ends the title ("q1.gdr.bak" shows q1).
+  const std::size_t ext = upper.find(".GDR");
   if (ext == std::string::npos) return "Error!!";
   return name.substr(0, ext);
 }

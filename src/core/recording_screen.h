@@ -86,6 +86,24 @@ class RecordingScreen : public ScreenPort {
 
   // --- Puzzle files ---------------------------------------------------------
 
+  // Every file dialog shown, and the answers for the coming ones, first in
+  // first out: a path, or "" for Cancel. With no scripted answer the
+  // dialog is cancelled.
+  std::vector<FileDialogRequest> fileDialogs;
+  std::deque<std::string> scriptedPaths;
+
+  bool AskFilePath(const FileDialogRequest& request, std::string& path) override {
+    fileDialogs.push_back(request);
+    std::string answer;
+    if (!scriptedPaths.empty()) {
+      answer = std::move(scriptedPaths.front());
+      scriptedPaths.pop_front();
+    }
+    if (answer.empty()) return false;
+    path = std::move(answer);
+    return true;
+  }
+
   // --- Settings, system services, version box -------------------------------
 };
 

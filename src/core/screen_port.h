@@ -60,6 +60,24 @@ class ScreenPort {
 
   // --- Puzzle files ---------------------------------------------------------
 
+  enum class FileDialogMode { Open, Save };
+
+  // How to set up the platform's file dialog for one use.
+  struct FileDialogRequest {
+    FileDialogMode mode = FileDialogMode::Open;
+    std::string initialDirectory;   // empty: the dialog's own default
+    std::string initialFileName;    // a bare name or a full path
+    std::string filterDescription;  // shown in the type list
+    std::string filterPattern;      // file name pattern, e.g. "*.gdr"
+    std::string defaultSuffix;      // added, without dot, to a name typed without one
+    bool confirmOverwrite = true;   // ask before a save replaces an existing file
+    bool hideReadOnly = true;       // no "open as read-only" check box
+  };
+
+  // Shows the file dialog modally. Returns false when the user cancelled;
+  // otherwise `path` is the chosen file.
+  virtual bool AskFilePath(const FileDialogRequest& request, std::string& path) = 0;
+
   // --- Settings, system services, version box -------------------------------
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "ui/main/fonts.h"
@@ -16,6 +17,9 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Settings and the file dialog's history go to a folder of this run only.
+  QTemporaryDir config;
+  if (config.isValid()) setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
   QApplication application(argc, argv);
   gridora::ui::RegisterFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);

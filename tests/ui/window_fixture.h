@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -33,6 +34,10 @@ class WindowTest : public ::testing::Test {
   int beeps = 0;
   // Decides what the pop-up list returns; closes it without a choice when unset.
   std::function<QAction*(QMenu&)> popupChoice;
+  // Plays the user in every modal dialog (file dialogs, the version box);
+  // a dialog is cancelled when unset, so no test waits on one.
+  std::function<void(QDialog&)> dialogAction;
+  std::vector<QString> dialogs;  // class names of the dialogs shown
 
   void SetUp() override {
     window = StartMain(state, {}, [this](MainWindow& w) {
@@ -52,6 +57,14 @@ class WindowTest : public ::testing::Test {
         return popupChoice ? popupChoice(menu) : nullptr;
       });
       w.SetBeeper([this] { ++beeps; });
+      w.SetDialogRunner([this](QDialog& dialog) {
+        dialogs.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+        if (dialogAction) {
+          dialogAction(dialog);
+        } else {
+          dialog.reject();
+        }
+      });
     });
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();

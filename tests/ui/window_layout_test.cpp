@@ -74,7 +74,10 @@ TEST_F(WindowLayoutTest, newSixteenBySixteenSwitchesTheBoards) {
   EXPECT_EQ(window->Board(16)->Label(22)->text(), QString());
   SetCell(app(), 255, 16);
   EXPECT_EQ(window->Board(16)->Label(255)->text(), QStringLiteral("16"));
+  answers.push_back(MessageAnswer::No);  // discard the change
   window->Menu().mnuFileNew9->trigger();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "セーブ確認");
   EXPECT_TRUE(window->Board(9)->isVisible());
   EXPECT_FALSE(window->Board(16)->isVisible());
   EXPECT_EQ(window->Board(9)->Label(22)->text(), QString());

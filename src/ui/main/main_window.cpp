@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
@@ -12,6 +13,7 @@
 
 #include "core/board.h"
 #include "core/color_class.h"
+#include "core/file_commands.h"
 #include "core/history.h"
 #include "core/slots.h"
 #include "ui/dialogs/about_dialog.h"
@@ -176,8 +178,18 @@ void MainWindow::ConnectCommand(QAction* action, std::function<void()> command) 
 
 void MainWindow::ConnectMenu() {
   const MainMenu& m = menu_;
-  ConnectCommand(m.mnuFileNew9, [this] { NewPuzzle9(app()); });
-  ConnectCommand(m.mnuFileNew16, [this] { NewPuzzle16(app()); });
+  // The commands that discard the puzzle ask about unsaved changes first.
+  ConnectCommand(m.mnuFileNew9, [this] {
+    if (ConfirmSaveChanges(app())) NewPuzzle9(app());
+  });
+  ConnectCommand(m.mnuFileNew16, [this] {
+    if (ConfirmSaveChanges(app())) NewPuzzle16(app());
+  });
+  ConnectCommand(m.mnuFileOpen, [this] {
+    if (ConfirmSaveChanges(app())) OpenPuzzle(app());
+  });
+  ConnectCommand(m.mnuFileSave, [this] { SavePuzzleAs(app()); });
+  ConnectCommand(m.mnuFileSaveOver, [this] { SavePuzzle(app()); });
   ConnectCommand(m.mnuFileCount, [this] { ShowCellCount(app()); });
   ConnectCommand(m.mnuFileQuit, [this] { QuitApplication(); });
   ConnectCommand(m.mnuEditUndo, [this] { UndoStep(app()); });
@@ -200,9 +212,7 @@ void MainWindow::ConnectMenu() {
   }
   ConnectCommand(m.mnuOtherVersion, [this] { ShowVersionBox(); });
   // Commands whose operations this build does not have yet.
-  for (QAction* pending :
-       {m.mnuFileOpen, m.mnuFileSave, m.mnuFileSaveOver, m.mnuEditSolve, m.mnuOtherHelp})
-    pending->setEnabled(false);
+  for (QAction* pending : {m.mnuEditSolve, m.mnuOtherHelp}) pending->setEnabled(false);
 }
 
 // --- ScreenPort --------------------------------------------------------------
@@ -296,6 +306,33 @@ void MainWindow::Yield() {
   yieldClock_.start();
 }
 
+bool MainWindow::AskFilePath(const FileDialogRequest& request, std::string& path) {
+  // Qt's own dialog: the same on every desktop, and tests can drive it.
+  QFileDialog dialog(isVisible() ? this : nullptr);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  const bool open = request.mode == FileDialogMode::Open;
+  dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+  if (!request.initialDirectory.empty())
+    dialog.setDirectory(QString::fromStdString(request.initialDirectory));
+  // A description that already names its pattern ("...(*.gdr)") is a
+  // complete Qt filter; otherwise the pattern follows in parentheses.
+  const QString description = QString::fromStdString(request.filterDescription);
+  const QString pattern = QString::fromStdString(request.filterPattern);
+  dialog.setNameFilter(description.contains(pattern)
+                           ? description
+                           : QStringLiteral("%1 (%2)").arg(description, pattern));
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+  if (!request.initialFileName.empty())
+    dialog.selectFile(QString::fromStdString(request.initialFileName));
+  if (RunDialog(dialog) != QDialog::Accepted) return false;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
+  path = chosen.first().toStdString();
+  return true;
+}
+
 std::string MainWindow::TodayText() {
   return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
@@ -329,10 +366,15 @@ void MainWindow::RestoreToolbar() {
   state_.ToolbarHot = -2;
 }
 
-void MainWindow::QuitApplication() {
+bool MainWindow::ReadyToQuit() {
+  if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
   quitting_ = true;
+  return true;
+}
+
+void MainWindow::QuitApplication() {
   // The last window closing ends the event loop.
-  close();
+  if (ReadyToQuit()) close();
 }
 
 void MainWindow::ShowVersionBox() {
@@ -340,12 +382,12 @@ void MainWindow::ShowVersionBox() {
   RunDialog(box);
 }
 
-void MainWindow::RunDialog(QDialog& dialog) {
+int MainWindow::RunDialog(QDialog& dialog) {
   if (dialogRunner_) {
     dialogRunner_(dialog);
-    return;
+    return dialog.result();
   }
-  dialog.exec();
+  return dialog.exec();
 }
 
 void MainWindow::RefreshNumLock() {
@@ -391,9 +433,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // The frame's close goes through the same quit sequence as the menu.
-  event->ignore();
-  QuitApplication();
+  // The frame's close goes through the same quit sequence as the menu; the
+  // close under way is the one that ends the program.
+  if (ReadyToQuit()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void Beep() override;
   void Yield() override;
   std::string TodayText() override;
+  bool AskFilePath(const FileDialogRequest& request, std::string& path) override;
 
   // --- The window's own routines ---------------------------------------------
   // Writes `text` to the "inform" panel unless it is already there, and
@@ -73,9 +74,12 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   using PopupRunner = std::function<QAction*(QMenu& menu, const QPoint& globalPos)>;
   void SetPopupRunner(PopupRunner runner) { popupRunner_ = std::move(runner); }
   // Runs a modal dialog (QDialog::exec unless replaced).
+  // The runner decides the dialog's outcome; the result code it leaves
+  // (dialog.result()) is what counts.
   using DialogRunner = std::function<void(QDialog& dialog)>;
   void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
-  void RunDialog(QDialog& dialog);
+  // Returns the dialog's result code (QDialog::Accepted or Rejected).
+  int RunDialog(QDialog& dialog);
   // Sounds the beep (QApplication::beep unless replaced).
   void SetBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
 
@@ -102,6 +106,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ConnectMenu();
   void ConnectCommand(QAction* action, std::function<void()> command);
   void LauncherClicked(int k);
+  // The quit sequence up to closing: the save-changes question and the
+  // settings. False when the user chose to keep the program running.
+  bool ReadyToQuit();
   void BackgroundMouseMove(const QPoint& pos);
 
   AppState& state_;

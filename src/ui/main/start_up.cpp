@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/board.h"
+#include "core/command_line.h"
 #include "core/startup.h"
 
 namespace gridora::ui {
@@ -16,7 +17,8 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
   ApplyDefaultSettings(app);
   NewPuzzle9(app);
   // The pop-up digit list is never part of the menu bar; nothing to hide.
-  (void)arguments;
+  // A puzzle named on the command line is loaded before the window shows.
+  OpenCommandLineDocument(app, arguments);
   window->show();
   QCoreApplication::processEvents();
   if (state.InputMode == 1) {

@@ -1,0 +1,35 @@
+#pragma once
+// Whole-file reading and crash-safe replacing of files, for the puzzle file.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gridora {
+
+enum class ReadStatus {
+  Ok,
+  CannotOpen,  // missing, not permitted, not a regular file, read error
+  TooLarge,    // longer than the limit the caller gave
+};
+
+struct FileBytes {
+  ReadStatus status = ReadStatus::CannotOpen;
+  std::string bytes;  // the whole file when status is Ok
+};
+
+// Reads the regular file at `path`, at most `maxBytes` bytes. Directories,
+// pipes and devices count as unreadable, so nothing here can block or run
+// forever.
+FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+// Replaces the file at `path` with `bytes` so that the old content survives
+// any failure: the bytes go to a new file in the same folder, are flushed
+// to disk, and the new file is renamed over the target. An existing
+// target keeps its permissions; a symbolic link keeps pointing to the
+// file it named. A target the user may not write is refused. Returns
+// false, and leaves the target as it was, when any step fails.
+bool ReplaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace gridora

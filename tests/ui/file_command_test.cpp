@@ -1,0 +1,143 @@
+// The file commands through the window: the save-changes question in front
+// of the commands that discard the puzzle, Qt's file dialog driven like a
+// user would, the command line at start-up, and quitting.
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "window_fixture.h"
+
+namespace gridora::ui::testing {
+namespace {
+
+class FileCommandTest : public WindowTest {
+ protected:
+  QTemporaryDir folder;
+
+  std::string PathOf(const char* name) const {
+    return folder.filePath(QLatin1String(name)).toStdString();
+  }
+  // The next file dialog chooses `path` and is accepted.
+  void ChooseInDialog(const std::string& path) {
+    dialogAction = [path](QDialog& dialog) {
+      auto& files = dynamic_cast<QFileDialog&>(dialog);
+      files.selectFile(QString::fromStdString(path));
+      QMetaObject::invokeMethod(&files, "accept");  // the dialog's OK
+    };
+  }
+};
+
+TEST_F(FileCommandTest, saveAsThenOpenThroughTheFileDialog) {
+  SetCell(app(), 0, 5);
+  SetCell(app(), 80, 133);  // a green digit is not saved
+  const std::string path = PathOf("round.gdr");
+  ChooseInDialog(path);
+  window->Menu().mnuFileSave->trigger();
+  ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(path)));
+  EXPECT_EQ(state.PuzzleFileName, path);
+  EXPECT_FALSE(state.DataChanged);
+  EXPECT_EQ(window->Property(PropertyLabel::FileName)->text(), QStringLiteral("round"));
+  EXPECT_EQ(Inform(), "ファイルを保存しました");
+
+  Key(Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(Code(0), 0);
+  ChooseInDialog(path);
+  Key(Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(Code(0), 5);
+  EXPECT_EQ(Code(80), 0);
+  EXPECT_EQ(Label(0)->text(), QStringLiteral("5"));
+  EXPECT_EQ(Inform(), "ファイルを開きました");
+  EXPECT_EQ(dialogs.back(), QStringLiteral("QFileDialog"));
+}
+
+TEST_F(FileCommandTest, overwriteSaveOfAPuzzleWithoutAFileAsksForAName) {
+  SetCell(app(), 3, 7);
+  dialogAction = nullptr;  // the user cancels the dialog
+  Key(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(dialogs.size(), 1u);
+  EXPECT_TRUE(state.DataChanged);
+  EXPECT_EQ(state.PuzzleFileName, "(未定)");
+}
+
+TEST_F(FileCommandTest, newPuzzleWithUnsavedChangesAnsweredCancel) {
+  SetCell(app(), 10, 4);
+  answers.push_back(MessageAnswer::Cancel);
+  Key(Qt::Key_M, Qt::ControlModifier);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "ナンプレデータが変更されています。\r\n保存しますか？");
+  EXPECT_EQ(messages[0].buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(state.BoardSize, 9);
+  EXPECT_EQ(Code(10), 4);
+  EXPECT_TRUE(window->Board(9)->isVisible());
+}
+
+TEST_F(FileCommandTest, closeButtonWithUnsavedChangesAnsweredCancel) {
+  SetCell(app(), 10, 4);
+  answers.push_back(MessageAnswer::Cancel);
+  window->close();  // the frame's close box
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "セーブ確認");
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(Code(10), 4);
+  EXPECT_TRUE(state.DataChanged);
+}
+
+TEST_F(FileCommandTest, quitWithUnsavedChangesAnsweredNoCloses) {
+  SetCell(app(), 10, 4);
+  answers.push_back(MessageAnswer::No);
+  window->Menu().mnuFileQuit->trigger();
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(state.DataChanged);
+}
+
+TEST_F(FileCommandTest, closeWithoutChangesAsksNothing) {
+  window->close();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(FileCommandTest, commandLinePuzzleIsOpenWhenTheWindowShows) {
+  SetCell(app(), 0, 9);
+  SetCell(app(), 1, 8);
+  const std::string path = PathOf("start.gdr");
+  ChooseInDialog(path);
+  window->Menu().mnuFileSave->trigger();
+  ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(path)));
+
+  AppState second;
+  bool visibleWhileLoading = true;
+  auto other = StartMain(second, {path}, [&](MainWindow& w) {
+    visibleWhileLoading = w.isVisible();
+    w.SetMessageAnswerer([](const std::string&, const std::string&, MessageButtons, MessageIcon) {
+      return MessageAnswer::Ok;
+    });
+    w.SetDialogRunner([](QDialog& dialog) { dialog.reject(); });
+  });
+  EXPECT_FALSE(visibleWhileLoading);
+  EXPECT_TRUE(other->isVisible());
+  EXPECT_EQ(second.PuzzleFileName, path);
+  EXPECT_EQ(other->Board(9)->Label(1)->text(), QStringLiteral("8"));
+  EXPECT_EQ(other->Property(PropertyLabel::FileName)->text(), QStringLiteral("start"));
+}
+
+TEST_F(FileCommandTest, unreadableCommandLinePuzzleLeavesTheEmptyPuzzle) {
+  AppState second;
+  std::vector<std::string> boxes;
+  auto other = StartMain(second, {PathOf("missing.gdr")}, [&](MainWindow& w) {
+    w.SetMessageAnswerer(
+        [&](const std::string& text, const std::string& title, MessageButtons, MessageIcon) {
+          boxes.push_back(title + ":" + text);
+          return MessageAnswer::Ok;
+        });
+    w.SetDialogRunner([](QDialog& dialog) { dialog.reject(); });
+  });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "ロード失敗:データファイルにアクセスできません。");
+  EXPECT_EQ(second.PuzzleFileName, "(未定)");
+  EXPECT_TRUE(other->isVisible());
+}
+
+}  // namespace
+}  // namespace gridora::ui::testing
