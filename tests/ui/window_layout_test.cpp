@@ -1,6 +1,7 @@
 // The window as start-up leaves it: geometry, boards, panels and the status
 // bar, and the screen-port requests that reach them.
 
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QTimer>
 
@@ -95,6 +96,20 @@ TEST_F(WindowLayoutTest, cellsShowCaptionAndColourClass) {
   EXPECT_EQ(Label(2)->palette().color(QPalette::WindowText), QColor(128, 128, 96));
   SetCell(app(), 0, 0);
   EXPECT_EQ(Label(0)->text(), QString());
+}
+
+TEST_F(WindowLayoutTest, wideCaptionsAreNarrowedToTheirCell) {
+  window->Menu().mnuFileNew16->trigger();
+  SetCell(app(), 0, 16);
+  SetCell(app(), 1, 7);
+  CellLabel* wide = window->Board(16)->Label(0);
+  EXPECT_LE(QFontMetrics(wide->font()).horizontalAdvance(wide->text()), wide->width() - 2);
+  EXPECT_LT(wide->font().stretch(), 100);
+  EXPECT_EQ(wide->font().pointSizeF(), 9.0);
+  CellLabel* narrow = window->Board(16)->Label(1);
+  EXPECT_EQ(narrow->font().stretch(), window->Board(9)->Label(0)->font().stretch());
+  SetCell(app(), 0, 3);  // back to one character: the full width again
+  EXPECT_EQ(wide->font().stretch(), narrow->font().stretch());
 }
 
 TEST_F(WindowLayoutTest, propertyTextsAreNeverMarkup) {

@@ -40,7 +40,7 @@ BoardSurface::BoardSurface(int boardSize, const QPixmap& texture, QWidget* paren
     auto* label = new CellLabel(boardSize, cell, this);
     const TwipsRect r = CellLabelRect(boardSize, cell);
     label->setGeometry(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
-    label->setFont(font);
+    label->SetCaptionFont(font);
     labels_.push_back(label);
   }
 

@@ -1,7 +1,9 @@
 #include "ui/main/cell_label.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
 
 namespace gridora::ui {
 
@@ -18,7 +20,24 @@ void CellLabel::Show(const QString& caption, const QColor& color) {
     p.setColor(QPalette::WindowText, color);
     setPalette(p);
   }
-  if (text() != caption) setText(caption);
+  if (text() == caption) return;
+  setText(caption);
+  FitCaption();
+}
+
+void CellLabel::SetCaptionFont(const QFont& font) {
+  captionFont_ = font;
+  setFont(font);
+  FitCaption();
+}
+
+void CellLabel::FitCaption() {
+  constexpr int kMargin = 2;  // pixels kept free between neighbouring captions
+  const int room = width() - kMargin;
+  const int needed = QFontMetrics(captionFont_).horizontalAdvance(text());
+  QFont font = captionFont_;
+  if (needed > room && room > 0) font.setStretch(std::max(50, 100 * room / needed));
+  if (font != this->font()) setFont(font);
 }
 
 void CellLabel::mousePressEvent(QMouseEvent* event) {

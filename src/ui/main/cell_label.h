@@ -27,6 +27,10 @@ class CellLabel : public QLabel {
   void SetMouseHandler(CellMouseHandler* handler) { handler_ = handler; }
   // Shows `caption` in `color`; writes nothing when both are unchanged.
   void Show(const QString& caption, const QColor& color);
+  // The font of the captions. A caption wider than the cell ("10" to "16"
+  // on the small cells of 16 x 16, or a long display character) is drawn
+  // narrower, so neighbouring captions never run into each other.
+  void SetCaptionFont(const QFont& font);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -35,6 +39,9 @@ class CellLabel : public QLabel {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  void FitCaption();
+
+  QFont captionFont_;
   int boardSize_;
   int cell_;
   CellMouseHandler* handler_ = nullptr;
