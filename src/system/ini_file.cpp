@@ -120,8 +120,8 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 
 void IniFile::Insert(std::size_t at, std::string text) {
   // A last line without a line ending gets one before anything follows it.
-  if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = "\r\n";
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), "\r\n"});
+  if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = newLine_;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), newLine_});
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -145,6 +145,27 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   std::size_t at = SectionEnd(header);
   while (at > header + 1 && Trim(lines_[at - 1].text).empty()) --at;
   Insert(at, std::move(entry));
+}
+
+void IniFile::Remove(std::string_view section, std::string_view key) {
+  const std::size_t header = FindSection(section);
+  if (header == kNone) return;
+  const std::size_t line = FindKey(header, key);
+  if (line == kNone) return;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
+  const std::size_t end = SectionEnd(header);
+  for (std::size_t i = header + 1; i < end; ++i) {
+    if (!Trim(lines_[i].text).empty()) return;
+  }
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
+               lines_.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+bool IniFile::Empty() const {
+  for (const Line& line : lines_) {
+    if (!Trim(line.text).empty()) return false;
+  }
+  return true;
 }
 
 std::string IniFile::Bytes() const {

@@ -10,6 +10,9 @@
 //  - Every other line (comments, blank lines, unknown sections and keys) is
 //    kept byte for byte, with its own line ending.
 //
+// The desktop's mimeapps.list is edited with it too: the same syntax, and a
+// change there must leave the user's other lines alone.
+//
 // The engine works on raw bytes (Shift-JIS on disk); converting to and from
 // UTF-8 is the caller's business (see profile.h).
 //
@@ -38,8 +41,16 @@ class IniFile {
   // Writes "key=value" into `section` as the profile functions do. Line breaks
   // in `value` are dropped so that a value can never start a new line.
   void Set(std::string_view section, std::string_view key, std::string_view value);
+  // Removes the line of `key` in `section`, and the section's header when
+  // nothing but blank lines is left in it.
+  void Remove(std::string_view section, std::string_view key);
+  // True when the file holds nothing but blank lines.
+  bool Empty() const;
 
-  // The whole file as bytes; new lines end in CR LF.
+  // The line ending of lines that Set adds: CR LF unless set otherwise.
+  void SetNewLine(std::string newLine) { newLine_ = std::move(newLine); }
+
+  // The whole file as bytes.
   std::string Bytes() const;
   // Writes the file through a temporary file and a rename, creating missing
   // folders. False when the file could not be written.
@@ -60,6 +71,7 @@ class IniFile {
   void Insert(std::size_t at, std::string text);
 
   std::vector<Line> lines_;
+  std::string newLine_ = "\r\n";
 };
 
 // True when `a` and `b` are the same name without regard to ASCII letter
