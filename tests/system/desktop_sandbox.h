@@ -100,6 +100,8 @@ class DesktopSandbox {
     }
     result.out = out ? out : "";
     g_free(out);
+    // A sanitizer finding in the probe shows as a failed exit.
+    EXPECT_EQ(result.status, 0) << "probe " << args.front() << " failed";
     return result;
   }
 
