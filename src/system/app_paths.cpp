@@ -1,5 +1,6 @@
 #include "system/app_paths.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -48,7 +49,13 @@ std::string ConfigFolderFor(const char* xdgConfigHome, const char* home) {
 }
 
 std::string ConfigFolder() {
-  return ConfigFolderFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || home[0] != '/') {
+    // No usable HOME (a service, a stripped environment): the account's own.
+    const passwd* account = ::getpwuid(::getuid());
+    if (account != nullptr) home = account->pw_dir;
+  }
+  return ConfigFolderFor(std::getenv("XDG_CONFIG_HOME"), home);
 }
 
 std::string HelpFilePath() {
