@@ -10,8 +10,8 @@
 
 #include "system/app_paths.h"
 #include "system/atomic_file.h"
-#include "system/desktop_registry.h"
 #include "system/ini_file.h"
+#include "system/mime_globs.h"
 
 namespace gridora {
 
@@ -70,8 +70,7 @@ bool SaveKeyFile(GKeyFile* file, const fs::path& path) {
   return data && WriteFileAtomically(path.string(), std::string_view(data.get(), length));
 }
 
-// Rebuilds the user's MIME database from its package files and makes GIO
-// read it again at once rather than at its next periodic check.
+// Rebuilds the user's MIME database from its package files.
 void UpdateMimeDatabase() {
   const std::string folder = MimeFolder().string();
   char* argv[] = {const_cast<char*>("update-mime-database"), const_cast<char*>(folder.c_str()),
@@ -80,7 +79,6 @@ void UpdateMimeDatabase() {
                static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_STDOUT_TO_DEV_NULL |
                                         G_SPAWN_STDERR_TO_DEV_NULL),
                nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-  g_content_type_set_mime_dirs(nullptr);
 }
 
 void WriteDesktopEntry() {
@@ -161,7 +159,11 @@ void UnregisterDefault() {
 }  // namespace
 
 int IsExtensionAssociated(const std::string& extension) {
-  return DesktopRegistry().TypeOfExtension(extension).empty() ? 0 : 1;
+  std::vector<std::string> folders = {MimeFolder().string()};
+  for (const char* const* dir = g_get_system_data_dirs(); *dir != nullptr; ++dir) {
+    folders.push_back((fs::path(*dir) / "mime").string());
+  }
+  return MimeGlobMatches(folders, "x" + extension) ? 1 : 0;
 }
 
 void SetFileAssociation(int state) {

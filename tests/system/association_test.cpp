@@ -90,6 +90,12 @@ TEST_F(AssociationTest, mimeAppsListThatOnlyHeldTheAssociationGoesWithIt) {
   EXPECT_FALSE(std::filesystem::exists(Entry()));
 }
 
+// The settings dialog asks again in the same run: the answer must not come
+// from GIO's cache of the MIME database.
+TEST_F(AssociationTest, sameProcessSeesTheChangeAtOnce) {
+  EXPECT_EQ(box.Probe({"toggle"}).out, "0 1 0\n");
+}
+
 // The desktop, not our own code, reads the entry and starts the program.
 TEST_F(AssociationTest, desktopOpensGdrFileWithThisProgramEvenFromAnOddFolder) {
   // A copy, not a link: the entry names the running executable's real path.

@@ -4,6 +4,7 @@
 //
 //   system_probe associate 1|0
 //   system_probe is-associated .gdr
+//   system_probe toggle            is-associated .gdr before, after on, after off
 //   system_probe default x.gdr     the type, default application and its Exec
 //   system_probe open <document>
 //   system_probe help
@@ -70,6 +71,12 @@ int main(int argc, char** argv) {
   App app{state, screen};
   if (command == "associate") {
     SetFileAssociation(std::atoi(arg));
+  } else if (command == "toggle") {
+    const int before = IsExtensionAssociated(".gdr");
+    SetFileAssociation(1);
+    const int on = IsExtensionAssociated(".gdr");
+    SetFileAssociation(0);
+    std::printf("%d %d %d\n", before, on, IsExtensionAssociated(".gdr"));
   } else if (command == "is-associated") {
     std::printf("%d\n", IsExtensionAssociated(arg));
   } else if (command == "default") {
