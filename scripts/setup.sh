@@ -15,6 +15,7 @@ packages=(
   libglib2.0-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   clang-format
+  shared-mime-info
   libx11-dev
   qt6-translations-l10n
 )

@@ -95,6 +95,7 @@ struct AppState {
   // --- Puzzle files -----------------------------------------------------------
 
   // --- Settings file and system services ----------------------------------------
+  std::string IniPath;  // full path of the settings file; set by SetIniFile
 
   int CellCount() const { return BoardSize * BoardSize; }
   bool IsCellIndex(int index) const { return index >= 0 && index < CellCount(); }

@@ -105,6 +105,23 @@ class RecordingScreen : public ScreenPort {
   }
 
   // --- Settings, system services, version box -------------------------------
+
+  // The main window's top left corner in twips, as last moved. There is no
+  // screen here, so a move is taken as it comes.
+  float windowLeft = 0;
+  float windowTop = 0;
+  int moveCount = 0;
+  // The notice of every version box shown, in order ("" for the normal text).
+  std::vector<std::string> versionBoxNotices;
+
+  void MoveMainWindow(float left, float top) override {
+    windowLeft = left;
+    windowTop = top;
+    ++moveCount;
+  }
+  float MainWindowLeft() override { return windowLeft; }
+  float MainWindowTop() override { return windowTop; }
+  void ShowVersionBox(const std::string& notice) override { versionBoxNotices.push_back(notice); }
 };
 
 }  // namespace gridora

@@ -79,6 +79,17 @@ class ScreenPort {
   virtual bool AskFilePath(const FileDialogRequest& request, std::string& path) = 0;
 
   // --- Settings, system services, version box -------------------------------
+
+  // Moves the main window's top left corner to (left, top), in twips. A
+  // position that would leave the window off every screen centres it
+  // instead (see PlaceMainWindow in settings/window_placement.h).
+  virtual void MoveMainWindow(float left, float top) = 0;
+  // The main window's top left corner, in twips.
+  virtual float MainWindowLeft() = 0;
+  virtual float MainWindowTop() = 0;
+  // Shows the version information box modally. A non-empty `notice` takes
+  // the place of the notice label's normal text (the first-run greeting).
+  virtual void ShowVersionBox(const std::string& notice) = 0;
 };
 
 }  // namespace gridora

@@ -2,18 +2,13 @@
 
 #include <QPainter>
 
+#include "system/version_info.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/etched.h"
 #include "ui/main/fonts.h"
 #include "ui/main/plain_label.h"
-#include "version.h"
 
 namespace gridora::ui {
-
-std::string VersionLabelText(int major, int minor, int revision) {
-  return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
-         std::to_string(revision);
-}
 
 namespace {
 
@@ -26,7 +21,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 
 AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("Gridora") + QString::fromUtf8("のバージョン情報"));
+  setWindowTitle(QString::fromStdString(VersionBoxCaption()));
   setWindowIcon(icon);
   setFixedSize(Px(5736), Px(3468));
   setFont(GothicFont(9));
@@ -46,10 +41,8 @@ AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
   SetTextColor(title2_, QColor(0, 0, 255));
   title2_->raise();
 
-  version_ = MakeLabel(
-      this, "lblVersion",
-      QString::fromStdString(VersionLabelText(kVersionMajor, kVersionMinor, kVersionPatch)), 1050,
-      840, 3885, 255);
+  version_ =
+      MakeLabel(this, "lblVersion", QString::fromStdString(VersionText()), 1050, 840, 3885, 255);
   description_ = MakeLabel(this, "lblDescription",
                            QString::fromUtf8("ナンバープレースを自動的に解くソフト。\n"
                                              "9 x 9 と 16 x 16 の問題を編集し、解き、保存します。"),

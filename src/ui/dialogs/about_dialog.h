@@ -11,9 +11,6 @@
 
 namespace gridora::ui {
 
-// "Version 1.2.3": the three numbers in plain decimal.
-std::string VersionLabelText(int major, int minor, int revision);
-
 class AboutDialog : public QDialog {
  public:
   // `icon` is the main window's icon.

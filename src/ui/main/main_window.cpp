@@ -10,12 +10,18 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <cmath>
+#include <vector>
 
 #include "core/board.h"
 #include "core/color_class.h"
 #include "core/file_commands.h"
 #include "core/history.h"
 #include "core/slots.h"
+#include "settings/settings_file.h"
+#include "settings/window_placement.h"
+#include "system/launcher.h"
+#include "system/version_info.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/client_area.h"
@@ -210,9 +216,10 @@ void MainWindow::ConnectMenu() {
     ConnectCommand(m.mnuPopInput[static_cast<std::size_t>(mode)],
                    [this, mode] { input_->SwitchMode(mode); });
   }
-  ConnectCommand(m.mnuOtherVersion, [this] { ShowVersionBox(); });
+  ConnectCommand(m.mnuOtherHelp, [this] { ShowHelp(app()); });
+  ConnectCommand(m.mnuOtherVersion, [this] { ShowVersionBox(""); });
   // Commands whose operations this build does not have yet.
-  for (QAction* pending : {m.mnuEditSolve, m.mnuOtherHelp}) pending->setEnabled(false);
+  m.mnuEditSolve->setEnabled(false);
 }
 
 // --- ScreenPort --------------------------------------------------------------
@@ -368,6 +375,7 @@ void MainWindow::RestoreToolbar() {
 
 bool MainWindow::ReadyToQuit() {
   if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
+  SaveSettings(app());
   quitting_ = true;
   return true;
 }
@@ -377,9 +385,41 @@ void MainWindow::QuitApplication() {
   if (ReadyToQuit()) close();
 }
 
-void MainWindow::ShowVersionBox() {
-  AboutDialog box(windowIcon(), this);
+void MainWindow::ShowVersionBox(const std::string& notice) {
+  // On the first run the box comes before the main window is shown.
+  AboutDialog box(windowIcon(), isVisible() ? this : nullptr);
+  if (!notice.empty()) box.SetNotice(QString::fromStdString(notice));
+  box.SetSysInfoAction([this] { StartSysInfo(app()); });
   RunDialog(box);
+}
+
+void MainWindow::MoveMainWindow(float left, float top) {
+  // Screens in twips, the primary first: a stored position that no screen
+  // of this display shows centres the window on the primary one.
+  std::vector<gridora::TwipsRect> screens;
+  QList<QScreen*> all = QGuiApplication::screens();
+  if (QScreen* primary = QGuiApplication::primaryScreen()) {
+    all.removeAll(primary);
+    all.prepend(primary);
+  }
+  for (QScreen* screen : all) {
+    const QRect area = screen->availableGeometry();
+    screens.push_back(
+        {area.x() * 15.0, area.y() * 15.0, area.width() * 15.0, area.height() * 15.0});
+  }
+  const QSize size = frameGeometry().size();
+  const WindowPosition at =
+      PlaceMainWindow(left, top, size.width() * 15.0, size.height() * 15.0, screens);
+  move(static_cast<int>(std::lround(at.left / kTwipsPerPixel)),
+       static_cast<int>(std::lround(at.top / kTwipsPerPixel)));
+}
+
+float MainWindow::MainWindowLeft() {
+  return static_cast<float>(pos().x() * kTwipsPerPixel);
+}
+
+float MainWindow::MainWindowTop() {
+  return static_cast<float>(pos().y() * kTwipsPerPixel);
 }
 
 int MainWindow::RunDialog(QDialog& dialog) {

@@ -50,6 +50,12 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void Yield() override;
   std::string TodayText() override;
   bool AskFilePath(const FileDialogRequest& request, std::string& path) override;
+  void MoveMainWindow(float left, float top) override;
+  float MainWindowLeft() override;
+  float MainWindowTop() override;
+  // Shows the version box modally; a non-empty `notice` replaces its notice
+  // text (the first run's greeting).
+  void ShowVersionBox(const std::string& notice) override;
 
   // --- The window's own routines ---------------------------------------------
   // Writes `text` to the "inform" panel unless it is already there, and
@@ -62,8 +68,6 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // Asks about unsaved changes, saves the settings and ends the program;
   // the window stays open when the user cancels.
   void QuitApplication();
-  // Shows the version box modally.
-  void ShowVersionBox();
   // Reads the Num Lock state into the status bar's second panel.
   void RefreshNumLock();
 

@@ -1,0 +1,71 @@
+#include "system/app_paths.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace gridora {
+
+namespace fs = std::filesystem;
+
+std::string ExecutablePath() {
+  std::error_code error;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : exe.string();
+}
+
+const std::string& ApplicationFolder() {
+  // The executable does not move while the program runs.
+  static const std::string folder = [] {
+    const fs::path exe = ExecutablePath();
+    if (!exe.empty() && exe.has_parent_path()) return exe.parent_path().string();
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    return error ? std::string(".") : current.string();
+  }();
+  return folder;
+}
+
+std::string ResolveAppPath(std::string_view folder, std::string_view name) {
+  if (!name.empty() && name.front() == '/') return std::string(name);
+  std::string path(folder);
+  if (path.empty() || path.back() != '/') path += '/';
+  return path + std::string(name);
+}
+
+std::string ResolveAppPath(std::string_view name) {
+  return ResolveAppPath(ApplicationFolder(), name);
+}
+
+std::string ConfigFolderFor(const char* xdgConfigHome, const char* home) {
+  // Relative values of the XDG variables are invalid and must be ignored.
+  if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
+    return ResolveAppPath(xdgConfigHome, "gridora");
+  }
+  const std::string base = home != nullptr && home[0] == '/' ? home : "/tmp";
+  return ResolveAppPath(ResolveAppPath(base, ".config"), "gridora");
+}
+
+std::string ConfigFolder() {
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || home[0] != '/') {
+    // No usable HOME (a service, a stripped environment): the account's own.
+    const passwd* account = ::getpwuid(::getuid());
+    if (account != nullptr) home = account->pw_dir;
+  }
+  return ConfigFolderFor(std::getenv("XDG_CONFIG_HOME"), home);
+}
+
+std::string HelpFilePath() {
+  const std::string beside = ResolveAppPath("gridora.html");
+  const std::string installed = ResolveAppPath("../share/gridora/gridora.html");
+  std::error_code error;
+  if (!fs::exists(beside, error) && fs::exists(installed, error)) {
+    return fs::weakly_canonical(installed, error).string();
+  }
+  return beside;
+}
+
+}  // namespace gridora

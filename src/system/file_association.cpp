@@ -1,0 +1,184 @@
+#include "system/file_association.h"
+
+#include <gio/gio.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "system/app_paths.h"
+#include "system/atomic_file.h"
+#include "system/ini_file.h"
+#include "system/mime_globs.h"
+
+namespace gridora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kDefaultGroup = "Default Applications";
+constexpr const char* kAddedGroup = "Added Associations";
+
+struct KeyFileDeleter {
+  void operator()(GKeyFile* file) const { g_key_file_free(file); }
+};
+using KeyFile = std::unique_ptr<GKeyFile, KeyFileDeleter>;
+
+struct GFreeDeleter {
+  void operator()(void* p) const { g_free(p); }
+};
+using GText = std::unique_ptr<char, GFreeDeleter>;
+
+// GLib's folders are the ones GIO reads, so they are the ones to write.
+fs::path MimeFolder() {
+  return fs::path(g_get_user_data_dir()) / "mime";
+}
+fs::path DesktopEntryPath() {
+  return fs::path(g_get_user_data_dir()) / "applications" / kDesktopId;
+}
+fs::path MimeAppsPath() {
+  return fs::path(g_get_user_config_dir()) / "mimeapps.list";
+}
+
+std::string MimePackage() {
+  return std::string(
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+             "  <mime-type type=\"") +
+         kGdrMimeType + "\">\n    <comment>" + kGdrDescription +
+         "</comment>\n    <glob pattern=\"*.gdr\"/>\n  </mime-type>\n</mime-info>\n";
+}
+
+// One argument of an Exec line: in double quotes, with the characters that
+// are special inside them escaped, and "%" doubled as field codes require.
+std::string ExecArgument(std::string_view text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+    if (c == '%') quoted += '%';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+bool SaveKeyFile(GKeyFile* file, const fs::path& path) {
+  gsize length = 0;
+  const GText data(g_key_file_to_data(file, &length, nullptr));
+  return data && WriteFileAtomically(path.string(), std::string_view(data.get(), length));
+}
+
+// Rebuilds the user's MIME database from its package files.
+void UpdateMimeDatabase() {
+  const std::string folder = MimeFolder().string();
+  char* argv[] = {const_cast<char*>("update-mime-database"), const_cast<char*>(folder.c_str()),
+                  nullptr};
+  g_spawn_sync(nullptr, argv, nullptr,
+               static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_STDOUT_TO_DEV_NULL |
+                                        G_SPAWN_STDERR_TO_DEV_NULL),
+               nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+void WriteDesktopEntry() {
+  KeyFile entry(g_key_file_new());
+  const char* group = G_KEY_FILE_DESKTOP_GROUP;
+  g_key_file_set_string(entry.get(), group, G_KEY_FILE_DESKTOP_KEY_TYPE, "Application");
+  g_key_file_set_string(entry.get(), group, G_KEY_FILE_DESKTOP_KEY_NAME, "Gridora");
+  g_key_file_set_string(entry.get(), group, G_KEY_FILE_DESKTOP_KEY_COMMENT,
+                        "ナンバープレースを自動的に解くソフト");
+  g_key_file_set_string(entry.get(), group, G_KEY_FILE_DESKTOP_KEY_EXEC,
+                        (ExecArgument(ExecutablePath()) + " %f").c_str());
+  g_key_file_set_string(entry.get(), group, G_KEY_FILE_DESKTOP_KEY_MIME_TYPE,
+                        (std::string(kGdrMimeType) + ";").c_str());
+  g_key_file_set_string(entry.get(), group, G_KEY_FILE_DESKTOP_KEY_CATEGORIES, "Game;LogicGame;");
+  g_key_file_set_boolean(entry.get(), group, G_KEY_FILE_DESKTOP_KEY_TERMINAL, FALSE);
+  SaveKeyFile(entry.get(), DesktopEntryPath());
+}
+
+// The desktop IDs of a list value ("a.desktop;b.desktop;").
+std::vector<std::string> IdList(const IniFile& apps, const char* group) {
+  std::vector<std::string> ids;
+  const std::string value = apps.Get(group, kGdrMimeType).value_or("");
+  for (std::size_t start = 0; start < value.size();) {
+    std::size_t end = value.find(';', start);
+    if (end == std::string::npos) end = value.size();
+    if (end > start) ids.push_back(value.substr(start, end - start));
+    start = end + 1;
+  }
+  return ids;
+}
+
+std::string IdListText(const std::vector<std::string>& ids) {
+  std::string text;
+  for (const std::string& id : ids) text += id + ";";
+  return text;
+}
+
+// mimeapps.list is edited line by line, so that the user's own lines and
+// comments stay exactly as they were.
+std::optional<IniFile> LoadMimeApps() {
+  auto apps = IniFile::Load(MimeAppsPath().string());
+  if (apps) apps->SetNewLine("\n");
+  return apps;
+}
+
+void RegisterDefault() {
+  auto apps = LoadMimeApps();
+  if (!apps) return;
+  apps->Set(kDefaultGroup, kGdrMimeType, kDesktopId);
+  std::vector<std::string> added = IdList(*apps, kAddedGroup);
+  std::erase(added, kDesktopId);
+  added.insert(added.begin(), kDesktopId);
+  apps->Set(kAddedGroup, kGdrMimeType, IdListText(added));
+  apps->Save(MimeAppsPath().string());
+}
+
+void UnregisterDefault() {
+  std::error_code error;
+  if (!fs::exists(MimeAppsPath(), error)) return;
+  auto apps = LoadMimeApps();
+  if (!apps) return;
+  for (const char* group : {kDefaultGroup, kAddedGroup}) {
+    std::vector<std::string> ids = IdList(*apps, group);
+    if (std::erase(ids, kDesktopId) == 0) continue;
+    if (ids.empty()) {
+      apps->Remove(group, kGdrMimeType);
+    } else {
+      apps->Set(group, kGdrMimeType, IdListText(ids));
+    }
+  }
+  if (apps->Empty()) {
+    fs::remove(MimeAppsPath(), error);
+  } else {
+    apps->Save(MimeAppsPath().string());
+  }
+}
+
+}  // namespace
+
+int IsExtensionAssociated(const std::string& extension) {
+  std::vector<std::string> folders = {MimeFolder().string()};
+  for (const char* const* dir = g_get_system_data_dirs(); *dir != nullptr; ++dir) {
+    folders.push_back((fs::path(*dir) / "mime").string());
+  }
+  return MimeGlobMatches(folders, "x" + extension) ? 1 : 0;
+}
+
+void SetFileAssociation(int state) {
+  std::error_code error;
+  const fs::path package = MimeFolder() / "packages" / kMimePackageName;
+  if (state == 1) {
+    WriteFileAtomically(package.string(), MimePackage());
+    UpdateMimeDatabase();
+    WriteDesktopEntry();
+    RegisterDefault();
+    return;
+  }
+  if (fs::remove(package, error)) UpdateMimeDatabase();
+  fs::remove(DesktopEntryPath(), error);
+  UnregisterDefault();
+}
+
+}  // namespace gridora

@@ -1,0 +1,38 @@
+#pragma once
+// The profile functions behind the settings file: SetIniFile names the file,
+// ReadIniString and WriteIniString read and write one value of it. Text is
+// UTF-8 here and Shift-JIS in the file.
+
+#include <string>
+#include <string_view>
+
+#include "core/app_state.h"
+
+namespace gridora {
+
+// The longest value ReadIniString returns, in Shift-JIS bytes.
+inline constexpr std::size_t kIniValueMaxBytes = 199;
+
+// IniPath := `name` in the user's configuration folder (ConfigFolder()), or
+// `name` itself when it is an absolute path. The folder is created by the
+// first write.
+void SetIniFile(AppState& state, std::string_view name);
+
+// The value of `key` in `section` of the file IniPath: at most 199 bytes of
+// Shift-JIS, never ending inside a double-byte character. "" for a missing
+// file, section or key, and for bytes that are not Shift-JIS.
+std::string ReadIniString(const AppState& state, std::string_view section, std::string_view key);
+
+// Writes the value of `key` in `section` of the file IniPath, creating the
+// file when it is missing. A character with no Shift-JIS form is written as
+// "?". False when the file could not be written.
+bool WriteIniString(const AppState& state, std::string_view section, std::string_view key,
+                    std::string_view text);
+
+// `text` in Shift-JIS, with "?" for each character that has none.
+std::string ShiftJisOrQuestionMarks(std::string_view text);
+// The UTF-8 form of a value read from the file: cut to 199 bytes at a
+// character boundary first; "" for bytes that are not Shift-JIS.
+std::string ProfileValueText(std::string_view sjis);
+
+}  // namespace gridora

@@ -1,0 +1,239 @@
+#include "settings/settings_file.h"
+
+#include "support/core_fixture.h"
+#include "system/profile.h"
+#include "system/temp_dir.h"
+
+namespace gridora::testing {
+namespace {
+
+class SettingsFileTest : public CoreTest {
+ protected:
+  TempDir dir;
+  void SetUp() override {
+    CoreTest::SetUp();
+    state.IniPath = dir / "Gridora.ini";
+    screen.windowLeft = 3000;  // where the centred window stands
+    screen.windowTop = 2000;
+  }
+  void UseFile(const std::string& golden) {
+    WriteBytes(state.IniPath, ReadBytes(TestDataPath("settings/" + golden)));
+  }
+  std::string File() const { return ReadBytes(state.IniPath); }
+  std::string Golden(const std::string& name) const {
+    return ReadBytes(TestDataPath("settings/" + name));
+  }
+};
+
+TEST_F(SettingsFileTest, firstRunGreetsAndWritesOnlyInformation) {
+  LoadSettings(app);
+  EXPECT_EQ(File(),
+            "[Information]\r\nSoftName=Gridora's Ini File version 1.5\r\n"
+            "Copyright=(c) Gridora developers\r\n");
+  ASSERT_EQ(screen.versionBoxNotices.size(), 1u);
+  EXPECT_EQ(screen.versionBoxNotices[0],
+            "はじめまして！ (^-^)/\r\n使用方法等は、ヘルプをご覧ください。\r\n"
+            "感想等よろしくお願いします！");
+  EXPECT_EQ(screen.beepCount, 1);
+  EXPECT_EQ(screen.moveCount, 0);
+  EXPECT_TRUE(screen.messages.empty());
+}
+
+TEST_F(SettingsFileTest, firstRunThenQuitGivesFreshFile) {
+  LoadSettings(app);
+  screen.windowLeft = 4200;
+  screen.windowTop = 2400;
+  ASSERT_TRUE(SaveSettings(app));
+  EXPECT_EQ(File(), Golden("fresh_after_quit.ini"));
+}
+
+TEST_F(SettingsFileTest, version15FileReadsBackWhatWasSaved) {
+  state.KateiOnOff = false;
+  state.KateiMode = 0;
+  state.KateiMax9 = 4;
+  state.KateiMax16 = 12;
+  state.NChangeSpeed = 7;
+  state.InputMode = 2;
+  state.LPrintMode = true;
+  state.AAnswerCheak = false;
+  state.Beep = false;
+  state.GifPath = "画像/";
+  state.UserName = "山田太郎";
+  state.SoftColor = {1, 2, 0xFFFFFF};
+  state.HtmlColor = {4, 5, 6};
+  screen.windowLeft = -1234.5f;
+  screen.windowTop = 777;
+  WriteIniString(state, "Information", "SoftName", kIniVersion15);
+  ASSERT_TRUE(SaveSettings(app));
+  const std::string saved = File();
+
+  AppState fresh;
+  RecordingScreen freshScreen;
+  App freshApp{fresh, freshScreen};
+  InitTables(fresh);
+  ApplyDefaultSettings(freshApp);
+  fresh.IniPath = state.IniPath;
+  LoadSettings(freshApp);
+  EXPECT_FALSE(fresh.KateiOnOff);
+  EXPECT_EQ(fresh.KateiMode, 0);
+  EXPECT_EQ(fresh.KateiMax9, 4);
+  EXPECT_EQ(fresh.KateiMax16, 12);
+  EXPECT_EQ(fresh.NChangeSpeed, 7);
+  EXPECT_EQ(fresh.InputMode, 2);
+  EXPECT_TRUE(fresh.LPrintMode);
+  EXPECT_FALSE(fresh.AAnswerCheak);
+  EXPECT_FALSE(fresh.Beep);
+  EXPECT_EQ(fresh.GifPath, "画像/");
+  EXPECT_EQ(fresh.UserName, "山田太郎");
+  EXPECT_EQ(fresh.SoftColor, (std::array<Color, 3>{1, 2, 0xFFFFFF}));
+  EXPECT_EQ(fresh.HtmlColor, (std::array<Color, 3>{4, 5, 6}));
+  EXPECT_EQ(freshScreen.windowLeft, -1234.5f);
+  EXPECT_EQ(freshScreen.windowTop, 777);
+  EXPECT_TRUE(freshScreen.versionBoxNotices.empty());
+  EXPECT_EQ(File(), saved);  // loading a 1.5 file writes nothing
+}
+
+TEST_F(SettingsFileTest, version12IsCarriedTo15WithInvertedBooleans) {
+  UseFile("version12.ini");
+  LoadSettings(app);
+  EXPECT_FALSE(state.KateiOnOff);  // stored 1
+  EXPECT_TRUE(state.LPrintMode);   // stored 0
+  EXPECT_FALSE(state.AAnswerCheak);
+  EXPECT_EQ(state.KateiMode, 0);
+  EXPECT_EQ(state.NChangeSpeed, 5);
+  EXPECT_EQ(state.InputMode, 1);
+  EXPECT_EQ(state.GifPath, "img/");
+  EXPECT_EQ(screen.windowLeft, 1500);
+  EXPECT_EQ(screen.windowTop, 900.5f);
+  EXPECT_EQ(File(), Golden("version12_as15.ini"));
+  EXPECT_TRUE(screen.messages.empty());
+}
+
+TEST_F(SettingsFileTest, version12BooleanZeroIsTrue) {
+  WriteBytes(state.IniPath,
+             "[Information]\r\nSoftName=Gridora's Ini File version 1.2\r\n[Option]\r\n"
+             "KateiOn/Off=0\r\nLPrintMode=7\r\nAAnswerCheak=0\r\n");
+  state.KateiOnOff = false;
+  state.AAnswerCheak = false;
+  LoadSettings(app);
+  EXPECT_TRUE(state.KateiOnOff);
+  EXPECT_FALSE(state.LPrintMode);
+  EXPECT_TRUE(state.AAnswerCheak);
+}
+
+TEST_F(SettingsFileTest, version13ReadsOnlyItsKeysAndIsStamped15) {
+  UseFile("version13.ini");
+  LoadSettings(app);
+  EXPECT_FALSE(state.KateiOnOff);
+  EXPECT_EQ(state.KateiMode, 0);
+  EXPECT_EQ(state.NChangeSpeed, 8);
+  EXPECT_EQ(state.InputMode, 2);
+  EXPECT_TRUE(state.LPrintMode);
+  EXPECT_FALSE(state.AAnswerCheak);
+  EXPECT_FALSE(state.Beep);
+  EXPECT_EQ(state.GifPath, "../cg/");
+  EXPECT_EQ(state.UserName, "山田太郎");
+  EXPECT_EQ(state.KateiMax9, 9);  // stored 5, not a key of 1.3
+  EXPECT_EQ(state.KateiMax16, 3);
+  EXPECT_EQ(state.SoftColor, kDefaultSoftColor);  // stored 255
+  EXPECT_EQ(state.HtmlColor, kDefaultHtmlColor);
+  EXPECT_EQ(screen.windowLeft, 3000);
+  EXPECT_EQ(screen.windowTop, 1200);
+  EXPECT_EQ(File(), Golden("version13_started.ini"));
+}
+
+TEST_F(SettingsFileTest, version14TakesColoursButNotHypothesisLimits) {
+  UseFile("version14.ini");
+  LoadSettings(app);
+  EXPECT_EQ(state.SoftColor, (std::array<Color, 3>{255, 255, 255}));
+  EXPECT_EQ(state.HtmlColor, (std::array<Color, 3>{65280, 65280, 65280}));
+  EXPECT_EQ(state.KateiMax9, 9);
+  EXPECT_EQ(state.KateiMax16, 3);
+  EXPECT_EQ(state.UserName, "山田太郎");
+  EXPECT_EQ(File(), Golden("version14_started.ini"));
+}
+
+TEST_F(SettingsFileTest, unknownVersionGivesMessageThenDefaultsThenVersion13Path) {
+  UseFile("unknown_version.ini");
+  LoadSettings(app);
+  ASSERT_EQ(screen.messages.size(), 1u);
+  EXPECT_EQ(screen.messages[0].text,
+            "設定ファイル(iniファイル)のバージョンが違うので、\r\n"
+            "前の状態を読み取ることができませんでした。");
+  EXPECT_EQ(screen.messages[0].title, "ロード失敗");
+  EXPECT_EQ(screen.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(screen.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(state.KateiMode, 1);  // the stored 0 is not read
+  EXPECT_EQ(state.UserName, "不明");
+  EXPECT_EQ(File(), Golden("unknown_version_after.ini"));
+
+  // The next start takes the 1.3 path: no message, stamped 1.5.
+  RecordingScreen next;
+  App nextApp{state, next};
+  LoadSettings(nextApp);
+  EXPECT_TRUE(next.messages.empty());
+  EXPECT_TRUE(next.versionBoxNotices.empty());
+  EXPECT_EQ(ReadIniString(state, "Information", "SoftName"), kIniVersion15);
+  EXPECT_EQ(next.windowLeft, 3000);
+}
+
+TEST_F(SettingsFileTest, kateiMax9IsFoundUnderCapitalAndSmallOptionHeaders) {
+  for (const char* header : {"[OPTION]", "[option]"}) {
+    WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 + "\r\n" +
+                                  header + "\r\nKateiMax9= 5\r\nKateiMax16= 16\r\n");
+    state.KateiMax9 = 9;
+    state.KateiMax16 = 3;
+    LoadSettings(app);
+    EXPECT_EQ(state.KateiMax9, 5) << header;
+    EXPECT_EQ(state.KateiMax16, 16) << header;
+  }
+}
+
+TEST_F(SettingsFileTest, longTextValueReadsAsFirst199Bytes) {
+  WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 +
+                                "\r\n[Option]\r\nName=" + std::string(250, 'n') + "\r\n");
+  LoadSettings(app);
+  EXPECT_EQ(state.UserName, std::string(199, 'n'));
+}
+
+// Values that cannot be read or lie outside the valid range leave the default.
+TEST_F(SettingsFileTest, unreadableAndOutOfRangeValuesFallBackToDefaults) {
+  WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 +
+                                "\r\n[Option]\r\nKateiOn/Off=perhaps\r\nKateiMode= 2\r\n"
+                                "KateiMax9=-1\r\nKateiMax16= 17\r\nNChangeSpeed= 70000\r\n"
+                                "NInputMode= 7\r\nLPrintMode=\r\nAAnswerCheak=0\r\nBeep=\r\n"
+                                "[Color]\r\nSoft0=-5\r\nSoft1=&H1000000\r\nSoft2=&HFF\r\n");
+  LoadSettings(app);
+  EXPECT_TRUE(state.KateiOnOff);
+  EXPECT_EQ(state.KateiMode, 1);
+  EXPECT_EQ(state.KateiMax9, 9);
+  EXPECT_EQ(state.KateiMax16, 3);
+  EXPECT_EQ(state.NChangeSpeed, 2);
+  EXPECT_EQ(state.InputMode, 0);
+  EXPECT_FALSE(state.LPrintMode);
+  EXPECT_FALSE(state.AAnswerCheak);  // 0 is a readable false
+  EXPECT_TRUE(state.Beep);
+  EXPECT_EQ(state.SoftColor[0], kDefaultSoftColor[0]);
+  EXPECT_EQ(state.SoftColor[1], kDefaultSoftColor[1]);
+  EXPECT_EQ(state.SoftColor[2], 255u);
+}
+
+TEST_F(SettingsFileTest, inputModeOfVersion13NeedsWholeNumberText) {
+  WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion13 +
+                                "\r\n[Option]\r\nNInputMode=1x\r\nKateiMode=0x\r\n"
+                                "NChangeSpeed= 2.5\r\n");
+  LoadSettings(app);
+  EXPECT_EQ(state.InputMode, 0);     // "1x" is no number: default
+  EXPECT_EQ(state.KateiMode, 0);     // numeric read of "0x" is 0
+  EXPECT_EQ(state.NChangeSpeed, 2);  // a half goes to the even neighbour
+}
+
+TEST_F(SettingsFileTest, positionThatNoFloatHoldsKeepsCentredWindow) {
+  WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 +
+                                "\r\n[Form]\r\nLeft=1E+300\r\nTop=0\r\n");
+  LoadSettings(app);
+  EXPECT_EQ(screen.moveCount, 0);
+}
+
+}  // namespace
+}  // namespace gridora::testing

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "system/desktop_sandbox.h"
+#include "system/file_association.h"
+
+namespace gridora::testing {
+namespace {
+
+constexpr const char* kExpectedPackage =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+    "  <mime-type type=\"application/x-gridora\">\n"
+    "    <comment>ﾅﾝﾊﾞｰﾌﾟﾚｰｽ ﾃﾞｰﾀﾌｧｲﾙ</comment>\n"
+    "    <glob pattern=\"*.gdr\"/>\n"
+    "  </mime-type>\n"
+    "</mime-info>\n";
+
+class AssociationTest : public ::testing::Test {
+ protected:
+  DesktopSandbox box;
+  std::string Package() const { return box.DataHome() + "/mime/packages/org.gridora.Gridora.xml"; }
+  std::string Entry() const { return box.DataHome() + "/applications/org.gridora.Gridora.desktop"; }
+  std::string MimeApps() const { return box.ConfigHome() + "/mimeapps.list"; }
+  std::string Associated() const { return box.Probe({"is-associated", ".gdr"}).out; }
+};
+
+TEST_F(AssociationTest, turningOnRegistersTypeEntryAndDefaultOfThisProgram) {
+  box.AddSystemType("text/plain", "*.txt");
+  EXPECT_EQ(Associated(), "0\n");
+  ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);
+  EXPECT_EQ(Associated(), "1\n");
+  EXPECT_EQ(ReadBytes(Package()), kExpectedPackage);
+  EXPECT_EQ(box.Probe({"default", "x.gdr"}).out,
+            std::string("TYPE application/x-gridora\nAPP org.gridora.Gridora.desktop\n"
+                        "EXEC \"") +
+                GRIDORA_PROBE_PATH + "\" %f\n");
+  // The rebuilt database carries the description.
+  EXPECT_NE(
+      ReadBytes(box.DataHome() + "/mime/application/x-gridora.xml").find("ﾅﾝﾊﾞｰﾌﾟﾚｰｽ ﾃﾞｰﾀﾌｧｲﾙ"),
+      std::string::npos);
+  EXPECT_EQ(ReadBytes(MimeApps()),
+            "[Default Applications]\napplication/x-gridora=org.gridora.Gridora.desktop\n"
+            "[Added Associations]\napplication/x-gridora=org.gridora.Gridora.desktop;\n");
+}
+
+TEST_F(AssociationTest, turningOffRemovesOnlyWhatWasAdded) {
+  box.AddSystemType("text/plain", "*.txt");
+  const std::string otherPackage = box.DataHome() + "/mime/packages/other.xml";
+  WriteBytes(otherPackage,
+             "<?xml version=\"1.0\"?>\n<mime-info "
+             "xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+             "  <mime-type type=\"application/x-other\"><glob pattern=\"*.oth\"/></mime-type>\n"
+             "</mime-info>\n");
+  const std::string otherEntry = box.DataHome() + "/applications/other.desktop";
+  WriteBytes(otherEntry, "[Desktop Entry]\nType=Application\nName=o\nExec=o %f\n");
+  WriteBytes(MimeApps(),
+             "# mine\n[Default Applications]\ntext/plain=other.desktop\n\n"
+             "[Added Associations]\napplication/x-gridora=other.desktop;\n");
+
+  ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);
+  ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);  // twice: still one registration
+  EXPECT_EQ(ReadBytes(MimeApps()),
+            "# mine\n[Default Applications]\ntext/plain=other.desktop\n"
+            "application/x-gridora=org.gridora.Gridora.desktop\n\n"
+            "[Added Associations]\n"
+            "application/x-gridora=org.gridora.Gridora.desktop;other.desktop;\n");
+  EXPECT_EQ(box.Probe({"is-associated", ".oth"}).out, "1\n");
+
+  ASSERT_EQ(box.Probe({"associate", "0"}).status, 0);
+  EXPECT_EQ(Associated(), "0\n");
+  EXPECT_FALSE(std::filesystem::exists(Package()));
+  EXPECT_FALSE(std::filesystem::exists(Entry()));
+  EXPECT_EQ(ReadBytes(MimeApps()),
+            "# mine\n[Default Applications]\ntext/plain=other.desktop\n\n"
+            "[Added Associations]\napplication/x-gridora=other.desktop;\n");
+  EXPECT_TRUE(std::filesystem::exists(otherPackage));
+  EXPECT_TRUE(std::filesystem::exists(otherEntry));
+  EXPECT_EQ(box.Probe({"is-associated", ".oth"}).out, "1\n");
+}
+
+TEST_F(AssociationTest, mimeAppsListThatOnlyHeldTheAssociationGoesWithIt) {
+  ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(MimeApps()));
+  EXPECT_TRUE(std::filesystem::exists(Entry()));
+  ASSERT_EQ(box.Probe({"associate", "0"}).status, 0);
+  EXPECT_FALSE(std::filesystem::exists(MimeApps()));
+  EXPECT_EQ(Associated(), "0\n");
+  // Any state but 1 removes; with nothing there it changes nothing.
+  ASSERT_EQ(box.Probe({"associate", "2"}).status, 0);
+  EXPECT_FALSE(std::filesystem::exists(Entry()));
+}
+
+// The settings dialog asks again in the same run: the answer must not come
+// from GIO's cache of the MIME database.
+TEST_F(AssociationTest, sameProcessSeesTheChangeAtOnce) {
+  EXPECT_EQ(box.Probe({"toggle"}).out, "0 1 0\n");
+}
+
+// The desktop, not our own code, reads the entry and starts the program.
+TEST_F(AssociationTest, desktopOpensGdrFileWithThisProgramEvenFromAnOddFolder) {
+  // A copy, not a link: the entry names the running executable's real path.
+  const std::string folder = box.Path("my \"odd\" $HOME `x`");
+  std::filesystem::create_directories(folder);
+  const std::string probe = folder + "/probe";
+  std::filesystem::copy_file(GRIDORA_PROBE_PATH, probe);
+  std::filesystem::permissions(probe, std::filesystem::perms::owner_all);
+  box.ProbePath = probe;
+  ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);
+  const std::string document = box.Path("a puzzle.gdr");
+  WriteBytes(document, "Gridora\x83\x66\x81\x5B\x83\x5E ver 2.1\r\n");
+  const ProbeResult launch = box.Probe({"launch", document});
+  ASSERT_EQ(launch.out, "");
+  const auto started = box.WaitForRecord();
+  ASSERT_TRUE(started);
+  EXPECT_EQ(*started, (std::vector<std::string>{probe, document}));
+}
+
+}  // namespace
+}  // namespace gridora::testing
