@@ -2,7 +2,7 @@
 
 #include "support/core_fixture.h"
 #include "system/profile.h"
-#include "system/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gridora::testing {
 namespace {

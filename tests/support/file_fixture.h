@@ -13,49 +13,9 @@
 #include <string>
 
 #include "support/core_fixture.h"
+#include "support/temp_dir.h"
 
 namespace gridora::testing {
-
-// A fresh folder under the system's temporary folder, removed with
-// everything in it when the object goes.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "gridora-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-    path_ = pattern;
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  ASSERT_TRUE(out.good()) << path;
-}
-
-// A file of tests/data.
-inline std::string TestDataPath(const std::string& name) {
-  const char* dir = std::getenv("GRIDORA_TEST_DATA");
-  return std::string(dir != nullptr ? dir : GRIDORA_TEST_DATA_DIR) + "/" + name;
-}
 
 // True when missing write permission really stops this user (not so for
 // root or with CAP_DAC_OVERRIDE), probed with a read-only folder.

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "system/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gridora::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "system/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gridora::testing {
 namespace {

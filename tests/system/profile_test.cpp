@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "system/app_paths.h"
-#include "system/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace gridora::testing {
 namespace {
