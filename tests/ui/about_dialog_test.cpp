@@ -1,5 +1,8 @@
 #include "ui/dialogs/about_dialog.h"
 
+#include <QTemporaryDir>
+#include <cstdlib>
+
 #include "version.h"
 #include "window_fixture.h"
 
@@ -38,6 +41,45 @@ TEST_F(VersionBoxTest, menuItemShowsTheBox) {
   EXPECT_EQ(shadow, QColor(0, 0, 255));
   EXPECT_EQ(offset, QPoint(Px(24), Px(24)));
   EXPECT_TRUE(modal);
+}
+
+TEST_F(VersionBoxTest, firstRunGreetsBeforeTheWindowShows) {
+  EXPECT_EQ(firstRunDialogs, std::vector<QString>{QStringLiteral("frmAbout")});
+  // A second start with the settings the first one wrote greets no more.
+  AppState second;
+  std::vector<QString> shown;
+  auto other = StartMain(second, {}, [&](MainWindow& w) {
+    w.SetDialogRunner([&](QDialog& dialog) {
+      shown.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+      dialog.reject();
+    });
+  });
+  EXPECT_TRUE(shown.empty());
+}
+
+TEST(VersionBoxFirstRunTest, greetingInTheNoticeWhileTheWindowIsHidden) {
+  QTemporaryDir config;
+  setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+  AppState state;
+  QString notice;
+  bool windowVisible = true;
+  int beeps = 0;
+  MainWindow* main = nullptr;
+  auto window = StartMain(state, {}, [&](MainWindow& w) {
+    main = &w;
+    w.SetBeeper([&] { ++beeps; });
+    w.SetDialogRunner([&](QDialog& dialog) {
+      notice = dynamic_cast<AboutDialog&>(dialog).Notice()->text();
+      windowVisible = main->isVisible();
+      dialog.accept();
+    });
+  });
+  EXPECT_EQ(notice,
+            QString::fromUtf8("はじめまして！ (^-^)/\n使用方法等は、ヘルプをご覧ください。\n"
+                              "感想等よろしくお願いします！"));
+  EXPECT_FALSE(windowVisible);
+  EXPECT_EQ(beeps, 1);
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST(AboutDialogNoticeTest, greetingLinesReplaceTheNotice) {

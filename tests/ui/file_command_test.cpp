@@ -2,6 +2,7 @@
 // of the commands that discard the puzzle, Qt's file dialog driven like a
 // user would, the command line at start-up, and quitting.
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -92,10 +93,28 @@ TEST_F(FileCommandTest, quitWithUnsavedChangesAnsweredNoCloses) {
   EXPECT_FALSE(state.DataChanged);
 }
 
-TEST_F(FileCommandTest, closeWithoutChangesAsksNothing) {
+TEST_F(FileCommandTest, closeWithoutChangesAsksNothingAndSavesTheSettings) {
+  state.NChangeSpeed = 7;
+  window->MoveMainWindow(1500, 3000);
   window->close();
   EXPECT_TRUE(messages.empty());
   EXPECT_FALSE(window->isVisible());
+  QFile ini(config.filePath(QStringLiteral("gridora/Gridora.ini")));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  const QByteArray text = ini.readAll();
+  EXPECT_TRUE(text.contains("NChangeSpeed= 7\r\n")) << text.constData();
+  EXPECT_TRUE(text.contains("Left= 1500\r\n")) << text.constData();
+  EXPECT_TRUE(text.contains("Top= 3000\r\n")) << text.constData();
+}
+
+TEST_F(FileCommandTest, cancelledQuitWritesNoSettings) {
+  SetCell(app(), 0, 1);
+  answers.push_back(MessageAnswer::Cancel);
+  window->Menu().mnuFileQuit->trigger();
+  QFile ini(config.filePath(QStringLiteral("gridora/Gridora.ini")));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(ini.readAll().contains("[Option]"));  // only the first run's lines
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(FileCommandTest, commandLinePuzzleIsOpenWhenTheWindowShows) {

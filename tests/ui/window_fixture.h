@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -27,6 +29,7 @@ class WindowTest : public ::testing::Test {
     MessageIcon icon;
   };
 
+  QTemporaryDir config;
   AppState state;
   std::unique_ptr<MainWindow> window;
   std::vector<Message> messages;
@@ -37,9 +40,13 @@ class WindowTest : public ::testing::Test {
   // Plays the user in every modal dialog (file dialogs, the version box);
   // a dialog is cancelled when unset, so no test waits on one.
   std::function<void(QDialog&)> dialogAction;
-  std::vector<QString> dialogs;  // class names of the dialogs shown
+  std::vector<QString> dialogs;          // class names of the dialogs shown
+  std::vector<QString> firstRunDialogs;  // those shown during start-up
 
   void SetUp() override {
+    // A settings folder of this test only; it starts as a first run.
+    ASSERT_TRUE(config.isValid());
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     window = StartMain(state, {}, [this](MainWindow& w) {
       w.SetMessageAnswerer([this](const std::string& text, const std::string& title,
                                   MessageButtons buttons, MessageIcon icon) {
@@ -58,7 +65,9 @@ class WindowTest : public ::testing::Test {
       });
       w.SetBeeper([this] { ++beeps; });
       w.SetDialogRunner([this](QDialog& dialog) {
-        dialogs.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+        dialogs.push_back(dialog.objectName().isEmpty()
+                              ? QString::fromLatin1(dialog.metaObject()->className())
+                              : dialog.objectName());
         if (dialogAction) {
           dialogAction(dialog);
         } else {
@@ -66,6 +75,10 @@ class WindowTest : public ::testing::Test {
         }
       });
     });
+    // The first run's greeting box and beep belong to start-up, not to the test.
+    firstRunDialogs = dialogs;
+    dialogs.clear();
+    beeps = 0;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -181,6 +181,18 @@ TEST_F(WindowLayoutTest, yieldRunsPendingEventsAtMostEveryFewMilliseconds) {
   EXPECT_TRUE(WaitFor([&] { return second; }));
 }
 
+TEST_F(WindowLayoutTest, windowPositionInTwips) {
+  window->MoveMainWindow(1500, 3000);
+  EXPECT_EQ(window->pos(), QPoint(100, 200));
+  EXPECT_EQ(window->MainWindowLeft(), 1500.0f);
+  EXPECT_EQ(window->MainWindowTop(), 3000.0f);
+  // A position that no screen shows centres the window on the primary one.
+  window->MoveMainWindow(-200000, 90000);
+  const QRect screen = window->screen()->availableGeometry();
+  EXPECT_NEAR(window->frameGeometry().center().x(), screen.center().x(), 1);
+  EXPECT_NEAR(window->frameGeometry().center().y(), screen.center().y(), 1);
+}
+
 TEST_F(WindowLayoutTest, messagesGoThroughTheAnswerer) {
   SetCell(app(), 0, 1);
   SetCell(app(), 1, 133);
