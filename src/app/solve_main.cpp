@@ -129,7 +129,8 @@ class Runner {
   void Solve(const PuzzleLine& parsed) {
     const auto start = std::chrono::steady_clock::now();
     SolveFresh(*record_, parsed.boardSize, parsed.board, options_.solver);
-    totals_.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    totals_.seconds +=
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     ++totals_.puzzles;
     ++totals_.groups[static_cast<std::size_t>(GroupOf(record_->outcome))];
     if (options_.quiet) return;
@@ -147,7 +148,8 @@ class Runner {
 };
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 }  // namespace

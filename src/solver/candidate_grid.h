@@ -118,8 +118,8 @@ class CandidateGrid {
                                   : ProgressFilled(open, emptyAtStart_);
   }
 
-  Masks cand_{};                          // SolverCand
-  std::array<CandMask, kUnitKinds> dirty_{};  // DirtyUnits: rows, columns, boxes
+  Masks cand_{};                               // SolverCand
+  std::array<CandMask, kUnitKinds> dirty_{};   // DirtyUnits: rows, columns, boxes
   std::array<bool, kMaxCells + 1> changed_{};  // awaiting CheckCell
   int cellsLeft_ = C;
   int emptyAtStart_ = -1;

@@ -20,8 +20,8 @@ class Deduction : public CandidateGrid<N> {
   using G = typename Grid::G;
   using Grid::C;
   using Grid::cand_;
-  using Grid::changed_;
   using Grid::cellsLeft_;
+  using Grid::changed_;
   using Unit = std::array<std::uint8_t, N>;
   static constexpr int B = G::B;
 
@@ -90,7 +90,7 @@ class Deduction : public CandidateGrid<N> {
   int lastChecked_ = 0;  // cell of the latest CheckCell
   int state_ = 0;        // SolveState
 
- private:
+  // The six unit passes, in their order, on the unit of `kind` that holds `cell`.
   void UnitPasses(int kind, int cell) {
     const auto k = static_cast<std::size_t>(kind);
     const Unit& unit = G::kUnits[k][G::kCellUnits[static_cast<std::size_t>(cell)][k]];
@@ -158,7 +158,8 @@ class Deduction : public CandidateGrid<N> {
       const CandMask set = positions_[static_cast<std::size_t>(d)];
       if (PopCount(set, N) != 2 || positions_[static_cast<std::size_t>(d + 1)] != set) continue;
       for (int f = 0; f < N; ++f) {
-        if (f != d && f != d + 1) positions_[static_cast<std::size_t>(f)] &= static_cast<CandMask>(~set);
+        if (f != d && f != d + 1)
+          positions_[static_cast<std::size_t>(f)] &= static_cast<CandMask>(~set);
       }
     }
   }
@@ -216,12 +217,17 @@ class Deduction : public CandidateGrid<N> {
     for (int k = 0; k < N; ++k) {
       const int q = unit[static_cast<std::size_t>(k)];
       unsigned keep = 0;
-      for (int d = 0; d < N; ++d) keep |= ((positions_[static_cast<std::size_t>(d)] >> k) & 1u) << d;
-      const auto drop = static_cast<CandMask>(cand_[static_cast<std::size_t>(q)] & G::kFull & ~keep);
+      for (int d = 0; d < N; ++d)
+        keep |= ((positions_[static_cast<std::size_t>(d)] >> k) & 1u) << d;
+      const auto drop =
+          static_cast<CandMask>(cand_[static_cast<std::size_t>(q)] & G::kFull & ~keep);
       if (drop != 0) Remove(q, drop);
     }
   }
 
+  std::array<CandMask, kMaxDigit> positions_{};  // DigitPositions of the unit
+
+ private:
   // Positions g, g + B, g + 2B, ... of a box: its column g.
   static constexpr std::array<unsigned, B> kBoxColumn = [] {
     std::array<unsigned, B> columns{};
@@ -230,8 +236,6 @@ class Deduction : public CandidateGrid<N> {
     }
     return columns;
   }();
-
-  std::array<CandMask, kMaxDigit> positions_{};  // DigitPositions of the unit
 };
 
 }  // namespace gridora

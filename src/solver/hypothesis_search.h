@@ -23,7 +23,10 @@ class HypothesisSearch : public Deduction<N> {
   HypothesisSearch(const BoardCodes& board, const SolveSettings& settings,
                    const std::array<std::string, 8>& messages, SolveHook* hook,
                    SolveOutcome& outcome)
-      : Deduction<N>(hook), board_(board), settings_(settings), messages_(messages),
+      : Deduction<N>(hook),
+        board_(board),
+        settings_(settings),
+        messages_(messages),
         outcome_(outcome) {
     // A target above N never matches a cell, so a larger limit ends the same
     // way, only later; below 0 the search would never end.
@@ -73,7 +76,15 @@ class HypothesisSearch : public Deduction<N> {
   using Base::cand_;
   using Base::state_;
 
-  enum class Step { TrialOutcome, ChooseCell, NextTrial, TrialResult, CellExhausted, Finish, TooMany };
+  enum class Step {
+    TrialOutcome,
+    ChooseCell,
+    NextTrial,
+    TrialResult,
+    CellExhausted,
+    Finish,
+    TooMany
+  };
 
   // After a deduction run: records a solution. True when it was the tenth.
   bool EndOfRun() {
@@ -149,6 +160,7 @@ class HypothesisSearch : public Deduction<N> {
       state_ = kStateSolved;
       cand_[static_cast<std::size_t>(hypoCell_)] = bit;
       c_ = hypoCell_;
+      ++outcome_.trials;
       if (!this->CheckCell(c_)) this->Scan(false);
       return AfterRun();
     }
@@ -189,9 +201,11 @@ class HypothesisSearch : public Deduction<N> {
       Restore(snapshotA_);
       tryDigit_ = 0;
       state_ = kStateSolved;
-      cand_[static_cast<std::size_t>(hypoCell_)] = BitMask[static_cast<std::size_t>(foundDigit_ - 1)];
+      cand_[static_cast<std::size_t>(hypoCell_)] =
+          BitMask[static_cast<std::size_t>(foundDigit_ - 1)];
       c_ = this->lastChecked_;
       cycleStart_ = hypoCell_;
+      ++outcome_.commitments;
       this->Scan(false);
       return AfterRun();
     }
@@ -232,7 +246,8 @@ class HypothesisSearch : public Deduction<N> {
     std::array<int, kMaxCells> settled{};
     for (int cell = 0; cell < C; ++cell) {
       grid[static_cast<std::size_t>(cell)] = this->CellDigit(cell);
-      settled[static_cast<std::size_t>(cell)] = MaskDigit(snapshotA_[static_cast<std::size_t>(cell)]);
+      settled[static_cast<std::size_t>(cell)] =
+          MaskDigit(snapshotA_[static_cast<std::size_t>(cell)]);
     }
     FinishSolve(input, messages_, grid, settled, outcome_);
   }

@@ -13,9 +13,9 @@ namespace gridora {
 
 struct PuzzleLine {
   enum class Kind { Skip, Puzzle, Error } kind = Kind::Skip;
-  int boardSize = 0;     // 9 or 16 for a puzzle
-  BoardCodes board{};    // black digits, the rest 0
-  std::string error;     // what is wrong, for an error
+  int boardSize = 0;   // 9 or 16 for a puzzle
+  BoardCodes board{};  // black digits, the rest 0
+  std::string error;   // what is wrong, for an error
 };
 
 PuzzleLine ParsePuzzleLine(std::string_view line);

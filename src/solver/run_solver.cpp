@@ -34,9 +34,8 @@ SolveOutcome RunSolver(App app, int yieldEvery) {
   ScreenHook hook(app.screen, yieldEvery);
   const SolveSettings settings = SolveSettingsOf(app.state);
   const SolveOutcome outcome =
-      app.state.BoardSize == 9
-          ? Solve9(app.state.Board, settings, app.state.SolveMessages, &hook)
-          : Solve16(app.state.Board, settings, app.state.SolveMessages, &hook);
+      app.state.BoardSize == 9 ? Solve9(app.state.Board, settings, app.state.SolveMessages, &hook)
+                               : Solve16(app.state.Board, settings, app.state.SolveMessages, &hook);
   if (outcome.solutionCount > 0) StoreAnswers(app, outcome);
   if (outcome.tooMany()) {
     // The board stays as it was; only the slots changed.

@@ -53,17 +53,19 @@ inline constexpr int kLevelHard = 6;
 inline constexpr int kTooManySolutions = 10;
 
 struct SolveSettings {
-  int limit = 9;              // KateiMax9 or KateiMax16; below 0 counts as 0
-  int mode = 1;               // KateiMode: 1 skips digits seen in earlier trials
-  bool alternatives = true;   // AAnswerCheak: go on after the first solution
-  bool showLevel = false;     // LPrintMode: the message names the level
+  int limit = 9;             // KateiMax9 or KateiMax16; below 0 counts as 0
+  int mode = 1;              // KateiMode: 1 skips digits seen in earlier trials
+  bool alternatives = true;  // AAnswerCheak: go on after the first solution
+  bool showLevel = false;    // LPrintMode: the message names the level
 };
 
 struct SolveOutcome {
-  int state = 0;          // SolveState at the end
+  int state = 0;  // SolveState at the end
   int level = kLevelStandard;
   int solutionCount = 0;  // 0 to 10; 10 is the too-many ending
   int lastCell = 0;       // scan position at the end (the contradiction cell)
+  long trials = 0;        // trial runs of the hypothesis search
+  long commitments = 0;   // seen digits committed without a trial (mode 1)
   std::string message;    // final text of the "inform" panel
   // The board to show when no solution was found: the cells the solver
   // fixed are written back in colour class 1. Equal to the input otherwise.

@@ -7,7 +7,7 @@
 namespace gridora {
 
 const std::array<const char*, 8> kSolveMessageTexts = {
-    "Gridora",         "成功！",        "エラー発生  場所：", "解けませんでした",
+    "Gridora",       "成功！",        "エラー発生  場所：", "解けませんでした",
     "成功！ -標準-", "成功！ -普通-", "成功！ -難問-",      "???",
 };
 
