@@ -113,7 +113,7 @@ class Deduction : public CandidateGrid<N> {
   void NakedPair(const Unit& unit) {
     for (int k = 0; k + 1 < N; ++k) {
       const CandMask pair = cand_[unit[static_cast<std::size_t>(k)]];
-      if (PopCount(pair, N) != 2 || cand_[unit[static_cast<std::size_t>(k + 1)]] != pair) continue;
+      if (cand_[unit[static_cast<std::size_t>(k + 1)]] != pair || PopCount(pair, N) != 2) continue;
       bool removed = false;
       for (int m = 0; m < N; ++m) {
         if (m == k || m == k + 1) continue;
@@ -143,20 +143,30 @@ class Deduction : public CandidateGrid<N> {
     }
   }
 
+  // Digit by digit, a digit with one position takes that position from every
+  // other digit. Done in one pass: a digit's set when its turn comes is its
+  // own minus the single positions taken so far (`taken`); the singles are
+  // disjoint, so in the end every digit loses all of them but its own.
   void HiddenSingle() {
-    for (int d = 0; d < N; ++d) {
-      const CandMask set = positions_[static_cast<std::size_t>(d)];
-      if (set == 0 || MaskDigit(set) == 0) continue;  // an empty set removes nothing
-      for (int e = 0; e < N; ++e) {
-        if (e != d) positions_[static_cast<std::size_t>(e)] &= static_cast<CandMask>(~set);
+    unsigned taken = 0;
+    std::array<CandMask, kMaxDigit> single{};
+    for (std::size_t d = 0; d < N; ++d) {
+      const auto now = static_cast<CandMask>(positions_[d] & ~taken);
+      if (now != 0 && (now & (now - 1)) == 0) {
+        single[d] = now;
+        taken |= now;
       }
+    }
+    if (taken == 0) return;
+    for (std::size_t d = 0; d < N; ++d) {
+      positions_[d] = static_cast<CandMask>((positions_[d] & ~taken) | single[d]);
     }
   }
 
   void HiddenPair() {
     for (int d = 0; d + 1 < N; ++d) {
       const CandMask set = positions_[static_cast<std::size_t>(d)];
-      if (PopCount(set, N) != 2 || positions_[static_cast<std::size_t>(d + 1)] != set) continue;
+      if (positions_[static_cast<std::size_t>(d + 1)] != set || PopCount(set, N) != 2) continue;
       for (int f = 0; f < N; ++f) {
         if (f != d && f != d + 1)
           positions_[static_cast<std::size_t>(f)] &= static_cast<CandMask>(~set);
@@ -175,52 +185,57 @@ class Deduction : public CandidateGrid<N> {
     }
   }
 
+  // A set of two positions or more can lie inside one group only: the group
+  // of its lowest position. So each kind of group is tested once per digit.
   void LockedCandidates(int kind, const Unit& unit) {
     constexpr unsigned kGroup = (1u << B) - 1u;
     for (int d = 0; d < N; ++d) {
       const CandMask set = positions_[static_cast<std::size_t>(d)];
       if (MaskDigit(set) != 0) continue;  // needs two positions or more
       const CandMask bit = BitMask[static_cast<std::size_t>(d)];
-      if (kind != 2) {
-        for (int g = 0; g < B; ++g) {
-          if ((set & ~(kGroup << (g * B))) != 0) continue;
-          const int p0 = unit[static_cast<std::size_t>(g * B)];
-          const Unit& box = G::kUnits[2][static_cast<std::size_t>(G::BoxOf(p0))];
-          if (kind == 0) {
-            const int rowInBox = (p0 % (B * N)) / N;
-            RemoveAlong(box, bit, [&](int m) { return m / B == rowInBox; });
-          } else {
-            const int columnInBox = p0 % B;
-            RemoveAlong(box, bit, [&](int m) { return m % B == columnInBox; });
-          }
-        }
-        continue;
-      }
-      for (int g = 0; g < B; ++g) {
-        if ((set & ~(kGroup << (g * B))) != 0) continue;
+      const int lowest = std::countr_zero(static_cast<unsigned>(set));
+      const int g = lowest / B;  // the box row (or box of a line) of the lowest position
+      if ((set & ~(kGroup << (g * B))) == 0) {
         const int p0 = unit[static_cast<std::size_t>(g * B)];
-        const Unit& row = G::kUnits[0][static_cast<std::size_t>(G::RowOf(p0))];
-        const int boxColumns = (p0 % N) / B;
-        RemoveAlong(row, bit, [&](int m) { return m / B == boxColumns; });
+        if (kind == 0) {
+          const int rowInBox = (p0 % (B * N)) / N;
+          RemoveAlong(G::kUnits[2][static_cast<std::size_t>(G::BoxOf(p0))], bit,
+                      [&](int m) { return m / B == rowInBox; });
+        } else if (kind == 1) {
+          const int columnInBox = p0 % B;
+          RemoveAlong(G::kUnits[2][static_cast<std::size_t>(G::BoxOf(p0))], bit,
+                      [&](int m) { return m % B == columnInBox; });
+        } else {
+          const int boxColumns = (p0 % N) / B;
+          RemoveAlong(G::kUnits[0][static_cast<std::size_t>(G::RowOf(p0))], bit,
+                      [&](int m) { return m / B == boxColumns; });
+        }
       }
-      for (int g = 0; g < B; ++g) {
-        if ((set & ~kBoxColumn[static_cast<std::size_t>(g)]) != 0) continue;
-        const int p0 = unit[static_cast<std::size_t>(g)];
-        const Unit& column = G::kUnits[1][static_cast<std::size_t>(G::ColumnOf(p0))];
+      if (kind != 2) continue;
+      const int column = lowest % B;  // the box column of the lowest position
+      if ((set & ~kBoxColumn[static_cast<std::size_t>(column)]) == 0) {
+        const int p0 = unit[static_cast<std::size_t>(column)];
         const int band = p0 / (B * N);
-        RemoveAlong(column, bit, [&](int m) { return m / B == band; });
+        RemoveAlong(G::kUnits[1][static_cast<std::size_t>(G::ColumnOf(p0))], bit,
+                    [&](int m) { return m / B == band; });
       }
     }
   }
 
   void ApplyDigitPositions(const Unit& unit) {
+    // keep[k]: the digits whose position set still holds position k.
+    std::array<unsigned, N> keep{};
+    for (int d = 0; d < N; ++d) {
+      unsigned set = positions_[static_cast<std::size_t>(d)];
+      while (set != 0) {
+        keep[static_cast<std::size_t>(std::countr_zero(set))] |= 1u << d;
+        set &= set - 1;
+      }
+    }
     for (int k = 0; k < N; ++k) {
       const int q = unit[static_cast<std::size_t>(k)];
-      unsigned keep = 0;
-      for (int d = 0; d < N; ++d)
-        keep |= ((positions_[static_cast<std::size_t>(d)] >> k) & 1u) << d;
-      const auto drop =
-          static_cast<CandMask>(cand_[static_cast<std::size_t>(q)] & G::kFull & ~keep);
+      const auto drop = static_cast<CandMask>(cand_[static_cast<std::size_t>(q)] & G::kFull &
+                                              ~keep[static_cast<std::size_t>(k)]);
       if (drop != 0) Remove(q, drop);
     }
   }
