@@ -8,7 +8,7 @@
 namespace gridora {
 
 // How many visited cells share one yield to the event loop during a solve.
-inline constexpr int kSolveYieldEvery = 16;
+inline constexpr int kSolveYieldEvery = 64;
 
 // Locks the window, solves the board of BoardSize (9, else 16) with the
 // state's settings, then: with solutions, fills and enables answer slots 1
