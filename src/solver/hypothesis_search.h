@@ -37,8 +37,7 @@ class HypothesisSearch : public Deduction<N> {
     this->Load(board_);
     level_ = kLevelStandard;
     this->FirstSweep();
-    if (EndOfRun()) return;
-    Step step = Step::TrialOutcome;
+    Step step = AfterRun();
     for (;;) {
       switch (step) {
         case Step::TrialOutcome:
