@@ -16,11 +16,6 @@
 
 namespace gridora {
 
-// Appends the progress text: "検索中：解", the full-width number of the
-// solution being searched, two blanks, `filled` black and 16 - `filled`
-// white squares.
-void AppendProgressText(std::string& text, int solutionNumber, int filled);
-
 template <int N>
 class CandidateGrid {
  public:

@@ -1,7 +1,6 @@
 #include "solver/finish_solve.h"
 
 #include "core/text.h"
-#include "solver/candidate_grid.h"
 
 namespace gridora {
 
@@ -89,19 +88,6 @@ void FinishSolve(const FinishInput& input, const std::array<std::string, 8>& mes
     message += " (おそらく更に別解が多数存在)";
     MarkSettledCells(outcome.answers, count, outcome.board, settled, cells);
   }
-}
-
-void AppendProgressText(std::string& text, int solutionNumber, int filled) {
-  static constexpr const char* kFullWidthDigits[] = {"０", "１", "２", "３", "４",
-                                                     "５", "６", "７", "８", "９"};
-  text += "検索中：解";
-  if (solutionNumber >= 10) text += kFullWidthDigits[(solutionNumber / 10) % 10];
-  text += kFullWidthDigits[solutionNumber % 10];
-  text += "  ";
-  if (filled < 0) filled = 0;
-  if (filled > 16) filled = 16;
-  for (int i = 0; i < filled; ++i) text += "■";
-  for (int i = filled; i < 16; ++i) text += "□";
 }
 
 }  // namespace gridora

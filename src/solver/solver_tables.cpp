@@ -45,4 +45,17 @@ int ProgressFilled(int open, int emptyAtStart) {
   return 16 - static_cast<int>(std::floor(16.0 * open / emptyAtStart + 0.5));
 }
 
+void AppendProgressText(std::string& text, int solutionNumber, int filled) {
+  static constexpr const char* kFullWidthDigits[] = {"０", "１", "２", "３", "４",
+                                                     "５", "６", "７", "８", "９"};
+  text += "検索中：解";
+  if (solutionNumber >= 10) text += kFullWidthDigits[(solutionNumber / 10) % 10];
+  text += kFullWidthDigits[solutionNumber % 10];
+  text += "  ";
+  if (filled < 0) filled = 0;
+  if (filled > 16) filled = 16;
+  for (int i = 0; i < filled; ++i) text += "■";
+  for (int i = filled; i < 16; ++i) text += "□";
+}
+
 }  // namespace gridora

@@ -24,4 +24,9 @@ bool IsPlacementLegal(const AppState& state, int cell, int digit);
 // solve began with `emptyAtStart`; a board without open cells shows a full bar.
 int ProgressFilled(int open, int emptyAtStart);
 
+// Appends the progress text: "検索中：解", the full-width number of the
+// solution being searched, two blanks, `filled` black and 16 - `filled`
+// white squares.
+void AppendProgressText(std::string& text, int solutionNumber, int filled);
+
 }  // namespace gridora

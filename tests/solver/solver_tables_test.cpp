@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "solver/candidate_grid.h"
 #include "solver_support.h"
 
 namespace gridora::testing {
