@@ -1,5 +1,5 @@
 // Gridora's entry point. Start-up runs in this order: tables (with the
-// settings file's path), defaults, the settings file, the empty 9 x 9
+// settings file's path and the solver's), defaults, the settings file, the empty 9 x 9
 // puzzle, the document named on the command line. Until the main window
 // exists the program has nothing to show and returns after start-up.
 
@@ -13,6 +13,7 @@
 #include "core/recording_screen.h"
 #include "core/startup.h"
 #include "settings/settings_file.h"
+#include "solver/solver_tables.h"
 #include "system/launcher.h"
 #include "system/profile.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   App app{state, screen};
   SetIniFile(state, kIniFileName);
   InitTables(state);
+  InitSolverTables(state);
   ApplyDefaultSettings(app);
   LoadSettings(app);
   NewPuzzle9(app);
