@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "core/file_io.h"
+#include "core/file_title.h"
+#include "core/puzzle_format.h"
 #include "solver/puzzle_line.h"
 #include "solver/solve_report.h"
 
@@ -22,7 +25,8 @@ using namespace gridora;
 constexpr const char* kUsage =
     "usage: gridora-solve [options] [file ...]\n"
     "Solves the puzzles of the files (standard input when none is given or for \"-\"),\n"
-    "one a line: 81 or 256 characters, \".\" or \"0\" empty, 1-9 and A-G.\n"
+    "one a line: 81 or 256 characters, \".\" or \"0\" empty, 1-9 and A-G;\n"
+    "a file whose name ends in .gdr is a Gridora puzzle file.\n"
     "  --max9 N          hypothesis limit on 9 x 9 (default 9)\n"
     "  --max16 N         hypothesis limit on 16 x 16 (default 3)\n"
     "  --mode 0|1        1 skips digits seen in earlier trials (default 1)\n"
@@ -123,6 +127,27 @@ class Runner {
     return ok;
   }
 
+  // Solves the puzzle of a ".gdr" file; false when it cannot be read.
+  bool RunPuzzleFile(const std::string& path) {
+    const FileBytes file = ReadWholeFile(path, kMaxPuzzleFileBytes);
+    if (file.status != ReadStatus::Ok) {
+      std::cerr << path << ": cannot open\n";
+      return false;
+    }
+    const PuzzleParse parse = ParsePuzzleFile(file.bytes);
+    if (!parse.puzzle) {
+      std::cerr << path << ":" << parse.line << ": " << DescribePuzzleFileError(parse.error)
+                << "\n";
+      return false;
+    }
+    PuzzleLine puzzle;
+    puzzle.kind = PuzzleLine::Kind::Puzzle;
+    puzzle.boardSize = parse.puzzle->BoardSize;
+    puzzle.board = parse.puzzle->Board;
+    Solve(puzzle);
+    return true;
+  }
+
   const Totals& totals() const { return totals_; }
 
  private:
@@ -147,11 +172,6 @@ class Runner {
   Totals totals_;
 };
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -165,10 +185,8 @@ int main(int argc, char** argv) {
       ok = runner.Run(std::cin, "<stdin>") && ok;
       continue;
     }
-    if (EndsWith(file, ".gdr")) {
-      // Puzzle files (.gdr) come in through the file reader of the program.
-      std::cerr << file << ": reading .gdr puzzle files is not supported yet\n";
-      ok = false;
+    if (HasPuzzleExtension(file)) {
+      ok = runner.RunPuzzleFile(file) && ok;
       continue;
     }
     std::ifstream in(file, std::ios::binary);

@@ -38,6 +38,19 @@ printf '%s\n' "$(dots 80)5" | "$solver" --max9 0 >"$work/text.txt"
 } >"$work/text.expected"
 cmp "$work/text.expected" "$work/text.txt" || { diff "$work/text.expected" "$work/text.txt"; fail=1; }
 
+# A puzzle file is read like a line: the golden 9 x 9 file has one solution,
+# so every cell ends filled and the first answer is the board itself.
+data=$(dirname "$0")/../data
+"$solver" --json "$data/golden9.gdr" >"$work/gdr.txt"
+grep -q '^{"message":"成功！","board":\[[1-9]' "$work/gdr.txt" || { echo "golden9.gdr not solved"; cat "$work/gdr.txt"; fail=1; }
+grep -q '"board":\[[^]]*[^0-9]0[],]' "$work/gdr.txt" && { echo "golden9.gdr left an empty cell"; fail=1; }
+grep -q '"solutions":1,' "$work/gdr.txt" || { echo "golden9.gdr: solution count"; fail=1; }
+# A broken one is reported with its line, the others still solved.
+printf 'Gridora\r\n' >"$work/bad.GDR"
+"$solver" --quiet "$work/bad.GDR" "$data/golden9.gdr" 2>"$work/bad.err"
+[ $? -eq 1 ] || { echo "bad .gdr not reported in the exit status"; fail=1; }
+grep -q "^$work/bad.GDR:1: " "$work/bad.err" || { echo "bad .gdr message"; cat "$work/bad.err"; fail=1; }
+
 # An unknown option is refused before anything is solved.
 "$solver" --bogus "$work/in.txt" >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "unknown option not refused"; fail=1; }
