@@ -91,6 +91,8 @@ struct AppState {
   bool Beep = true;          // beep at a rejected keypad digit
 
   // --- Solving ----------------------------------------------------------------
+  // Outcome texts of the solver by index, filled by InitSolverTables.
+  std::array<std::string, 8> SolveMessages{};
 
   // --- Puzzle files -----------------------------------------------------------
 

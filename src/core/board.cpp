@@ -1,5 +1,7 @@
 #include "core/board.h"
 
+#include <algorithm>
+
 #include "core/file_title.h"
 #include "core/history.h"
 
@@ -22,8 +24,11 @@ namespace {
 
 void ShowOneCell(App app, int index) {
   const int code = app.state.Board[static_cast<std::size_t>(index)];
+  // Codes outside the model never reach the board through an operation;
+  // should one be put there directly, it shows in the last class's colour.
+  const int colourClass = std::min(ClassOf(code), kColourClasses - 1);
   app.screen.ShowCell(app.state.BoardSize, index, CharacterOf(app.state, DigitOf(code)),
-                      app.state.SoftColor[static_cast<std::size_t>(ClassOf(code))]);
+                      app.state.SoftColor[static_cast<std::size_t>(colourClass)]);
 }
 
 void ShowAuthorDateComment(App app) {

@@ -128,4 +128,11 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+bool WriteFileCreatingFolders(const std::string& path, std::string_view bytes) {
+  const fs::path folder = SaveTarget(path).parent_path();
+  std::error_code error;
+  if (!folder.empty()) fs::create_directories(folder, error);
+  return !error && ReplaceFile(path, bytes);
+}
+
 }  // namespace gridora

@@ -1,5 +1,5 @@
 #pragma once
-// Whole-file reading and crash-safe replacing of files, for the puzzle file.
+// Whole-file reading and crash-safe replacing of files.
 
 #include <cstddef>
 #include <optional>
@@ -31,5 +31,8 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes);
 // file it named. A target the user may not write is refused. Returns
 // false, and leaves the target as it was, when any step fails.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
+
+// ReplaceFile after creating the folders of `path` that are missing.
+bool WriteFileCreatingFolders(const std::string& path, std::string_view bytes);
 
 }  // namespace gridora

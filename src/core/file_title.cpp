@@ -20,4 +20,12 @@ std::string FileTitleOf(const std::string& path) {
   return name.substr(0, ext);
 }
 
+bool HasPuzzleExtension(std::string_view path) {
+  constexpr std::string_view kExtension = ".gdr";
+  if (path.size() < kExtension.size()) return false;
+  return std::equal(
+      kExtension.begin(), kExtension.end(), path.end() - kExtension.size(),
+      [](char e, char c) { return e == std::tolower(static_cast<unsigned char>(c)); });
+}
+
 }  // namespace gridora

@@ -28,64 +28,10 @@ PuzzleParse Failure(PuzzleFileError error, std::size_t line) {
   return parse;
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-int DigitValue(char c) {
-  const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower >= '0' && lower <= '9') return lower - '0';
-  if (lower >= 'a' && lower <= 'f') return lower - 'a' + 10;
-  return 99;
-}
-
-bool AllDigits(std::string_view text, int radix) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [radix](char c) { return DigitValue(c) < radix; });
-}
-
-// A whole number text: decimal with sign, fraction and exponent, or &H / &O.
-bool IsNumberText(std::string_view text) {
-  if (text.size() > 2 && text[0] == '&') {
-    const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
-    if (kind == 'H') return AllDigits(text.substr(2), 16);
-    if (kind == 'O') return AllDigits(text.substr(2), 8);
-    return false;
-  }
-  if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
-  const std::size_t exponent = text.find_first_of("eEdD");
-  std::string_view mantissa = text.substr(0, exponent);
-  const std::size_t point = mantissa.find('.');
-  const std::string_view whole = mantissa.substr(0, point);
-  const std::string_view fraction =
-      point == std::string_view::npos ? std::string_view() : mantissa.substr(point + 1);
-  if (whole.empty() && fraction.empty()) return false;
-  if ((!whole.empty() && !AllDigits(whole, 10)) || (!fraction.empty() && !AllDigits(fraction, 10)))
-    return false;
-  if (exponent == std::string_view::npos) return true;
-  std::string_view power = text.substr(exponent + 1);
-  if (!power.empty() && (power[0] == '+' || power[0] == '-')) power.remove_prefix(1);
-  return AllDigits(power, 10);
-}
-
 // True or False in any letter case, or a number (0 is false); anything
 // else leaves the flag true.
 bool EnabledValue(std::string_view value) {
-  const std::string_view text = Trimmed(value);
-  if (EqualsIgnoringCase(text, "True")) return true;
-  if (EqualsIgnoringCase(text, "False")) return false;
-  if (IsNumberText(text)) return ReadNumber(text) != 0;
-  return true;
+  return ConvertBoolean(value).value_or(true);
 }
 
 // Finds the line holding `tag` (anywhere on it), starting where the reader

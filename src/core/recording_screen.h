@@ -83,6 +83,12 @@ class RecordingScreen : public ScreenPort {
   std::string TodayText() override { return today; }
 
   // --- Solving --------------------------------------------------------------
+  bool solving = false;  // window locked with the wait cursor
+  int solvingStarts = 0;
+  void SetSolving(bool value) override {
+    solving = value;
+    if (value) ++solvingStarts;
+  }
 
   // --- Puzzle files ---------------------------------------------------------
 

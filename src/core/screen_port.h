@@ -57,6 +57,9 @@ class ScreenPort {
   virtual std::string TodayText() = 0;
 
   // --- Solving --------------------------------------------------------------
+  // While a solve runs (true): the main window takes no input and shows the
+  // wait cursor. False restores the window and the default cursor.
+  virtual void SetSolving(bool solving) = 0;
 
   // --- Puzzle files ---------------------------------------------------------
 

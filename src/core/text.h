@@ -3,6 +3,7 @@
 // file and the settings file.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,16 @@ std::int64_t RoundHalfEven(double value);
 
 // ReadNumber rounded half to even.
 std::int64_t ReadInteger(std::string_view text);
+
+// Whole-text conversions, stricter than ReadNumber:
+// The whole of `text` (blanks around it allowed) as a number: a decimal with
+// sign, fraction and exponent, or "&H" hexadecimal, or "&O" octal. nullopt
+// when anything else is in the text, including an empty text.
+std::optional<double> ConvertNumber(std::string_view text);
+
+// "True" or "False" in any letter case, or a number (0 false, any other
+// true); nullopt for anything else.
+std::optional<bool> ConvertBoolean(std::string_view text);
 
 // "True" or "False".
 const char* BoolText(bool value);

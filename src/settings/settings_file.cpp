@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/lossy_encoding.h"
 #include "core/text.h"
 #include "settings/setting_values.h"
 #include "system/ini_file.h"
@@ -133,7 +134,7 @@ bool SaveSettings(App app) {
   auto ini = IniFile::Load(s.IniPath);
   if (!ini) return false;
   const auto set = [&](const char* section, const std::string& key, const std::string& text) {
-    ini->Set(section, key, ShiftJisOrQuestionMarks(text));
+    ini->Set(section, key, Utf8ToShiftJisLossy(text));
   };
   set("Form", "Left", SingleText(app.screen.MainWindowLeft()));
   set("Form", "Top", SingleText(app.screen.MainWindowTop()));

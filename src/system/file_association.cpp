@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
 #include "system/app_paths.h"
-#include "system/atomic_file.h"
 #include "system/ini_file.h"
 #include "system/mime_globs.h"
 
@@ -67,7 +67,7 @@ std::string ExecArgument(std::string_view text) {
 bool SaveKeyFile(GKeyFile* file, const fs::path& path) {
   gsize length = 0;
   const GText data(g_key_file_to_data(file, &length, nullptr));
-  return data && WriteFileAtomically(path.string(), std::string_view(data.get(), length));
+  return data && WriteFileCreatingFolders(path.string(), std::string_view(data.get(), length));
 }
 
 // Rebuilds the user's MIME database from its package files.
@@ -170,7 +170,7 @@ void SetFileAssociation(int state) {
   std::error_code error;
   const fs::path package = MimeFolder() / "packages" / kMimePackageName;
   if (state == 1) {
-    WriteFileAtomically(package.string(), MimePackage());
+    WriteFileCreatingFolders(package.string(), MimePackage());
     UpdateMimeDatabase();
     WriteDesktopEntry();
     RegisterDefault();

@@ -2,9 +2,12 @@
 
 #include <filesystem>
 
-#include "system/atomic_file.h"
+#include "core/file_io.h"
 
 namespace gridora {
+
+// A settings file is a few hundred bytes; anything this large is not ours.
+constexpr std::size_t kMaxIniFileBytes = 16u << 20;
 
 namespace {
 
@@ -77,8 +80,8 @@ IniFile IniFile::Parse(std::string_view bytes) {
 }
 
 std::optional<IniFile> IniFile::Load(const std::string& path) {
-  std::string bytes;
-  if (ReadWholeFile(path, bytes)) return Parse(bytes);
+  const FileBytes file = ReadWholeFile(path, kMaxIniFileBytes);
+  if (file.status == ReadStatus::Ok) return Parse(file.bytes);
   std::error_code error;
   if (std::filesystem::exists(path, error) || error) return std::nullopt;
   return IniFile{};
@@ -175,7 +178,7 @@ std::string IniFile::Bytes() const {
 }
 
 bool IniFile::Save(const std::string& path) const {
-  return WriteFileAtomically(path, Bytes());
+  return WriteFileCreatingFolders(path, Bytes());
 }
 
 }  // namespace gridora

@@ -6,9 +6,12 @@
 #include <set>
 #include <sstream>
 
-#include "system/atomic_file.h"
+#include "core/file_io.h"
 
 namespace gridora {
+
+// The system's glob list runs to a few hundred kilobytes.
+constexpr std::size_t kMaxGlobsFileBytes = 64u << 20;
 
 namespace {
 
@@ -35,8 +38,9 @@ std::optional<GlobLine> ParseGlobLine(const std::string& line) {
 bool MimeGlobMatches(const std::vector<std::string>& mimeFolders, const std::string& fileName) {
   std::set<std::string> withoutGlobs;  // marked __NOGLOBS__ in an earlier folder
   for (const std::string& folder : mimeFolders) {
-    std::string text;
-    if (!ReadWholeFile(folder + "/globs2", text)) continue;
+    const FileBytes globs = ReadWholeFile(folder + "/globs2", kMaxGlobsFileBytes);
+    if (globs.status != ReadStatus::Ok) continue;
+    const std::string& text = globs.bytes;
     std::set<std::string> markedHere;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {

@@ -29,10 +29,8 @@ std::string ReadIniString(const AppState& state, std::string_view section, std::
 bool WriteIniString(const AppState& state, std::string_view section, std::string_view key,
                     std::string_view text);
 
-// `text` in Shift-JIS, with "?" for each character that has none.
-std::string ShiftJisOrQuestionMarks(std::string_view text);
 // The UTF-8 form of a value read from the file: cut to 199 bytes at a
-// character boundary first; "" for bytes that are not Shift-JIS.
+// character boundary first; a byte that is not Shift-JIS becomes "?".
 std::string ProfileValueText(std::string_view sjis);
 
 }  // namespace gridora

@@ -55,6 +55,13 @@ TEST_F(BoardTest, redrawShowsCaptionsColoursAndProperties) {
   EXPECT_EQ(screen.Property(PropertyLabel::FileName), "(未定)");
 }
 
+TEST_F(BoardTest, redrawOfACodeOutsideTheModelStaysInsideTheColourTable) {
+  BulkSet({{0, 3 * 128 + 4}, {1, 0xFFFF}});
+  EXPECT_EQ(screen.Cell(9, 0).caption, "4");
+  EXPECT_EQ(screen.Cell(9, 0).color, state.SoftColor[2]);
+  EXPECT_EQ(screen.Cell(9, 1).color, state.SoftColor[2]);
+}
+
 TEST_F(BoardTest, redrawShowsTheFileTitle) {
   state.PuzzleFileName = "/home/u/puzzles/Hard One.GDR";
   RedrawBoard(app);

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "system/app_paths.h"
 #include "support/temp_dir.h"
+#include "system/app_paths.h"
 
 namespace gridora::testing {
 namespace {
@@ -58,9 +58,9 @@ TEST_F(ProfileTest, cutNeverSplitsDoubleByteCharacter) {
   EXPECT_EQ(read, expected);
 }
 
-TEST_F(ProfileTest, bytesThatAreNotShiftJisReadEmpty) {
-  WriteBytes(state.IniPath, "[Option]\r\nName=\x80\xFF\r\n");
-  EXPECT_EQ(ReadIniString(state, "Option", "Name"), "");
+TEST_F(ProfileTest, bytesThatAreNotShiftJisReadAsQuestionMarks) {
+  WriteBytes(state.IniPath, "[Option]\r\nName=a\x80\xFF\x83\x66\r\n");
+  EXPECT_EQ(ReadIniString(state, "Option", "Name"), "a??デ");
 }
 
 TEST(AppPathsTest, resolveAppPathJoinsRelativeNamesOnly) {

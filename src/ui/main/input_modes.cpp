@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "core/board.h"
+#include "solver/solver_tables.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/keypad.h"
-#include "ui/main/legal_placement.h"
 
 namespace gridora::ui {
 
@@ -72,11 +72,17 @@ InputModes::InputModes(App app, InputView& view, const PopupList& popup)
 }
 
 bool InputModes::Legal(int cell, int digit) const {
-  return PlacementAllowed(app_.state, cell, digit);
+  return IsPlacementLegal(app_.state, cell, digit);
 }
 
-void InputModes::StopTimer() {
+void InputModes::StopTimerOnly() {
   interval_ = 0;
+  timer_.stop();
+}
+
+void InputModes::StopRepeat() {
+  interval_ = 0;
+  held_ = 0;
   timer_.stop();
 }
 
@@ -112,7 +118,7 @@ void InputModes::CellMouseMove(int boardSize, int cell, Qt::MouseButtons buttons
   const int under = CellAt(boardSize, label.left + pos.x() * kTwipsPerPixel,
                            label.top + pos.y() * kTwipsPerPixel);
   if (under < 0) {
-    StopTimer();
+    StopTimerOnly();
     return;
   }
   repeatCell_ = under;
@@ -122,14 +128,14 @@ void InputModes::CellMouseUp(int, int, Qt::MouseButton button) {
   if (app_.state.InputMode != 0) return;
   const int before = held_;
   held_ &= ~ButtonBit(button);
-  if (held_ == 0 && before != 0) StopTimer();
+  if (held_ == 0 && before != 0) StopTimerOnly();
 }
 
 void InputModes::TimerStep() {
   AppState& s = app_.state;
   if (s.InputMode != 0 || interval_ == 0) return;
   if (held_ == 0) {
-    StopTimer();
+    StopTimerOnly();
     return;
   }
   const int d = ((held_ & kButtonLeft) ? 1 : 0) - ((held_ & kButtonRight) ? 1 : 0);

@@ -72,12 +72,15 @@ class InputModes : public QObject, public CellMouseHandler {
   // Switches the input mode (mnuPopInput_Click).
   void SwitchMode(int mode);
 
+  // Ends a running auto-repeat, as releasing every button does.
+  void StopRepeat();
+
   int HeldButtons() const { return held_; }
   int RepeatCell() const { return repeatCell_; }
   int TimerInterval() const { return interval_; }
 
  private:
-  void StopTimer();
+  void StopTimerOnly();  // interval 0: the held buttons stay as they are
   void ShowPopupList(int cell, const QPoint& globalPos);
   bool Legal(int cell, int digit) const;
 

@@ -20,6 +20,7 @@
 #include "core/slots.h"
 #include "settings/settings_file.h"
 #include "settings/window_placement.h"
+#include "solver/run_solver.h"
 #include "system/launcher.h"
 #include "system/version_info.h"
 #include "ui/dialogs/about_dialog.h"
@@ -218,8 +219,7 @@ void MainWindow::ConnectMenu() {
   }
   ConnectCommand(m.mnuOtherHelp, [this] { ShowHelp(app()); });
   ConnectCommand(m.mnuOtherVersion, [this] { ShowVersionBox(""); });
-  // Commands whose operations this build does not have yet.
-  m.mnuEditSolve->setEnabled(false);
+  ConnectCommand(m.mnuEditSolve, [this] { RunSolver(app()); });
 }
 
 // --- ScreenPort --------------------------------------------------------------
@@ -338,6 +338,21 @@ bool MainWindow::AskFilePath(const FileDialogRequest& request, std::string& path
   if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
   path = chosen.first().toStdString();
   return true;
+}
+
+void MainWindow::SetSolving(bool solving) {
+  if (solving == solving_) return;
+  solving_ = solving;
+  if (solving) {
+    // A held mouse button must not go on changing a cell while the solver
+    // works on the board.
+    input_->StopRepeat();
+    setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+    setEnabled(true);
+  }
 }
 
 std::string MainWindow::TodayText() {

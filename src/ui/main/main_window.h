@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void Beep() override;
   void Yield() override;
   std::string TodayText() override;
+  // While a solve runs the window takes no input and shows the wait cursor.
+  void SetSolving(bool solving) override;
   bool AskFilePath(const FileDialogRequest& request, std::string& path) override;
   void MoveMainWindow(float left, float top) override;
   float MainWindowLeft() override;
@@ -135,6 +137,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   QElapsedTimer yieldClock_;
   unsigned yieldCalls_ = 0;
   bool quitting_ = false;
+  bool solving_ = false;
 };
 
 }  // namespace gridora::ui

@@ -8,6 +8,7 @@
 #include "core/command_line.h"
 #include "core/startup.h"
 #include "settings/settings_file.h"
+#include "solver/solver_tables.h"
 #include "system/launcher.h"
 #include "system/profile.h"
 
@@ -17,6 +18,7 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
                                       const std::function<void(MainWindow&)>& prepare) {
   SetIniFile(state, kIniFileName);
   InitTables(state);
+  InitSolverTables(state);
   auto window = std::make_unique<MainWindow>(state);  // laid out, not shown
   if (prepare) prepare(*window);
   App app = window->app();

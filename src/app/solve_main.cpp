@@ -1,0 +1,209 @@
+// gridora-solve: the solver of Gridora for scripts, batch work and
+// benchmarks. Reads puzzles one a line from files or standard input and
+// solves each from a fresh program state, exactly as the Solve command does.
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/file_io.h"
+#include "core/file_title.h"
+#include "core/puzzle_format.h"
+#include "solver/puzzle_line.h"
+#include "solver/solve_report.h"
+
+namespace {
+
+using namespace gridora;
+
+constexpr const char* kUsage =
+    "usage: gridora-solve [options] [file ...]\n"
+    "Solves the puzzles of the files (standard input when none is given or for \"-\"),\n"
+    "one a line: 81 or 256 characters, \".\" or \"0\" empty, 1-9 and A-G;\n"
+    "a file whose name ends in .gdr is a Gridora puzzle file.\n"
+    "  --max9 N          hypothesis limit on 9 x 9 (default 9)\n"
+    "  --max16 N         hypothesis limit on 16 x 16 (default 3)\n"
+    "  --mode 0|1        1 skips digits seen in earlier trials (default 1)\n"
+    "  --no-alternatives stop at the first solution\n"
+    "  --level           name the level in the success message\n"
+    "  --json            one JSON object a puzzle\n"
+    "  --quiet           no output per puzzle\n"
+    "  --stats           timing and outcome counts on standard error\n";
+
+struct Options {
+  SolverOptions solver;
+  bool json = false;
+  bool quiet = false;
+  bool stats = false;
+  std::vector<std::string> files;
+};
+
+bool ParseInt(const char* text, int& value) {
+  const std::string_view view(text);
+  const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
+  return error == std::errc() && end == view.data() + view.size();
+}
+
+// Returns false (after a message) for a bad command line.
+bool ParseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const auto number = [&](std::optional<int>& target) {
+      int value = 0;
+      if (i + 1 >= argc || !ParseInt(argv[i + 1], value)) {
+        std::cerr << "gridora-solve: " << arg << " needs a whole number\n";
+        return false;
+      }
+      target = value;
+      ++i;
+      return true;
+    };
+    if (arg == "--max9") {
+      if (!number(options.solver.max9)) return false;
+    } else if (arg == "--max16") {
+      if (!number(options.solver.max16)) return false;
+    } else if (arg == "--mode") {
+      if (!number(options.solver.mode)) return false;
+      if (*options.solver.mode != 0 && *options.solver.mode != 1) {
+        std::cerr << "gridora-solve: --mode is 0 or 1\n";
+        return false;
+      }
+    } else if (arg == "--no-alternatives") {
+      options.solver.noAlternatives = true;
+    } else if (arg == "--level") {
+      options.solver.showLevel = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--quiet") {
+      options.quiet = true;
+    } else if (arg == "--stats") {
+      options.stats = true;
+    } else if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      std::exit(0);
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+      std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage;
+      return false;
+    } else {
+      options.files.push_back(arg);
+    }
+  }
+  if (options.files.empty()) options.files.push_back("-");
+  return true;
+}
+
+struct Totals {
+  long puzzles = 0;
+  std::array<long, 5> groups{};  // by OutcomeGroup
+  double seconds = 0;
+};
+
+class Runner {
+ public:
+  explicit Runner(const Options& options) : options_(options) {}
+
+  // Solves every puzzle of `in`; false when a line was not a puzzle.
+  bool Run(std::istream& in, const std::string& name) {
+    bool ok = true;
+    std::string line;
+    long number = 0;
+    while (std::getline(in, line)) {
+      ++number;
+      const PuzzleLine parsed = ParsePuzzleLine(line);
+      if (parsed.kind == PuzzleLine::Kind::Skip) continue;
+      if (parsed.kind == PuzzleLine::Kind::Error) {
+        std::cerr << name << ":" << number << ": " << parsed.error << "\n";
+        ok = false;
+        continue;
+      }
+      Solve(parsed);
+    }
+    return ok;
+  }
+
+  // Solves the puzzle of a ".gdr" file; false when it cannot be read.
+  bool RunPuzzleFile(const std::string& path) {
+    const FileBytes file = ReadWholeFile(path, kMaxPuzzleFileBytes);
+    if (file.status != ReadStatus::Ok) {
+      std::cerr << path << ": cannot open\n";
+      return false;
+    }
+    const PuzzleParse parse = ParsePuzzleFile(file.bytes);
+    if (!parse.puzzle) {
+      std::cerr << path << ":" << parse.line << ": " << DescribePuzzleFileError(parse.error)
+                << "\n";
+      return false;
+    }
+    PuzzleLine puzzle;
+    puzzle.kind = PuzzleLine::Kind::Puzzle;
+    puzzle.boardSize = parse.puzzle->BoardSize;
+    puzzle.board = parse.puzzle->Board;
+    Solve(puzzle);
+    return true;
+  }
+
+  const Totals& totals() const { return totals_; }
+
+ private:
+  void Solve(const PuzzleLine& parsed) {
+    const auto start = std::chrono::steady_clock::now();
+    SolveFresh(*record_, parsed.boardSize, parsed.board, options_.solver);
+    totals_.seconds +=
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ++totals_.puzzles;
+    ++totals_.groups[static_cast<std::size_t>(GroupOf(record_->outcome))];
+    if (options_.quiet) return;
+    if (options_.json) {
+      std::cout << ReportJson(*record_) << '\n';
+    } else {
+      std::cout << ReportText(*record_) << '\n';
+    }
+  }
+
+  const Options& options_;
+  // One record reused for every puzzle; SolveFresh resets it completely.
+  std::unique_ptr<SolveRecord> record_ = std::make_unique<SolveRecord>();
+  Totals totals_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  Options options;
+  if (!ParseOptions(argc, argv, options)) return 2;
+  Runner runner(options);
+  bool ok = true;
+  for (const std::string& file : options.files) {
+    if (file == "-") {
+      ok = runner.Run(std::cin, "<stdin>") && ok;
+      continue;
+    }
+    if (HasPuzzleExtension(file)) {
+      ok = runner.RunPuzzleFile(file) && ok;
+      continue;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+      std::cerr << file << ": cannot open\n";
+      ok = false;
+      continue;
+    }
+    ok = runner.Run(in, file) && ok;
+  }
+  if (options.stats) {
+    const Totals& t = runner.totals();
+    std::fprintf(stderr,
+                 "puzzles %ld  seconds %.3f  per second %.0f  one %ld  several %ld  too many %ld  "
+                 "not solved %ld  contradiction %ld\n",
+                 t.puzzles, t.seconds, t.seconds > 0 ? t.puzzles / t.seconds : 0.0, t.groups[0],
+                 t.groups[1], t.groups[2], t.groups[3], t.groups[4]);
+  }
+  return ok ? 0 : 1;
+}

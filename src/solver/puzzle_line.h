@@ -1,0 +1,23 @@
+#pragma once
+// One puzzle a line, as the command-line solver reads them: 81 characters
+// (9 x 9) or 256 (16 x 16); "." or "0" empty, "1"-"9", and on 16 x 16 also
+// "a"-"g" or "A"-"G" for 10 to 16. Whatever follows the first blank or ":"
+// is ignored; blank lines and lines beginning with "#" hold no puzzle.
+
+#include <string>
+#include <string_view>
+
+#include "core/cell.h"
+
+namespace gridora {
+
+struct PuzzleLine {
+  enum class Kind { Skip, Puzzle, Error } kind = Kind::Skip;
+  int boardSize = 0;   // 9 or 16 for a puzzle
+  BoardCodes board{};  // black digits, the rest 0
+  std::string error;   // what is wrong, for an error
+};
+
+PuzzleLine ParsePuzzleLine(std::string_view line);
+
+}  // namespace gridora
