@@ -44,7 +44,6 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; xwd -root >/dev/null 2
 # A settings folder of its own, so the user's settings stay untouched; the
 # first run's greeting box is answered with Enter.
 export XDG_CONFIG_HOME=$work/config
-export LANG=ja_JP.UTF-8
 
 # Waits for the main window and prints its id, answering the greeting.
 main_window() {
