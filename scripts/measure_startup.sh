@@ -15,27 +15,32 @@ for tool in Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
 app_pid=""
+xvfb_pid=""
 trap 'kill $app_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
-# A settings file from an earlier quit, so no first-run greeting waits.
+# Xvfb picks a free display number itself and writes it to the pipe.
+exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
+xvfb_pid=$!
+read -r -t 10 number <&3
+export DISPLAY=":$number"
+# A settings file as a first run and a quit leave it, so no greeting waits.
 export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME/gridora"
+cp tests/data/settings/fresh_after_quit.ini "$XDG_CONFIG_HOME/gridora/Gridora.ini"
 
 times=()
 rss=()
 pss=()
 for run in $(seq "$runs"); do
   start=$(date +%s%N)
-  $binary ${puzzle:+"$puzzle"} >/dev/null 2>&1 &
+  $binary ${puzzle:+"$puzzle"} >"$work/app.log" 2>&1 &
   app_pid=$!
-  # Answer a first-run greeting, wait for the main window.
   until xdotool search --onlyvisible --name '^Gridora$' >/dev/null 2>&1; do
-    about=$(xdotool search --onlyvisible --name 'のバージョン情報$' 2>/dev/null | head -1 || true)
-    [ -n "$about" ] && { xdotool windowfocus --sync "$about" key Return || true; start=$(date +%s%N); }
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      echo "run $run: the program ended before its window showed:" >&2
+      cat "$work/app.log" >&2
+      exit 1
+    fi
     sleep 0.005
   done
   shown=$(date +%s%N)

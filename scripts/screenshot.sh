@@ -25,7 +25,6 @@ fi
 BUILD_DIR=build bash scripts/setup.sh >&2
 
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 100))"
 xvfb_pid=""
 app_pid=""
 cleanup() {
@@ -36,10 +35,11 @@ cleanup() {
 trap cleanup EXIT
 
 python3 scripts/make_sample_puzzles.py "$work"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to the pipe.
+exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
 xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; xwd -root >/dev/null 2>&1 && break; sleep 0.1; done
+read -r -t 10 number <&3
+export DISPLAY=":$number"
 
 # A settings folder of its own, so the user's settings stay untouched; the
 # first run's greeting box is answered with Enter.
