@@ -61,6 +61,24 @@ TEST_F(SolveTest, functionKeyTwoSolvesInGreen) {
   EXPECT_EQ(Label(0)->text(), QString());
 }
 
+TEST_F(SolveTest, commandsWaitWhileTheSolverRuns) {
+  Load(kSeventeenClues);
+  bool probed = false;
+  QTimer::singleShot(0, window.get(), [&] {
+    probed = true;
+    window->Menu().mnuEditSolve->trigger();  // a second solve inside the first
+    window->Menu().mnuFileNew16->trigger();
+    window->Menu().mnuEditUndo->trigger();
+  });
+  Key(Qt::Key_F2);
+  EXPECT_TRUE(probed);
+  EXPECT_EQ(state.BoardSize, 9);
+  EXPECT_EQ(Inform(), "成功！");
+  for (int cell = 0; cell < 81; ++cell) ASSERT_NE(DigitOf(Code(cell)), 0) << cell;
+  window->Menu().mnuEditUndo->trigger();  // commands run again afterwards
+  EXPECT_EQ(Code(0), 0);
+}
+
 TEST_F(SolveTest, twoSolutionsShowTheirDifferencesInYellow) {
   Load(kSeventeenClues);
   Key(Qt::Key_F2);

@@ -180,7 +180,11 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::ConnectCommand(QAction* action, std::function<void()> command) {
-  connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+  // The solver lets events run while it works; a shortcut that slips
+  // through then must not start a second solve or change the board.
+  connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+    if (!solving_) command();
+  });
 }
 
 void MainWindow::ConnectMenu() {
