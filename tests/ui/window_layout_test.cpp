@@ -131,6 +131,16 @@ TEST_F(WindowLayoutTest, showStatusWritesOnlyChangedTexts) {
   EXPECT_EQ(Inform(), "two");
 }
 
+TEST_F(WindowLayoutTest, longMessagesNeverWidenTheWindow) {
+  const QSize before = window->size();
+  window->SetInformText(std::string(40, 'x') +
+                        "数字の入ったマスの数が多すぎるので表示しきれません");
+  window->ShowStatus(std::string(300, 'y'));
+  window->Property(PropertyLabel::Date)->setText(QString(200, QLatin1Char('d')));
+  QTest::qWait(20);  // let the layouts settle
+  EXPECT_EQ(window->size(), before);
+}
+
 TEST_F(WindowLayoutTest, onlyTheLaunchersOwnTipsKeepItOpen) {
   LauncherPanel* launcher = window->Launcher();
   launcher->show();
