@@ -176,19 +176,21 @@ TEST_F(WindowLayoutTest, launcherButtonsStoreAndFetchSlots) {
   EXPECT_EQ(Label(10)->text(), QStringLiteral("4"));
 }
 
-TEST_F(WindowLayoutTest, yieldRunsPendingEventsAtMostEveryFewMilliseconds) {
-  bool ran = false;
-  QTimer::singleShot(0, window.get(), [&] { ran = true; });
-  QTest::qWait(40);  // let the throttle's window pass
-  ran = false;
-  QTimer::singleShot(0, window.get(), [&] { ran = true; });
+TEST_F(WindowLayoutTest, yieldRunsPendingEventsOnlyAfterTheGap) {
+  int runs = 0;
+  const auto post = [&] { QTimer::singleShot(0, window.get(), [&] { ++runs; }); };
+  window->SetYieldGap(0);  // every call runs the event loop
+  post();
   window->Yield();
-  EXPECT_TRUE(ran);
-  bool second = false;
-  QTimer::singleShot(0, window.get(), [&] { second = true; });
-  window->Yield();  // right after the last pass: skipped
-  EXPECT_FALSE(second);
-  EXPECT_TRUE(WaitFor([&] { return second; }));
+  EXPECT_EQ(runs, 1);
+  post();
+  window->Yield();
+  EXPECT_EQ(runs, 2);
+  window->SetYieldGap(60 * 60 * 1000);  // the last pass was just now: calls are skipped
+  post();
+  for (int i = 0; i < 1000; ++i) window->Yield();
+  EXPECT_EQ(runs, 2);
+  EXPECT_TRUE(WaitFor([&] { return runs == 3; }));  // the event waits for the next loop
 }
 
 TEST_F(WindowLayoutTest, windowPositionInTwips) {

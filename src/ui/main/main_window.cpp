@@ -309,10 +309,9 @@ void MainWindow::Beep() {
 }
 
 void MainWindow::Yield() {
-  // The solver calls this for every cell it visits; the event loop runs at
-  // most every 30 ms, which keeps the window painted at almost no cost.
-  constexpr qint64 kMinimumGapMs = 30;
-  if (yieldClock_.isValid() && yieldClock_.elapsed() < kMinimumGapMs) return;
+  // The solver calls this many times a second; running the event loop at
+  // most every yieldGapMs_ keeps the window painted at almost no cost.
+  if (yieldClock_.isValid() && yieldClock_.elapsed() < yieldGapMs_) return;
   QCoreApplication::processEvents();
   yieldClock_.start();
 }
