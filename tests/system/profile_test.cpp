@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "system/app_paths.h"
 #include "support/temp_dir.h"
+#include "system/app_paths.h"
 
 namespace gridora::testing {
 namespace {
@@ -61,6 +61,14 @@ TEST_F(ProfileTest, cutNeverSplitsDoubleByteCharacter) {
 TEST_F(ProfileTest, bytesThatAreNotShiftJisReadAsQuestionMarks) {
   WriteBytes(state.IniPath, "[Option]\r\nName=a\x80\xFF\x83\x66\r\n");
   EXPECT_EQ(ReadIniString(state, "Option", "Name"), "a??デ");
+}
+
+// The value is taken from a buffer that ends at its first NUL.
+TEST_F(ProfileTest, valueEndsAtFirstNul) {
+  const char bytes[] = "[Option]\r\nName=ab\0cd\r\nGifPath=\0x\r\n";
+  WriteBytes(state.IniPath, std::string(bytes, sizeof bytes - 1));
+  EXPECT_EQ(ReadIniString(state, "Option", "Name"), "ab");
+  EXPECT_EQ(ReadIniString(state, "Option", "GifPath"), "");
 }
 
 TEST(AppPathsTest, resolveAppPathJoinsRelativeNamesOnly) {
