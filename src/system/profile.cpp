@@ -12,6 +12,8 @@ void SetIniFile(AppState& state, std::string_view name) {
 }
 
 std::string ProfileValueText(std::string_view sjis) {
+  // The value comes out of a character buffer, which ends at its first NUL.
+  sjis = sjis.substr(0, sjis.find('\0'));
   return ShiftJisToUtf8Lossy(sjis.substr(0, ShiftJisPrefixLength(sjis, kIniValueMaxBytes)));
 }
 

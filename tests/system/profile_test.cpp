@@ -63,6 +63,14 @@ TEST_F(ProfileTest, bytesThatAreNotShiftJisReadAsQuestionMarks) {
   EXPECT_EQ(ReadIniString(state, "Option", "Name"), "a??デ");
 }
 
+// The value is taken from a buffer that ends at its first NUL.
+TEST_F(ProfileTest, valueEndsAtFirstNul) {
+  const char bytes[] = "[Option]\r\nName=ab\0cd\r\nGifPath=\0x\r\n";
+  WriteBytes(state.IniPath, std::string(bytes, sizeof bytes - 1));
+  EXPECT_EQ(ReadIniString(state, "Option", "Name"), "ab");
+  EXPECT_EQ(ReadIniString(state, "Option", "GifPath"), "");
+}
+
 TEST(AppPathsTest, resolveAppPathJoinsRelativeNamesOnly) {
   EXPECT_EQ(ResolveAppPath("/opt/gridora", "js-gdr.dat"), "/opt/gridora/js-gdr.dat");
   EXPECT_EQ(ResolveAppPath("/opt/gridora/", "js-gdr.dat"), "/opt/gridora/js-gdr.dat");
