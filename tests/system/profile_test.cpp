@@ -24,6 +24,12 @@ TEST_F(ProfileTest, missingFileOrKeyReadsEmpty) {
   EXPECT_EQ(ReadIniString(state, "information", "COPYRIGHT"), "x");
 }
 
+TEST_F(ProfileTest, withoutASettingsFileReadsAreEmptyAndWritesFail) {
+  state.IniPath.clear();
+  EXPECT_FALSE(WriteIniString(state, "Option", "Name", "x"));
+  EXPECT_EQ(ReadIniString(state, "Option", "Name"), "");
+}
+
 TEST_F(ProfileTest, writeCreatesShiftJisFileAndReadGivesUtf8) {
   ASSERT_TRUE(WriteIniString(state, "Option", "Name", "山田"));
   EXPECT_EQ(ReadBytes(state.IniPath), "[Option]\r\nName=\x8E\x52\x93\x63\r\n");
@@ -91,6 +97,8 @@ TEST(AppPathsTest, configFolderFollowsXdgConfigHome) {
   EXPECT_EQ(ConfigFolderFor(nullptr, "/home/u"), "/home/u/.config/gridora");
   EXPECT_EQ(ConfigFolderFor("", "/home/u"), "/home/u/.config/gridora");
   EXPECT_EQ(ConfigFolderFor("relative/conf", "/home/u"), "/home/u/.config/gridora");
+  EXPECT_EQ(ConfigFolderFor(nullptr, nullptr), "");
+  EXPECT_EQ(ConfigFolderFor("", "relative/home"), "");
 }
 
 TEST(AppPathsTest, setIniFileNamesFileInConfigFolder) {
