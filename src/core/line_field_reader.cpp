@@ -33,7 +33,8 @@ std::optional<std::string> LineFieldReader::ReadField() {
   if (line_ >= lines_.size()) return std::nullopt;
   const std::string& line = lines_[line_];
   std::size_t pos = column_;
-  while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+  // Only spaces: a tab is an ordinary character of the field.
+  while (pos < line.size() && line[pos] == ' ') ++pos;
   std::string field;
   if (pos < line.size() && line[pos] == '"') {
     const std::size_t close = line.find('"', pos + 1);

@@ -24,7 +24,7 @@ class LineFieldReader {
   // line. nullopt at the end of the text.
   std::optional<std::string> ReadLine();
 
-  // Skips leading blanks, then takes the text up to the next "," or the end
+  // Skips leading spaces (not tabs), then takes the text up to the next "," or the end
   // of the line; a field that starts with a double quote runs to the
   // closing quote, which is dropped. After a "," the rest of the line is
   // left for the next field. nullopt at the end of the text.

@@ -44,8 +44,10 @@ std::string ConfigFolderFor(const char* xdgConfigHome, const char* home) {
   if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
     return ResolveAppPath(xdgConfigHome, "gridora");
   }
-  const std::string base = home != nullptr && home[0] == '/' ? home : "/tmp";
-  return ResolveAppPath(ResolveAppPath(base, ".config"), "gridora");
+  // Without a home there is no private place: a shared folder such as /tmp
+  // would let another user plant a link that our next save writes through.
+  if (home == nullptr || home[0] != '/') return "";
+  return ResolveAppPath(ResolveAppPath(home, ".config"), "gridora");
 }
 
 std::string ConfigFolder() {

@@ -23,7 +23,8 @@ std::string ResolveAppPath(std::string_view name);
 
 // The program's configuration folder: "gridora" in $XDG_CONFIG_HOME, or in
 // "$HOME/.config" when that variable is unset, empty or not absolute. Null
-// arguments stand for unset variables.
+// arguments stand for unset variables. "" when neither gives an absolute
+// folder: then the program keeps no settings file.
 std::string ConfigFolderFor(const char* xdgConfigHome, const char* home);
 // The same for the process's environment.
 std::string ConfigFolder();

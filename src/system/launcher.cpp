@@ -28,7 +28,10 @@ std::string DocumentExtension(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   const std::size_t dot = name.rfind('.');
-  return dot == std::string_view::npos ? ".txt" : std::string(name.substr(dot));
+  if (dot == std::string_view::npos) return ".txt";
+  // Words after a blank ("song.mp3 (copy)") are not part of the extension.
+  const std::string_view extension = name.substr(dot);
+  return std::string(extension.substr(0, extension.find(' ')));
 }
 
 std::string ProgramPartOf(std::string_view command) {

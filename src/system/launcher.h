@@ -36,8 +36,9 @@ class ProgramStarter {
   virtual bool Start(const std::vector<std::string>& argv) = 0;
 };
 
-// The extension of the document's file name, from its last "." (".txt" when
-// the name has none). Dots in folder names do not count.
+// The extension of the document's file name, from its last "." up to the
+// next blank (".txt" when the name has none). Dots in folder names do not
+// count.
 std::string DocumentExtension(std::string_view path);
 
 // The program part of a registered command: the text before the first blank

@@ -8,10 +8,15 @@
 namespace gridora {
 
 void SetIniFile(AppState& state, std::string_view name) {
-  state.IniPath = ResolveAppPath(ConfigFolder(), name);
+  const std::string folder = ConfigFolder();
+  // No private folder: an empty path reads as a missing file and every
+  // write fails quietly, so the defaults hold for the whole run.
+  state.IniPath = folder.empty() ? std::string() : ResolveAppPath(folder, name);
 }
 
 std::string ProfileValueText(std::string_view sjis) {
+  // The value comes out of a character buffer, which ends at its first NUL.
+  sjis = sjis.substr(0, sjis.find('\0'));
   return ShiftJisToUtf8Lossy(sjis.substr(0, ShiftJisPrefixLength(sjis, kIniValueMaxBytes)));
 }
 

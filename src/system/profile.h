@@ -19,8 +19,9 @@ inline constexpr std::size_t kIniValueMaxBytes = 199;
 void SetIniFile(AppState& state, std::string_view name);
 
 // The value of `key` in `section` of the file IniPath: at most 199 bytes of
-// Shift-JIS, never ending inside a double-byte character. "" for a missing
-// file, section or key, and for bytes that are not Shift-JIS.
+// Shift-JIS, never ending inside a double-byte character, and ending at a
+// NUL byte. "" for a missing file, section or key; a byte that is not
+// Shift-JIS reads as "?".
 std::string ReadIniString(const AppState& state, std::string_view section, std::string_view key);
 
 // Writes the value of `key` in `section` of the file IniPath, creating the
@@ -29,8 +30,9 @@ std::string ReadIniString(const AppState& state, std::string_view section, std::
 bool WriteIniString(const AppState& state, std::string_view section, std::string_view key,
                     std::string_view text);
 
-// The UTF-8 form of a value read from the file: cut to 199 bytes at a
-// character boundary first; a byte that is not Shift-JIS becomes "?".
+// The UTF-8 form of a value read from the file: cut at its first NUL and to
+// 199 bytes at a character boundary first; a byte that is not Shift-JIS
+// becomes "?".
 std::string ProfileValueText(std::string_view sjis);
 
 }  // namespace gridora

@@ -123,6 +123,24 @@ TEST_F(PuzzleFileTest, loadStartsAFreshModel) {
   EXPECT_EQ(state.PuzzleComment, "初級・練習用");
 }
 
+TEST_F(PuzzleFileTest, loadDisablesEverySlotFetchControlButKeepsAnswers) {
+  for (int n = 1; n <= 9; ++n) {
+    screen.memoryLoadMenu[static_cast<std::size_t>(n)] = true;
+    screen.answerMenu[static_cast<std::size_t>(n)] = true;
+  }
+  screen.launcherButton.fill(true);
+  state.AnswerSlot[9][80] = 128 + 4;
+  ASSERT_TRUE(LoadPuzzleFile(app, TestDataPath("golden9.gdr")));
+  for (int n = 1; n <= 9; ++n) {
+    EXPECT_FALSE(screen.memoryLoadMenu[static_cast<std::size_t>(n)]) << n;
+    EXPECT_FALSE(screen.answerMenu[static_cast<std::size_t>(n)]) << n;
+    EXPECT_FALSE(screen.launcherButton[static_cast<std::size_t>(n + 8)]) << n;
+    EXPECT_FALSE(screen.launcherButton[static_cast<std::size_t>(n + 17)]) << n;
+    EXPECT_TRUE(screen.launcherButton[static_cast<std::size_t>(n - 1)]) << n;  // store buttons
+  }
+  EXPECT_EQ(state.AnswerSlot[9][80], 128 + 4);
+}
+
 TEST_F(PuzzleFileTest, savedPuzzleLoadsBackTheSame) {
   MakeGolden9();
   state.CharacterList = "A,B,C,D,E,F,G,H,I";

@@ -212,6 +212,17 @@ TEST(PuzzleFormatTest, rowsAreFields) {
   EXPECT_EQ(p.Board[2 * 9 + 8], 0);
 }
 
+TEST(PuzzleFormatTest, fieldReadsSkipLeadingSpacesButNotTabs) {
+  std::vector<std::string> lines = File21();
+  lines[0] = "\tGridoraデータ ver 2.1";
+  EXPECT_EQ(ErrorOf(FileOf(lines)), PuzzleFileError::UnknownHeader);
+  lines = File21();
+  lines[16] = "\t530070000";  // the tab is the row's first cell character
+  EXPECT_EQ(ErrorOf(FileOf(lines)), PuzzleFileError::BadCharacter);
+  lines[16] = "   530070000";
+  EXPECT_EQ(MustParse(FileOf(lines)).Board[0], 5);
+}
+
 TEST(PuzzleFormatTest, anyLineEndingReadsAlike) {
   const PuzzleFile crlf = MustParse(FileOf(File21()));
   for (const char* ending : {"\n", "\r"}) {

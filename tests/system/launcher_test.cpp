@@ -35,6 +35,14 @@ TEST(LauncherTest, extensionComesFromFileNameOnly) {
   EXPECT_EQ(DocumentExtension("/home/u/my file.tar.gz"), ".gz");
 }
 
+// The extension runs from the last "." of the name up to the next blank.
+TEST(LauncherTest, extensionEndsAtNextBlank) {
+  EXPECT_EQ(DocumentExtension("/home/u/song.mp3 (copy)"), ".mp3");
+  EXPECT_EQ(DocumentExtension("/home/u/page.html old"), ".html");
+  EXPECT_EQ(DocumentExtension("/home/u/a b.txt"), ".txt");
+  EXPECT_EQ(DocumentExtension("/home/u/a.b c/readme x"), ".txt");
+}
+
 class FakeRegistry : public ProgramRegistry {
  public:
   std::map<std::string, std::string> types;     // extension -> type
@@ -100,6 +108,14 @@ TEST_F(OpenDocumentTest, typeWithoutTypeOrProgramFallsBackToText) {
   for (const auto& argv : starter.started) EXPECT_EQ(argv[0], "/usr/bin/editor");
   EXPECT_EQ(starter.started[1][1], "/d/a.odd");
   EXPECT_EQ(registry.asked, (std::vector<std::string>{".unknown", ".txt", ".odd", ".txt", ".txt"}));
+}
+
+TEST_F(OpenDocumentTest, wordsAfterTheExtensionDoNotChangeTheProgram) {
+  Open("/d/page.html old");
+  ASSERT_EQ(starter.started.size(), 1u);
+  EXPECT_EQ(starter.started[0],
+            (std::vector<std::string>{"/opt/Web Browser/browser", "/d/page.html old"}));
+  EXPECT_EQ(registry.asked, (std::vector<std::string>{".html"}));
 }
 
 TEST_F(OpenDocumentTest, noProgramEvenForTextGivesLoadFailure) {

@@ -24,6 +24,12 @@ TEST_F(ProfileTest, missingFileOrKeyReadsEmpty) {
   EXPECT_EQ(ReadIniString(state, "information", "COPYRIGHT"), "x");
 }
 
+TEST_F(ProfileTest, withoutASettingsFileReadsAreEmptyAndWritesFail) {
+  state.IniPath.clear();
+  EXPECT_FALSE(WriteIniString(state, "Option", "Name", "x"));
+  EXPECT_EQ(ReadIniString(state, "Option", "Name"), "");
+}
+
 TEST_F(ProfileTest, writeCreatesShiftJisFileAndReadGivesUtf8) {
   ASSERT_TRUE(WriteIniString(state, "Option", "Name", "山田"));
   EXPECT_EQ(ReadBytes(state.IniPath), "[Option]\r\nName=\x8E\x52\x93\x63\r\n");
@@ -63,6 +69,14 @@ TEST_F(ProfileTest, bytesThatAreNotShiftJisReadAsQuestionMarks) {
   EXPECT_EQ(ReadIniString(state, "Option", "Name"), "a??デ");
 }
 
+// The value is taken from a buffer that ends at its first NUL.
+TEST_F(ProfileTest, valueEndsAtFirstNul) {
+  const char bytes[] = "[Option]\r\nName=ab\0cd\r\nGifPath=\0x\r\n";
+  WriteBytes(state.IniPath, std::string(bytes, sizeof bytes - 1));
+  EXPECT_EQ(ReadIniString(state, "Option", "Name"), "ab");
+  EXPECT_EQ(ReadIniString(state, "Option", "GifPath"), "");
+}
+
 TEST(AppPathsTest, resolveAppPathJoinsRelativeNamesOnly) {
   EXPECT_EQ(ResolveAppPath("/opt/gridora", "js-gdr.dat"), "/opt/gridora/js-gdr.dat");
   EXPECT_EQ(ResolveAppPath("/opt/gridora/", "js-gdr.dat"), "/opt/gridora/js-gdr.dat");
@@ -83,6 +97,8 @@ TEST(AppPathsTest, configFolderFollowsXdgConfigHome) {
   EXPECT_EQ(ConfigFolderFor(nullptr, "/home/u"), "/home/u/.config/gridora");
   EXPECT_EQ(ConfigFolderFor("", "/home/u"), "/home/u/.config/gridora");
   EXPECT_EQ(ConfigFolderFor("relative/conf", "/home/u"), "/home/u/.config/gridora");
+  EXPECT_EQ(ConfigFolderFor(nullptr, nullptr), "");
+  EXPECT_EQ(ConfigFolderFor("", "relative/home"), "");
 }
 
 TEST(AppPathsTest, setIniFileNamesFileInConfigFolder) {
