@@ -1,29 +1,21 @@
+// The main window: its layout, the screen port's display requests, the
+// status bar and its events. Commands and modal steps are in
+// main_window_commands.cpp and main_window_dialogs.cpp.
+
 #include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <cmath>
 #include <vector>
 
-#include "core/board.h"
-#include "core/color_class.h"
-#include "core/file_commands.h"
-#include "core/history.h"
-#include "core/slots.h"
-#include "settings/settings_file.h"
 #include "settings/window_placement.h"
-#include "solver/run_solver.h"
-#include "system/launcher.h"
-#include "system/version_info.h"
-#include "ui/dialogs/about_dialog.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/client_area.h"
 #include "ui/main/fonts.h"
@@ -57,49 +49,6 @@ QLabel* MakeHeading(QWidget* parent, const char* name, const char* text, int lef
   label->setFont(MinchoFont(8.4, true));
   SetTextColor(label, QColor(128, 64, 0));
   return label;
-}
-
-QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
-  switch (buttons) {
-    case MessageButtons::Ok:
-      return QMessageBox::Ok;
-    case MessageButtons::OkCancel:
-      return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo:
-      return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel:
-      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-  }
-  return QMessageBox::Ok;
-}
-
-QMessageBox::Icon ToQt(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::None:
-      return QMessageBox::NoIcon;
-    case MessageIcon::Information:
-      return QMessageBox::Information;
-    case MessageIcon::Question:
-      return QMessageBox::Question;
-    case MessageIcon::Exclamation:
-      return QMessageBox::Warning;
-    case MessageIcon::Critical:
-      return QMessageBox::Critical;
-  }
-  return QMessageBox::NoIcon;
-}
-
-MessageAnswer FromQt(QMessageBox::StandardButton button) {
-  switch (button) {
-    case QMessageBox::Yes:
-      return MessageAnswer::Yes;
-    case QMessageBox::No:
-      return MessageAnswer::No;
-    case QMessageBox::Cancel:
-      return MessageAnswer::Cancel;
-    default:
-      return MessageAnswer::Ok;
-  }
 }
 
 }  // namespace
@@ -179,53 +128,6 @@ void MainWindow::BuildStatusBar() {
   bar->addPermanentWidget(numLock_);
 }
 
-void MainWindow::ConnectCommand(QAction* action, std::function<void()> command) {
-  // The solver lets events run while it works; a shortcut that slips
-  // through then must not start a second solve or change the board.
-  connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
-    if (!solving_) command();
-  });
-}
-
-void MainWindow::ConnectMenu() {
-  const MainMenu& m = menu_;
-  // The commands that discard the puzzle ask about unsaved changes first.
-  ConnectCommand(m.mnuFileNew9, [this] {
-    if (ConfirmSaveChanges(app())) NewPuzzle9(app());
-  });
-  ConnectCommand(m.mnuFileNew16, [this] {
-    if (ConfirmSaveChanges(app())) NewPuzzle16(app());
-  });
-  ConnectCommand(m.mnuFileOpen, [this] {
-    if (ConfirmSaveChanges(app())) OpenPuzzle(app());
-  });
-  ConnectCommand(m.mnuFileSave, [this] { SavePuzzleAs(app()); });
-  ConnectCommand(m.mnuFileSaveOver, [this] { SavePuzzle(app()); });
-  ConnectCommand(m.mnuFileCount, [this] { ShowCellCount(app()); });
-  ConnectCommand(m.mnuFileQuit, [this] { QuitApplication(); });
-  ConnectCommand(m.mnuEditUndo, [this] { UndoStep(app()); });
-  ConnectCommand(m.mnuEditRedo, [this] { RedoStep(app()); });
-  for (int g = 0; g < 3; ++g) {
-    for (int op = 0; op < 4; ++op) {
-      ConnectCommand(m.colorItems[static_cast<std::size_t>(g)][static_cast<std::size_t>(op)],
-                     [this, g, op] { ChangeColorClass(app(), g, op); });
-    }
-  }
-  for (int n = 1; n <= 9; ++n) {
-    const auto i = static_cast<std::size_t>(n);
-    ConnectCommand(m.mnuDataAnswer[i], [this, n] { FetchAnswerSlot(app(), n); });
-    ConnectCommand(m.mnuDataLoad[i], [this, n] { FetchMemorySlot(app(), n); });
-    ConnectCommand(m.mnuDataSave[i], [this, n] { StoreMemorySlot(app(), n); });
-  }
-  for (int mode = 0; mode < 3; ++mode) {
-    ConnectCommand(m.mnuPopInput[static_cast<std::size_t>(mode)],
-                   [this, mode] { input_->SwitchMode(mode); });
-  }
-  ConnectCommand(m.mnuOtherHelp, [this] { ShowHelp(app()); });
-  ConnectCommand(m.mnuOtherVersion, [this] { ShowVersionBox(""); });
-  ConnectCommand(m.mnuEditSolve, [this] { RunSolver(app()); });
-}
-
 // --- ScreenPort --------------------------------------------------------------
 
 void MainWindow::ShowCell(int boardSize, int index, const std::string& caption, Color color) {
@@ -272,21 +174,6 @@ void MainWindow::SetInformText(const std::string& text) {
   inform_->setText(QString::fromStdString(text));
 }
 
-MessageAnswer MainWindow::ShowMessage(const std::string& text, const std::string& title,
-                                      MessageButtons buttons, MessageIcon icon) {
-  if (messageAnswerer_) return messageAnswerer_(text, title, buttons, icon);
-  // Before the window is first shown (a load failure at start-up) the box
-  // stands on its own.
-  QMessageBox box(
-      ToQt(icon), QString::fromStdString(title),
-      QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-      ToQt(buttons), isVisible() ? this : nullptr);
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowIcon(windowIcon());
-  box.exec();
-  return FromQt(box.standardButton(box.clickedButton()));
-}
-
 void MainWindow::MoveCursorBar(int boardSize, int cell) {
   Board(boardSize)->MoveCursorBar(cell);
 }
@@ -314,33 +201,6 @@ void MainWindow::Yield() {
   if (yieldClock_.isValid() && yieldClock_.elapsed() < yieldGapMs_) return;
   QCoreApplication::processEvents();
   yieldClock_.start();
-}
-
-bool MainWindow::AskFilePath(const FileDialogRequest& request, std::string& path) {
-  // Qt's own dialog: the same on every desktop, and tests can drive it.
-  QFileDialog dialog(isVisible() ? this : nullptr);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  const bool open = request.mode == FileDialogMode::Open;
-  dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-  if (!request.initialDirectory.empty())
-    dialog.setDirectory(QString::fromStdString(request.initialDirectory));
-  // A description that already names its pattern ("...(*.gdr)") is a
-  // complete Qt filter; otherwise the pattern follows in parentheses.
-  const QString description = QString::fromStdString(request.filterDescription);
-  const QString pattern = QString::fromStdString(request.filterPattern);
-  dialog.setNameFilter(description.contains(pattern)
-                           ? description
-                           : QStringLiteral("%1 (%2)").arg(description, pattern));
-  dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
-  if (!request.initialFileName.empty())
-    dialog.selectFile(QString::fromStdString(request.initialFileName));
-  if (RunDialog(dialog) != QDialog::Accepted) return false;
-  const QStringList chosen = dialog.selectedFiles();
-  if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
-  path = chosen.first().toStdString();
-  return true;
 }
 
 void MainWindow::SetSolving(bool solving) {
@@ -391,26 +251,6 @@ void MainWindow::RestoreToolbar() {
   state_.ToolbarHot = -2;
 }
 
-bool MainWindow::ReadyToQuit() {
-  if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
-  SaveSettings(app());
-  quitting_ = true;
-  return true;
-}
-
-void MainWindow::QuitApplication() {
-  // The last window closing ends the event loop.
-  if (ReadyToQuit()) close();
-}
-
-void MainWindow::ShowVersionBox(const std::string& notice) {
-  // On the first run the box comes before the main window is shown.
-  AboutDialog box(windowIcon(), isVisible() ? this : nullptr);
-  if (!notice.empty()) box.SetNotice(QString::fromStdString(notice));
-  box.SetSysInfoAction([this] { StartSysInfo(app()); });
-  RunDialog(box);
-}
-
 void MainWindow::MoveMainWindow(float left, float top) {
   // Screens in twips, the primary first: a stored position that no screen
   // of this display shows centres the window on the primary one.
@@ -440,32 +280,9 @@ float MainWindow::MainWindowTop() {
   return static_cast<float>(pos().y() * kTwipsPerPixel);
 }
 
-int MainWindow::RunDialog(QDialog& dialog) {
-  if (dialogRunner_) {
-    dialogRunner_(dialog);
-    return dialog.result();
-  }
-  return dialog.exec();
-}
-
 void MainWindow::RefreshNumLock() {
   const std::optional<bool> on = NumLockState();
   numLock_->setText(on.value_or(false) ? QStringLiteral("NUM") : QString());
-}
-
-QAction* MainWindow::ExecPopup(QMenu& menu, const QPoint& globalPos) {
-  if (popupRunner_) return popupRunner_(menu, globalPos);
-  return menu.exec(globalPos);
-}
-
-void MainWindow::LauncherClicked(int k) {
-  if (k < 9) {
-    StoreMemorySlot(app(), k + 1);
-  } else if (k < 18) {
-    FetchMemorySlot(app(), k - 8);
-  } else {
-    FetchAnswerSlot(app(), k - 17);
-  }
 }
 
 void MainWindow::BackgroundMouseMove(const QPoint& pos) {
