@@ -3,6 +3,7 @@
 // the program.
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,6 +16,8 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Gridora"));
+  // Every window and dialog, Qt's own included, takes the program's icon.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/gridora/icon.png")));
   gridora::ui::RegisterFontSubstitutions();
   // The standard buttons of message boxes and file dialogs speak Japanese
   // like the rest of the program.
