@@ -193,6 +193,15 @@ TEST_F(WindowLayoutTest, yieldRunsPendingEventsOnlyAfterTheGap) {
   EXPECT_TRUE(WaitFor([&] { return runs == 3; }));  // the event waits for the next loop
 }
 
+TEST_F(WindowLayoutTest, firstStartCentresTheWindow) {
+  // A first run reads no position, so the window stays where the defaults
+  // put it: in the middle of the screen (the size it has once shown may
+  // differ by a pixel or two from the one it was centred with).
+  const QRect screen = window->screen()->availableGeometry();
+  EXPECT_NEAR(window->frameGeometry().center().x(), screen.center().x(), 3);
+  EXPECT_NEAR(window->frameGeometry().center().y(), screen.center().y(), 3);
+}
+
 TEST_F(WindowLayoutTest, windowPositionInTwips) {
   window->MoveMainWindow(1500, 3000);
   EXPECT_EQ(window->pos(), QPoint(100, 200));
