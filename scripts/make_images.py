@@ -4,7 +4,13 @@ library only, as 8-bit RGB PNG files:
   board_texture.png  a quiet, warm paper texture with soft clouding and
                      faint horizontal fibres, stretched under the board;
   icon.png           the program icon: a small board with blue box lines and
-                     a few filled cells.
+                     a few filled cells;
+  digits8.png        17 glyphs of 8 x 8 pixels side by side (136 x 8): glyph d
+                     at x = 8 d shows digit d in a 3 x 5 pixel font, glyph 0
+                     an empty cell; the launcher draws slot miniatures with them;
+  launcher_icons.png three 16 x 16 icons side by side (48 x 16) over the
+                     launcher's columns: store into memory, fetch from
+                     memory, fetch a solution.
 
     python3 scripts/make_images.py src/ui/resources
 """
@@ -38,18 +44,7 @@ def value_noise(rng, cells):
 
 def write_png(path, size, rows):
     """`rows` are lists of (r, g, b) tuples, `size` x `size`."""
-    raw = b"".join(b"\x00" + bytes(v for px in row for v in px) for row in rows)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0))
-    png += chunk(b"IDAT", zlib.compress(raw, 9))
-    png += chunk(b"IEND", b"")
-    with open(path, "wb") as out:
-        out.write(png)
+    write_png_rect(path, size, size, rows)
 
 
 def make_texture(path):
@@ -92,7 +87,88 @@ def make_icon(path):
     write_png(path, size, rows)
 
 
+FONT3X5 = {  # rows of 3 bits, top first
+    0: ["111", "101", "101", "101", "111"], 1: ["010", "110", "010", "010", "111"],
+    2: ["111", "001", "111", "100", "111"], 3: ["111", "001", "111", "001", "111"],
+    4: ["101", "101", "111", "001", "001"], 5: ["111", "100", "111", "001", "111"],
+    6: ["111", "100", "111", "101", "111"], 7: ["111", "001", "010", "010", "010"],
+    8: ["111", "101", "111", "101", "111"], 9: ["111", "101", "111", "001", "111"],
+}
+
+
+def make_digits(path):
+    paper, ink, line = (255, 255, 255), (0, 0, 0), (200, 200, 200)
+    rows = [[paper] * 136 for _ in range(8)]
+    for d in range(17):
+        for i in range(8):  # a light cell border on the right and bottom
+            rows[7][8 * d + i] = line
+            rows[i][8 * d + 7] = line
+        if d == 0:
+            continue
+        text = str(d)
+        left = 8 * d + (2 if len(text) == 1 else 0)
+        for k, ch in enumerate(text):
+            for y, bits in enumerate(FONT3X5[int(ch)]):
+                for x, bit in enumerate(bits):
+                    if bit == "1":
+                        rows[1 + y][left + 4 * k + x] = ink
+    write_png_rect(path, 136, 8, rows)
+
+
+def make_launcher_icons(path):
+    face, blue, green, dark = (240, 240, 240), (0, 0, 200), (48, 112, 80), (80, 80, 80)
+    rows = [[face] * 48 for _ in range(16)]
+
+    def put(x, y, color):
+        rows[y][x] = color
+
+    for icon in range(3):
+        ox = 16 * icon
+        for i in range(3, 13):  # a small board: frame and one grid line each way
+            for a, b in ((i, 3), (i, 12), (3, i), (12, i)):
+                put(ox + a, b, dark)
+        for i in range(4, 12):
+            put(ox + i, 7, (170, 170, 170))
+            put(ox + 7, i, (170, 170, 170))
+    for i in range(0, 7):  # store: an arrow down into the board
+        put(8, i, blue)
+        put(7, i, blue)
+    for i in range(3):
+        put(5 + i, 4 + i, blue)
+        put(10 - i, 4 + i, blue)
+    for i in range(0, 10):  # fetch: an arrow up out of the board
+        put(16 + 7, i, blue)
+        put(16 + 8, i, blue)
+    for i in range(3):
+        put(16 + 5 + i, 3 - i, blue)
+        put(16 + 10 - i, 3 - i, blue)
+    for i in range(4):  # answer: a green check mark
+        put(32 + 4 + i, 8 + i, green)
+        put(32 + 4 + i, 9 + i, green)
+    for i in range(6):
+        put(32 + 8 + i, 10 - i, green)
+        put(32 + 8 + i, 11 - i, green)
+    write_png_rect(path, 48, 16, rows)
+
+
+def write_png_rect(path, width, height, rows):
+    raw = b"".join(b"\x00" + bytes(v for px in row for v in px) for row in rows)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    png = b"\x89PNG\r\n\x1a\n"
+    png += chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(raw, 9))
+    png += chunk(b"IEND", b"")
+    with open(path, "wb") as out:
+        out.write(png)
+
+
 if __name__ == "__main__":
     folder = sys.argv[1] if len(sys.argv) > 1 else "src/ui/resources"
     make_texture(folder + "/board_texture.png")
     make_icon(folder + "/icon.png")
+    make_digits(folder + "/digits8.png")
+    make_launcher_icons(folder + "/launcher_icons.png")

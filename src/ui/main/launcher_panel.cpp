@@ -1,5 +1,6 @@
 #include "ui/main/launcher_panel.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include "ui/main/board_geometry.h"
@@ -8,10 +9,24 @@
 
 namespace gridora::ui {
 
-LauncherPanel::LauncherPanel(std::function<void(int)> onClick, QWidget* parent) : QWidget(parent) {
+LauncherPanel::LauncherPanel(LauncherEvents events, QWidget* parent)
+    : QWidget(parent), events_(std::move(events)) {
   setObjectName(QStringLiteral("picLaunch"));
   setFixedSize(Px(1335), Px(3705));
   setAutoFillBackground(true);
+
+  const QImage strip(QStringLiteral(":/gridora/launcher_icons.png"));
+  for (int column = 0; column < 3; ++column) {
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgLaunch_%1").arg(column));
+    icon->setGeometry(Px(60 + 360 * column), 0, Px(255), Px(255));
+    icon->setScaledContents(true);
+    icon->setPixmap(QPixmap::fromImage(strip.copy(16 * column, 0, 16, 16)));
+    icon->setMouseTracking(true);
+    icon->installEventFilter(this);
+    icons_[static_cast<std::size_t>(column)] = icon;
+  }
+
   const QFont font = GothicFont(9);
   for (int k = 0; k < 27; ++k) {
     const int column = k / 9;
@@ -21,11 +36,19 @@ LauncherPanel::LauncherPanel(std::function<void(int)> onClick, QWidget* parent) 
     button->setGeometry(Px(60 + 360 * column), Px(240 * n), Px(255), Px(255));
     button->setFont(font);
     button->setFocusPolicy(Qt::NoFocus);
+    button->setMouseTracking(true);
+    button->installEventFilter(this);
     // Fetch buttons start disabled until their slot holds data.
     button->setEnabled(column == 0);
-    connect(button, &QPushButton::clicked, this, [onClick, k] { onClick(k); });
+    connect(button, &QPushButton::clicked, this, [this, k] {
+      if (events_.clicked) events_.clicked(k);
+    });
     buttons_[static_cast<std::size_t>(k)] = button;
   }
+
+  preview_ = new QLabel(this);
+  preview_->setObjectName(QStringLiteral("imgPreview"));
+  preview_->setGeometry(0, Px(2520), Px(1095), Px(1095));
   hide();
 }
 
@@ -34,8 +57,33 @@ QPushButton* LauncherPanel::Button(int k) const {
   return buttons_[static_cast<std::size_t>(k)];
 }
 
+QLabel* LauncherPanel::Icon(int column) const {
+  if (column < 0 || column >= 3) return nullptr;
+  return icons_[static_cast<std::size_t>(column)];
+}
+
 void LauncherPanel::SetButtonEnabled(int k, bool enabled) {
   if (QPushButton* button = Button(k)) button->setEnabled(enabled);
+}
+
+void LauncherPanel::ShowPreview(const QImage& image) {
+  preview_->setPixmap(QPixmap::fromImage(image));
+  preview_->resize(image.size());
+}
+
+bool LauncherPanel::eventFilter(QObject* watched, QEvent* event) {
+  // A disabled button takes no mouse events: its tip stays silent.
+  if (event->type() == QEvent::MouseMove && static_cast<QWidget*>(watched)->isEnabled()) {
+    for (int k = 0; k < 27; ++k) {
+      if (watched == buttons_[static_cast<std::size_t>(k)] && events_.buttonHovered)
+        events_.buttonHovered(k);
+    }
+    for (int column = 0; column < 3; ++column) {
+      if (watched == icons_[static_cast<std::size_t>(column)] && events_.iconHovered)
+        events_.iconHovered(column);
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void LauncherPanel::paintEvent(QPaintEvent*) {

@@ -19,6 +19,7 @@
 #include "ui/main/board_geometry.h"
 #include "ui/main/client_area.h"
 #include "ui/main/fonts.h"
+#include "ui/main/launcher_tips.h"
 #include "ui/main/num_lock.h"
 #include "ui/main/plain_label.h"
 
@@ -90,7 +91,10 @@ void MainWindow::LayoutBoards(ClientArea& client) {
   wall16_->move(wall9_->pos());
   wall16_->hide();
   // The launcher lies over the information panel while it is shown.
-  launcher_ = new LauncherPanel([this](int k) { LauncherClicked(k); }, &client);
+  launcher_ = new LauncherPanel(
+      {[this](int k) { LauncherClicked(k); }, [this](int k) { LauncherButtonHovered(k); },
+       [this](int column) { ShowStatus(LauncherColumnTip(column)); }},
+      &client);
   launcher_->move(Px(3870), Px(480));
   toolbar_ = new QWidget(&client);
   toolbar_->setObjectName(QStringLiteral("picToolBar"));

@@ -11,6 +11,7 @@
 //   window.show();
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <functional>
@@ -114,6 +115,10 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ConnectMenu();
   void ConnectCommand(QAction* action, std::function<void()> command);
   void LauncherClicked(int k);
+  // A launcher button's tip, and the miniature of its slot when the tip is
+  // new (the pointer came from elsewhere).
+  void LauncherButtonHovered(int k);
+  void ShowSlotPreview(const BoardCodes& codes);
   // The quit sequence up to closing: the save-changes question and the
   // settings. False when the user chose to keep the program running.
   bool ReadyToQuit();
@@ -136,6 +141,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   PopupRunner popupRunner_;
   DialogRunner dialogRunner_;
   std::function<void()> beeper_;
+  QImage digitGlyphs_;  // picNumber8
   QElapsedTimer yieldClock_;
   qint64 yieldGapMs_ = 30;
   bool quitting_ = false;

@@ -8,7 +8,9 @@
 #include "settings/settings_file.h"
 #include "solver/run_solver.h"
 #include "system/launcher.h"
+#include "ui/main/launcher_tips.h"
 #include "ui/main/main_window.h"
+#include "ui/main/slot_preview.h"
 
 namespace gridora::ui {
 
@@ -62,11 +64,26 @@ void MainWindow::ConnectMenu() {
 void MainWindow::LauncherClicked(int k) {
   if (k < 9) {
     StoreMemorySlot(app(), k + 1);
+    ShowSlotPreview(state_.Board);  // what the slot now holds
   } else if (k < 18) {
     FetchMemorySlot(app(), k - 8);
   } else {
     FetchAnswerSlot(app(), k - 17);
   }
+}
+
+void MainWindow::LauncherButtonHovered(int k) {
+  const std::string tip = LauncherButtonTip(k);
+  if (tip == state_.LastStatusText) return;
+  ShowStatus(tip);
+  const int n = k % 9 + 1;
+  ShowSlotPreview(k < 18 ? state_.MemorySlot[static_cast<std::size_t>(n)]
+                         : state_.AnswerSlot[static_cast<std::size_t>(n)]);
+}
+
+void MainWindow::ShowSlotPreview(const BoardCodes& codes) {
+  if (digitGlyphs_.isNull()) digitGlyphs_ = DigitGlyphs();
+  launcher_->ShowPreview(SlotMiniature(codes, state_.BoardSize, digitGlyphs_));
 }
 
 bool MainWindow::ReadyToQuit() {
