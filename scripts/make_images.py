@@ -10,7 +10,12 @@ library only, as 8-bit RGB PNG files:
                      an empty cell; the launcher draws slot miniatures with them;
   launcher_icons.png three 16 x 16 icons side by side (48 x 16) over the
                      launcher's columns: store into memory, fetch from
-                     memory, fetch a solution.
+                     memory, fetch a solution;
+  toolbar.png        the toolbar source, 350 x 72: the eleven buttons in their
+                     pixel ranges, normal (y 0-23), raised (24-47) and pressed
+                     (48-71), drawn in the three key colours that start-up
+                     replaces with the desktop's: RGB(66,0,66) shadow,
+                     RGB(198,0,198) highlight, RGB(255,0,255) face.
 
     python3 scripts/make_images.py src/ui/resources
 """
@@ -166,9 +171,107 @@ def write_png_rect(path, width, height, rows):
         out.write(png)
 
 
+TOOLBAR_RANGES = [(9, 34), (36, 61), (63, 88), (90, 115), (117, 142), (152, 177), (179, 204),
+                  (206, 231), (233, 264), (265, 290), (300, 325)]
+KEY_SHADOW, KEY_LIGHT, KEY_FACE = (66, 0, 66), (198, 0, 198), (255, 0, 255)
+
+
+def toolbar_glyph(index):
+    """A 16 x 16 glyph as {(x, y): colour}."""
+    g = {}
+    ink, blue, green, red, paper = (0, 0, 0), (0, 0, 160), (48, 112, 80), (192, 0, 0), (255, 255, 255)
+
+    def rect(x0, y0, x1, y1, colour, fill=None):
+        for x in range(x0, x1 + 1):
+            for y in range(y0, y1 + 1):
+                edge = x in (x0, x1) or y in (y0, y1)
+                if edge or fill:
+                    g[(x, y)] = colour if edge else fill
+
+    def text(x0, y0, digits, colour):
+        for k, ch in enumerate(digits):
+            for y, bits in enumerate(FONT3X5[int(ch)]):
+                for x, bit in enumerate(bits):
+                    if bit == "1":
+                        g[(x0 + 4 * k + x, y0 + y)] = colour
+
+    def line(points, colour):
+        for x, y in points:
+            g[(x, y)] = colour
+
+    if index in (0, 1):  # new 9 x 9, new 16 x 16: a page with the size
+        rect(3, 1, 12, 14, ink, paper)
+        text(6 if index == 0 else 4, 6, "9" if index == 0 else "16", blue)
+    elif index == 2:  # open: a folder
+        rect(1, 4, 14, 13, ink, (230, 200, 90))
+        rect(1, 3, 6, 4, ink, (230, 200, 90))
+    elif index == 3:  # save: a disk
+        rect(2, 2, 13, 13, ink, blue)
+        rect(4, 2, 11, 6, ink, paper)
+        rect(5, 9, 10, 13, ink, (200, 200, 200))
+    elif index == 4:  # printer
+        rect(4, 1, 11, 6, ink, paper)
+        rect(1, 6, 14, 11, ink, (180, 180, 180))
+        rect(4, 10, 11, 14, ink, paper)
+    elif index == 5:  # solve: a board with a green check
+        rect(2, 2, 13, 13, ink, paper)
+        line([(4 + i, 7 + i) for i in range(3)] + [(6 + i, 9 - i) for i in range(6)], green)
+        line([(4 + i, 8 + i) for i in range(3)] + [(6 + i, 10 - i) for i in range(6)], green)
+    elif index in (6, 7):  # undo, redo: a curved arrow
+        pts = [(3 + i, 7) for i in range(8)] + [(11, 8), (12, 9), (12, 10), (11, 11)]
+        head = [(5, 5), (4, 6), (4, 8), (5, 9), (3, 7)]
+        shaft = pts + head
+        if index == 7:
+            shaft = [(15 - x, y) for x, y in shaft]
+        line(shaft, blue)
+        line([(x, y + 1) for x, y in pts if 3 < x < 12 or index == 7], blue)
+    elif index == 8:  # input method: a key cap, and the arrow of a menu
+        rect(1, 3, 12, 12, ink, paper)
+        text(3, 5, "1", ink)
+        text(7, 5, "2", ink)
+        line([(14 + i, 7 + i) for i in range(0)], ink)
+    elif index == 9:  # properties: a page with lines
+        rect(3, 1, 12, 14, ink, paper)
+        for y in (4, 7, 10):
+            line([(5 + i, y) for i in range(6)], blue)
+    elif index == 10:  # help: a question mark
+        rect(3, 1, 12, 14, ink, (255, 255, 200))
+        line([(6, 4), (7, 3), (8, 3), (9, 4), (9, 5), (8, 6), (7, 7), (7, 8), (7, 11)], red)
+        line([(7, 4), (8, 4), (8, 5), (8, 7), (8, 8), (8, 11)], red)
+    return g
+
+
+def make_toolbar(path):
+    rows = [[KEY_FACE] * 350 for _ in range(72)]
+    for index, (left, right) in enumerate(TOOLBAR_RANGES):
+        width = right - left + 1
+        glyph = toolbar_glyph(index)
+        for row in range(3):  # normal, raised, pressed
+            top = 24 * row
+            if row > 0:
+                light, dark = (KEY_LIGHT, KEY_SHADOW) if row == 1 else (KEY_SHADOW, KEY_LIGHT)
+                for x in range(left, right + 1):
+                    rows[top][x] = light
+                    rows[top + 23][x] = dark
+                for y in range(top, top + 24):
+                    rows[y][left] = light
+                    rows[y][right] = dark
+            shift = 1 if row == 2 else 0
+            ox = left + (width - 16) // 2 + shift
+            oy = top + 4 + shift
+            for (x, y), colour in glyph.items():
+                rows[oy + y][ox + x] = colour
+            if index == 8:  # the input button opens a menu: a small arrow
+                for i in range(3):
+                    for x in range(right - 6 + i, right - 1 - i):
+                        rows[top + 11 + i + shift][x + shift] = (0, 0, 0)
+    write_png_rect(path, 350, 72, rows)
+
+
 if __name__ == "__main__":
     folder = sys.argv[1] if len(sys.argv) > 1 else "src/ui/resources"
     make_texture(folder + "/board_texture.png")
     make_icon(folder + "/icon.png")
     make_digits(folder + "/digits8.png")
     make_launcher_icons(folder + "/launcher_icons.png")
+    make_toolbar(folder + "/toolbar.png")

@@ -37,6 +37,7 @@ class WindowTest : public ::testing::Test {
   int beeps = 0;
   // Decides what the pop-up list returns; closes it without a choice when unset.
   std::function<QAction*(QMenu&)> popupChoice;
+  std::vector<QPoint> popupPlaces;  // where each pop-up menu was opened
   // Plays the user in every modal dialog (file dialogs, the version box);
   // a dialog is cancelled when unset, so no test waits on one.
   std::function<void(QDialog&)> dialogAction;
@@ -60,8 +61,11 @@ class WindowTest : public ::testing::Test {
                    ? MessageAnswer::Ok
                    : MessageAnswer::Yes;
       });
-      w.SetPopupRunner([this](QMenu& menu, const QPoint&) -> QAction* {
-        return popupChoice ? popupChoice(menu) : nullptr;
+      w.SetPopupRunner([this](QMenu& menu, const QPoint& at) -> QAction* {
+        popupPlaces.push_back(at);
+        QAction* chosen = popupChoice ? popupChoice(menu) : nullptr;
+        if (chosen && chosen->isEnabled()) chosen->trigger();  // as a click would
+        return chosen;
       });
       w.SetBeeper([this] { ++beeps; });
       w.SetDialogRunner([this](QDialog& dialog) {

@@ -96,9 +96,16 @@ void MainWindow::LayoutBoards(ClientArea& client) {
        [this](int column) { ShowStatus(LauncherColumnTip(column)); }},
       &client);
   launcher_->move(Px(3870), Px(480));
-  toolbar_ = new QWidget(&client);
-  toolbar_->setObjectName(QStringLiteral("picToolBar"));
-  toolbar_->setGeometry(0, Px(45), Px(5280), Px(360));
+  // Hidden until start-up has prepared its images.
+  toolbar_ = new ToolbarStrip(state_,
+                              {[this](const std::string& text) { ShowStatus(text); },
+                               [this] {
+                                 if (launcher_->isVisible()) launcher_->hide();
+                               },
+                               [this] { ShowInputMethodMenu(); },
+                               [this](const std::string& key) { RunToolbarCommand(key); }},
+                              &client);
+  toolbar_->move(0, Px(45));
   toolbar_->hide();
 }
 
@@ -250,9 +257,12 @@ void MainWindow::UpdateInputMethodChecks() {
 }
 
 void MainWindow::RestoreToolbar() {
-  if (state_.ToolbarHot == -2) return;
-  toolbar_->update();
-  state_.ToolbarHot = -2;
+  toolbar_->Restore();
+}
+
+void MainWindow::PrepareToolbarBitmap() {
+  const QPalette& p = palette();
+  toolbar_->Prepare(p.color(QPalette::Dark), p.color(QPalette::Light), p.color(QPalette::Button));
 }
 
 void MainWindow::MoveMainWindow(float left, float top) {

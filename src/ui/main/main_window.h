@@ -22,6 +22,7 @@
 #include "ui/main/input_modes.h"
 #include "ui/main/launcher_panel.h"
 #include "ui/main/main_menu.h"
+#include "ui/main/toolbar_strip.h"
 
 class QDialog;
 
@@ -68,6 +69,12 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // Puts the check mark on the current input mode.
   void UpdateInputMethodChecks() override;
   void RestoreToolbar() override;
+  // The toolbar's images take the desktop's colours; start-up shows the
+  // strip afterwards.
+  void PrepareToolbarBitmap();
+  // The input method menu as a context menu under the toolbar's input
+  // button; the check marks follow the mode afterwards.
+  void ShowInputMethodMenu();
   // Asks about unsaved changes, saves the settings and ends the program;
   // the window stays open when the user cancels.
   void QuitApplication();
@@ -80,6 +87,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   using MessageAnswerer = std::function<MessageAnswer(
       const std::string& text, const std::string& title, MessageButtons, MessageIcon)>;
   void SetMessageAnswerer(MessageAnswerer answerer) { messageAnswerer_ = std::move(answerer); }
+  // The runner plays the user: it triggers the item it chooses, as a click
+  // would, and returns it (nullptr: closed without a choice).
   using PopupRunner = std::function<QAction*(QMenu& menu, const QPoint& globalPos)>;
   void SetPopupRunner(PopupRunner runner) { popupRunner_ = std::move(runner); }
   // Runs a modal dialog (QDialog::exec unless replaced).
@@ -100,7 +109,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   QLabel* NumLockPanel() const { return numLock_; }
   QLabel* Property(PropertyLabel label) const;
   LauncherPanel* Launcher() const { return launcher_; }
-  QWidget* ToolbarStrip() const { return toolbar_; }
+  ToolbarStrip* Toolbar() const { return toolbar_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;   // Form_Unload
@@ -115,6 +124,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ConnectMenu();
   void ConnectCommand(QAction* action, std::function<void()> command);
   void LauncherClicked(int k);
+  // What a click on a toolbar button runs, by the button's key.
+  void RunToolbarCommand(const std::string& key);
   // A launcher button's tip, and the miniature of its slot when the tip is
   // new (the pointer came from elsewhere).
   void LauncherButtonHovered(int k);
@@ -130,7 +141,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   BoardSurface* wall9_ = nullptr;
   BoardSurface* wall16_ = nullptr;
   LauncherPanel* launcher_ = nullptr;
-  QWidget* toolbar_ = nullptr;  // picToolBar
+  ToolbarStrip* toolbar_ = nullptr;  // picToolBar
   QLabel* author_ = nullptr;
   QLabel* date_ = nullptr;
   QLabel* comment_ = nullptr;

@@ -61,6 +61,31 @@ void MainWindow::ConnectMenu() {
   ConnectCommand(m.mnuEditSolve, [this] { RunSolver(app()); });
 }
 
+void MainWindow::RunToolbarCommand(const std::string& key) {
+  if (solving_) return;
+  App a = app();
+  if (key == "new9") {
+    if (ConfirmSaveChanges(a)) NewPuzzle9(a);
+  } else if (key == "new16") {
+    if (ConfirmSaveChanges(a)) NewPuzzle16(a);
+  } else if (key == "open") {
+    if (ConfirmSaveChanges(a)) OpenPuzzle(a);
+  } else if (key == "save") {
+    SavePuzzle(a);
+  } else if (key == "undo") {
+    UndoStep(a);
+  } else if (key == "redo") {
+    RedoStep(a);
+  } else if (key == "solve") {
+    RunSolver(a);
+  } else if (key == "help") {
+    ShowHelp(a);
+  } else if (key == "input") {
+    ShowInputMethodMenu();
+  }
+  // "printer" and "property" wait for the printing and properties dialogs.
+}
+
 void MainWindow::LauncherClicked(int k) {
   if (k < 9) {
     StoreMemorySlot(app(), k + 1);

@@ -6,6 +6,7 @@
 
 #include "system/version_info.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/main/board_geometry.h"
 #include "ui/main/main_window.h"
 
 namespace gridora::ui {
@@ -113,6 +114,13 @@ int MainWindow::RunDialog(QDialog& dialog) {
     return dialog.result();
   }
   return dialog.exec();
+}
+
+void MainWindow::ShowInputMethodMenu() {
+  // Left-aligned at 3480, 360 twips of the window, under the input button.
+  const QPoint at = centralWidget()->mapToGlobal(QPoint(Px(3480), Px(360)));
+  ExecPopup(*menu_.mnuPopInputTop, at);
+  UpdateInputMethodChecks();
 }
 
 QAction* MainWindow::ExecPopup(QMenu& menu, const QPoint& globalPos) {

@@ -40,6 +40,8 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
     PlaceCursor(app, state.CursorCell);
   }
   window->UpdateInputMethodChecks();
+  window->PrepareToolbarBitmap();
+  window->Toolbar()->show();
   window->RefreshNumLock();
   window->setFocus();
   return window;

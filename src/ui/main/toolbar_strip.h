@@ -1,0 +1,56 @@
+#pragma once
+// ToolbarStrip (picToolBar): the strip of eleven image buttons under the
+// menu bar. It is one picture: the program copies the normal, raised or
+// pressed image of a button onto it, does its own hit testing, shows the
+// tips and hands a click's key to the window.
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "core/app_state.h"
+
+namespace gridora::ui {
+
+// What the strip needs from the window.
+struct ToolbarHost {
+  std::function<void(const std::string& text)> showStatus;
+  std::function<void()> hideLauncher;  // when it is shown
+  std::function<void()> showInputMenu;
+  std::function<void(const std::string& key)> run;  // a click on a button
+};
+
+class ToolbarStrip : public QWidget {
+ public:
+  ToolbarStrip(AppState& state, ToolbarHost host, QWidget* parent);
+
+  // PrepareToolbarBitmap: the key colours of the button images become the
+  // desktop's shadow, highlight and face colours; the strip shows the
+  // normal images.
+  void Prepare(const QColor& shadow, const QColor& highlight, const QColor& face);
+  // RestoreToolbar: the normal images again, nothing hot.
+  void Restore();
+
+  const QImage& Source() const { return source_; }
+  const QImage& Shown() const { return strip_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  enum Row { kNormal = 0, kRaised = 1, kPressed = 2 };
+  void CopyNormal();
+  void CopyButton(int index, Row row);
+  void ShowTip(int index);
+
+  AppState& state_;
+  ToolbarHost host_;
+  QImage source_;  // picToolSource, 350 x 72
+  QImage strip_;   // what the strip shows, 352 x 24
+};
+
+}  // namespace gridora::ui
