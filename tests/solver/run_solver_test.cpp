@@ -210,6 +210,36 @@ TEST_F(RunSolverTest, twoSolutionsAreMarkedYellowInBothSlots) {
   }
 }
 
+TEST_F(RunSolverTest, firstOpenCellIsChosenAndItsSmallerDigitTriedFirst) {
+  // The four open cells hold two candidates each, so deduction is stuck. The
+  // first cycle of the search (two candidates wanted) chooses the open cell
+  // of lowest index; its smaller digit solves the puzzle and goes into slot
+  // 1, its larger one into slot 2.
+  const std::string line = SwappableRectangle();
+  const auto first = static_cast<int>(line.find('.'));
+  const int row = first / 9;
+  int partner = first + 1;
+  while (line[static_cast<std::size_t>(partner)] != '.') ++partner;
+  ASSERT_EQ(partner / 9, row);
+  const int own = kSolved9[static_cast<std::size_t>(first)] - '0';
+  const int other = kSolved9[static_cast<std::size_t>(partner)] - '0';
+  const int smaller = std::min(own, other), larger = std::max(own, other);
+
+  Put(line);
+  RunSolver(app);
+  EXPECT_EQ(DigitOf(state.AnswerSlot[1][static_cast<std::size_t>(first)]), smaller);
+  EXPECT_EQ(DigitOf(state.AnswerSlot[2][static_cast<std::size_t>(first)]), larger);
+
+  Put(line);
+  state.AAnswerCheak = false;
+  state.LPrintMode = true;
+  const SolveOutcome outcome = RunSolver(app);
+  EXPECT_EQ(screen.informText, "成功！ -難問-");
+  EXPECT_EQ(outcome.trials, 1);
+  EXPECT_EQ(Code(first), 128 + smaller);
+  EXPECT_EQ(Code(partner), 128 + larger);
+}
+
 TEST_F(RunSolverTest, firstSolutionEndsTheSolveWithoutAlternatives) {
   Put(SwappableRectangle());
   state.AAnswerCheak = false;
