@@ -186,6 +186,71 @@ std::string SwappableRectangle() {
   return line;
 }
 
+// Opens in `line` the first swappable rectangle whose rows lie in `band` and
+// whose columns avoid `busy` (one bit per column); returns its columns.
+unsigned OpenRectangleInBand(std::string& line, int band, unsigned busy) {
+  const auto at = [](int r, int c) { return static_cast<std::size_t>(r * 9 + c); };
+  for (int r1 = band * 3; r1 < band * 3 + 3; ++r1) {
+    for (int r2 = r1 + 1; r2 < band * 3 + 3; ++r2) {
+      for (int c1 = 0; c1 < 9; ++c1) {
+        for (int c2 = (c1 / 3 + 1) * 3; c2 < 9; ++c2) {
+          const unsigned columns = 1u << c1 | 1u << c2;
+          if ((columns & busy) != 0) continue;
+          if (line[at(r1, c1)] == line[at(r2, c2)] && line[at(r1, c2)] == line[at(r2, c1)]) {
+            for (auto i : {at(r1, c1), at(r1, c2), at(r2, c1), at(r2, c2)}) line[i] = '.';
+            return columns;
+          }
+        }
+      }
+    }
+  }
+  return 0;
+}
+
+TEST_F(RunSolverTest, cellWithTwoUndecidedDigitsIsGivenUp) {
+  // Two rectangles that share no row, column or box: four solutions. A trial
+  // on a cell of one settles that rectangle and gets stuck on the other, so
+  // both digits of every chosen cell stay undecided and each cell is given
+  // up in turn; no cell has three candidates, and the search ends at the
+  // limit without a solution, the board as it was.
+  std::string line(kSolved9);
+  unsigned busy = 0;
+  for (int band = 0; band < 3 && busy == 0; ++band) {
+    busy = OpenRectangleInBand(line, band, 0);
+    if (busy == 0) continue;
+    unsigned second = 0;
+    for (int other = band + 1; other < 3 && second == 0; ++other) {
+      second = OpenRectangleInBand(line, other, busy);
+    }
+    ASSERT_NE(second, 0u);
+  }
+  ASSERT_EQ(std::count(line.begin(), line.end(), '.'), 8);
+  Put(line);
+  const BoardCodes puzzle = state.Board;
+
+  state.KateiMode = 0;  // every digit of all eight open cells is tried
+  const SolveOutcome tried = RunSolver(app);
+  EXPECT_EQ(screen.informText, "解けませんでした");
+  EXPECT_EQ(tried.trials, 16);
+  EXPECT_EQ(tried.level, kLevelHard);
+  EXPECT_EQ(state.Board, puzzle);
+  EXPECT_EQ(EnabledAnswers(), 0);
+
+  // Mode 1, one rectangle with cells a < b < c < d (a, b in one row, a, c
+  // in one column) and digits x < y. Trial a = x is stuck and its fixed
+  // digits are seen: b y, c y, d x. Trial a = y is the second undecided one,
+  // which gives the cell up before anything is collected. At b, x is not
+  // seen: one trial (stuck; now b x, c x, d y are seen too), then y is seen
+  // and skipped. c and d hold both digits as seen: no trial. Three trials a
+  // rectangle.
+  state.KateiMode = 1;
+  const SolveOutcome seen = RunSolver(app);
+  EXPECT_EQ(screen.informText, "解けませんでした");
+  EXPECT_EQ(seen.trials, 6);
+  EXPECT_EQ(seen.commitments, 0);
+  EXPECT_EQ(state.Board, puzzle);
+}
+
 TEST_F(RunSolverTest, twoSolutionsAreMarkedYellowInBothSlots) {
   const std::string line = SwappableRectangle();
   Put(line);
