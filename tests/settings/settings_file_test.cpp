@@ -1,8 +1,8 @@
 #include "settings/settings_file.h"
 
 #include "support/core_fixture.h"
-#include "system/profile.h"
 #include "support/temp_dir.h"
+#include "system/profile.h"
 
 namespace gridora::testing {
 namespace {

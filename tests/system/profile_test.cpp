@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "system/app_paths.h"
 #include "support/temp_dir.h"
+#include "system/app_paths.h"
 
 namespace gridora::testing {
 namespace {
