@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/history.h"
 #include "solver_support.h"
@@ -372,6 +373,25 @@ TEST_F(RunSolverTest, fullBoardShowsAFullBar) {
   for (int i = 0; i < 81; ++i) {
     EXPECT_EQ(ClassOf(Code(i)), kClassBlack);
   }
+}
+
+TEST_F(RunSolverTest, progressBarGrowsWithEveryFixedOpenCell) {
+  // Two open cells, 79 and 80: the load shows the empty bar; the first sweep
+  // fixes the 79 givens (81 down to 2 open: no square yet), then cell 79
+  // (1 open of 2: 16 - floor(8.5) = 8 squares) and cell 80 (16 squares).
+  std::string line(kSolved9);
+  line[79] = '.';
+  line[80] = '.';
+  Put(line);
+  screen.informHistory.clear();
+  RunSolver(app);
+  const std::string empty = "□□□□□□□□□□□□□□□□";
+  const std::string half = "■■■■■■■■□□□□□□□□";
+  const std::string full = "■■■■■■■■■■■■■■■■";
+  const std::vector<std::string> expected = {"検索中：解１  " + empty, "検索中：解１  " + half,
+                                             "検索中：解１  " + full,
+                                             "解 no.1 からデータを取り出しました", "成功！"};
+  EXPECT_EQ(screen.informHistory, expected);
 }
 
 TEST_F(RunSolverTest, colouredDigitsAreRecomputed) {
