@@ -154,6 +154,85 @@ TEST(DeductionTest, singlePositionIsLeftToHiddenSingle) {
   EXPECT_TRUE(probe.Changed(0));
 }
 
+// Row 0 with the given candidate sets, every other cell open with all nine.
+Probe9 RowOf(std::initializer_list<std::initializer_list<int>> cells) {
+  Probe9 probe;
+  for (int cell = 0; cell < 81; ++cell) probe.Cand(cell) = kFull9;
+  int cell = 0;
+  for (auto digits : cells) probe.Cand(cell++) = Digits(digits);
+  return probe;
+}
+
+TEST(DeductionTest, hiddenSinglesAreTakenDigitByDigitInAscendingOrder) {
+  // Positions: 1 at {0, 3}, 2 at {3}, 3 at {3, 6}, 5 at {0, 4, 6}. Digit 2
+  // takes position 3, which leaves 3 alone at position 6 when its turn
+  // comes, so 3 takes position 6 too. Digit 1 is left alone at position 0
+  // only after its turn has passed, so position 0 is not taken from 5, 7,
+  // 8 and 9.
+  Probe9 probe = RowOf({{1, 5, 7, 8, 9},
+                        {4, 7, 8, 9},
+                        {4, 7, 8, 9},
+                        {1, 2, 3, 7, 8, 9},
+                        {5, 6, 7, 8, 9},
+                        {4, 6, 7, 8, 9},
+                        {3, 5, 6, 7, 8, 9},
+                        {4, 6, 7, 8, 9},
+                        {4, 6, 7, 8, 9}});
+  probe.UnitPasses(0, 4);
+  EXPECT_EQ(probe.Cand(3), Digits({2}));
+  EXPECT_EQ(probe.Cand(6), Digits({3}));
+  EXPECT_EQ(probe.Cand(0), Digits({1, 5, 7, 8, 9}));
+  EXPECT_FALSE(probe.Changed(0));
+  EXPECT_EQ(probe.Cand(4), Digits({5, 6, 7, 8, 9}));
+  EXPECT_TRUE(probe.Changed(3));
+  EXPECT_TRUE(probe.Changed(6));
+}
+
+TEST(DeductionTest, nakedPairsSeeEarlierRemovalsButNeverLookBack) {
+  // The pair {1, 2} at 0 and 1 turns cell 2 into {3, 4}, the twin of cell
+  // 3: that pair is found next and takes 3 and 4 from cell 4.
+  Probe9 forward = RowOf({{1, 2}, {1, 2}, {2, 3, 4}, {3, 4}, {3, 4, 5}});
+  forward.NakedPair(Geometry9::kUnits[0][0]);
+  EXPECT_EQ(forward.Cand(2), Digits({3, 4}));
+  EXPECT_EQ(forward.Cand(4), Digits({5}));
+  EXPECT_EQ(forward.Cand(5), kFull9 & ~Digits({1, 2, 3, 4}));
+  EXPECT_TRUE(forward.Changed(0));   // first cell of a pair that removed something
+  EXPECT_FALSE(forward.Changed(1));  // the second cell never is
+  EXPECT_TRUE(forward.Changed(2));
+  EXPECT_FALSE(forward.Changed(3));
+
+  // The pair {1, 2} at 5 and 6 turns cells 0 and 1 into the pair {3, 4},
+  // but position 0 has had its turn: cell 7 keeps 3 and 4.
+  Probe9 back =
+      RowOf({{1, 3, 4}, {2, 3, 4}, {5, 6}, {5, 7}, {5, 8}, {1, 2}, {1, 2}, {3, 4, 9}, {6, 7}});
+  back.NakedPair(Geometry9::kUnits[0][0]);
+  EXPECT_EQ(back.Cand(0), Digits({3, 4}));
+  EXPECT_EQ(back.Cand(1), Digits({3, 4}));
+  EXPECT_EQ(back.Cand(7), Digits({3, 4, 9}));
+}
+
+TEST(DeductionTest, sixteenBoxColumnLeavesTheRestOfTheColumn) {
+  // Box 5 (rows 4 to 7, columns 4 to 7): 9 only at positions 6 and 14,
+  // cells 86 and 118 of column 6.
+  DeductionProbe<16> probe;
+  for (int cell = 0; cell < 256; ++cell) probe.Cand(cell) = 0xFFFF;
+  const CandMask no9 = static_cast<CandMask>(0xFFFF & ~Digits({9}));
+  for (int k = 0; k < 16; ++k) {
+    const int cell = UnitCell16(68, 2, k);
+    if (cell != 86 && cell != 118) probe.Cand(cell) = no9;
+  }
+  probe.UnitPasses(2, 68);
+  for (int row : {0, 1, 2, 3, 8, 9, 15}) {
+    EXPECT_EQ(probe.Cand(row * 16 + 6), no9) << row;
+    EXPECT_TRUE(probe.Changed(row * 16 + 6)) << row;
+  }
+  EXPECT_EQ(probe.Cand(86), 0xFFFF);
+  EXPECT_EQ(probe.Cand(118), 0xFFFF);
+  EXPECT_EQ(probe.Cand(7), 0xFFFF);       // column 7
+  EXPECT_EQ(probe.Cand(4 * 16), 0xFFFF);  // row 4 outside the box
+  EXPECT_EQ(probe.dirty_[1], BitMask[6]);
+}
+
 TEST(DeductionTest, scanStopsBeforeACellChangedBehindIt) {
   // Everything fixed except row 1: a pair at cells 9 and 10, cell 11 with
   // one of the pair's digits, and an open pair at cells 12 and 13.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/history.h"
 #include "solver_support.h"
@@ -186,6 +187,71 @@ std::string SwappableRectangle() {
   return line;
 }
 
+// Opens in `line` the first swappable rectangle whose rows lie in `band` and
+// whose columns avoid `busy` (one bit per column); returns its columns.
+unsigned OpenRectangleInBand(std::string& line, int band, unsigned busy) {
+  const auto at = [](int r, int c) { return static_cast<std::size_t>(r * 9 + c); };
+  for (int r1 = band * 3; r1 < band * 3 + 3; ++r1) {
+    for (int r2 = r1 + 1; r2 < band * 3 + 3; ++r2) {
+      for (int c1 = 0; c1 < 9; ++c1) {
+        for (int c2 = (c1 / 3 + 1) * 3; c2 < 9; ++c2) {
+          const unsigned columns = 1u << c1 | 1u << c2;
+          if ((columns & busy) != 0) continue;
+          if (line[at(r1, c1)] == line[at(r2, c2)] && line[at(r1, c2)] == line[at(r2, c1)]) {
+            for (auto i : {at(r1, c1), at(r1, c2), at(r2, c1), at(r2, c2)}) line[i] = '.';
+            return columns;
+          }
+        }
+      }
+    }
+  }
+  return 0;
+}
+
+TEST_F(RunSolverTest, cellWithTwoUndecidedDigitsIsGivenUp) {
+  // Two rectangles that share no row, column or box: four solutions. A trial
+  // on a cell of one settles that rectangle and gets stuck on the other, so
+  // both digits of every chosen cell stay undecided and each cell is given
+  // up in turn; no cell has three candidates, and the search ends at the
+  // limit without a solution, the board as it was.
+  std::string line(kSolved9);
+  unsigned busy = 0;
+  for (int band = 0; band < 3 && busy == 0; ++band) {
+    busy = OpenRectangleInBand(line, band, 0);
+    if (busy == 0) continue;
+    unsigned second = 0;
+    for (int other = band + 1; other < 3 && second == 0; ++other) {
+      second = OpenRectangleInBand(line, other, busy);
+    }
+    ASSERT_NE(second, 0u);
+  }
+  ASSERT_EQ(std::count(line.begin(), line.end(), '.'), 8);
+  Put(line);
+  const BoardCodes puzzle = state.Board;
+
+  state.KateiMode = 0;  // every digit of all eight open cells is tried
+  const SolveOutcome tried = RunSolver(app);
+  EXPECT_EQ(screen.informText, "解けませんでした");
+  EXPECT_EQ(tried.trials, 16);
+  EXPECT_EQ(tried.level, kLevelHard);
+  EXPECT_EQ(state.Board, puzzle);
+  EXPECT_EQ(EnabledAnswers(), 0);
+
+  // Mode 1, one rectangle with cells a < b < c < d (a, b in one row, a, c
+  // in one column) and digits x < y. Trial a = x is stuck and its fixed
+  // digits are seen: b y, c y, d x. Trial a = y is the second undecided one,
+  // which gives the cell up before anything is collected. At b, x is not
+  // seen: one trial (stuck; now b x, c x, d y are seen too), then y is seen
+  // and skipped. c and d hold both digits as seen: no trial. Three trials a
+  // rectangle.
+  state.KateiMode = 1;
+  const SolveOutcome seen = RunSolver(app);
+  EXPECT_EQ(screen.informText, "解けませんでした");
+  EXPECT_EQ(seen.trials, 6);
+  EXPECT_EQ(seen.commitments, 0);
+  EXPECT_EQ(state.Board, puzzle);
+}
+
 TEST_F(RunSolverTest, twoSolutionsAreMarkedYellowInBothSlots) {
   const std::string line = SwappableRectangle();
   Put(line);
@@ -208,6 +274,36 @@ TEST_F(RunSolverTest, twoSolutionsAreMarkedYellowInBothSlots) {
                 DigitOf(state.AnswerSlot[2][static_cast<std::size_t>(i)]));
     }
   }
+}
+
+TEST_F(RunSolverTest, firstOpenCellIsChosenAndItsSmallerDigitTriedFirst) {
+  // The four open cells hold two candidates each, so deduction is stuck. The
+  // first cycle of the search (two candidates wanted) chooses the open cell
+  // of lowest index; its smaller digit solves the puzzle and goes into slot
+  // 1, its larger one into slot 2.
+  const std::string line = SwappableRectangle();
+  const auto first = static_cast<int>(line.find('.'));
+  const int row = first / 9;
+  int partner = first + 1;
+  while (line[static_cast<std::size_t>(partner)] != '.') ++partner;
+  ASSERT_EQ(partner / 9, row);
+  const int own = kSolved9[static_cast<std::size_t>(first)] - '0';
+  const int other = kSolved9[static_cast<std::size_t>(partner)] - '0';
+  const int smaller = std::min(own, other), larger = std::max(own, other);
+
+  Put(line);
+  RunSolver(app);
+  EXPECT_EQ(DigitOf(state.AnswerSlot[1][static_cast<std::size_t>(first)]), smaller);
+  EXPECT_EQ(DigitOf(state.AnswerSlot[2][static_cast<std::size_t>(first)]), larger);
+
+  Put(line);
+  state.AAnswerCheak = false;
+  state.LPrintMode = true;
+  const SolveOutcome outcome = RunSolver(app);
+  EXPECT_EQ(screen.informText, "成功！ -難問-");
+  EXPECT_EQ(outcome.trials, 1);
+  EXPECT_EQ(Code(first), 128 + smaller);
+  EXPECT_EQ(Code(partner), 128 + larger);
 }
 
 TEST_F(RunSolverTest, firstSolutionEndsTheSolveWithoutAlternatives) {
@@ -277,6 +373,25 @@ TEST_F(RunSolverTest, fullBoardShowsAFullBar) {
   for (int i = 0; i < 81; ++i) {
     EXPECT_EQ(ClassOf(Code(i)), kClassBlack);
   }
+}
+
+TEST_F(RunSolverTest, progressBarGrowsWithEveryFixedOpenCell) {
+  // Two open cells, 79 and 80: the load shows the empty bar; the first sweep
+  // fixes the 79 givens (81 down to 2 open: no square yet), then cell 79
+  // (1 open of 2: 16 - floor(8.5) = 8 squares) and cell 80 (16 squares).
+  std::string line(kSolved9);
+  line[79] = '.';
+  line[80] = '.';
+  Put(line);
+  screen.informHistory.clear();
+  RunSolver(app);
+  const std::string empty = "□□□□□□□□□□□□□□□□";
+  const std::string half = "■■■■■■■■□□□□□□□□";
+  const std::string full = "■■■■■■■■■■■■■■■■";
+  const std::vector<std::string> expected = {"検索中：解１  " + empty, "検索中：解１  " + half,
+                                             "検索中：解１  " + full,
+                                             "解 no.1 からデータを取り出しました", "成功！"};
+  EXPECT_EQ(screen.informHistory, expected);
 }
 
 TEST_F(RunSolverTest, colouredDigitsAreRecomputed) {
