@@ -1,8 +1,9 @@
 #pragma once
 // MainWindow (frmMain): the program's one top-level window and the Qt side
-// of the screen port. It lays out both boards, the information panel and
-// the status bar, owns the menu bar and the input modes, and turns every
-// request of the core (show a cell, ask a question, yield) into widgets.
+// of the screen port. It lays out the toolbar, both boards, the information
+// panel with the launcher over it, and the status bar; owns the menu bar and
+// the input modes; and turns every request of the core (show a cell, ask a
+// question, yield) into widgets.
 //
 //   AppState state;
 //   MainWindow window(state);   // created hidden, laid out (Form_Load)
