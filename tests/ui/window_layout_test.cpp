@@ -103,7 +103,10 @@ TEST_F(WindowLayoutTest, wideCaptionsAreNarrowedToTheirCell) {
   SetCell(app(), 0, 16);
   SetCell(app(), 1, 7);
   CellLabel* wide = window->Board(16)->Label(0);
-  EXPECT_LE(QFontMetrics(wide->font()).horizontalAdvance(wide->text()), wide->width() - 2);
+  const int advance = QFontMetrics(wide->font()).horizontalAdvance(wide->text());
+  // Centred in the label's room, the caption ends left of pixel 13, where the
+  // next column's grid line pair begins.
+  EXPECT_LE((wide->contentsRect().width() + advance) / 2, 13);
   EXPECT_LT(wide->font().stretch(), 100);
   EXPECT_EQ(wide->font().pointSizeF(), 9.0);
   CellLabel* narrow = window->Board(16)->Label(1);
@@ -157,6 +160,15 @@ TEST_F(WindowLayoutTest, pointerOnTheRightOpensTheLauncher) {
   QTest::mouseMove(client, QPoint(Px(4500), Px(4000)));
   EXPECT_TRUE(WaitFor([&] { return window->Launcher()->isVisible(); }));
   QTest::mouseMove(client, QPoint(3, 150));  // left of the board
+  EXPECT_TRUE(WaitFor([&] { return !window->Launcher()->isVisible(); }));
+}
+
+TEST_F(WindowLayoutTest, hotAreaBesideThePanelOpensTheLauncher) {
+  QWidget* client = window->centralWidget();
+  QTest::mouseMove(client, QPoint(3, 150));
+  QTest::mouseMove(client, QPoint(Px(3855), Px(2000)));  // left of x = 3870, inside lblLaunch
+  EXPECT_TRUE(WaitFor([&] { return window->Launcher()->isVisible(); }));
+  QTest::mouseMove(client, QPoint(Px(3855), Px(300)));  // same column, above the hot area
   EXPECT_TRUE(WaitFor([&] { return !window->Launcher()->isVisible(); }));
 }
 

@@ -40,6 +40,9 @@ BoardSurface::BoardSurface(int boardSize, const QPixmap& texture, QWidget* paren
     auto* label = new CellLabel(boardSize, cell, this);
     const TwipsRect r = CellLabelRect(boardSize, cell);
     label->setGeometry(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+    // The last two pixels of a 16 x 16 label lie under the next column's
+    // etched line pair: keep the caption off them.
+    if (boardSize == 16) label->setContentsMargins(0, 0, 2, 0);
     label->SetCaptionFont(font);
     labels_.push_back(label);
   }

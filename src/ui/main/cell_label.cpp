@@ -33,7 +33,7 @@ void CellLabel::SetCaptionFont(const QFont& font) {
 
 void CellLabel::FitCaption() {
   constexpr int kMargin = 2;  // pixels kept free between neighbouring captions
-  const int room = width() - kMargin;
+  const int room = contentsRect().width() - kMargin;
   const int needed = QFontMetrics(captionFont_).horizontalAdvance(text());
   QFont font = captionFont_;
   if (needed > room && room > 0) font.setStretch(std::max(50, 100 * room / needed));

@@ -1,5 +1,7 @@
 #include "ui/main/main_menu.h"
 
+#include <QActionGroup>
+
 namespace gridora::ui {
 
 namespace {
@@ -116,10 +118,14 @@ void BuildOtherMenu(QMenuBar& bar, MainMenu& m) {
   m.mnuOther = AddMenu(bar, "その他(&O)", "mnuOther");
   m.mnuPopInputTop = AddSubmenu(m.mnuOther, "文字の入力方法(&I)", "mnuPopInputTop");
   static constexpr const char* kModes[3] = {"マウス", "テンキー", "リスト"};
+  // One mode at a time: the group draws a single mark instead of three boxes.
+  auto* modes = new QActionGroup(m.mnuPopInputTop);
+  modes->setExclusive(true);
   for (std::size_t i = 0; i < 3; ++i) {
     QAction* item = m.mnuPopInputTop->addAction(Text(kModes[i]));
     item->setObjectName(QStringLiteral("mnuPopInput_%1").arg(i));
     item->setCheckable(true);
+    modes->addAction(item);
     m.mnuPopInput[i] = item;
   }
   AddSeparator(m.mnuOther, "mnuOtherDumy1");

@@ -301,7 +301,9 @@ void MainWindow::RefreshNumLock() {
 
 void MainWindow::BackgroundMouseMove(const QPoint& pos) {
   RestoreToolbar();
-  if (pos.x() * kTwipsPerPixel > 3870) {
+  // lblLaunch: the transparent hot area over the information panel.
+  static const QRect hotArea(Px(3840), Px(480), Px(1335), Px(3735));
+  if (pos.x() * kTwipsPerPixel > 3870 || hotArea.contains(pos)) {
     launcher_->show();
     launcher_->raise();
   } else if (launcher_->isVisible()) {
