@@ -3,6 +3,7 @@
 // solves each from a fresh program state, exactly as the Solve command does.
 
 #include <array>
+#include <atomic>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/engine_cli.h"
 #include "core/file_io.h"
 #include "core/file_title.h"
 #include "core/puzzle_format.h"
@@ -41,6 +43,7 @@ struct Options {
   bool json = false;
   bool quiet = false;
   bool stats = false;
+  EngineCliOptions engine;
   std::vector<std::string> files;
 };
 
@@ -53,6 +56,10 @@ bool ParseInt(const char* text, int& value) {
 // Returns false (after a message) for a bad command line.
 bool ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
+    if (const int used = ParseEngineOption(argc, argv, i, options.engine); used != 0) {
+      if (used < 0) return false;
+      continue;
+    }
     const std::string arg = argv[i];
     const auto number = [&](std::optional<int>& target) {
       int value = 0;
@@ -85,10 +92,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
+      std::cout << kUsage << kEngineUsage;
       std::exit(0);
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-      std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage;
+      std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage << kEngineUsage;
       return false;
     } else {
       options.files.push_back(arg);
@@ -150,26 +157,63 @@ class Runner {
 
   const Totals& totals() const { return totals_; }
 
- private:
-  void Solve(const PuzzleLine& parsed) {
-    const auto start = std::chrono::steady_clock::now();
-    SolveFresh(*record_, parsed.boardSize, parsed.board, options_.solver);
-    totals_.seconds +=
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    ++totals_.puzzles;
-    ++totals_.groups[static_cast<std::size_t>(GroupOf(record_->outcome))];
-    if (options_.quiet) return;
-    if (options_.json) {
-      std::cout << ReportJson(*record_) << '\n';
-    } else {
-      std::cout << ReportText(*record_) << '\n';
+  // Solves the puzzles read so far, on the threads of -j, and writes their
+  // output in input order.
+  void Flush() {
+    const std::size_t n = pending_.size();
+    std::vector<OutcomeGroup> groups(n);
+    std::vector<double> seconds(n);
+    RunInOrder(
+        n, JobCount(options_.engine),
+        [&](std::size_t k) {
+          const auto start = std::chrono::steady_clock::now();
+          std::string out = Solve(pending_[k], groups[k]);
+          seconds[k] =
+              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+          return out;
+        },
+        [&](std::string&& out) {
+          if (!options_.quiet) std::cout << out << '\n';
+        });
+    for (std::size_t k = 0; k < n; ++k) {
+      ++totals_.puzzles;
+      ++totals_.groups[static_cast<std::size_t>(groups[k])];
+      totals_.seconds += seconds[k];
     }
+    pending_.clear();
   }
 
+  // False when --unique found a puzzle without exactly one solution.
+  bool allUnique() const { return allUnique_; }
+
+ private:
+  void Solve(const PuzzleLine& parsed) {
+    pending_.push_back(parsed);
+    if (pending_.size() >= kBatch) Flush();
+  }
+
+  std::string Solve(const PuzzleLine& parsed, OutcomeGroup& group) {
+    if (options_.engine.engine) {
+      int solutions = 0;
+      std::string out = EngineReport(parsed, options_.engine, options_.json, solutions);
+      if (options_.engine.unique && solutions != 1) allUnique_ = false;
+      group = solutions == 0   ? OutcomeGroup::Contradiction
+              : solutions == 1 ? OutcomeGroup::OneSolution
+                               : OutcomeGroup::Several;
+      return out;
+    }
+    // One record a thread, reused for every puzzle; SolveFresh resets it.
+    thread_local std::unique_ptr<SolveRecord> record = std::make_unique<SolveRecord>();
+    SolveFresh(*record, parsed.boardSize, parsed.board, options_.solver);
+    group = GroupOf(record->outcome);
+    return options_.json ? ReportJson(*record) : ReportText(*record);
+  }
+
+  static constexpr std::size_t kBatch = 4096;
   const Options& options_;
-  // One record reused for every puzzle; SolveFresh resets it completely.
-  std::unique_ptr<SolveRecord> record_ = std::make_unique<SolveRecord>();
   Totals totals_;
+  std::vector<PuzzleLine> pending_;
+  std::atomic<bool> allUnique_{true};
 };
 
 }  // namespace
@@ -178,6 +222,7 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   Options options;
   if (!ParseOptions(argc, argv, options)) return 2;
+  if (options.engine.generate > 0) return RunGenerate(options.engine, options.stats);
   Runner runner(options);
   bool ok = true;
   for (const std::string& file : options.files) {
@@ -197,6 +242,7 @@ int main(int argc, char** argv) {
     }
     ok = runner.Run(in, file) && ok;
   }
+  runner.Flush();
   if (options.stats) {
     const Totals& t = runner.totals();
     std::fprintf(stderr,
@@ -205,5 +251,5 @@ int main(int argc, char** argv) {
                  t.puzzles, t.seconds, t.seconds > 0 ? t.puzzles / t.seconds : 0.0, t.groups[0],
                  t.groups[1], t.groups[2], t.groups[3], t.groups[4]);
   }
-  return ok ? 0 : 1;
+  return ok && runner.allUnique() ? 0 : 1;
 }

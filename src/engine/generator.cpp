@@ -1,0 +1,191 @@
+#include "engine/generator.h"
+
+#include <numeric>
+#include <utility>
+#include <vector>
+
+namespace gridora::engine {
+namespace {
+
+std::uint64_t SplitMix(std::uint64_t& x) {
+  std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+std::uint64_t RotateLeft(std::uint64_t x, int k) {
+  return (x << k) | (x >> (64 - k));
+}
+
+template <typename T>
+void Shuffle(std::vector<T>& items, Random& random) {
+  for (int i = static_cast<int>(items.size()) - 1; i > 0; --i) {
+    std::swap(items[static_cast<std::size_t>(i)],
+              items[static_cast<std::size_t>(random.Below(i + 1))]);
+  }
+}
+
+// An order of 0 to n - 1 that keeps blocks of `side` together: the blocks
+// shuffled, and the members of each block shuffled. Rows (or columns) moved
+// this way keep a solved grid solved.
+std::vector<int> BandOrder(int n, int side, Random& random) {
+  std::vector<int> bands(static_cast<std::size_t>(n / side));
+  std::iota(bands.begin(), bands.end(), 0);
+  Shuffle(bands, random);
+  std::vector<int> order;
+  for (const int band : bands) {
+    std::vector<int> members(static_cast<std::size_t>(side));
+    std::iota(members.begin(), members.end(), band * side);
+    Shuffle(members, random);
+    order.insert(order.end(), members.begin(), members.end());
+  }
+  return order;
+}
+
+Masks MasksOfPuzzle(int boardSize, const Grid& puzzle) {
+  const std::uint16_t full = boardSize == 16 ? 0xFFFFu : 0x1FFu;
+  Masks masks{};
+  for (int c = 0; c < boardSize * boardSize; ++c) {
+    const int d = puzzle[static_cast<std::size_t>(c)];
+    masks[static_cast<std::size_t>(c)] = d == 0 ? full : static_cast<std::uint16_t>(1u << (d - 1));
+  }
+  return masks;
+}
+
+// True when some solution of `masks` puts another digit than solution[a]
+// in cell a.
+bool DiffersAt(int boardSize, Masks masks, const Grid& solution, int a) {
+  const auto i = static_cast<std::size_t>(a);
+  masks[i] = static_cast<std::uint16_t>(masks[i] & ~(1u << (solution[i] - 1)));
+  return CountSolutionsFromMasks(boardSize, masks, 1).solutions > 0;
+}
+
+}  // namespace
+
+Random::Random(std::uint64_t seed) {
+  for (std::uint64_t& word : s_) word = SplitMix(seed);
+}
+
+std::uint64_t Random::Next() {
+  const std::uint64_t result = RotateLeft(s_[1] * 5, 7) * 9;
+  const std::uint64_t t = s_[1] << 17;
+  s_[2] ^= s_[0];
+  s_[3] ^= s_[1];
+  s_[1] ^= s_[2];
+  s_[0] ^= s_[3];
+  s_[2] ^= t;
+  s_[3] = RotateLeft(s_[3], 45);
+  return result;
+}
+
+int Random::Below(int n) {
+  const auto range = static_cast<std::uint64_t>(n < 1 ? 1 : n);
+  const std::uint64_t reject = (0 - range) % range;  // 2^64 mod range
+  std::uint64_t r = Next();
+  while (r < reject) r = Next();
+  return static_cast<int>(r % range);
+}
+
+Grid RandomFullGrid(int boardSize, Random& random) {
+  const int n = boardSize;
+  const int side = n == 16 ? 4 : 3;
+  // The boxes on the diagonal share no row or column: any digits in them
+  // can be completed. The search completes the rest.
+  Grid start{};
+  for (int box = 0; box < side; ++box) {
+    std::vector<int> digits(static_cast<std::size_t>(n));
+    std::iota(digits.begin(), digits.end(), 1);
+    Shuffle(digits, random);
+    for (int k = 0; k < n; ++k) {
+      const int cell = (box * side + k / side) * n + box * side + k % side;
+      start[static_cast<std::size_t>(cell)] =
+          static_cast<std::uint8_t>(digits[static_cast<std::size_t>(k)]);
+    }
+  }
+  const Grid full = CountSolutions(n, start, 1).first;
+  // The search fills the rest the same way each time; moving rows and
+  // columns within their bands spreads the grids further.
+  const std::vector<int> rows = BandOrder(n, side, random);
+  const std::vector<int> columns = BandOrder(n, side, random);
+  Grid grid{};
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) {
+      grid[static_cast<std::size_t>(r * n + c)] = full[static_cast<std::size_t>(
+          rows[static_cast<std::size_t>(r)] * n + columns[static_cast<std::size_t>(c)])];
+    }
+  }
+  return grid;
+}
+
+Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random& random,
+                 Grade ceiling) {
+  const int cells = boardSize * boardSize;
+  std::vector<std::pair<int, int>> orbits;  // second == first for a lone cell
+  for (int c = 0; c < cells; ++c) {
+    const int partner = symmetry == Symmetry::Rotate180 ? cells - 1 - c : c;
+    if (partner >= c) orbits.emplace_back(c, partner);
+  }
+  Shuffle(orbits, random);
+  Grid puzzle = solution;
+  for (const auto& [a, b] : orbits) {
+    Grid trial = puzzle;
+    trial[static_cast<std::size_t>(a)] = 0;
+    trial[static_cast<std::size_t>(b)] = 0;
+    // Singles and the deduction passes prove the solution unique on their own.
+    if (ceiling == Grade::Easy) {
+      Grid filled{};
+      if (SolveBySingles(boardSize, trial, filled)) puzzle = trial;
+      continue;
+    }
+    if (ceiling == Grade::Standard) {
+      if (SolverGrade(boardSize, trial) == Grade::Standard) puzzle = trial;
+      continue;
+    }
+    // The puzzle before had one solution, so any other solution of the
+    // trial differs from it in a or in b.
+    Masks masks = MasksOfPuzzle(boardSize, trial);
+    bool unique = !DiffersAt(boardSize, masks, solution, a);
+    if (unique && b != a) {
+      masks[static_cast<std::size_t>(a)] =
+          static_cast<std::uint16_t>(1u << (solution[static_cast<std::size_t>(a)] - 1));
+      unique = !DiffersAt(boardSize, masks, solution, b);
+    }
+    if (unique && ceiling == Grade::Hard) unique = SolverGrade(boardSize, trial) != Grade::Expert;
+    if (unique) puzzle = trial;
+  }
+  return puzzle;
+}
+
+Generated Generate(const GenerateOptions& options) {
+  const int n = options.boardSize == 16 ? 16 : 9;
+  Random random(options.seed);
+  Generated g;
+  for (;;) {
+    ++g.attempts;
+    g.solution = RandomFullGrid(n, random);
+    g.puzzle =
+        RemoveClues(n, g.solution, options.symmetry, random, options.grade.value_or(Grade::Expert));
+    g.grade = GradeOf(n, g.puzzle);
+    if (!options.grade || g.grade == *options.grade) break;
+  }
+  g.clues = 0;
+  for (int c = 0; c < n * n; ++c) g.clues += g.puzzle[static_cast<std::size_t>(c)] != 0;
+  return g;
+}
+
+std::uint64_t PuzzleSeed(std::uint64_t seed, std::uint64_t n) {
+  std::uint64_t x = seed ^ (n * 0xD1B54A32D192ED03ull);
+  return SplitMix(x);
+}
+
+std::string PuzzleLineOf(int boardSize, const Grid& grid) {
+  std::string line;
+  for (int c = 0; c < boardSize * boardSize; ++c) {
+    const int d = grid[static_cast<std::size_t>(c)];
+    line += d == 0 ? '.' : d <= 9 ? static_cast<char>('0' + d) : static_cast<char>('A' + d - 10);
+  }
+  return line;
+}
+
+}  // namespace gridora::engine

@@ -1,0 +1,401 @@
+#include "engine/search.h"
+
+#include <bit>
+
+namespace gridora::engine {
+namespace {
+
+using Mask = std::uint16_t;
+
+// Set bits of a byte. The build targets x86-64 without the popcount
+// instruction, where std::popcount becomes a library call.
+constexpr std::array<std::uint8_t, 256> kBitsOfByte = [] {
+  std::array<std::uint8_t, 256> table{};
+  for (int i = 0; i < 256; ++i) {
+    table[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(std::popcount(unsigned(i)));
+  }
+  return table;
+}();
+
+inline int CountBits(Mask m) {
+  return kBitsOfByte[m & 0xFFu] + kBitsOfByte[m >> 8];
+}
+
+inline bool IsSingle(Mask m) {
+  return (m & (m - 1)) == 0;
+}
+
+inline Mask LowestBit(Mask m) {
+  return static_cast<Mask>(m & (~m + 1));
+}
+
+// Cells of every unit and peers of every cell, built at compile time.
+template <int N>
+struct Shape {
+  static constexpr int B = N == 9 ? 3 : 4;
+  static constexpr int C = N * N;
+  static constexpr int kUnits = 3 * N;
+  // Row and column neighbours, plus the box cells outside both.
+  static constexpr int kPeers = 2 * (N - 1) + (B - 1) * (B - 1);
+  static constexpr Mask kFull = static_cast<Mask>(N == 16 ? 0xFFFFu : (1u << N) - 1u);
+
+  using Cells = std::array<std::uint8_t, N>;
+  std::array<Cells, kUnits> units{};
+  std::array<std::array<std::uint8_t, kPeers>, C> peers{};
+  std::array<std::array<std::uint8_t, 3>, C> unitsOf{};  // row, column and box of a cell
+
+  static constexpr int BoxOf(int cell) { return cell / (B * N) * B + cell % N / B; }
+
+  constexpr Shape() {
+    for (int u = 0; u < N; ++u) {
+      for (int k = 0; k < N; ++k) {
+        units[u][k] = static_cast<std::uint8_t>(u * N + k);      // row
+        units[N + u][k] = static_cast<std::uint8_t>(k * N + u);  // column
+        units[2 * N + u][k] =
+            static_cast<std::uint8_t>((u / B * B + k / B) * N + u % B * B + k % B);  // box
+      }
+    }
+    for (int c = 0; c < C; ++c) {
+      unitsOf[c] = {static_cast<std::uint8_t>(c / N), static_cast<std::uint8_t>(N + c % N),
+                    static_cast<std::uint8_t>(2 * N + BoxOf(c))};
+      int n = 0;
+      for (int p = 0; p < C; ++p) {
+        if (p == c) continue;
+        if (p / N == c / N || p % N == c % N || BoxOf(p) == BoxOf(c)) {
+          peers[c][n++] = static_cast<std::uint8_t>(p);
+        }
+      }
+    }
+  }
+};
+
+template <int N>
+inline constexpr Shape<N> kShape{};
+
+// One search over an N x N board. The object holds every buffer the search
+// needs; it is large for 16 x 16 (about 140 KB) and lives on the caller's
+// stack for one call.
+template <int N>
+class Search {
+ public:
+  using S = Shape<N>;
+  static constexpr int C = S::C;
+
+  SearchResult Run(const Masks& masks, int limit, std::span<Grid> keep) {
+    SearchResult result;
+    int depth = 0;
+    bool ok = Load(masks) && Propagate();
+    for (;;) {
+      if (ok && board_.left == 0) {
+        if (result.solutions < static_cast<int>(keep.size())) {
+          WriteGrid(keep[static_cast<std::size_t>(result.solutions)]);
+        }
+        if (result.solutions == 0) WriteGrid(result.first);
+        if (++result.solutions >= limit) return result;
+        ok = false;
+      }
+      if (ok) {
+        // Branch on the open cell with the fewest candidates, lowest digit first.
+        const int cell = ChooseCell();
+        const Mask m = board_.cand[cell];
+        const Mask d = LowestBit(m);
+        Frame& frame = stack_[depth++];
+        frame.board = board_;
+        frame.cell = cell;
+        frame.rest = static_cast<Mask>(m & ~d);
+        ok = Try(cell, d);
+        ++result.guesses;
+        continue;
+      }
+      // Back to the deepest branch with a digit left to try.
+      while (depth > 0 && stack_[depth - 1].rest == 0) --depth;
+      if (depth == 0) return result;
+      Frame& frame = stack_[depth - 1];
+      const Mask d = LowestBit(frame.rest);
+      frame.rest = static_cast<Mask>(frame.rest & ~d);
+      board_ = frame.board;
+      const int cell = frame.cell;
+      if (frame.rest == 0) --depth;  // the last digit needs no saved state
+      ok = Try(cell, d);
+      ++result.guesses;
+    }
+  }
+
+  // Singles only; true when they solve the board.
+  bool Singles(const Masks& masks, Grid& grid) {
+    if (!Load(masks) || !Propagate(false) || board_.left != 0) return false;
+    WriteGrid(grid);
+    return true;
+  }
+
+ private:
+  struct Board {
+    std::array<Mask, C> cand;
+    int left;                                  // cells not yet placed
+    std::array<std::uint8_t, S::kUnits> open;  // cells of each unit not yet placed
+  };
+  struct Frame {
+    Board board;
+    int cell;
+    Mask rest;  // digits of `cell` still to try
+  };
+
+  bool Load(const Masks& masks) {
+    head_ = tail_ = 0;
+    board_.left = C;
+    board_.open.fill(N);
+    for (int c = 0; c < C; ++c) {
+      const Mask m = static_cast<Mask>(masks[static_cast<std::size_t>(c)] & S::kFull);
+      if (m == 0) return false;
+      board_.cand[c] = m;
+      if (IsSingle(m)) Push(c);
+    }
+    return true;
+  }
+
+  bool Try(int cell, Mask digit) {
+    head_ = tail_ = 0;
+    board_.cand[cell] = digit;
+    Push(cell);
+    return Propagate();
+  }
+
+  void Push(int cell) { queue_[tail_++] = static_cast<std::uint8_t>(cell); }
+
+  // Every cell enters the queue once at most, when its mask becomes a
+  // single digit; placing it takes that digit from its peers.
+  bool Drain() {
+    while (head_ < tail_) {
+      const int cell = queue_[head_++];
+      const Mask bit = board_.cand[cell];
+      --board_.left;
+      for (const std::uint8_t u : kShape<N>.unitsOf[cell]) --board_.open[u];
+      for (const std::uint8_t p : kShape<N>.peers[cell]) {
+        Mask m = board_.cand[p];
+        if ((m & bit) == 0) continue;
+        m = static_cast<Mask>(m & ~bit);
+        board_.cand[p] = m;
+        if (m == 0) return false;
+        if (IsSingle(m)) Push(p);
+      }
+    }
+    return true;
+  }
+
+  // A digit that has one place left in a unit goes there, and is placed at
+  // once so that the units after it see the result. `found` tells whether
+  // any was. False when a unit has lost a digit or one cell is the only
+  // place of two digits.
+  bool HiddenSingles(bool& found) {
+    for (int u = 0; u < S::kUnits; ++u) {
+      if (board_.open[u] == 0) continue;
+      const auto& unit = kShape<N>.units[u];
+      Mask once = 0, twice = 0, singles = 0;
+      for (const std::uint8_t c : unit) {
+        const Mask m = board_.cand[c];
+        twice |= once & m;
+        once |= m;
+        if (IsSingle(m)) singles |= m;
+      }
+      if (once != S::kFull) return false;
+      Mask hidden = static_cast<Mask>(once & ~twice & ~singles);
+      if (hidden == 0) continue;
+      for (const std::uint8_t c : unit) {
+        const Mask x = board_.cand[c] & hidden;
+        if (x == 0) continue;
+        if (!IsSingle(x)) return false;
+        board_.cand[c] = x;
+        Push(c);
+        hidden = static_cast<Mask>(hidden & ~x);
+        if (hidden == 0) break;
+      }
+      found = true;
+      if (!Drain()) return false;
+      if (board_.left == 0) return true;
+    }
+    return true;
+  }
+
+  // Takes `digits` from a cell; false when the cell has none left.
+  bool Remove(int cell, Mask digits, bool& changed) {
+    Mask m = board_.cand[cell];
+    if ((m & digits) == 0) return true;
+    m = static_cast<Mask>(m & ~digits);
+    board_.cand[cell] = m;
+    changed = true;
+    if (m == 0) return false;
+    if (IsSingle(m)) Push(cell);
+    return true;
+  }
+
+  // Box and line meet in a segment of B cells. A digit that a box keeps to
+  // one segment leaves the rest of that line, and a digit that a line keeps
+  // to one segment leaves the rest of that box. Rows and columns are the
+  // same code with the board read transposed (`rows` false).
+  template <bool rows>
+  bool LockedCandidates(bool& changed) {
+    constexpr int B = S::B;
+    const auto at = [](int line, int k) { return rows ? line * N + k : k * N + line; };
+    std::array<Mask, N * B> seg;  // segment of line `line` in box column `s`: seg[line * B + s]
+    for (int line = 0; line < N; ++line) {
+      for (int s = 0; s < B; ++s) {
+        Mask m = 0;
+        for (int t = 0; t < B; ++t) {
+          const Mask c = board_.cand[at(line, s * B + t)];
+          if (!IsSingle(c)) m |= c;  // placed digits have left every peer already
+        }
+        seg[line * B + s] = m;
+      }
+    }
+    for (int band = 0; band < B; ++band) {
+      for (int s = 0; s < B; ++s) {
+        for (int k = 0; k < B; ++k) {
+          const int line = band * B + k;
+          Mask inBox = 0, inLine = 0;
+          for (int o = 0; o < B; ++o) {
+            if (o != k) inBox |= seg[(band * B + o) * B + s];
+            if (o != s) inLine |= seg[line * B + o];
+          }
+          const Mask here = seg[line * B + s];
+          // Kept to this segment within the box: clear the rest of the line.
+          if (const Mask pointing = static_cast<Mask>(here & ~inBox); pointing != 0) {
+            for (int k2 = 0; k2 < N; ++k2) {
+              if (k2 / B == s) continue;
+              if (!Remove(at(line, k2), pointing, changed)) return false;
+            }
+          }
+          // Kept to this segment within the line: clear the rest of the box.
+          if (const Mask claiming = static_cast<Mask>(here & ~inLine); claiming != 0) {
+            for (int o = 0; o < B; ++o) {
+              if (o == k) continue;
+              for (int t = 0; t < B; ++t) {
+                if (!Remove(at(band * B + o, s * B + t), claiming, changed)) return false;
+              }
+            }
+          }
+        }
+      }
+    }
+    return true;
+  }
+
+  // Singles to a fixed point, then (with `locked`) box and line
+  // reductions, until nothing changes. False on a contradiction.
+  bool Propagate(bool locked = true) {
+    for (;;) {
+      if (!Drain()) return false;
+      if (board_.left == 0) return true;
+      bool found = false;
+      if (!HiddenSingles(found)) return false;
+      if (found) continue;
+      if (!locked) return true;
+      bool changed = false;
+      // The segment sums leave placed cells out, so columns wait until the
+      // cells that rows have just fixed are placed.
+      if (!LockedCandidates<true>(changed)) return false;
+      if (!changed && !LockedCandidates<false>(changed)) return false;
+      if (!changed) return true;
+    }
+  }
+
+  int ChooseCell() const {
+    int best = 0, bestCount = N + 1;
+    for (int c = 0; c < C; ++c) {
+      const Mask m = board_.cand[c];
+      if (IsSingle(m)) continue;
+      const int n = CountBits(m);
+      if (n < bestCount) {
+        best = c;
+        bestCount = n;
+        if (n == 2) break;
+      }
+    }
+    return best;
+  }
+
+  void WriteGrid(Grid& grid) const {
+    grid.fill(0);
+    for (int c = 0; c < C; ++c) {
+      grid[static_cast<std::size_t>(c)] =
+          static_cast<std::uint8_t>(std::countr_zero(unsigned(board_.cand[c])) + 1);
+    }
+  }
+
+  Board board_;
+  std::array<std::uint8_t, C> queue_;
+  int head_ = 0;
+  int tail_ = 0;
+  std::array<Frame, C> stack_;
+};
+
+Masks MasksOf(int boardSize, const Grid& givens, bool& valid) {
+  const Mask full = static_cast<Mask>(boardSize == 16 ? 0xFFFFu : 0x1FFu);
+  Masks masks{};
+  valid = true;
+  for (int c = 0; c < boardSize * boardSize; ++c) {
+    const int d = givens[static_cast<std::size_t>(c)];
+    if (d > boardSize) valid = false;
+    masks[static_cast<std::size_t>(c)] = d == 0 ? full : static_cast<Mask>(1u << (d - 1));
+  }
+  return masks;
+}
+
+}  // namespace
+
+SearchResult CountSolutionsFromMasks(int boardSize, const Masks& masks, int limit,
+                                     std::span<Grid> keep) {
+  if (limit < 1) limit = 1;
+  if (boardSize == 16) {
+    Search<16> search;
+    return search.Run(masks, limit, keep);
+  }
+  Search<9> search;
+  return search.Run(masks, limit, keep);
+}
+
+SearchResult CountSolutions(int boardSize, const Grid& givens, int limit, std::span<Grid> keep) {
+  bool valid = false;
+  const Masks masks = MasksOf(boardSize, givens, valid);
+  if (!valid) return {};
+  return CountSolutionsFromMasks(boardSize, masks, limit, keep);
+}
+
+bool SolveBySingles(int boardSize, const Grid& givens, Grid& grid) {
+  bool valid = false;
+  const Masks masks = MasksOf(boardSize, givens, valid);
+  if (!valid) return false;
+  if (boardSize == 16) {
+    Search<16> search;
+    return search.Singles(masks, grid);
+  }
+  Search<9> search;
+  return search.Singles(masks, grid);
+}
+
+bool IsSolvedGrid(int boardSize, const Grid& grid) {
+  const int n = boardSize == 16 ? 16 : 9;
+  const int b = n == 16 ? 4 : 3;
+  for (int u = 0; u < n; ++u) {
+    unsigned row = 0, column = 0, box = 0;
+    for (int k = 0; k < n; ++k) {
+      const int boxCell = (u / b * b + k / b) * n + u % b * b + k % b;
+      row |= 1u << grid[static_cast<std::size_t>(u * n + k)];
+      column |= 1u << grid[static_cast<std::size_t>(k * n + u)];
+      box |= 1u << grid[static_cast<std::size_t>(boxCell)];
+    }
+    const unsigned all = ((1u << n) - 1u) << 1;
+    if (row != all || column != all || box != all) return false;
+  }
+  return true;
+}
+
+bool SolvesPuzzle(int boardSize, const Grid& givens, const Grid& grid) {
+  if (!IsSolvedGrid(boardSize, grid)) return false;
+  for (int c = 0; c < boardSize * boardSize; ++c) {
+    const auto i = static_cast<std::size_t>(c);
+    if (givens[i] != 0 && givens[i] != grid[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace gridora::engine

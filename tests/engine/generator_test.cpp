@@ -1,0 +1,145 @@
+// The generator: thousands of puzzles of both sizes, each with exactly one
+// solution by the reference counter, the symmetry asked for, the same
+// puzzle again from the same seed; and the grades as the deduction solver
+// sees them.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "engine/generator.h"
+#include "reference.h"
+#include "solver/solver.h"
+#include "solver/solver_tables.h"
+
+namespace gridora::testing {
+namespace {
+
+using engine::Grade;
+using engine::Grid;
+
+int Clues(int size, const Grid& grid) {
+  int n = 0;
+  for (int c = 0; c < size * size; ++c) n += grid[static_cast<std::size_t>(c)] != 0;
+  return n;
+}
+
+void ExpectSoundPuzzle(const engine::GenerateOptions& options, const engine::Generated& g) {
+  const int size = options.boardSize;
+  const int cells = size * size;
+  SCOPED_TRACE(engine::PuzzleLineOf(size, g.puzzle));
+  EXPECT_TRUE(engine::SolvesPuzzle(size, g.puzzle, g.solution));
+  // The reference counter has no propagation: it is quick on every 9 x 9
+  // puzzle and on 16 x 16 puzzles that singles fill, hopeless on harder
+  // 16 x 16 ones, which the search (checked against it elsewhere) counts.
+  Grid filled{};
+  if (size == 9 || engine::SolveBySingles(size, g.puzzle, filled)) {
+    EXPECT_EQ(ReferenceCounter(size, g.puzzle).Count(2), 1);
+  } else {
+    EXPECT_EQ(engine::CountSolutions(size, g.puzzle, 2).solutions, 1);
+  }
+  EXPECT_EQ(g.clues, Clues(size, g.puzzle));
+  if (options.grade) {
+    EXPECT_EQ(g.grade, *options.grade);
+  }
+  EXPECT_EQ(g.grade, engine::GradeOf(size, g.puzzle));
+  if (options.symmetry == engine::Symmetry::Rotate180) {
+    for (int c = 0; c < cells; ++c) {
+      EXPECT_EQ(g.puzzle[static_cast<std::size_t>(c)] != 0,
+                g.puzzle[static_cast<std::size_t>(cells - 1 - c)] != 0)
+          << "cell " << c;
+    }
+  }
+}
+
+TEST(GeneratorTest, thousandsOfPuzzlesHaveOneSolutionAndKeepTheirSymmetry) {
+  std::set<std::string> distinct;
+  int minimalClues = 81;
+  struct Batch {
+    int size, count;
+    std::optional<Grade> grade;
+  };
+  // Any grade (the fewest clues) on 9 x 9; the quick grades on 16 x 16,
+  // whose fewest-clue puzzles take seconds each.
+  for (const Batch& batch : {Batch{9, 2000, std::nullopt}, Batch{16, 30, Grade::Easy}}) {
+    for (int i = 0; i < batch.count; ++i) {
+      engine::GenerateOptions options;
+      options.boardSize = batch.size;
+      options.symmetry = i % 2 == 0 ? engine::Symmetry::None : engine::Symmetry::Rotate180;
+      options.grade = batch.grade;
+      options.seed = engine::PuzzleSeed(1234, static_cast<std::uint64_t>(i));
+      const engine::Generated g = engine::Generate(options);
+      ExpectSoundPuzzle(options, g);
+      distinct.insert(engine::PuzzleLineOf(batch.size, g.puzzle));
+      if (batch.size == 9) minimalClues = std::min(minimalClues, g.clues);
+      if (i % 100 == 0) {
+        EXPECT_EQ(engine::Generate(options).puzzle, g.puzzle) << "same seed, same puzzle";
+      }
+    }
+  }
+  EXPECT_EQ(distinct.size(), 2030u);
+  EXPECT_LE(minimalClues, 22);  // clues really are taken down to a minimal set
+}
+
+// Every grade on both sizes: the puzzle has the grade asked for, and the
+// deduction solver's own outcome says the same.
+TEST(GeneratorTest, gradesFollowTheDeductionSolver) {
+  std::array<std::string, 8> messages;
+  for (std::size_t i = 0; i < messages.size(); ++i) messages[i] = kSolveMessageTexts[i];
+  for (const int size : {9, 16}) {
+    for (const Grade grade : {Grade::Easy, Grade::Standard, Grade::Hard, Grade::Expert}) {
+      // 9 x 9 expert puzzles take a thousand tries or so; one is enough here.
+      if (grade == Grade::Expert && size == 9) continue;
+      engine::GenerateOptions options;
+      options.boardSize = size;
+      options.grade = grade;
+      options.seed = 77;
+      options.symmetry = engine::Symmetry::Rotate180;
+      const engine::Generated g = engine::Generate(options);
+      ExpectSoundPuzzle(options, g);
+      BoardCodes board{};
+      for (int c = 0; c < size * size; ++c)
+        board[static_cast<std::size_t>(c)] = g.puzzle[static_cast<std::size_t>(c)];
+      SolveSettings settings;
+      settings.limit = size == 16 ? 3 : 9;
+      settings.showLevel = true;
+      const SolveOutcome outcome = size == 16 ? Solve16(board, settings, messages, nullptr)
+                                              : Solve9(board, settings, messages, nullptr);
+      Grid filled{};
+      const bool singles = engine::SolveBySingles(size, g.puzzle, filled);
+      switch (grade) {
+        case Grade::Easy:
+          EXPECT_EQ(outcome.message, "成功！ -標準-");
+          EXPECT_TRUE(singles);
+          break;
+        case Grade::Standard:
+          EXPECT_EQ(outcome.message, "成功！ -標準-");
+          EXPECT_FALSE(singles);
+          break;
+        case Grade::Hard:
+          EXPECT_EQ(outcome.message, "成功！ -難問-");
+          break;
+        case Grade::Expert:
+          EXPECT_EQ(outcome.message.rfind("成功！", 0), std::string::npos) << outcome.message;
+          break;
+      }
+    }
+  }
+}
+
+TEST(GeneratorTest, randomNumbersAreUniformEnoughAndRepeatable) {
+  engine::Random a(5), b(5), c(6);
+  std::array<int, 7> histogram{};
+  bool differs = false;
+  for (int i = 0; i < 70000; ++i) {
+    const int x = a.Below(7);
+    EXPECT_EQ(x, b.Below(7));
+    differs = differs || x != c.Below(7);
+    ++histogram[static_cast<std::size_t>(x)];
+  }
+  EXPECT_TRUE(differs);
+  for (const int n : histogram) EXPECT_NEAR(n, 10000, 500);
+}
+
+}  // namespace
+}  // namespace gridora::testing

@@ -1,0 +1,216 @@
+// The complete search against the public puzzle sets (their known counts)
+// and against a simple reference counter on random boards, contradictory
+// ones included.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/generator.h"
+#include "engine/search.h"
+#include "reference.h"
+#include "solver/puzzle_line.h"
+
+namespace gridora::testing {
+namespace {
+
+using engine::CountSolutions;
+using engine::Grid;
+
+Grid GridOf(const PuzzleLine& line) {
+  Grid grid{};
+  for (int c = 0; c < line.boardSize * line.boardSize; ++c) {
+    grid[static_cast<std::size_t>(c)] =
+        static_cast<std::uint8_t>(line.board[static_cast<std::size_t>(c)]);
+  }
+  return grid;
+}
+
+Grid GridOf(std::string_view text) {
+  const PuzzleLine line = ParsePuzzleLine(text);
+  EXPECT_EQ(line.kind, PuzzleLine::Kind::Puzzle) << line.error;
+  return GridOf(line);
+}
+
+struct SetPuzzle {
+  std::string where;
+  int size = 9;
+  Grid givens{};
+  int count = -1;  // the file's count; -1: one solution, or two and more for serg
+  std::string solution;
+};
+
+std::vector<SetPuzzle> LoadFolder(const std::filesystem::path& dir) {
+  std::vector<SetPuzzle> puzzles;
+  if (!std::filesystem::is_directory(dir)) return puzzles;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    if (entry.path().extension() != ".txt") continue;
+    std::ifstream in(entry.path());
+    std::string text;
+    int number = 0;
+    while (std::getline(in, text)) {
+      ++number;
+      const PuzzleLine line = ParsePuzzleLine(text);
+      if (line.kind != PuzzleLine::Kind::Puzzle) continue;
+      SetPuzzle p{entry.path().filename().string() + ":" + std::to_string(number), line.boardSize,
+                  GridOf(line), -1, ""};
+      const std::size_t colon = text.find(':');
+      if (colon != std::string::npos) {
+        p.count = std::atoi(text.c_str() + colon + 1);
+        const std::size_t second = text.find(':', colon + 1);
+        if (second != std::string::npos) p.solution = text.substr(second + 1);
+      } else if (entry.path().filename().string().find("serg") != std::string::npos) {
+        p.count = -2;
+      }
+      puzzles.push_back(p);
+    }
+  }
+  return puzzles;
+}
+
+// Every puzzle of the copied sets and, when they sit beside the checkout,
+// of the whole public sets: the first solution keeps the givens and is a
+// solved grid; counting finds the known number of solutions, each distinct.
+TEST(SearchTest, thePuzzleSetsAreSolvedAndCounted) {
+  const char* data = std::getenv("GRIDORA_TEST_DATA");
+  std::vector<SetPuzzle> puzzles =
+      LoadFolder(std::filesystem::path(data != nullptr ? data : GRIDORA_TEST_DATA_DIR) / "puzzles");
+  const std::vector<SetPuzzle> shared = LoadFolder(GRIDORA_SHARED_PUZZLES);
+  puzzles.insert(puzzles.end(), shared.begin(), shared.end());
+  ASSERT_GE(puzzles.size(), 80u);
+  int counted = 0;
+  for (const SetPuzzle& p : puzzles) {
+    SCOPED_TRACE(p.where);
+    const int limit = p.count >= 0 ? 1000 : 2;
+    std::array<Grid, 2> kept{};
+    const engine::SearchResult all = CountSolutions(p.size, p.givens, limit, kept);
+    const engine::SearchResult first = CountSolutions(p.size, p.givens, 1);
+    const int expected = p.count >= 0 ? p.count : p.count == -1 ? 1 : 2;
+    ASSERT_EQ(all.solutions, expected);
+    ASSERT_EQ(first.solutions, expected > 0 ? 1 : 0);
+    if (expected == 0) continue;
+    ++counted;
+    EXPECT_TRUE(engine::SolvesPuzzle(p.size, p.givens, first.first));
+    EXPECT_EQ(first.first, all.first);
+    EXPECT_EQ(kept[0], all.first);
+    if (expected >= 2) {
+      EXPECT_TRUE(engine::SolvesPuzzle(p.size, p.givens, kept[1]));
+      EXPECT_NE(kept[0], kept[1]);
+    }
+    if (!p.solution.empty()) {
+      EXPECT_EQ(engine::PuzzleLineOf(p.size, first.first), p.solution);
+    }
+  }
+  EXPECT_GT(counted, 70);
+}
+
+// Random boards cut from random solved grids, a third of them with one cell
+// overwritten by a random digit (often a clash or a dead end): the count up
+// to three and the kept solutions agree with the reference counter.
+TEST(SearchTest, randomBoardsAgreeWithTheReferenceCounter) {
+  struct Case {
+    int size, boards, minPercent, maxPercent;
+  };
+  int unsolvable = 0, several = 0;
+  for (const Case& c : {Case{9, 3000, 30, 60}, Case{16, 150, 55, 75}}) {
+    for (int i = 0; i < c.boards; ++i) {
+      engine::Random random(static_cast<std::uint64_t>(i) * 7919 +
+                            static_cast<std::uint64_t>(c.size));
+      Grid board = engine::RandomFullGrid(c.size, random);
+      const int percent = c.minPercent + random.Below(c.maxPercent - c.minPercent + 1);
+      for (int cell = 0; cell < c.size * c.size; ++cell) {
+        if (random.Below(100) >= percent) board[static_cast<std::size_t>(cell)] = 0;
+      }
+      if (random.Below(3) == 0) {
+        board[static_cast<std::size_t>(random.Below(c.size * c.size))] =
+            static_cast<std::uint8_t>(1 + random.Below(c.size));
+      }
+      SCOPED_TRACE(engine::PuzzleLineOf(c.size, board));
+      std::array<Grid, 3> kept{};
+      const engine::SearchResult r = CountSolutions(c.size, board, 3, kept);
+      ASSERT_EQ(r.solutions, ReferenceCounter(c.size, board).Count(3));
+      std::set<Grid> distinct;
+      for (int k = 0; k < r.solutions; ++k) {
+        EXPECT_TRUE(engine::SolvesPuzzle(c.size, board, kept[static_cast<std::size_t>(k)]));
+        distinct.insert(kept[static_cast<std::size_t>(k)]);
+      }
+      EXPECT_EQ(distinct.size(), static_cast<std::size_t>(r.solutions));
+      unsolvable += r.solutions == 0;
+      several += r.solutions > 1;
+    }
+  }
+  // Both kinds of board really were met.
+  EXPECT_GT(unsolvable, 100);
+  EXPECT_GT(several, 100);
+}
+
+TEST(SearchTest, oddBoards) {
+  const std::string empty9(81, '.');
+  const std::string solved =
+      "652483917978162435314975628825736149791824563436519872269348751547291386183657294";
+  struct Case {
+    std::string name;
+    int size;
+    Grid board;
+    int limit, solutions;
+  };
+  Grid clash = GridOf(empty9);
+  clash[1] = clash[4] = 7;  // two 7s in the first row
+  Grid tooBig = GridOf(empty9);
+  tooBig[0] = 10;
+  Grid boxClash = GridOf(solved);
+  boxClash[0] = 0;
+  boxClash[10] = 0;
+  boxClash[1] = 0;
+  boxClash[9] = 5;  // a 5 twice in the first box once the others are open
+  const Case cases[] = {
+      {"empty 9 x 9", 9, GridOf(empty9), 5, 5},
+      {"empty 16 x 16", 16, Grid{}, 3, 3},
+      {"solved grid", 9, GridOf(solved), 2, 1},
+      {"solved grid, one cell open", 9,
+       [&] {
+         Grid g = GridOf(solved);
+         g[80] = 0;
+         return g;
+       }(),
+       2, 1},
+      {"clash in a row", 9, clash, 2, 0},
+      {"digit above the size", 9, tooBig, 2, 0},
+      {"clash in a box", 9, boxClash, 2, ReferenceCounter(9, boxClash).Count(2)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const engine::SearchResult r = CountSolutions(c.size, c.board, c.limit);
+    EXPECT_EQ(r.solutions, c.solutions);
+    if (r.solutions > 0) {
+      EXPECT_TRUE(engine::SolvesPuzzle(c.size, c.board, r.first));
+    }
+  }
+}
+
+// Singles alone: whatever they fill is the search's one solution.
+TEST(SearchTest, singlesFillOnlyWhatTheSearchConfirms) {
+  int bySingles = 0;
+  for (int i = 0; i < 400; ++i) {
+    engine::Random random(static_cast<std::uint64_t>(i));
+    const int size = i % 4 == 0 ? 16 : 9;
+    const Grid full = engine::RandomFullGrid(size, random);
+    const Grid puzzle =
+        engine::RemoveClues(size, full, engine::Symmetry::None, random,
+                            i % 2 == 0 ? engine::Grade::Easy : engine::Grade::Expert);
+    Grid filled{};
+    if (engine::SolveBySingles(size, puzzle, filled)) {
+      ++bySingles;
+      EXPECT_EQ(filled, full);
+    }
+  }
+  EXPECT_GE(bySingles, 200);  // every easy one, and some of the others
+}
+
+}  // namespace
+}  // namespace gridora::testing
