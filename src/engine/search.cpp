@@ -131,8 +131,8 @@ class Search {
  private:
   struct Board {
     std::array<Mask, C> cand;
-    int left;                                  // cells not yet placed
-    std::array<std::uint8_t, S::kUnits> open;  // cells of each unit not yet placed
+    int left;                            // cells not yet placed
+    std::array<Mask, S::kUnits> placed;  // digits placed in each unit
   };
   struct Frame {
     Board board;
@@ -143,7 +143,7 @@ class Search {
   bool Load(const Masks& masks) {
     head_ = tail_ = 0;
     board_.left = C;
-    board_.open.fill(N);
+    board_.placed.fill(0);
     for (int c = 0; c < C; ++c) {
       const Mask m = static_cast<Mask>(masks[static_cast<std::size_t>(c)] & S::kFull);
       if (m == 0) return false;
@@ -169,7 +169,7 @@ class Search {
       const int cell = queue_[head_++];
       const Mask bit = board_.cand[cell];
       --board_.left;
-      for (const std::uint8_t u : kShape<N>.unitsOf[cell]) --board_.open[u];
+      for (const std::uint8_t u : kShape<N>.unitsOf[cell]) board_.placed[u] |= bit;
       for (const std::uint8_t p : kShape<N>.peers[cell]) {
         Mask m = board_.cand[p];
         if ((m & bit) == 0) continue;
@@ -188,17 +188,19 @@ class Search {
   // place of two digits.
   bool HiddenSingles(bool& found) {
     for (int u = 0; u < S::kUnits; ++u) {
-      if (board_.open[u] == 0) continue;
+      const Mask placed = board_.placed[u];
+      if (placed == S::kFull) continue;
       const auto& unit = kShape<N>.units[u];
-      Mask once = 0, twice = 0, singles = 0;
+      Mask once = 0, twice = 0;
       for (const std::uint8_t c : unit) {
         const Mask m = board_.cand[c];
         twice |= once & m;
         once |= m;
-        if (IsSingle(m)) singles |= m;
       }
       if (once != S::kFull) return false;
-      Mask hidden = static_cast<Mask>(once & ~twice & ~singles);
+      // The queue is empty here, so every single is placed: a digit placed
+      // in the unit appears once but is no news.
+      Mask hidden = static_cast<Mask>(once & ~twice & ~placed);
       if (hidden == 0) continue;
       for (const std::uint8_t c : unit) {
         const Mask x = board_.cand[c] & hidden;
@@ -240,10 +242,7 @@ class Search {
     for (int line = 0; line < N; ++line) {
       for (int s = 0; s < B; ++s) {
         Mask m = 0;
-        for (int t = 0; t < B; ++t) {
-          const Mask c = board_.cand[at(line, s * B + t)];
-          if (!IsSingle(c)) m |= c;  // placed digits have left every peer already
-        }
+        for (int t = 0; t < B; ++t) m |= board_.cand[at(line, s * B + t)];
         seg[line * B + s] = m;
       }
     }
@@ -257,15 +256,21 @@ class Search {
             if (o != s) inLine |= seg[line * B + o];
           }
           const Mask here = seg[line * B + s];
+          // A digit placed in the box or line sits in one segment but
+          // tells nothing new.
+          const int box = 2 * N + (rows ? band * B + s : s * B + band);
+          const int lineUnit = rows ? line : N + line;
           // Kept to this segment within the box: clear the rest of the line.
-          if (const Mask pointing = static_cast<Mask>(here & ~inBox); pointing != 0) {
+          if (const Mask pointing = static_cast<Mask>(here & ~inBox & ~board_.placed[box]);
+              pointing != 0) {
             for (int k2 = 0; k2 < N; ++k2) {
               if (k2 / B == s) continue;
               if (!Remove(at(line, k2), pointing, changed)) return false;
             }
           }
           // Kept to this segment within the line: clear the rest of the box.
-          if (const Mask claiming = static_cast<Mask>(here & ~inLine); claiming != 0) {
+          if (const Mask claiming = static_cast<Mask>(here & ~inLine & ~board_.placed[lineUnit]);
+              claiming != 0) {
             for (int o = 0; o < B; ++o) {
               if (o == k) continue;
               for (int t = 0; t < B; ++t) {
