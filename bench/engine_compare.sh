@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The complete search against the peer solvers, side by side in one run:
+# for every 9 x 9 set, REPEAT rounds of (peers, then ours), each solver given
+# SECONDS seconds a round; the table shows the median of the rounds in
+# puzzles per second (first solution; ours also counting to two) and our
+# ratio to each peer. The peers are built by the shared script when it is
+# there; without it only our figures are printed. Puzzles without any
+# solution are left out (the peers' driver cannot take them).
+#   bench/engine_compare.sh build/bench/gridora_engine_bench [puzzle folder]
+set -euo pipefail
+ours=$1
+puzzles=${2:-$(cd "$(dirname "$0")/../.." && pwd)/shared/puzzles}
+seconds=${SECONDS_PER_RUN:-3}
+repeat=${REPEAT:-3}
+peers_script=$(cd "$(dirname "$0")/../.." && pwd)/shared/peers/build-tdoku.sh
+peers=""
+if [ -x "$peers_script" ] || [ -f "$peers_script" ]; then
+  peers=$(bash "$peers_script" "${PEERS_DIR:-/tmp/peers-tdoku}" | tail -1)
+fi
+median() { sort -g | awk '{v[NR]=$1} END {print NR ? v[int((NR+1)/2)] : 0}'; }
+printf '| set | ours, first | ours, count to 2 |'
+[ -n "$peers" ] && printf ' tdoku | JSolve | fast_solv_9r2 | ours / tdoku | ours / JSolve |'
+echo
+for set in "$puzzles"/9x9_*.txt; do
+  work=$(mktemp -d)
+  # The peers' driver stops at a puzzle without solution: those (10 of the
+  # tdoku test set) are left out for everyone.
+  awk -F: '$2 != "0" {print $1}' "$set" >"$work/cells.txt"
+  for round in $(seq "$repeat"); do
+    if [ -n "$peers" ]; then
+      "$peers" -t"$seconds" -w1 -v0 -s tdoku,jsolve,fast_solv_9r2 "$work/cells.txt" 2>/dev/null |
+        awk -F'|' -v dir="$work" '/^\|(tdoku|jsolve|fast_solv_9r2) /{split($2, n, " "); print $3 >> (dir "/" n[1])}' ||
+        true
+    fi
+    "$ours" --runs 1 --seconds "$seconds" "$work/cells.txt" |
+      awk -v dir="$work" 'NR == 2 {print $3 >> (dir "/first"); print $5 >> (dir "/count2")}'
+  done
+  first=$(median <"$work/first"); count2=$(median <"$work/count2")
+  printf '| %s | %.0f | %.0f |' "$(basename "$set" .txt)" "$first" "$count2"
+  if [ -n "$peers" ]; then
+    touch "$work/tdoku" "$work/jsolve" "$work/fast_solv_9r2"
+    t=$(median <"$work/tdoku"); j=$(median <"$work/jsolve"); f=$(median <"$work/fast_solv_9r2")
+    printf ' %.0f | %.0f | %.0f | %.2f | %.2f |' "$t" "$j" "$f" \
+      "$(awk -v a="$first" -v b="$t" 'BEGIN {print b ? a / b : 0}')" \
+      "$(awk -v a="$first" -v b="$j" 'BEGIN {print b ? a / b : 0}')"
+  fi
+  echo
+  rm -rf "$work"
+done
