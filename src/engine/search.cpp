@@ -246,31 +246,40 @@ class Search {
         seg[line * B + s] = m;
       }
     }
+    // Digits in two segments or more of each line and of each box.
+    std::array<Mask, N> lineTwice, boxTwice;
+    for (int i = 0; i < N; ++i) {
+      Mask lineOnce = 0, boxOnce = 0;
+      lineTwice[i] = boxTwice[i] = 0;
+      for (int k = 0; k < B; ++k) {
+        const Mask l = seg[i * B + k];                    // line i, segment k
+        const Mask x = seg[(i / B * B + k) * B + i % B];  // box i (band i / B), segment k
+        lineTwice[i] |= lineOnce & l;
+        lineOnce |= l;
+        boxTwice[i] |= boxOnce & x;
+        boxOnce |= x;
+      }
+    }
     for (int band = 0; band < B; ++band) {
       for (int s = 0; s < B; ++s) {
         for (int k = 0; k < B; ++k) {
           const int line = band * B + k;
-          Mask inBox = 0, inLine = 0;
-          for (int o = 0; o < B; ++o) {
-            if (o != k) inBox |= seg[(band * B + o) * B + s];
-            if (o != s) inLine |= seg[line * B + o];
-          }
           const Mask here = seg[line * B + s];
-          // A digit placed in the box or line sits in one segment but
-          // tells nothing new.
-          const int box = 2 * N + (rows ? band * B + s : s * B + band);
-          const int lineUnit = rows ? line : N + line;
+          const Mask lineMore = lineTwice[line];
+          const Mask boxMore = boxTwice[band * B + s];
+          // Digits that the other side still holds are the ones worth a
+          // walk (placed digits drop out too).
+          const Mask pointing = static_cast<Mask>(here & ~boxMore & lineMore);
+          const Mask claiming = static_cast<Mask>(here & ~lineMore & boxMore);
           // Kept to this segment within the box: clear the rest of the line.
-          if (const Mask pointing = static_cast<Mask>(here & ~inBox & ~board_.placed[box]);
-              pointing != 0) {
+          if (pointing != 0) {
             for (int k2 = 0; k2 < N; ++k2) {
               if (k2 / B == s) continue;
               if (!Remove(at(line, k2), pointing, changed)) return false;
             }
           }
           // Kept to this segment within the line: clear the rest of the box.
-          if (const Mask claiming = static_cast<Mask>(here & ~inLine & ~board_.placed[lineUnit]);
-              claiming != 0) {
+          if (claiming != 0) {
             for (int o = 0; o < B; ++o) {
               if (o == k) continue;
               for (int t = 0; t < B; ++t) {
