@@ -99,7 +99,7 @@ TEST_F(MenuTest, inputMethodItemsMoveTheCheckMark) {
   EXPECT_EQ(m.mnuPopInputTop->title(), Text("文字の入力方法(&I)"));
   state.CursorCell = 33;
   m.mnuPopInput[1]->trigger();
-  EXPECT_EQ(state.InputMode, 1);
+  EXPECT_EQ(state.settings.InputMode, InputKind::Keypad);
   EXPECT_TRUE(m.mnuPopInput[1]->isChecked());
   EXPECT_FALSE(m.mnuPopInput[0]->isChecked());
   EXPECT_TRUE(window->Board(9)->CursorBar()->isVisible());
@@ -108,11 +108,11 @@ TEST_F(MenuTest, inputMethodItemsMoveTheCheckMark) {
   m.mnuPopInput[1]->trigger();  // choosing the checked item keeps its mark
   EXPECT_TRUE(m.mnuPopInput[1]->isChecked());
   m.mnuPopInput[2]->trigger();
-  EXPECT_EQ(state.InputMode, 2);
+  EXPECT_EQ(state.settings.InputMode, InputKind::PopupList);
   EXPECT_TRUE(m.mnuPopInput[2]->isChecked());
   EXPECT_FALSE(m.mnuPopInput[1]->isChecked());
   EXPECT_FALSE(window->Board(9)->CursorBar()->isVisible());
-  EXPECT_EQ(state.ToolbarHot, -2);
+  EXPECT_EQ(window->Toolbar()->HotButton(), ToolbarStrip::kHotCleared);
 }
 
 TEST_F(MenuTest, undoAndRedoKeys) {
