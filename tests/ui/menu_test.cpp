@@ -19,6 +19,13 @@ TEST_F(MenuTest, barCaptionsInOrder) {
   for (QAction* action : window->menuBar()->actions()) captions << action->text();
   EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
                                    Text("その他(&O)")}));
+  // The added commands' menu appears once, between the data and other menus.
+  QMenu* tools = window->ToolsMenu();
+  EXPECT_EQ(window->ToolsMenu(), tools);
+  captions.clear();
+  for (QAction* action : window->menuBar()->actions()) captions << action->text();
+  EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
+                                   Text("ツール(&T)"), Text("その他(&O)")}));
 }
 
 TEST_F(MenuTest, itemsCarryTheirShortcuts) {

@@ -109,6 +109,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
   const MainMenu& Menu() const { return menu_; }
+  // The added commands' menu "ツール(&T)", created on first use.
+  QMenu* ToolsMenu() { return gridora::ui::ToolsMenu(menu_, *menuBar()); }
   InputModes& Input() { return *input_; }
   QLabel* InformPanel() const { return inform_; }
   QLabel* NumLockPanel() const { return numLock_; }
