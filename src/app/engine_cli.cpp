@@ -1,4 +1,4 @@
-#include "app/engine_cli.h"
+#include "engine_cli.h"
 
 #include <algorithm>
 #include <atomic>

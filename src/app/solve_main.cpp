@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/engine_cli.h"
+#include "engine_cli.h"
 #include "core/file_io.h"
 #include "core/file_title.h"
 #include "core/puzzle_format.h"

@@ -117,7 +117,7 @@ TEST_F(EngineCommandsTest, countVerdicts) {
 }
 
 TEST_F(EngineCommandsTest, generatedPuzzleArrivesLikeANewOne) {
-  state.UserName = "山田";
+  state.settings.UserName = "山田";
   screen.today = "2026/12/24";
   for (const int size : {9, 16}) {
     GenerateOptions options;
