@@ -22,7 +22,7 @@ Grade SolverGrade(int boardSize, const Grid& puzzle) {
   settings.limit = boardSize == 16 ? 3 : 9;
   const SolveOutcome outcome = boardSize == 16 ? Solve16(board, settings, messages, nullptr)
                                                : Solve9(board, settings, messages, nullptr);
-  if (outcome.solutionCount != 1 || outcome.state == kStateStuck) return Grade::Expert;
+  if (outcome.solutionCount != 1 || outcome.state == SolveState::Stuck) return Grade::Expert;
   return outcome.level == kLevelHard ? Grade::Hard : Grade::Standard;
 }
 
