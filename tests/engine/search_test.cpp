@@ -118,7 +118,7 @@ TEST(SearchTest, randomBoardsAgreeWithTheReferenceCounter) {
   };
   int unsolvable = 0, several = 0;
   for (const Case& c : {Case{9, 3000, 30, 60}, Case{16, 150, 55, 75}}) {
-    for (int i = 0; i < c.boards; ++i) {
+    for (int i = 0; i < c.boards / kCaseDivisor; ++i) {
       engine::Random random(static_cast<std::uint64_t>(i) * 7919 +
                             static_cast<std::uint64_t>(c.size));
       Grid board = engine::RandomFullGrid(c.size, random);
@@ -145,8 +145,8 @@ TEST(SearchTest, randomBoardsAgreeWithTheReferenceCounter) {
     }
   }
   // Both kinds of board really were met.
-  EXPECT_GT(unsolvable, 100);
-  EXPECT_GT(several, 100);
+  EXPECT_GT(unsolvable, 100 / kCaseDivisor);
+  EXPECT_GT(several, 100 / kCaseDivisor);
 }
 
 TEST(SearchTest, oddBoards) {
@@ -196,7 +196,7 @@ TEST(SearchTest, oddBoards) {
 // Singles alone: whatever they fill is the search's one solution.
 TEST(SearchTest, singlesFillOnlyWhatTheSearchConfirms) {
   int bySingles = 0;
-  for (int i = 0; i < 400; ++i) {
+  for (int i = 0; i < 400 / kCaseDivisor; ++i) {
     engine::Random random(static_cast<std::uint64_t>(i));
     const int size = i % 4 == 0 ? 16 : 9;
     const Grid full = engine::RandomFullGrid(size, random);
@@ -209,7 +209,7 @@ TEST(SearchTest, singlesFillOnlyWhatTheSearchConfirms) {
       EXPECT_EQ(filled, full);
     }
   }
-  EXPECT_GE(bySingles, 200);  // every easy one, and some of the others
+  EXPECT_GE(bySingles, 200 / kCaseDivisor);  // every easy one, and some of the others
 }
 
 }  // namespace
