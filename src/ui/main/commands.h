@@ -30,6 +30,10 @@ enum class CommandId {
   InputMenu,    // the input method menu under the toolbar's button
   Help,
   Version,
+  // The "ツール" menu.
+  GeneratePuzzle,  // argument: board size 9 or 16
+  FullSolve,
+  CountSolutions,
 };
 
 struct Command {

@@ -75,6 +75,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   wall9_->SetMouseHandler(input_);
   wall16_->SetMouseHandler(input_);
   ConnectMenu();
+  ConnectTools();
 
   // The window keeps its designed size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);

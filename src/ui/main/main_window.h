@@ -129,6 +129,11 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void BuildInformationPanel(ClientArea& client);
   void BuildStatusBar();
   void ConnectMenu();
+  // The "ツール" menu and its commands (main_window_tools.cpp).
+  void ConnectTools();
+  void GeneratePuzzle(int boardSize);
+  void FullSolve();
+  void CountSolutions();
   // The menu item runs `command`.
   void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);

@@ -77,6 +77,15 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::Version:
       ShowVersionBox("");
       break;
+    case CommandId::GeneratePuzzle:
+      GeneratePuzzle(n);
+      break;
+    case CommandId::FullSolve:
+      FullSolve();
+      break;
+    case CommandId::CountSolutions:
+      CountSolutions();
+      break;
     case CommandId::Print:
     case CommandId::Property:
       break;  // their dialogs are not built yet

@@ -1,0 +1,82 @@
+// The "ツール" menu: puzzles made by the generator, the complete search's
+// solutions and the solution count. Searches and generation run on a worker
+// thread while the window shows the wait cursor and keeps painting.
+
+#include <QCoreApplication>
+#include <chrono>
+#include <future>
+#include <random>
+
+#include "core/file_commands.h"
+#include "engine/engine_commands.h"
+#include "ui/dialogs/generate_dialog.h"
+#include "ui/main/main_window.h"
+
+namespace gridora::ui {
+
+namespace {
+
+// Runs `work` on a worker thread; meanwhile the window is locked as during
+// a solve and the event loop keeps running. Returns what the work returned.
+template <typename Work>
+auto WhileWaiting(MainWindow& window, Work work) {
+  window.SetSolving(true);
+  auto result = std::async(std::launch::async, std::move(work));
+  // At least one pass, so that the window repaints in its locked state
+  // even when the work is quick.
+  do {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  } while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready);
+  window.SetSolving(false);
+  return result.get();
+}
+
+}  // namespace
+
+void MainWindow::ConnectTools() {
+  QMenu* tools = ToolsMenu();
+  const auto add = [&](const char* text, const char* name, Command command) {
+    QAction* action = tools->addAction(QString::fromUtf8(text));
+    action->setObjectName(QString::fromLatin1(name));
+    BindCommand(action, command);
+  };
+  add("問題を作る-9...(&N)", "mnuToolsNew9", {CommandId::GeneratePuzzle, 9});
+  add("問題を作る-16...(&M)", "mnuToolsNew16", {CommandId::GeneratePuzzle, 16});
+  tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsDumy1"));
+  add("完全に解く(&S)", "mnuToolsFullSolve", {CommandId::FullSolve});
+  add("解の数を調べる(&U)", "mnuToolsCount", {CommandId::CountSolutions});
+}
+
+void MainWindow::GeneratePuzzle(int boardSize) {
+  GenerateDialog dialog(boardSize, windowIcon(), this);
+  if (RunDialog(dialog) != QDialog::Accepted) return;
+  App a = app();
+  if (!ConfirmSaveChanges(a)) return;
+  engine::GenerateOptions options;
+  options.boardSize = boardSize;
+  options.grade = dialog.grade();
+  options.symmetry = dialog.symmetric() ? engine::Symmetry::Rotate180 : engine::Symmetry::None;
+  std::random_device device;
+  options.seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  ShowStatus("問題を作っています...");
+  const engine::Generated made =
+      WhileWaiting(*this, [options] { return engine::Generate(options); });
+  engine::PlaceGeneratedPuzzle(a, boardSize, made);
+  ShowStatus("問題を作りました (難易度：" + GradeText(made.grade).toStdString() + ")");
+}
+
+void MainWindow::FullSolve() {
+  const AppState copy = state_;
+  const engine::FullSolveOutcome outcome =
+      WhileWaiting(*this, [&copy] { return engine::ComputeFullSolve(copy); });
+  engine::ApplyFullSolve(app(), outcome);
+}
+
+void MainWindow::CountSolutions() {
+  const AppState copy = state_;
+  const std::string verdict =
+      WhileWaiting(*this, [&copy] { return engine::CountSolutionsVerdict(copy); });
+  ShowMessage(verdict, "解の数", MessageButtons::Ok, MessageIcon::Information);
+}
+
+}  // namespace gridora::ui

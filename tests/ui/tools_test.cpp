@@ -1,0 +1,142 @@
+// The "ツール" menu driven as a user drives it: a puzzle made through the
+// dialog (after the save-changes question), the complete search on a
+// puzzle the Solve command gives up on, and the solution count box.
+
+#include <QApplication>
+#include <QTimer>
+
+#include "engine/search.h"
+#include "ui/dialogs/generate_dialog.h"
+#include "window_fixture.h"
+
+namespace gridora::ui::testing {
+namespace {
+
+// The first puzzle of the top1465 list: Solve ends "解けませんでした".
+constexpr const char* kHard =
+    "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........";
+
+class ToolsTest : public WindowTest {
+ protected:
+  void Load(const std::string& line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      Put(static_cast<int>(i), line[i] == '.' ? 0 : line[i] - '0');
+    }
+    RedrawBoard(app());
+  }
+  QAction* Item(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+  // Solutions of the black digits, counted by the search up to two.
+  int Solutions() {
+    engine::Grid givens{};
+    for (int c = 0; c < state.CellCount(); ++c) {
+      givens[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(DigitOf(Code(c)));
+    }
+    return engine::CountSolutions(state.BoardSize, givens, 2).solutions;
+  }
+};
+
+TEST_F(ToolsTest, itemsInTheToolsMenu) {
+  QStringList texts;
+  for (QAction* action : window->ToolsMenu()->actions()) texts << action->text();
+  EXPECT_EQ(texts, (QStringList{QString::fromUtf8("問題を作る-9...(&N)"),
+                                QString::fromUtf8("問題を作る-16...(&M)"), QString(),
+                                QString::fromUtf8("完全に解く(&S)"),
+                                QString::fromUtf8("解の数を調べる(&U)")}));
+}
+
+TEST_F(ToolsTest, makeAPuzzleOfEachSize) {
+  for (const int size : {9, 16}) {
+    SCOPED_TRACE(size);
+    bool waitCursor = false, locked = false;
+    dialogAction = [&](QDialog& dialog) {
+      auto& generate = dynamic_cast<GenerateDialog&>(dialog);
+      generate.GradeBox()->setCurrentIndex(0);  // やさしい
+      generate.SymmetricBox()->setChecked(true);
+      // Runs while the puzzle is being made.
+      QTimer::singleShot(0, window.get(), [&] {
+        locked = !window->isEnabled();
+        waitCursor = QApplication::overrideCursor() &&
+                     QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      });
+      generate.OkButton()->click();
+    };
+    Item(size == 9 ? "mnuToolsNew9" : "mnuToolsNew16")->trigger();
+    EXPECT_EQ(dialogs.back(), "frmGenerate");
+    EXPECT_TRUE(locked);
+    EXPECT_TRUE(waitCursor);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(state.BoardSize, size);
+    EXPECT_EQ(Solutions(), 1);
+    const int cells = size * size;
+    int clues = 0;
+    for (int c = 0; c < cells; ++c) {
+      EXPECT_EQ(ClassOf(Code(c)), kClassBlack);
+      EXPECT_EQ(Code(c) != 0, Code(cells - 1 - c) != 0) << "symmetric";
+      clues += Code(c) != 0;
+    }
+    EXPECT_GT(clues, 16);
+    EXPECT_LT(clues, cells / 2);
+    EXPECT_EQ(state.PuzzleAuthor, state.settings.UserName);
+    EXPECT_EQ(state.PuzzleComment, "自動生成の問題 (難易度：やさしい)");
+    EXPECT_EQ(window->Property(PropertyLabel::Comment)->text().toStdString(),
+              "自動生成の問題 (難易度：やさしい)");
+    EXPECT_EQ(Inform(), "問題を作りました (難易度：やさしい)");
+  }
+}
+
+TEST_F(ToolsTest, cancelKeepsThePuzzle) {
+  Load(kHard);
+  state.DataChanged = true;
+  const BoardCodes before = state.Board;
+  dialogAction = nullptr;  // the dialog is cancelled
+  Item("mnuToolsNew9")->trigger();
+  EXPECT_EQ(state.Board, before);
+  // OK in the dialog, then Cancel at the save-changes question.
+  dialogAction = [](QDialog& dialog) { dialog.accept(); };
+  answers = {MessageAnswer::Cancel};
+  Item("mnuToolsNew9")->trigger();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(state.Board, before);
+}
+
+TEST_F(ToolsTest, fullSolveFinishesWhatSolveGivesUp) {
+  Load(kHard);
+  Key(Qt::Key_F2);
+  EXPECT_EQ(Inform(), "解けませんでした");
+  Item("mnuToolsFullSolve")->trigger();
+  EXPECT_EQ(Inform(), "成功！");
+  engine::Grid digits{}, givens{};
+  for (int c = 0; c < 81; ++c) {
+    digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(DigitOf(Code(c)));
+    givens[static_cast<std::size_t>(c)] =
+        static_cast<std::uint8_t>(kHard[c] == '.' ? 0 : kHard[c] - '0');
+    EXPECT_EQ(ClassOf(Code(c)), kHard[c] == '.' ? kClassGreen : kClassBlack) << c;
+  }
+  EXPECT_TRUE(engine::SolvesPuzzle(9, givens, digits));
+  EXPECT_TRUE(window->Menu().mnuDataAnswer[1]->isEnabled());
+  EXPECT_FALSE(window->Menu().mnuDataAnswer[2]->isEnabled());
+}
+
+TEST_F(ToolsTest, countTheSolutions) {
+  struct Case {
+    std::string board;
+    const char* verdict;
+  };
+  std::string clash(81, '.');
+  clash[0] = clash[80] = '5';
+  clash[8] = '5';
+  for (const Case& c :
+       {Case{kHard, "解は1つだけです"}, Case{std::string(81, '.'), "解が2つ以上あります"},
+        Case{clash, "解がありません"}}) {
+    Load(c.board);
+    messages.clear();
+    Item("mnuToolsCount")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, c.verdict);
+    EXPECT_EQ(messages[0].title, "解の数");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+  }
+}
+
+}  // namespace
+}  // namespace gridora::ui::testing
