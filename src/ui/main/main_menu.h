@@ -40,6 +40,15 @@ struct MainMenu {
   std::array<QAction*, 10> mnuDataLoad{};    // 1 to 9; 7 is never shown
   std::array<QAction*, 10> mnuDataSave{};    // 1 to 9
 
+  // The added tools, between the data and the other menu.
+  QMenu* mnuTools = nullptr;
+  QAction* mnuToolsCandidates = nullptr;  // check item
+  QAction* mnuToolsHighlight = nullptr;   // check item
+  QAction* mnuToolsMistakes = nullptr;    // check item
+  QAction* mnuToolsHint = nullptr;
+  QAction* mnuToolsCopy = nullptr;
+  QAction* mnuToolsPaste = nullptr;
+
   QMenu* mnuOther = nullptr;
   QMenu* mnuPopInputTop = nullptr;
   std::array<QAction*, 3> mnuPopInput{};  // mouse, keypad, list
