@@ -8,6 +8,7 @@
 #include "aids/board_aids.h"
 #include "aids/hint.h"
 #include "core/history.h"
+#include "support/temp_dir.h"
 #include "window_fixture.h"
 
 namespace gridora::ui::testing {
@@ -221,6 +222,28 @@ TEST_F(AidsTest, pastingTextThatIsNoPuzzleLeavesBoardAndHistoryAlone) {
   EXPECT_EQ(messages[1].title, "セーブ確認");
   EXPECT_EQ(state.Board, board);
   EXPECT_EQ(state.History, history);
+}
+
+TEST_F(AidsTest, theSettingsFileKeepsTheSpecifiedSectionsAndAddsTheToolsSection) {
+  window->MoveMainWindow(4200, 2400);
+  Menu().mnuToolsCandidates->trigger();
+  Menu().mnuToolsHighlight->trigger();
+  Menu().mnuToolsMistakes->trigger();
+  Menu().mnuFileQuit->trigger();
+  ASSERT_FALSE(window->isVisible());
+  const std::string path =
+      config.filePath(QStringLiteral("gridora/Gridora.ini")).toLocal8Bit().toStdString();
+  using gridora::testing::ReadBytes;
+  EXPECT_EQ(ReadBytes(path),
+            ReadBytes(gridora::testing::TestDataPath("settings/fresh_after_quit.ini")) +
+                "[Tools]\r\nShowCandidates=True\r\nHighlightSame=True\r\nShowMistakes=True\r\n");
+
+  AppState next;
+  const std::unique_ptr<MainWindow> again = StartMain(next, {}, nullptr);
+  EXPECT_TRUE(again->Menu().mnuToolsCandidates->isChecked());
+  EXPECT_TRUE(again->Menu().mnuToolsHighlight->isChecked());
+  EXPECT_TRUE(again->Menu().mnuToolsMistakes->isChecked());
+  EXPECT_TRUE(next.settings.Tools.ShowMistakes);
 }
 
 }  // namespace

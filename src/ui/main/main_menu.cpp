@@ -120,8 +120,9 @@ QAction* AddCheckItem(QMenu* menu, const char* caption, const char* name) {
   return action;
 }
 
+// The playing aids, the first items of the added commands' menu.
 void BuildToolsMenu(QMenuBar& bar, MainMenu& m) {
-  m.mnuTools = AddMenu(bar, "ツール(&T)", "mnuTools");
+  ToolsMenu(m, bar);
   m.mnuToolsCandidates = AddCheckItem(m.mnuTools, "候補を表示(&K)", "mnuToolsCandidates");
   m.mnuToolsHighlight = AddCheckItem(m.mnuTools, "同じ数字を強調(&L)", "mnuToolsHighlight");
   m.mnuToolsMistakes = AddCheckItem(m.mnuTools, "間違いを表示(&E)", "mnuToolsMistakes");
@@ -174,10 +175,19 @@ MainMenu BuildMainMenu(QMenuBar& bar, QWidget& owner) {
   BuildFileMenu(bar, m);
   BuildEditMenu(bar, m);
   BuildDataMenu(bar, m);
-  BuildToolsMenu(bar, m);
   BuildOtherMenu(bar, m);
+  BuildToolsMenu(bar, m);
   BuildPopupList(owner, m);
   return m;
+}
+
+QMenu* ToolsMenu(MainMenu& m, QMenuBar& bar) {
+  if (!m.mnuTools) {
+    m.mnuTools = new QMenu(Text("ツール(&T)"), &bar);
+    m.mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    bar.insertMenu(m.mnuOther->menuAction(), m.mnuTools);
+  }
+  return m.mnuTools;
 }
 
 }  // namespace gridora::ui

@@ -23,6 +23,7 @@
 #include "core/app.h"
 #include "core/tool_settings.h"
 #include "ui/main/board_surface.h"
+#include "ui/main/commands.h"
 #include "ui/main/input_modes.h"
 #include "ui/main/launcher_panel.h"
 #include "ui/main/main_menu.h"
@@ -45,8 +46,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ShowCell(int boardSize, int index, const std::string& caption, Color color) override;
   void ShowBoardFrame(int boardSize) override;
   void ShowProperty(PropertyLabel label, const std::string& text) override;
-  void SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) override;
-  void SetLauncherButtonEnabled(int k, bool enabled) override;
+  void SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) override;
   void SetInformText(const std::string& text) override;
   MessageAnswer ShowMessage(const std::string& text, const std::string& title,
                             MessageButtons buttons, MessageIcon icon) override;
@@ -66,6 +66,10 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ShowVersionBox(const std::string& notice) override;
 
   // --- The window's own routines ---------------------------------------------
+  // Runs a user's command, as its menu item, toolbar button or launcher
+  // button does: nothing while the solver works, and the save-changes
+  // question first for the commands that replace the puzzle.
+  void RunCommand(Command command);
   // Writes `text` to the "inform" panel unless it is already there, and
   // closes the launcher for any text that is not one of its own tips.
   void ShowStatus(const std::string& text) override;
@@ -112,7 +116,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void SetClipboard(Clipboard clipboard) { clipboard_ = std::move(clipboard); }
 
   // --- The playing aids (main_window_aids.cpp) -------------------------------
-  ToolSettings& Tools() { return tools_; }
+  ToolSettings& Tools() { return state_.settings.Tools; }
   // Puts the check marks of the tools menu on the settings.
   void UpdateToolChecks();
   // Draws the aids for the board as it is now. Every change of the board
@@ -128,6 +132,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
   const MainMenu& Menu() const { return menu_; }
+  // The added commands' menu "ツール(&T)", created on first use.
+  QMenu* ToolsMenu() { return gridora::ui::ToolsMenu(menu_, *menuBar()); }
   InputModes& Input() { return *input_; }
   QLabel* InformPanel() const { return inform_; }
   QLabel* NumLockPanel() const { return numLock_; }
@@ -146,10 +152,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void BuildInformationPanel(ClientArea& client);
   void BuildStatusBar();
   void ConnectMenu();
-  void ConnectCommand(QAction* action, std::function<void()> command);
+  // The menu item runs `command`.
+  void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);
-  // What a click on a toolbar button runs, by the button's key.
-  void RunToolbarCommand(const std::string& key);
   // A launcher button's tip, and the miniature of its slot when the tip is
   // new (the pointer came from elsewhere).
   void LauncherButtonHovered(int k);
@@ -159,6 +164,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   bool ReadyToQuit();
   void BackgroundMouseMove(const QPoint& pos);
   void ConnectTools();
+  // Turns a check item's aid on or off.
+  void ToggleTool(bool ToolSettings::*setting);
   void ScheduleAidsRefresh();
   // The cell whose digit is highlighted: the keypad cursor in keypad mode,
   // the cell pressed last otherwise; -1 for none.
@@ -188,7 +195,6 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   bool solving_ = false;
 
   Clipboard clipboard_;
-  ToolSettings tools_;
   std::unique_ptr<PressRecorder> pressRecorder_;  // between the labels and the input modes
   int lastPressed_ = -1;                          // cell of the last press on the board shown
   bool aidsPending_ = false;

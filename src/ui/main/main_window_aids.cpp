@@ -37,24 +37,24 @@ void MainWindow::ConnectTools() {
                   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
                 }};
   const MainMenu& m = menu_;
-  const auto toggle = [this](QAction* item, bool ToolSettings::*setting) {
-    connect(item, &QAction::triggered, this, [this, setting](bool checked) {
-      tools_.*setting = checked;
-      RefreshAids();
-    });
-  };
-  toggle(m.mnuToolsCandidates, &ToolSettings::ShowCandidates);
-  toggle(m.mnuToolsHighlight, &ToolSettings::HighlightSame);
-  toggle(m.mnuToolsMistakes, &ToolSettings::ShowMistakes);
-  ConnectCommand(m.mnuToolsHint, [this] { ShowHint(); });
-  ConnectCommand(m.mnuToolsCopy, [this] { CopyPuzzle(); });
-  ConnectCommand(m.mnuToolsPaste, [this] { PastePuzzleText(); });
+  BindCommand(m.mnuToolsCandidates, {CommandId::ShowCandidates});
+  BindCommand(m.mnuToolsHighlight, {CommandId::HighlightSame});
+  BindCommand(m.mnuToolsMistakes, {CommandId::ShowMistakes});
+  BindCommand(m.mnuToolsHint, {CommandId::Hint});
+  BindCommand(m.mnuToolsCopy, {CommandId::CopyPuzzle});
+  BindCommand(m.mnuToolsPaste, {CommandId::PastePuzzle});
+}
+
+void MainWindow::ToggleTool(bool ToolSettings::*setting) {
+  Tools().*setting = !(Tools().*setting);
+  UpdateToolChecks();
+  RefreshAids();
 }
 
 void MainWindow::UpdateToolChecks() {
-  menu_.mnuToolsCandidates->setChecked(tools_.ShowCandidates);
-  menu_.mnuToolsHighlight->setChecked(tools_.HighlightSame);
-  menu_.mnuToolsMistakes->setChecked(tools_.ShowMistakes);
+  menu_.mnuToolsCandidates->setChecked(Tools().ShowCandidates);
+  menu_.mnuToolsHighlight->setChecked(Tools().HighlightSame);
+  menu_.mnuToolsMistakes->setChecked(Tools().ShowMistakes);
 }
 
 void MainWindow::ScheduleAidsRefresh() {
@@ -66,7 +66,8 @@ void MainWindow::ScheduleAidsRefresh() {
 }
 
 int MainWindow::FocusCell() const {
-  const int cell = state_.InputMode == 1 ? state_.CursorCell : lastPressed_;
+  const int cell =
+      state_.settings.InputMode == InputKind::Keypad ? state_.CursorCell : lastPressed_;
   return state_.IsCellIndex(cell) ? cell : -1;
 }
 
@@ -81,7 +82,7 @@ void MainWindow::RefreshAids() {
     for (int cell : hint_.focus) marks.hintFocus.set(static_cast<std::size_t>(cell));
     for (int cell : hint_.support) marks.hintSupport.set(static_cast<std::size_t>(cell));
   }
-  if (tools_.ShowCandidates) {
+  if (Tools().ShowCandidates) {
     marks.candidates = CandidatesOf(board, size);
     marks.digitTexts.resize(static_cast<std::size_t>(size) + 1);
     for (int d = 1; d <= size; ++d) {
@@ -91,14 +92,14 @@ void MainWindow::RefreshAids() {
   }
   const int focus = FocusCell();
   const int digit = focus >= 0 ? DigitOf(board[static_cast<std::size_t>(focus)]) : 0;
-  if (tools_.HighlightSame && digit != 0) {
+  if (Tools().HighlightSame && digit != 0) {
     for (int cell = 0; cell < state_.CellCount(); ++cell) {
       if (DigitOf(board[static_cast<std::size_t>(cell)]) == digit) {
         marks.highlighted.set(static_cast<std::size_t>(cell));
       }
     }
   }
-  const CellSet repeated = tools_.ShowMistakes ? RepeatedCells(board, size) : CellSet{};
+  const CellSet repeated = Tools().ShowMistakes ? RepeatedCells(board, size) : CellSet{};
   BoardSurface* shown = Board(size);
   shown->SetMarks(marks);
   Board(size == 16 ? 9 : 16)->SetMarks({});
