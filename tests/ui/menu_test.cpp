@@ -17,12 +17,15 @@ QString Text(const char* utf8) {
 TEST_F(MenuTest, barCaptionsInOrder) {
   QStringList captions;
   for (QAction* action : window->menuBar()->actions()) captions << action->text();
-  // The added commands' menu sits between the data and other menus, once.
   EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
                                    Text("ツール(&T)"), Text("その他(&O)")}));
+  // The added commands' menu appears once, between the data and other menus.
   QMenu* tools = window->ToolsMenu();
   EXPECT_EQ(window->ToolsMenu(), tools);
-  EXPECT_EQ(window->menuBar()->actions().size(), 5);
+  captions.clear();
+  for (QAction* action : window->menuBar()->actions()) captions << action->text();
+  EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
+                                   Text("ツール(&T)"), Text("その他(&O)")}));
 }
 
 TEST_F(MenuTest, itemsCarryTheirShortcuts) {

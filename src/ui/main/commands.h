@@ -30,10 +30,20 @@ enum class CommandId {
   InputMenu,    // the input method menu under the toolbar's button
   Help,
   Version,
+<<<<<<< HEAD
   // The "ツール" menu.
   GeneratePuzzle,  // argument: board size 9 or 16
   FullSolve,
   CountSolutions,
+=======
+  // The added tools.
+  ShowCandidates,  // check item: flips the setting
+  HighlightSame,   // check item: flips the setting
+  ShowMistakes,    // check item: flips the setting
+  Hint,
+  CopyPuzzle,
+  PastePuzzle,  // asks about unsaved changes once the text has been read as a puzzle
+>>>>>>> main
 };
 
 struct Command {

@@ -77,6 +77,7 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::Version:
       ShowVersionBox("");
       break;
+<<<<<<< HEAD
     case CommandId::GeneratePuzzle:
       GeneratePuzzle(n);
       break;
@@ -85,6 +86,25 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::CountSolutions:
       CountSolutions();
+=======
+    case CommandId::ShowCandidates:
+      ToggleTool(&ToolSettings::ShowCandidates);
+      break;
+    case CommandId::HighlightSame:
+      ToggleTool(&ToolSettings::HighlightSame);
+      break;
+    case CommandId::ShowMistakes:
+      ToggleTool(&ToolSettings::ShowMistakes);
+      break;
+    case CommandId::Hint:
+      ShowHint();
+      break;
+    case CommandId::CopyPuzzle:
+      CopyPuzzle();
+      break;
+    case CommandId::PastePuzzle:
+      PastePuzzleText();
+>>>>>>> main
       break;
     case CommandId::Print:
     case CommandId::Property:
