@@ -35,13 +35,15 @@ class ToolsTest : public WindowTest {
   }
 };
 
-TEST_F(ToolsTest, itemsInTheToolsMenu) {
+TEST_F(ToolsTest, itemsAtTheEndOfTheToolsMenu) {
   QStringList texts;
   for (QAction* action : window->ToolsMenu()->actions()) texts << action->text();
-  EXPECT_EQ(texts, (QStringList{QString::fromUtf8("問題を作る-9...(&N)"),
-                                QString::fromUtf8("問題を作る-16...(&M)"), QString(),
-                                QString::fromUtf8("完全に解く(&S)"),
-                                QString::fromUtf8("解の数を調べる(&U)")}));
+  ASSERT_GE(texts.size(), 6);
+  EXPECT_EQ(
+      texts.mid(texts.size() - 6),
+      (QStringList{QString(), QString::fromUtf8("問題を作る-9...(&N)"),
+                   QString::fromUtf8("問題を作る-16...(&M)"), QString(),
+                   QString::fromUtf8("完全に解く(&S)"), QString::fromUtf8("解の数を調べる(&U)")}));
 }
 
 TEST_F(ToolsTest, makeAPuzzleOfEachSize) {

@@ -30,12 +30,6 @@ enum class CommandId {
   InputMenu,    // the input method menu under the toolbar's button
   Help,
   Version,
-<<<<<<< HEAD
-  // The "ツール" menu.
-  GeneratePuzzle,  // argument: board size 9 or 16
-  FullSolve,
-  CountSolutions,
-=======
   // The added tools.
   ShowCandidates,  // check item: flips the setting
   HighlightSame,   // check item: flips the setting
@@ -43,7 +37,10 @@ enum class CommandId {
   Hint,
   CopyPuzzle,
   PastePuzzle,  // asks about unsaved changes once the text has been read as a puzzle
->>>>>>> main
+  // The "ツール" menu.
+  GeneratePuzzle,  // argument: board size 9 or 16
+  FullSolve,
+  CountSolutions,
 };
 
 struct Command {

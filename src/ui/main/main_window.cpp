@@ -76,6 +76,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   wall16_->SetMouseHandler(input_);
   ConnectMenu();
   ConnectTools();
+  ConnectEngineTools();
 
   // The window keeps its designed size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -152,8 +152,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void BuildInformationPanel(ClientArea& client);
   void BuildStatusBar();
   void ConnectMenu();
-  // The "ツール" menu and its commands (main_window_tools.cpp).
-  void ConnectTools();
+  // The puzzle maker and the complete search in the "ツール" menu
+  // (main_window_tools.cpp).
+  void ConnectEngineTools();
   void GeneratePuzzle(int boardSize);
   void FullSolve();
   void CountSolutions();

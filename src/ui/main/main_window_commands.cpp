@@ -77,16 +77,6 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::Version:
       ShowVersionBox("");
       break;
-<<<<<<< HEAD
-    case CommandId::GeneratePuzzle:
-      GeneratePuzzle(n);
-      break;
-    case CommandId::FullSolve:
-      FullSolve();
-      break;
-    case CommandId::CountSolutions:
-      CountSolutions();
-=======
     case CommandId::ShowCandidates:
       ToggleTool(&ToolSettings::ShowCandidates);
       break;
@@ -104,7 +94,15 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::PastePuzzle:
       PastePuzzleText();
->>>>>>> main
+      break;
+    case CommandId::GeneratePuzzle:
+      GeneratePuzzle(n);
+      break;
+    case CommandId::FullSolve:
+      FullSolve();
+      break;
+    case CommandId::CountSolutions:
+      CountSolutions();
       break;
     case CommandId::Print:
     case CommandId::Property:

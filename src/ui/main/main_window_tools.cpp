@@ -33,8 +33,9 @@ auto WhileWaiting(MainWindow& window, Work work) {
 
 }  // namespace
 
-void MainWindow::ConnectTools() {
+void MainWindow::ConnectEngineTools() {
   QMenu* tools = ToolsMenu();
+  tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsDumy3"));
   const auto add = [&](const char* text, const char* name, Command command) {
     QAction* action = tools->addAction(QString::fromUtf8(text));
     action->setObjectName(QString::fromLatin1(name));
@@ -42,7 +43,7 @@ void MainWindow::ConnectTools() {
   };
   add("問題を作る-9...(&N)", "mnuToolsNew9", {CommandId::GeneratePuzzle, 9});
   add("問題を作る-16...(&M)", "mnuToolsNew16", {CommandId::GeneratePuzzle, 16});
-  tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsDumy1"));
+  tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsDumy4"));
   add("完全に解く(&S)", "mnuToolsFullSolve", {CommandId::FullSolve});
   add("解の数を調べる(&U)", "mnuToolsCount", {CommandId::CountSolutions});
 }
