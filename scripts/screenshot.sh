@@ -6,6 +6,9 @@
 #                        on: candidates, the cursor's digit highlighted and a
 #                        repeated digit in red
 #   OUT/hint-9x9.png, OUT/hint-16x16.png  the samples after F3 (a hint)
+#   OUT/generated-9x9.png a 9 x 9 puzzle made by ツール > 問題を作る-9 (標準, symmetric)
+#   OUT/fullsolve-9x9.png an expert puzzle of our generator that F2 gives up on,
+#                        solved by ツール > 完全に解く
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
 #   scripts/screenshot.sh [OUT]
@@ -121,3 +124,45 @@ for size in 9 16; do
   kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
   app_pid=""
 done
+
+# A puzzle made by the generator through the menu and its dialog (the
+# defaults: 標準, symmetric), on a fresh start without a puzzle file.
+build/src/app/gridora &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+xdotool key alt+t
+sleep 0.5
+xdotool key n
+sleep 1
+xdotool key Return
+sleep 3
+shoot "$id" "$out/generated-9x9.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+
+# An expert puzzle of our generator: F2 ends "解けませんでした", then the
+# complete search fills it.
+build/src/app/gridora-solve --generate 1 --grade expert --seed 3 -j 1 >"$work/expert.txt"
+python3 - "$work" <<'PY'
+import sys
+sys.path.insert(0, "scripts")
+from make_sample_puzzles import write_gdr
+line = open(sys.argv[1] + "/expert.txt").read().split()[0]
+grid = [[0 if ch == "." else int(ch) for ch in line[r * 9:r * 9 + 9]] for r in range(9)]
+write_gdr(sys.argv[1] + "/expert9.gdr", grid, 9, "自動生成の問題 (難易度：超難問)")
+PY
+build/src/app/gridora "$work/expert9.gdr" &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+xdotool key F2
+sleep 2
+xdotool key alt+t
+sleep 0.5
+xdotool key s
+sleep 2
+shoot "$id" "$out/fullsolve-9x9.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+app_pid=""

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "engine_cli.h"
 #include "core/file_io.h"
 #include "core/file_title.h"
 #include "core/puzzle_format.h"
+#include "engine_cli.h"
 #include "solver/puzzle_line.h"
 #include "solver/solve_report.h"
 
