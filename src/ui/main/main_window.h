@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/app.h"
@@ -26,6 +27,8 @@
 #include "ui/main/toolbar_strip.h"
 
 class QDialog;
+class QPagedPaintDevice;
+class QPrinter;
 
 namespace gridora::ui {
 
@@ -61,6 +64,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // Shows the version box modally; a non-empty `notice` replaces its notice
   // text (the first run's greeting).
   void ShowVersionBox(const std::string& notice) override;
+  // Prints the client area on the default printer (or the replacement's).
+  bool PrintClientArea() override;
 
   // --- The window's own routines ---------------------------------------------
   // Writes `text` to the "inform" panel unless it is already there, and
@@ -99,6 +104,13 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
   // Returns the dialog's result code (QDialog::Accepted or Rejected).
   int RunDialog(QDialog& dialog);
+  // Makes the printer of the next print (the default printer unless
+  // replaced); a null printer stands for "no printer installed".
+  using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
+  void SetPrinterFactory(PrinterFactory factory) { printerFactory_ = std::move(factory); }
+  // Draws the client area onto `device`, centred and as large as fits.
+  // False when the device cannot be painted on or reports an error.
+  bool RenderClientArea(QPagedPaintDevice& device);
   // Sounds the beep (QApplication::beep unless replaced).
   void SetBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
 
@@ -153,6 +165,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   PopupRunner popupRunner_;
   DialogRunner dialogRunner_;
   std::function<void()> beeper_;
+  PrinterFactory printerFactory_;
   QImage digitGlyphs_;  // picNumber8
   QElapsedTimer yieldClock_;
   qint64 yieldGapMs_ = 30;
