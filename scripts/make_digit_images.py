@@ -10,9 +10,9 @@ supersampling. The page falls back to text digits when these do not load.
 """
 import math
 import os
-import struct
 import sys
-import zlib
+
+from make_images import write_png_rect
 
 SIZE = 32
 BOX = (9.0, 4.0, 23.0, 28.0)  # left, top, right, bottom of a digit in pixels
@@ -72,25 +72,10 @@ def render(digit, colour, half_width):
     return rows
 
 
-def write_rgba_png(path, rows):
-    raw = b"".join(b"\x00" + bytes(v for px in row for v in px) for row in rows)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0))
-    png += chunk(b"IDAT", zlib.compress(raw, 9))
-    png += chunk(b"IEND", b"")
-    with open(path, "wb") as out:
-        out.write(png)
-
-
 if __name__ == "__main__":
     folder = sys.argv[1] if len(sys.argv) > 1 else "data/gdr_cg"
     os.makedirs(folder, exist_ok=True)
     for kind, (colour, half_width) in FORMS.items():
         for digit in range(1, 10):
-            write_rgba_png(os.path.join(folder, "%s%d.png" % (kind, digit)),
-                           render(digit, colour, half_width))
+            write_png_rect(os.path.join(folder, "%s%d.png" % (kind, digit)), SIZE, SIZE,
+                           render(digit, colour, half_width), alpha=True)
