@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Starts Gridora under a virtual X display and saves two screenshots:
+# Starts Gridora under a virtual X display and saves screenshots:
 #   OUT/solved-9x9.png   a 9 x 9 sample puzzle after F2 (solver digits in green)
 #   OUT/puzzle-16x16.png a 16 x 16 sample puzzle
+#   OUT/html-dialog.png  the HTML export dialog
+#   OUT/html-table-chromium.png, html-game-clash.png, html-game-complete.png
+#                        the exported table and the game page in headless Chromium
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
 #   scripts/screenshot.sh [OUT]
@@ -87,3 +90,32 @@ sleep 1
 shoot "$id" "$out/puzzle-16x16.png"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 app_pid=""
+
+# The HTML export dialog (File menu, "HTMLに変換...(&H)"), the pointer over
+# its first button so that the status bar shows that button's text.
+build/src/app/gridora "$work/sample9.gdr" &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+xdotool key alt+f h
+dialog=""
+for _ in $(seq 50); do
+  dialog=$(xdotool search --onlyvisible --name '^HTML変換$' 2>/dev/null | head -1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || { echo "the HTML export dialog did not appear" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove $((X + 50)) $((Y + 40))
+sleep 0.5
+shoot "$dialog" "$out/html-dialog.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# The exported table and the game page in play, in headless Chromium.
+cmake --build build --target gridora_export_page >&2
+/usr/bin/python3 tests/browser/html_export_browser_test.py \
+  --exporter build/tests/browser/gridora_export_page --template data/js-gdr.dat \
+  --images data/gdr_cg --puzzle "$work/sample9.gdr" --screenshots "$out" >/dev/null
+echo "saved $out/html-table-chromium.png, $out/html-game-clash.png, $out/html-game-complete.png"

@@ -61,8 +61,8 @@ std::string BuildHtmlTable(const AppState& state) {
   AddLine(out, "<TABLE border=1 align=left>");
   for (int r = 0; r < n; ++r) {
     const int band = (r / box) % 2;
-    const Color rowColor = state.HtmlColor[static_cast<std::size_t>(1 + band)];
-    const Color otherColor = state.HtmlColor[static_cast<std::size_t>(2 - band)];
+    const Color rowColor = state.settings.HtmlColor[static_cast<std::size_t>(1 + band)];
+    const Color otherColor = state.settings.HtmlColor[static_cast<std::size_t>(2 - band)];
     AddLine(out, "  <TR ALIGN=center" + BgColorAttribute(rowColor) + ">");
     for (int c = 0; c < n; ++c) {
       std::string line = "    <TD";
@@ -117,7 +117,7 @@ std::string ReplaceFirst(std::string_view text, std::string_view placeholder,
 
 std::string BuildGamePage(const AppState& state, std::string_view templateText) {
   std::string page = ReadTemplateFields(templateText);
-  page = ReplaceFirst(page, "[gifpath]", state.GifPath);
+  page = ReplaceFirst(page, "[gifpath]", state.settings.GifPath);
   page = ReplaceFirst(page, "[gdrdata]", BoxOrderPuzzleString(state));
   std::string block;
   AddLine(block, "<FONT COLOR = \"Blue\">作者</FONT><BR>");

@@ -60,14 +60,18 @@ std::string ConfigFolder() {
   return ConfigFolderFor(std::getenv("XDG_CONFIG_HOME"), home);
 }
 
-std::string HelpFilePath() {
-  const std::string beside = ResolveAppPath("gridora.html");
-  const std::string installed = ResolveAppPath("../share/gridora/gridora.html");
+std::string ShippedFilePath(std::string_view name) {
+  const std::string beside = ResolveAppPath(name);
+  const std::string installed = ResolveAppPath("../share/gridora/" + std::string(name));
   std::error_code error;
   if (!fs::exists(beside, error) && fs::exists(installed, error)) {
     return fs::weakly_canonical(installed, error).string();
   }
   return beside;
+}
+
+std::string HelpFilePath() {
+  return ShippedFilePath("gridora.html");
 }
 
 }  // namespace gridora

@@ -29,9 +29,12 @@ std::string ConfigFolderFor(const char* xdgConfigHome, const char* home);
 // The same for the process's environment.
 std::string ConfigFolder();
 
-// The help document "gridora.html": next to the executable, or in
-// "../share/gridora" from it as an installed program has it. When neither
-// exists, the path next to the executable.
+// A file that ships with the program ("gridora.html", "js-gdr.dat"): next
+// to the executable, or in "../share/gridora" from it as an installed
+// program has it. When neither exists, the path next to the executable.
+std::string ShippedFilePath(std::string_view name);
+
+// The help document "gridora.html".
 std::string HelpFilePath();
 
 }  // namespace gridora

@@ -71,7 +71,7 @@ TEST_F(HtmlExportTest, plainTableOf16x16MatchesTheHandWrittenPage) {
 }
 
 TEST_F(HtmlExportTest, plainTableTakesTheBackgroundsFromTheSettings) {
-  state.HtmlColor = {Rgb(1, 2, 3), Rgb(0x12, 0x34, 0x56), Rgb(0xAB, 0xCD, 0xEF)};
+  state.settings.HtmlColor = {Rgb(1, 2, 3), Rgb(0x12, 0x34, 0x56), Rgb(0xAB, 0xCD, 0xEF)};
   const std::string table = BuildHtmlTable(state);
   EXPECT_NE(table.find("  <TR ALIGN=center bgcolor=\"#123456\">\r\n"
                        "    <TD height=\"20\" width=\"20\">&nbsp;</TD>\r\n"),
@@ -146,7 +146,7 @@ TEST_F(HtmlExportTest, boxOrderStringWritesSolverDigitsAndEmptyCellsAsZero) {
 }
 
 TEST_F(HtmlExportTest, gamePageFillsTheFirstOfEachPlaceholder) {
-  state.GifPath = "img/";
+  state.settings.GifPath = "img/";
   state.PuzzleAuthor = "<b>&";
   state.PuzzleComment = "a \"b\" c";
   Put(0, 0, 5);

@@ -66,6 +66,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ShowVersionBox(const std::string& notice) override;
   // Prints the client area on the default printer (or the replacement's).
   bool PrintClientArea() override;
+  // Shows the HTML export dialog modally beside the window's corner.
+  void ShowHtmlDialog();
 
   // --- The window's own routines ---------------------------------------------
   // Runs a user's command, as its menu item, toolbar button or launcher

@@ -1,7 +1,7 @@
-// Printing the window: the client area (everything under the menu bar, the
-// status bar included) drawn straight into the printer's paint engine, so
-// text and lines come out at the printer's resolution, centred on the page
-// and as large as fits.
+// The output commands: the HTML export dialog, and printing the window.
+// The client area (everything under the menu bar, the status bar included)
+// is drawn straight into the printer's paint engine, so text and lines come
+// out at the printer's resolution, centred on the page and as large as fits.
 
 #include <QMenuBar>
 #include <QPainter>
@@ -9,9 +9,19 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "core/html_export.h"
+#include "system/app_paths.h"
+#include "ui/dialogs/html_dialog.h"
+#include "ui/main/board_geometry.h"
 #include "ui/main/main_window.h"
 
 namespace gridora::ui {
+
+void MainWindow::ShowHtmlDialog() {
+  HtmlDialog dialog(app(), ShippedFilePath(kGameTemplateName), windowIcon(), this);
+  dialog.move(pos() + QPoint(Px(900), Px(900)));
+  RunDialog(dialog);
+}
 
 bool MainWindow::PrintClientArea() {
   std::unique_ptr<QPrinter> printer;
