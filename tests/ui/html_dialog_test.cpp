@@ -1,8 +1,11 @@
 #include "ui/dialogs/html_dialog.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QSignalSpy>
 
 #include "core/html_export.h"
@@ -13,6 +16,13 @@ namespace {
 
 const std::string kShippedTemplate = std::string(GRIDORA_APP_DATA_DIR) + "/js-gdr.dat";
 
+// A pointer move over `button` at `at`, sent straight to the button.
+void MoveOver(QPushButton* button, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(button->mapToGlobal(at)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(button, &move);
+}
+
 class HtmlDialogTest : public WindowTest {
  protected:
   std::vector<QString> copied;  // what went to the clipboard, in order
@@ -22,6 +32,8 @@ class HtmlDialogTest : public WindowTest {
     auto dialog =
         std::make_unique<HtmlDialog>(app(), templatePath, window->windowIcon(), window.get());
     dialog->SetClipboardWriter([this](const QString& text) { copied.push_back(text); });
+    dialog->move(window->pos() + QPoint(Px(900), Px(900)));
+    QCursor::setPos(window->pos() - QPoint(50, 50));  // away from every button
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     return dialog;
@@ -45,8 +57,9 @@ TEST_F(HtmlDialogTest, controlsCarryTheirCaptions) {
   EXPECT_TRUE(dialog->GameButton()->isEnabled());
   EXPECT_TRUE(dialog->SimpleHelp()->currentMessage().isEmpty());
   // Everything lies inside the dialog, the status bar along its bottom.
-  for (QWidget* w : {static_cast<QWidget*>(dialog->TypeFrame()), dialog->Inform(),
-                     static_cast<QWidget*>(dialog->CancelButton())}) {
+  const std::vector<QWidget*> parts = {dialog->TypeFrame(), dialog->Inform(),
+                                       dialog->CancelButton()};
+  for (QWidget* w : parts) {
     EXPECT_TRUE(dialog->rect().contains(w->geometry())) << w->objectName().toStdString();
     EXPECT_FALSE(w->geometry().intersects(dialog->SimpleHelp()->geometry()));
   }
@@ -57,9 +70,7 @@ TEST_F(HtmlDialogTest, statusTextsFollowThePointerAndShowOnlyWhenTheyChange) {
   auto dialog = Open();
   QStatusBar* help = dialog->SimpleHelp();
   QSignalSpy changes(help, &QStatusBar::messageChanged);
-  const auto over = [&](QPushButton* button, QPoint at) {
-    QTest::mouseMove(dialog.get(), button->mapTo(dialog.get(), at));
-  };
+  const auto over = [](QPushButton* button, QPoint at) { MoveOver(button, at); };
   over(dialog->HtmlButton(), {5, 5});
   EXPECT_EQ(help->currentMessage(), QString::fromUtf8("多くのブラウザで見られる画面のソース"));
   over(dialog->HtmlButton(), {20, 10});
@@ -78,8 +89,9 @@ TEST_F(HtmlDialogTest, sixteenBySixteenOffersTheTableOnly) {
   Put(0, 16);
   auto dialog = Open();
   EXPECT_FALSE(dialog->GameButton()->isEnabled());
-  QTest::mouseMove(dialog.get(), dialog->GameButton()->mapTo(dialog.get(), QPoint(5, 5)));
-  EXPECT_TRUE(dialog->SimpleHelp()->currentMessage().isEmpty());
+  MoveOver(dialog->GameButton(), QPoint(5, 5));
+  EXPECT_TRUE(dialog->SimpleHelp()->currentMessage().isEmpty())
+      << dialog->SimpleHelp()->currentMessage().toStdString();
   QTest::mouseClick(dialog->GameButton(), Qt::LeftButton);
   EXPECT_TRUE(copied.empty());
   QTest::mouseClick(dialog->HtmlButton(), Qt::LeftButton);

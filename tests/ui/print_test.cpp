@@ -161,9 +161,9 @@ TEST_F(PrintTest, withoutAUsablePrinterABoxAndTheProgramGoesOn) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     messages.clear();
-    window->ShowStatus("前の表示");
     window->SetPrinterFactory(c.printer);
-    QTest::mouseMove(window->Toolbar(), QPoint(129, 12));  // the printer button
+    QTest::mouseMove(window->Toolbar(), QPoint(129, 12));  // the printer button shows its tip
+    const std::string before = Inform();
     QTest::mouseClick(window->Toolbar(), Qt::LeftButton, {}, QPoint(129, 12));
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].title, "確認");
@@ -171,7 +171,7 @@ TEST_F(PrintTest, withoutAUsablePrinterABoxAndTheProgramGoesOn) {
     EXPECT_EQ(messages[1].text,
               "プリンタを使用できませんでした。\r\n通常使うプリンタの設定を確認してください。");
     EXPECT_EQ(messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(Inform(), "前の表示");
+    EXPECT_EQ(Inform(), before);
     EXPECT_TRUE(window->isVisible());
   }
 }
