@@ -18,6 +18,7 @@ packages=(
   shared-mime-info
   libx11-dev
   qt6-translations-l10n
+  dpkg-dev desktop-file-utils appstream lintian
   chromium chromium-driver python3-selenium python3-html5lib
   cups cups-client printer-driver-cups-pdf poppler-utils xvfb xdotool
 )

@@ -18,7 +18,7 @@
 namespace gridora::ui {
 
 void MainWindow::ShowHtmlDialog() {
-  HtmlDialog dialog(app(), ShippedFilePath(kGameTemplateName), windowIcon(), this);
+  HtmlDialog dialog(app(), ResolveAppPath(kGameTemplateName), windowIcon(), this);
   dialog.move(pos() + QPoint(Px(900), Px(900)));
   RunDialog(dialog);
 }
