@@ -77,23 +77,30 @@ shoot() {
   echo "saved $file (${WIDTH}x${HEIGHT})"
 }
 
-build/src/app/gridora "$work/sample9.gdr" &
-app_pid=$!
-id=$(main_window)
-xdotool windowfocus --sync "$id"
-sleep 0.5
+# Starts Gridora on the file $1 and focuses its main window, whose id goes
+# to `id`; quit_app ends it.
+launch() {
+  build/src/app/gridora "$1" &
+  app_pid=$!
+  id=$(main_window)
+  xdotool windowfocus --sync "$id"
+  sleep 0.5
+}
+quit_app() {
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+}
+
+launch "$work/sample9.gdr"
 xdotool key F2
 sleep 2
 shoot "$id" "$out/solved-9x9.png"
-kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+quit_app
 
-build/src/app/gridora "$work/sample16.gdr" &
-app_pid=$!
-id=$(main_window)
-sleep 1
+launch "$work/sample16.gdr"
 shoot "$id" "$out/puzzle-16x16.png"
-kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
-app_pid=""
+quit_app
 
 # The tools, turned on in the settings file, with the keypad cursor.
 mkdir -p "$XDG_CONFIG_HOME/gridora"
@@ -101,28 +108,19 @@ printf '%s\r\n' "[Information]" "SoftName=Gridora's Ini File version 1.5" "[Opti
   "NInputMode= 1" "[Tools]" "ShowCandidates=True" "HighlightSame=True" "ShowMistakes=True" \
   > "$XDG_CONFIG_HOME/gridora/Gridora.ini"
 for size in 9 16; do
-  build/src/app/gridora "$work/play$size.gdr" &
-  app_pid=$!
-  id=$(main_window)
-  xdotool windowfocus --sync "$id"
-  sleep 0.5
+  launch "$work/play$size.gdr"
   # The cursor onto the given digit that the mistake repeats.
   cursor=$(cat "$work/play$size.cursor")
   if [ "$cursor" -gt 0 ]; then xdotool key --repeat "$cursor" --delay 20 Right; fi
   sleep 0.5
   shoot "$id" "$out/aids-${size}x${size}.png"
-  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+  quit_app
 
-  build/src/app/gridora "$work/sample$size.gdr" &
-  app_pid=$!
-  id=$(main_window)
-  xdotool windowfocus --sync "$id"
-  sleep 0.5
+  launch "$work/sample$size.gdr"
   xdotool key F3
   sleep 0.5
   shoot "$id" "$out/hint-${size}x${size}.png"
-  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
-  app_pid=""
+  quit_app
 done
 
 # The HTML export dialog (File menu, "HTMLに変換...(&H)"), the pointer over
