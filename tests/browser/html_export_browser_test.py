@@ -123,7 +123,7 @@ def check_table(driver, args, work, givens):
     body = driver.find_element(By.TAG_NAME, "body").text
     check("作者" in body and "制作日" in body and "コメント" in body, "author, date and comment follow")
     if args.screenshots:
-        driver.set_window_size(380, 280)
+        driver.set_window_size(400, 420)
         driver.save_screenshot(os.path.join(args.screenshots, "html-table-chromium.png"))
         driver.set_window_size(760, 980)
 
