@@ -68,6 +68,7 @@ class SettingsReader {
             Numeric("Color", "Html" + n, 0, kMaxColor, static_cast<int>(d.HtmlColor[i])));
       }
     }
+    s_.settings.Zoom = ReadZoomSetting(s_);
   }
 
  private:
@@ -106,6 +107,12 @@ void Stamp(const AppState& state, const char* version, bool withCredit) {
 }
 
 }  // namespace
+
+int ReadZoomSetting(const AppState& state) {
+  const std::optional<int> zoom = InRange(ReadNumber(ReadIniString(state, kToolsSection, "Zoom")),
+                                          kZoomSteps.front(), kZoomSteps.back());
+  return zoom && IsZoomStep(*zoom) ? *zoom : kDefaultZoom;
+}
 
 void LoadSettings(App app) {
   const std::string version = ReadIniString(app.state, "Information", "SoftName");
@@ -164,6 +171,10 @@ WriteStatus SaveSettings(App app) {
   for (std::size_t i = 0; i < 3; ++i) {
     set("Color", "Html" + std::to_string(i), NumberText(s.settings.HtmlColor[i]));
   }
+  // Only a file that holds the section already, or a zoom other than the
+  // default, gets [Tools]: until then the file keeps exactly its sections.
+  if (s.settings.Zoom != kDefaultZoom || ini->Get(kToolsSection, "Zoom"))
+    set(kToolsSection, "Zoom", NumberText(s.settings.Zoom));
   return ini->Save(s.IniPath);
 }
 

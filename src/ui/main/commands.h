@@ -30,6 +30,9 @@ enum class CommandId {
   InputMenu,    // the input method menu under the toolbar's button
   Help,
   Version,
+  Zoom,     // argument: per cent, one of kZoomSteps
+  ZoomIn,   // the next zoom step up
+  ZoomOut,  // the next zoom step down
 };
 
 struct Command {
