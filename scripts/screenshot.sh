@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Starts Gridora under a virtual X display and saves two screenshots:
+# Starts Gridora under a virtual X display and saves these screenshots:
 #   OUT/solved-9x9.png   a 9 x 9 sample puzzle after F2 (solver digits in green)
 #   OUT/puzzle-16x16.png a 16 x 16 sample puzzle
+#   OUT/aids-9x9.png, OUT/aids-16x16.png  the samples in play with the tools
+#                        on: candidates, the cursor's digit highlighted and a
+#                        repeated digit in red
+#   OUT/hint-9x9.png, OUT/hint-16x16.png  the samples after F3 (a hint)
+#   OUT/scale2-16x16.png the 16 x 16 sample at the display scale 2 (QT_SCALE_FACTOR=2)
+#   OUT/zoom200-solved-9x9.png  the solved 9 x 9 sample at the zoom 200%
+# The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
 #   scripts/screenshot.sh [OUT]
@@ -36,7 +43,7 @@ trap cleanup EXIT
 
 python3 scripts/make_sample_puzzles.py "$work"
 # Xvfb picks a free display number itself and writes it to the pipe.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
+exec 3< <(Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp -noreset 2>/dev/null)
 xvfb_pid=$!
 read -r -t 10 number <&3
 export DISPLAY=":$number"
@@ -85,5 +92,60 @@ app_pid=$!
 id=$(main_window)
 sleep 1
 shoot "$id" "$out/puzzle-16x16.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# The tools, turned on in the settings file, with the keypad cursor.
+mkdir -p "$XDG_CONFIG_HOME/gridora"
+printf '%s\r\n' "[Information]" "SoftName=Gridora's Ini File version 1.5" "[Option]" \
+  "NInputMode= 1" "[Tools]" "ShowCandidates=True" "HighlightSame=True" "ShowMistakes=True" \
+  > "$XDG_CONFIG_HOME/gridora/Gridora.ini"
+for size in 9 16; do
+  build/src/app/gridora "$work/play$size.gdr" &
+  app_pid=$!
+  id=$(main_window)
+  xdotool windowfocus --sync "$id"
+  sleep 0.5
+  # The cursor onto the given digit that the mistake repeats.
+  cursor=$(cat "$work/play$size.cursor")
+  if [ "$cursor" -gt 0 ]; then xdotool key --repeat "$cursor" --delay 20 Right; fi
+  sleep 0.5
+  shoot "$id" "$out/aids-${size}x${size}.png"
+  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+
+  build/src/app/gridora "$work/sample$size.gdr" &
+  app_pid=$!
+  id=$(main_window)
+  xdotool windowfocus --sync "$id"
+  sleep 0.5
+  xdotool key F3
+  sleep 0.5
+  shoot "$id" "$out/hint-${size}x${size}.png"
+  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+done
+
+# High resolution: the display's scale 2, then the zoom 200% as the settings
+# file keeps it, each with settings of its own.
+export XDG_CONFIG_HOME=$work/config-scale2
+QT_SCALE_FACTOR=2 build/src/app/gridora "$work/sample16.gdr" &
+app_pid=$!
+id=$(main_window)
+sleep 1
+shoot "$id" "$out/scale2-16x16.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+
+export XDG_CONFIG_HOME=$work/config-zoom
+mkdir -p "$XDG_CONFIG_HOME/gridora"
+printf '%s\r\n' "[Information]" "SoftName=Gridora's Ini File version 1.5" "[Tools]" "Zoom=200" \
+  > "$XDG_CONFIG_HOME/gridora/Gridora.ini"
+build/src/app/gridora "$work/sample9.gdr" &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+xdotool key F2
+sleep 2
+shoot "$id" "$out/zoom200-solved-9x9.png"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 app_pid=""

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core/cell.h"
-#include "core/zoom.h"
+#include "core/tool_settings.h"
 
 namespace gridora {
 
@@ -47,7 +47,7 @@ struct Settings {
   bool LPrintMode = false;   // show the level after solving
   bool AAnswerCheak = true;  // look for alternative solutions
   bool Beep = true;          // beep at a rejected keypad digit
-  int Zoom = kDefaultZoom;   // [Tools] "Zoom": the window's zoom in per cent
+  ToolSettings Tools;        // section [Tools]: the added aids, all off
 
   bool operator==(const Settings&) const = default;
 };

@@ -8,6 +8,7 @@
 #include "core/lossy_encoding.h"
 #include "core/text.h"
 #include "settings/setting_values.h"
+#include "settings/tools_section.h"
 #include "system/ini_file.h"
 #include "system/profile.h"
 
@@ -68,7 +69,7 @@ class SettingsReader {
             Numeric("Color", "Html" + n, 0, kMaxColor, static_cast<int>(d.HtmlColor[i])));
       }
     }
-    s_.settings.Zoom = ReadZoomSetting(s_);
+    if (const auto ini = IniFile::Load(s_.IniPath)) s_.settings.Tools = ReadToolsSection(*ini);
   }
 
  private:
@@ -109,9 +110,8 @@ void Stamp(const AppState& state, const char* version, bool withCredit) {
 }  // namespace
 
 int ReadZoomSetting(const AppState& state) {
-  const std::optional<int> zoom = InRange(ReadNumber(ReadIniString(state, kToolsSection, "Zoom")),
-                                          kZoomSteps.front(), kZoomSteps.back());
-  return zoom && IsZoomStep(*zoom) ? *zoom : kDefaultZoom;
+  const auto ini = IniFile::Load(state.IniPath);
+  return ini ? ReadToolsSection(*ini).Zoom : kDefaultZoom;
 }
 
 void LoadSettings(App app) {
@@ -171,10 +171,7 @@ WriteStatus SaveSettings(App app) {
   for (std::size_t i = 0; i < 3; ++i) {
     set("Color", "Html" + std::to_string(i), NumberText(s.settings.HtmlColor[i]));
   }
-  // Only a file that holds the section already, or a zoom other than the
-  // default, gets [Tools]: until then the file keeps exactly its sections.
-  if (s.settings.Zoom != kDefaultZoom || ini->Get(kToolsSection, "Zoom"))
-    set(kToolsSection, "Zoom", NumberText(s.settings.Zoom));
+  WriteToolsSection(*ini, s.settings.Tools);
   return ini->Save(s.IniPath);
 }
 

@@ -31,10 +31,6 @@ inline constexpr const char* kIniCredit = "(c) Gridora developers";
 inline constexpr const char* kFirstRunGreeting =
     "はじめまして！ (^-^)/\r\n使用方法等は、ヘルプをご覧ください。\r\n感想等よろしくお願いします！";
 
-// The section of the settings that the program adds to the file's own
-// sections; a file without it reads as the defaults.
-inline constexpr const char* kToolsSection = "Tools";
-
 // The zoom kept under [Tools] "Zoom" in the file of `state.IniPath`: one of
 // kZoomSteps, else the default. Read before the first window, which is
 // drawn at that zoom from the start.

@@ -30,7 +30,7 @@ TEST(ZoomTest, stepsGoUpAndDownAndStopAtTheEnds) {
   }
   EXPECT_TRUE(IsZoomStep(150));
   EXPECT_FALSE(IsZoomStep(120));
-  EXPECT_EQ(Settings().Zoom, 100);
+  EXPECT_EQ(ToolSettings().Zoom, 100);
 }
 
 }  // namespace

@@ -241,8 +241,9 @@ TEST_F(SettingsFileTest, positionThatNoFloatHoldsKeepsCentredWindow) {
 namespace gridora::testing {
 namespace {
 
-// The zoom lives in a section of its own at the end of the file; the file's
-// own sections keep their bytes, and a file that never left 100% gets none.
+// The zoom is kept in [Tools] with the other added settings, at the end of
+// the file; the file's own sections keep their bytes, and a file that never
+// left the defaults gets no [Tools] at all.
 TEST_F(SettingsFileTest, zoomIsKeptInToolsSectionOnlyOnceItDiffers) {
   LoadSettings(app);
   screen.windowLeft = 4200;
@@ -251,21 +252,24 @@ TEST_F(SettingsFileTest, zoomIsKeptInToolsSectionOnlyOnceItDiffers) {
   const std::string plain = Golden("fresh_after_quit.ini");
   EXPECT_EQ(File(), plain);
 
-  state.settings.Zoom = 200;
+  state.settings.Tools.Zoom = 200;
   ASSERT_TRUE(SaveSettings(app));
-  EXPECT_EQ(File(), plain + "[Tools]\r\nZoom= 200\r\n");
+  const std::string aidsOff =
+      "[Tools]\r\nShowCandidates=False\r\nHighlightSame=False\r\n"
+      "ShowMistakes=False\r\n";
+  EXPECT_EQ(File(), plain + aidsOff + "Zoom= 200\r\n");
   EXPECT_EQ(ReadZoomSetting(state), 200);
   AppState fresh;
   RecordingScreen freshScreen;
   App freshApp{fresh, freshScreen};
   fresh.IniPath = state.IniPath;
   LoadSettings(freshApp);
-  EXPECT_EQ(fresh.settings.Zoom, 200);
+  EXPECT_EQ(fresh.settings.Tools.Zoom, 200);
 
   // Back at 100% the key stays, with the new value.
-  state.settings.Zoom = 100;
+  state.settings.Tools.Zoom = 100;
   ASSERT_TRUE(SaveSettings(app));
-  EXPECT_EQ(File(), plain + "[Tools]\r\nZoom= 100\r\n");
+  EXPECT_EQ(File(), plain + aidsOff + "Zoom= 100\r\n");
 
   // Anything but a zoom step reads as 100%.
   for (const char* text : {"120", "0", "-200", "abc", "", "1e9"}) {

@@ -35,7 +35,7 @@ class ZoomTest : public WindowTest {
 TEST_F(ZoomTest, menuStepsAndShortcutsScaleTheWholeWindowExactly) {
   const ZoomMenu& zoom = window->ZoomItems();
   EXPECT_EQ(zoom.menu->title(), Text("表示倍率(&Z)"));
-  EXPECT_EQ(zoom.menu->menuAction(), window->ToolsMenu()->actions().value(0));
+  EXPECT_EQ(zoom.menu->menuAction(), window->ToolsMenu()->actions().constLast());
   QStringList captions;
   for (QAction* item : zoom.steps) captions << item->text();
   EXPECT_EQ(captions, (QStringList{"&1 100%", "&2 150%", "&3 200%", "&4 300%"}));
@@ -43,7 +43,7 @@ TEST_F(ZoomTest, menuStepsAndShortcutsScaleTheWholeWindowExactly) {
   EXPECT_EQ(zoom.zoomOut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Minus));
 
   // 100% is the designed window at the display's own scale.
-  EXPECT_EQ(state.settings.Zoom, 100);
+  EXPECT_EQ(state.settings.Tools.Zoom, 100);
   EXPECT_EQ(Checked(), 100);
   const qreal base = window->devicePixelRatioF();
   const QSize size = window->size();
@@ -51,7 +51,7 @@ TEST_F(ZoomTest, menuStepsAndShortcutsScaleTheWholeWindowExactly) {
   EXPECT_EQ(board.topLeft(), QPoint(Px(120), Px(540)));
 
   Choose(zoom.steps[2]);
-  EXPECT_EQ(state.settings.Zoom, 200);
+  EXPECT_EQ(state.settings.Tools.Zoom, 200);
   EXPECT_EQ(Checked(), 200);
   EXPECT_DOUBLE_EQ(window->devicePixelRatioF(), 2 * base);
   EXPECT_TRUE(window->isVisible());
@@ -64,7 +64,7 @@ TEST_F(ZoomTest, menuStepsAndShortcutsScaleTheWholeWindowExactly) {
                                                        {zoom.zoomOut, 100}, {zoom.zoomOut, 100}};
   for (const auto& [item, expected] : steps) {
     Choose(item);
-    EXPECT_EQ(state.settings.Zoom, expected);
+    EXPECT_EQ(state.settings.Tools.Zoom, expected);
     EXPECT_EQ(Checked(), expected);
     EXPECT_DOUBLE_EQ(window->devicePixelRatioF(), base * expected / 100.0);
   }

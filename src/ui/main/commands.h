@@ -33,6 +33,13 @@ enum class CommandId {
   Zoom,     // argument: per cent, one of kZoomSteps
   ZoomIn,   // the next zoom step up
   ZoomOut,  // the next zoom step down
+  // The other added tools.
+  ShowCandidates,  // check item: flips the setting
+  HighlightSame,   // check item: flips the setting
+  ShowMistakes,    // check item: flips the setting
+  Hint,
+  CopyPuzzle,
+  PastePuzzle,  // asks about unsaved changes once the text has been read as a puzzle
 };
 
 struct Command {

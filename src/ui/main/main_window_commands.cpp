@@ -84,10 +84,28 @@ void MainWindow::RunCommand(Command command) {
       SetZoom(n);
       break;
     case CommandId::ZoomIn:
-      SetZoom(ZoomStep(state_.settings.Zoom, +1));
+      SetZoom(ZoomStep(state_.settings.Tools.Zoom, +1));
       break;
     case CommandId::ZoomOut:
-      SetZoom(ZoomStep(state_.settings.Zoom, -1));
+      SetZoom(ZoomStep(state_.settings.Tools.Zoom, -1));
+      break;
+    case CommandId::ShowCandidates:
+      ToggleTool(&ToolSettings::ShowCandidates);
+      break;
+    case CommandId::HighlightSame:
+      ToggleTool(&ToolSettings::HighlightSame);
+      break;
+    case CommandId::ShowMistakes:
+      ToggleTool(&ToolSettings::ShowMistakes);
+      break;
+    case CommandId::Hint:
+      ShowHint();
+      break;
+    case CommandId::CopyPuzzle:
+      CopyPuzzle();
+      break;
+    case CommandId::PastePuzzle:
+      PastePuzzleText();
       break;
     case CommandId::Print:
     case CommandId::Property:
@@ -136,7 +154,7 @@ void MainWindow::ConnectMenu() {
 
 void MainWindow::SetZoom(int percent) {
   if (!IsZoomStep(percent)) return;
-  state_.settings.Zoom = percent;
+  state_.settings.Tools.Zoom = percent;
   UpdateZoomChecks(zoomMenu_, percent);
   // The windows are rebuilt at the new scale once the menu that asked for
   // it has closed.

@@ -35,8 +35,8 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
   });
   // The window is first drawn at the zoom of the settings (main has set it
   // already, before the window could be placed).
-  ApplyZoom(state.settings.Zoom);
-  UpdateZoomChecks(window->ZoomItems(), state.settings.Zoom);
+  ApplyZoom(state.settings.Tools.Zoom);
+  UpdateZoomChecks(window->ZoomItems(), state.settings.Tools.Zoom);
   window->show();
   QCoreApplication::processEvents();
   if (state.settings.InputMode == InputKind::Keypad) {
@@ -44,6 +44,7 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
     PlaceCursor(app, state.CursorCell);
   }
   window->UpdateInputMethodChecks();
+  window->UpdateToolChecks();
   window->PrepareToolbarBitmap();
   window->Toolbar()->show();
   window->RefreshNumLock();

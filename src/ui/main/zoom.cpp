@@ -77,6 +77,7 @@ void ApplyZoom(int percent) {
 
 ZoomMenu BuildZoomMenu(QMenu& tools) {
   ZoomMenu zoom;
+  if (!tools.isEmpty()) tools.addSeparator();
   zoom.menu = tools.addMenu(QString::fromUtf8("表示倍率(&Z)"));
   zoom.menu->setObjectName(QStringLiteral("mnuToolsZoom"));
   auto* group = new QActionGroup(zoom.menu);
