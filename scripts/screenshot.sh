@@ -12,6 +12,9 @@
 #   OUT/generated-9x9.png a 9 x 9 puzzle made by ツール > 問題を作る-9 (標準, symmetric)
 #   OUT/fullsolve-9x9.png an expert puzzle of our generator that F2 gives up on,
 #                        solved by ツール > 完全に解く
+#   OUT/scale2-16x16.png the 16 x 16 sample at the display scale 2 (QT_SCALE_FACTOR=2)
+#   OUT/zoom200-solved-9x9.png  the solved 9 x 9 sample at the zoom 200%
+# The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
 #   scripts/screenshot.sh [OUT]
@@ -46,7 +49,7 @@ trap cleanup EXIT
 
 python3 scripts/make_sample_puzzles.py "$work"
 # Xvfb picks a free display number itself and writes it to the pipe.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
+exec 3< <(Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp -noreset 2>/dev/null)
 xvfb_pid=$!
 read -r -t 10 number <&3
 export DISPLAY=":$number"
@@ -194,5 +197,30 @@ sleep 0.5
 xdotool key s
 sleep 2
 shoot "$id" "$out/fullsolve-9x9.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# High resolution: the display's scale 2, then the zoom 200% as the settings
+# file keeps it, each with settings of its own.
+export XDG_CONFIG_HOME=$work/config-scale2
+QT_SCALE_FACTOR=2 build/src/app/gridora "$work/sample16.gdr" &
+app_pid=$!
+id=$(main_window)
+sleep 1
+shoot "$id" "$out/scale2-16x16.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+
+export XDG_CONFIG_HOME=$work/config-zoom
+mkdir -p "$XDG_CONFIG_HOME/gridora"
+printf '%s\r\n' "[Information]" "SoftName=Gridora's Ini File version 1.5" "[Tools]" "Zoom=200" \
+  > "$XDG_CONFIG_HOME/gridora/Gridora.ini"
+build/src/app/gridora "$work/sample9.gdr" &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+xdotool key F2
+sleep 2
+shoot "$id" "$out/zoom200-solved-9x9.png"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 app_pid=""

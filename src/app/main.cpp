@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_file.h"
+#include "system/profile.h"
 #include "ui/main/fonts.h"
 #include "ui/main/log_categories.h"
 #include "ui/main/start_up.h"
+#include "ui/main/zoom.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -31,6 +34,10 @@ int main(int argc, char* argv[]) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
   gridora::AppState state;
+  // The zoom applies before any window exists, so that the stored window
+  // position means what it meant when it was saved.
+  gridora::SetIniFile(state, gridora::kIniFileName);
+  gridora::ui::ApplyZoom(gridora::ReadZoomSetting(state));
   auto window = gridora::ui::StartMain(state, arguments);
   return QApplication::exec();
 }

@@ -7,6 +7,8 @@
 // writes the section through it, so a new setting is a member here and one
 // line there.
 
+#include "core/zoom.h"
+
 namespace gridora {
 
 inline constexpr const char* kToolsSection = "Tools";
@@ -15,6 +17,7 @@ struct ToolSettings {
   bool ShowCandidates = false;  // small candidate digits in the empty cells
   bool HighlightSame = false;   // a background for the cells of the focused digit
   bool ShowMistakes = false;    // repeated digits in red
+  int Zoom = kDefaultZoom;      // the window's zoom in per cent, one of kZoomSteps
 
   bool operator==(const ToolSettings&) const = default;
 };
@@ -27,6 +30,7 @@ void ForEachToolSetting(Settings& tools, Visit&& visit) {
   visit("ShowCandidates", tools.ShowCandidates);
   visit("HighlightSame", tools.HighlightSame);
   visit("ShowMistakes", tools.ShowMistakes);
+  visit("Zoom", tools.Zoom);
 }
 
 }  // namespace gridora

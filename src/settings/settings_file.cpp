@@ -109,6 +109,11 @@ void Stamp(const AppState& state, const char* version, bool withCredit) {
 
 }  // namespace
 
+int ReadZoomSetting(const AppState& state) {
+  const auto ini = IniFile::Load(state.IniPath);
+  return ini ? ReadToolsSection(*ini).Zoom : kDefaultZoom;
+}
+
 void LoadSettings(App app) {
   const std::string version = ReadIniString(app.state, "Information", "SoftName");
   if (version.empty()) {

@@ -31,6 +31,11 @@ inline constexpr const char* kIniCredit = "(c) Gridora developers";
 inline constexpr const char* kFirstRunGreeting =
     "はじめまして！ (^-^)/\r\n使用方法等は、ヘルプをご覧ください。\r\n感想等よろしくお願いします！";
 
+// The zoom kept under [Tools] "Zoom" in the file of `state.IniPath`: one of
+// kZoomSteps, else the default. Read before the first window, which is
+// drawn at that zoom from the start.
+int ReadZoomSetting(const AppState& state);
+
 // Reads the settings file into the state and moves the main window to the
 // stored position. See the notes at the top of this file.
 void LoadSettings(App app);

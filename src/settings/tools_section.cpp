@@ -18,6 +18,7 @@ ToolSettings ReadToolsSection(const IniFile& ini) {
       value = static_cast<int>(ReadInteger(*text));
     }
   });
+  if (!IsZoomStep(tools.Zoom)) tools.Zoom = kDefaultZoom;
   return tools;
 }
 

@@ -237,3 +237,48 @@ TEST_F(SettingsFileTest, positionThatNoFloatHoldsKeepsCentredWindow) {
 
 }  // namespace
 }  // namespace gridora::testing
+
+namespace gridora::testing {
+namespace {
+
+// The zoom is kept in [Tools] with the other added settings, at the end of
+// the file; the file's own sections keep their bytes, and a file that never
+// left the defaults gets no [Tools] at all.
+TEST_F(SettingsFileTest, zoomIsKeptInToolsSectionOnlyOnceItDiffers) {
+  LoadSettings(app);
+  screen.windowLeft = 4200;
+  screen.windowTop = 2400;
+  ASSERT_TRUE(SaveSettings(app));
+  const std::string plain = Golden("fresh_after_quit.ini");
+  EXPECT_EQ(File(), plain);
+
+  state.settings.Tools.Zoom = 200;
+  ASSERT_TRUE(SaveSettings(app));
+  const std::string aidsOff =
+      "[Tools]\r\nShowCandidates=False\r\nHighlightSame=False\r\n"
+      "ShowMistakes=False\r\n";
+  EXPECT_EQ(File(), plain + aidsOff + "Zoom= 200\r\n");
+  EXPECT_EQ(ReadZoomSetting(state), 200);
+  AppState fresh;
+  RecordingScreen freshScreen;
+  App freshApp{fresh, freshScreen};
+  fresh.IniPath = state.IniPath;
+  LoadSettings(freshApp);
+  EXPECT_EQ(fresh.settings.Tools.Zoom, 200);
+
+  // Back at 100% the key stays, with the new value.
+  state.settings.Tools.Zoom = 100;
+  ASSERT_TRUE(SaveSettings(app));
+  EXPECT_EQ(File(), plain + aidsOff + "Zoom= 100\r\n");
+
+  // Anything but a zoom step reads as 100%.
+  for (const char* text : {"120", "0", "-200", "abc", "", "1e9"}) {
+    WriteBytes(state.IniPath, plain + "[Tools]\r\nZoom=" + text + "\r\n");
+    EXPECT_EQ(ReadZoomSetting(state), 100) << text;
+  }
+  WriteBytes(state.IniPath, plain + "[tools]\r\nzoom=300\r\n");
+  EXPECT_EQ(ReadZoomSetting(state), 300);
+}
+
+}  // namespace
+}  // namespace gridora::testing

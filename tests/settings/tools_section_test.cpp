@@ -24,14 +24,14 @@ TEST(ToolsSectionTest, turningOneOnAddsTheSectionAfterTheOthersAndTurningItOffKe
   WriteToolsSection(ini, tools);
   const std::string on = std::string(kSpecified) +
                          "[Tools]\r\nShowCandidates=False\r\nHighlightSame=True\r\n"
-                         "ShowMistakes=False\r\n";
+                         "ShowMistakes=False\r\nZoom= 100\r\n";
   EXPECT_EQ(ini.Bytes(), on);
   EXPECT_EQ(ReadToolsSection(IniFile::Parse(on)), tools);
 
   WriteToolsSection(ini, ToolSettings{});
   EXPECT_EQ(ini.Bytes(), std::string(kSpecified) +
                              "[Tools]\r\nShowCandidates=False\r\nHighlightSame=False\r\n"
-                             "ShowMistakes=False\r\n");
+                             "ShowMistakes=False\r\nZoom= 100\r\n");
 }
 
 TEST(ToolsSectionTest, valuesReadAsTheOtherBooleansOfTheFile) {

@@ -240,7 +240,8 @@ TEST_F(AidsTest, theSettingsFileKeepsTheSpecifiedSectionsAndAddsTheToolsSection)
   using gridora::testing::ReadBytes;
   EXPECT_EQ(ReadBytes(path),
             ReadBytes(gridora::testing::TestDataPath("settings/fresh_after_quit.ini")) +
-                "[Tools]\r\nShowCandidates=True\r\nHighlightSame=True\r\nShowMistakes=True\r\n");
+                "[Tools]\r\nShowCandidates=True\r\nHighlightSame=True\r\nShowMistakes=True\r\n"
+                "Zoom= 100\r\n");
 
   AppState next;
   const std::unique_ptr<MainWindow> again = StartMain(next, {}, nullptr);

@@ -17,9 +17,10 @@ QString Text(const char* utf8) {
 TEST_F(MenuTest, barCaptionsInOrder) {
   QStringList captions;
   for (QAction* action : window->menuBar()->actions()) captions << action->text();
+  // The added commands' menu (the zoom lives there) appears once, between
+  // the data and other menus.
   EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
                                    Text("ツール(&T)"), Text("その他(&O)")}));
-  // The added commands' menu appears once, between the data and other menus.
   QMenu* tools = window->ToolsMenu();
   EXPECT_EQ(window->ToolsMenu(), tools);
   captions.clear();

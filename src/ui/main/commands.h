@@ -31,7 +31,10 @@ enum class CommandId {
   InputMenu,    // the input method menu under the toolbar's button
   Help,
   Version,
-  // The added tools.
+  Zoom,     // argument: per cent, one of kZoomSteps
+  ZoomIn,   // the next zoom step up
+  ZoomOut,  // the next zoom step down
+  // The other added tools.
   ShowCandidates,  // check item: flips the setting
   HighlightSame,   // check item: flips the setting
   ShowMistakes,    // check item: flips the setting

@@ -28,6 +28,7 @@
 #include "ui/main/launcher_panel.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/toolbar_strip.h"
+#include "ui/main/zoom.h"
 
 class QDialog;
 class QPagedPaintDevice;
@@ -92,6 +93,11 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // Asks about unsaved changes, saves the settings and ends the program;
   // the window stays open when the user cancels.
   void QuitApplication();
+  // Zooms the window to `percent` (one of kZoomSteps), keeps it in the
+  // settings and moves the check mark; the windows are redrawn at the new
+  // scale as soon as the event loop runs.
+  void SetZoom(int percent);
+  const ZoomMenu& ZoomItems() const { return zoomMenu_; }
   // The shortest time between two event-loop passes of Yield (30 ms).
   void SetYieldGap(qint64 ms) { yieldGapMs_ = ms; }
   // Reads the Num Lock state into the status bar's second panel.
@@ -192,6 +198,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
 
   AppState& state_;
   MainMenu menu_;
+  ZoomMenu zoomMenu_;
   InputModes* input_ = nullptr;
   BoardSurface* wall9_ = nullptr;
   BoardSurface* wall16_ = nullptr;

@@ -1,5 +1,7 @@
 // What the menu items and the launcher buttons run, and the quit sequence.
 
+#include <QTimer>
+
 #include "core/board.h"
 #include "core/color_class.h"
 #include "core/file_commands.h"
@@ -7,6 +9,7 @@
 #include "core/log.h"
 #include "core/print_board.h"
 #include "core/slots.h"
+#include "core/zoom.h"
 #include "settings/settings_file.h"
 #include "solver/run_solver.h"
 #include "system/launcher.h"
@@ -77,6 +80,15 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::Version:
       ShowVersionBox("");
+      break;
+    case CommandId::Zoom:
+      SetZoom(n);
+      break;
+    case CommandId::ZoomIn:
+      SetZoom(ZoomStep(state_.settings.Tools.Zoom, +1));
+      break;
+    case CommandId::ZoomOut:
+      SetZoom(ZoomStep(state_.settings.Tools.Zoom, -1));
       break;
     case CommandId::ShowCandidates:
       ToggleTool(&ToolSettings::ShowCandidates);
@@ -150,6 +162,20 @@ void MainWindow::ConnectMenu() {
     BindCommand(m.mnuPopInput[static_cast<std::size_t>(mode)], {CommandId::InputMode, mode});
   BindCommand(m.mnuOtherHelp, {CommandId::Help});
   BindCommand(m.mnuOtherVersion, {CommandId::Version});
+  zoomMenu_ = BuildZoomMenu(*ToolsMenu());
+  for (std::size_t i = 0; i < kZoomSteps.size(); ++i)
+    BindCommand(zoomMenu_.steps[i], {CommandId::Zoom, kZoomSteps[i]});
+  BindCommand(zoomMenu_.zoomIn, {CommandId::ZoomIn});
+  BindCommand(zoomMenu_.zoomOut, {CommandId::ZoomOut});
+}
+
+void MainWindow::SetZoom(int percent) {
+  if (!IsZoomStep(percent)) return;
+  state_.settings.Tools.Zoom = percent;
+  UpdateZoomChecks(zoomMenu_, percent);
+  // The windows are rebuilt at the new scale once the menu that asked for
+  // it has closed.
+  QTimer::singleShot(0, this, [percent] { ApplyZoom(percent); });
 }
 
 namespace {

@@ -33,6 +33,10 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
     const auto absolute = std::filesystem::absolute(path, error);
     OpenWithAssociatedProgram(app, error ? path : absolute.string());
   });
+  // The window is first drawn at the zoom of the settings (main has set it
+  // already, before the window could be placed).
+  ApplyZoom(state.settings.Tools.Zoom);
+  UpdateZoomChecks(window->ZoomItems(), state.settings.Tools.Zoom);
   window->show();
   QCoreApplication::processEvents();
   if (state.settings.InputMode == InputKind::Keypad) {
