@@ -28,6 +28,16 @@ TEST(SettingValuesTest, convertBooleanTakesWordsAndNumbers) {
   EXPECT_EQ(ConvertBoolean(""), std::nullopt);
   EXPECT_EQ(ConvertBoolean("yes"), std::nullopt);
   EXPECT_EQ(ConvertBoolean("Truely"), std::nullopt);
+  // A number no double holds is not 0.
+  const std::vector<std::pair<std::string, bool>> huge = {
+      {"1e999", true},   {"-9.9E+400", true},   {"0.00012e401", true},
+      {"1e-999", false}, {"0000e99999", false}, {"1" + std::string(400, '0'), true},
+  };
+  for (const auto& [text, expected] : huge) {
+    EXPECT_EQ(ConvertBoolean(text), expected) << text;
+    EXPECT_EQ(OldFileBoolean(text), !expected) << text;
+  }
+  EXPECT_EQ(ReadNumber("1e999"), 0);  // the numeric read itself is unchanged
 }
 
 TEST(SettingValuesTest, oldFileBooleanIsTrueForZeroOnly) {

@@ -101,6 +101,10 @@ void ToolbarStrip::mouseMoveEvent(QMouseEvent* event) {
     state_.ToolbarHot = hit;
     ShowTip(hit);
     if (!ToolbarButtonDisabled(state_, hit)) CopyButton(hit, pressed ? kPressed : kRaised);
+  } else if (state_.ToolbarHot >= 0) {
+    // Over a gap no button is hot, so the same button lights again when
+    // the pointer comes back to it.
+    state_.ToolbarHot = -1;
   }
   update();
 }

@@ -1,0 +1,13 @@
+#pragma once
+// Window manager hints for windows of one fixed size.
+
+class QWidget;
+
+namespace gridora::ui {
+
+// Asks the window manager for a title bar with the system menu, minimise
+// (top-level windows only) and close, but no maximise: a window that cannot
+// grow offers neither maximise nor full screen.
+void SetFixedSizeHints(QWidget& window);
+
+}  // namespace gridora::ui
