@@ -72,18 +72,18 @@ int main(int argc, char** argv) {
   RecordingScreen screen;
   App app{state, screen};
   if (command == "associate") {
-    SetFileAssociation(std::atoi(arg));
+    SetFileAssociation(std::atoi(arg) == 1 ? Association::On : Association::Off);
   } else if (command == "associate-after-upgrade") {
     // A new file renamed over the running one, as a package upgrade does.
     const std::string self = std::filesystem::read_symlink("/proc/self/exe");
     std::filesystem::copy_file(self, self + ".new");
     std::filesystem::rename(self + ".new", self);
-    SetFileAssociation(1);
+    SetFileAssociation(Association::On);
   } else if (command == "toggle") {
     const int before = IsExtensionAssociated(".gdr");
-    SetFileAssociation(1);
+    SetFileAssociation(Association::On);
     const int on = IsExtensionAssociated(".gdr");
-    SetFileAssociation(0);
+    SetFileAssociation(Association::Off);
     std::printf("%d %d %d\n", before, on, IsExtensionAssociated(".gdr"));
   } else if (command == "is-associated") {
     std::printf("%d\n", IsExtensionAssociated(arg));
