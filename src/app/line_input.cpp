@@ -1,4 +1,4 @@
-#include "app/line_input.h"
+#include "line_input.h"
 
 #include <unistd.h>
 

@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/line_input.h"
 #include "core/file_io.h"
 #include "core/file_title.h"
 #include "core/puzzle_format.h"
+#include "line_input.h"
 #include "solver/puzzle_line.h"
 #include "solver/solve_report.h"
 

@@ -68,12 +68,14 @@ TEST(WindowPlacementTest, reachablePositionsAreKept) {
   EXPECT_TRUE(kept(30000, -3000));  // on the second screen, above the first
   EXPECT_TRUE(kept(-8000, 100));    // 1000 twips of the top edge still show
   EXPECT_TRUE(kept(28000, 15000));  // top edge near the bottom right corner
+  EXPECT_TRUE(kept(0, -15));        // one pixel above the screen
+  EXPECT_TRUE(kept(0, -300));       // half the title bar above it
 }
 
 TEST(WindowPlacementTest, positionOffEveryScreenIsCentredOnPrimary) {
   const WindowPosition centred = {(28800 - 9000) / 2.0, (16200 - 7000) / 2.0};
   for (const auto& [left, top] : std::vector<std::pair<double, double>>{
-           {100000, 100000}, {-8700, 100}, {0, -10}, {0, 15700}, {50000, 0}, {1e30, 0}}) {
+           {100000, 100000}, {-8700, 100}, {0, -315}, {0, -3000}, {0, 15700}, {50000, 0}, {1e30, 0}}) {
     const WindowPosition p = PlaceMainWindow(left, top, 9000, 7000, kTwoScreens);
     EXPECT_EQ(p.left, centred.left) << left << "," << top;
     EXPECT_EQ(p.top, centred.top) << left << "," << top;
