@@ -74,8 +74,13 @@ TEST(WindowPlacementTest, reachablePositionsAreKept) {
 
 TEST(WindowPlacementTest, positionOffEveryScreenIsCentredOnPrimary) {
   const WindowPosition centred = {(28800 - 9000) / 2.0, (16200 - 7000) / 2.0};
-  for (const auto& [left, top] : std::vector<std::pair<double, double>>{
-           {100000, 100000}, {-8700, 100}, {0, -315}, {0, -3000}, {0, 15700}, {50000, 0}, {1e30, 0}}) {
+  for (const auto& [left, top] : std::vector<std::pair<double, double>>{{100000, 100000},
+                                                                        {-8700, 100},
+                                                                        {0, -315},
+                                                                        {0, -3000},
+                                                                        {0, 15700},
+                                                                        {50000, 0},
+                                                                        {1e30, 0}}) {
     const WindowPosition p = PlaceMainWindow(left, top, 9000, 7000, kTwoScreens);
     EXPECT_EQ(p.left, centred.left) << left << "," << top;
     EXPECT_EQ(p.top, centred.top) << left << "," << top;
