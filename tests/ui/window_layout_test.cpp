@@ -161,6 +161,13 @@ TEST_F(WindowLayoutTest, fixedSizeWindowsOfferNoMaximise) {
   }
   EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_TRUE(window->isVisible());
+  // Full screen or maximised by the window manager: back to normal.
+  const QSize size = window->size();
+  for (const Qt::WindowState grown : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+    window->setWindowState(grown);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowState() == Qt::WindowNoState; }));
+    EXPECT_EQ(window->size(), size);
+  }
 }
 
 TEST_F(WindowLayoutTest, propertyTextsAreNeverMarkup) {
