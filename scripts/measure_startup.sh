@@ -4,6 +4,7 @@
 # process holds (VmRSS, and PSS from smaps_rollup) one second later, once
 # the window is idle. Prints one line per run and the medians.
 #   scripts/measure_startup.sh [RUNS] [PUZZLE.gdr]
+#   INI=FILE scripts/measure_startup.sh ...   start with FILE as the settings file
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
@@ -26,12 +27,13 @@ export DISPLAY=":$number"
 # A settings file as a first run and a quit leave it, so no greeting waits.
 export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME/gridora"
-cp tests/data/settings/fresh_after_quit.ini "$XDG_CONFIG_HOME/gridora/Gridora.ini"
+ini=${INI:-tests/data/settings/fresh_after_quit.ini}
 
 times=()
 rss=()
 pss=()
 for run in $(seq "$runs"); do
+  cp "$ini" "$XDG_CONFIG_HOME/gridora/Gridora.ini"
   start=$(date +%s%N)
   $binary ${puzzle:+"$puzzle"} >"$work/app.log" 2>&1 &
   app_pid=$!

@@ -15,7 +15,7 @@ packages=(
   libglib2.0-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   clang-format
-  shared-mime-info
+  shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
   libx11-dev
   qt6-translations-l10n
   dpkg-dev desktop-file-utils appstream lintian

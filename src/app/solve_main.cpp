@@ -2,12 +2,16 @@
 // benchmarks. Reads puzzles one a line from files or standard input and
 // solves each from a fresh program state, exactly as the Solve command does.
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -17,6 +21,7 @@
 #include "core/file_title.h"
 #include "core/puzzle_format.h"
 #include "engine_cli.h"
+#include "line_input.h"
 #include "solver/puzzle_line.h"
 #include "solver/solve_report.h"
 
@@ -24,10 +29,14 @@ namespace {
 
 using namespace gridora;
 
+// The longest line read: a 16 x 16 puzzle and room for blanks and a note.
+constexpr std::size_t kMaxPuzzleLineBytes = 1024;
+
 constexpr const char* kUsage =
     "usage: gridora-solve [options] [file ...]\n"
     "Solves the puzzles of the files (standard input when none is given or for \"-\"),\n"
     "one a line: 81 or 256 characters, \".\" or \"0\" empty, 1-9 and A-G;\n"
+    "a line is at most 1024 bytes long;\n"
     "a file whose name ends in .gdr is a Gridora puzzle file.\n"
     "  --max9 N          hypothesis limit on 9 x 9 (default 9)\n"
     "  --max16 N         hypothesis limit on 16 x 16 (default 3)\n"
@@ -115,13 +124,26 @@ class Runner {
  public:
   explicit Runner(const Options& options) : options_(options) {}
 
-  // Solves every puzzle of `in`; false when a line was not a puzzle.
-  bool Run(std::istream& in, const std::string& name) {
+  // Solves every puzzle of the lines read from `fd`; false when a line was
+  // not a puzzle or the input could not be read to its end.
+  bool Run(int fd, const std::string& name) {
     bool ok = true;
+    BoundedLineReader reader(fd, kMaxPuzzleLineBytes);
     std::string line;
     long number = 0;
-    while (std::getline(in, line)) {
+    for (;;) {
+      const LineStatus status = reader.Next(line);
+      if (status == LineStatus::End) break;
       ++number;
+      if (status == LineStatus::TooLong) {
+        std::cerr << name << ":" << number << ": line longer than " << kMaxPuzzleLineBytes
+                  << " bytes; the rest is not read\n";
+        return false;
+      }
+      if (status == LineStatus::ReadError) {
+        std::cerr << name << ": cannot read: " << std::strerror(reader.error()) << "\n";
+        return false;
+      }
       const PuzzleLine parsed = ParsePuzzleLine(line);
       if (parsed.kind == PuzzleLine::Kind::Skip) continue;
       if (parsed.kind == PuzzleLine::Kind::Error) {
@@ -137,6 +159,11 @@ class Runner {
   // Solves the puzzle of a ".gdr" file; false when it cannot be read.
   bool RunPuzzleFile(const std::string& path) {
     const FileBytes file = ReadWholeFile(path, kMaxPuzzleFileBytes);
+    if (file.status == ReadStatus::TooLarge) {
+      std::cerr << path << ": too large (a puzzle file has at most " << kMaxPuzzleFileBytes
+                << " bytes)\n";
+      return false;
+    }
     if (file.status != ReadStatus::Ok) {
       std::cerr << path << ": cannot open\n";
       return false;
@@ -153,6 +180,19 @@ class Runner {
     puzzle.board = parse.puzzle->Board;
     Solve(puzzle);
     return true;
+  }
+
+  // Solves the puzzles of the lines of `file` ("-" for standard input).
+  bool RunLineFile(const std::string& file) {
+    if (file == "-") return Run(STDIN_FILENO, "<stdin>");
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      std::cerr << file << ": cannot open: " << std::strerror(errno) << "\n";
+      return false;
+    }
+    const bool ok = Run(fd, file);
+    ::close(fd);
+    return ok;
   }
 
   const Totals& totals() const { return totals_; }
@@ -226,21 +266,9 @@ int main(int argc, char** argv) {
   Runner runner(options);
   bool ok = true;
   for (const std::string& file : options.files) {
-    if (file == "-") {
-      ok = runner.Run(std::cin, "<stdin>") && ok;
-      continue;
-    }
-    if (HasPuzzleExtension(file)) {
-      ok = runner.RunPuzzleFile(file) && ok;
-      continue;
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-      std::cerr << file << ": cannot open\n";
-      ok = false;
-      continue;
-    }
-    ok = runner.Run(in, file) && ok;
+    const bool read = file != "-" && HasPuzzleExtension(file) ? runner.RunPuzzleFile(file)
+                                                              : runner.RunLineFile(file);
+    ok = read && ok;
   }
   runner.Flush();
   if (options.stats) {

@@ -52,15 +52,27 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// The file a save to `path` really replaces: the target of a symbolic link,
-// so that saving through a link does not turn the link into a file.
-fs::path SaveTarget(const std::string& path) {
-  std::error_code error;
-  if (fs::is_symlink(path, error)) {
-    const fs::path resolved = fs::weakly_canonical(path, error);
-    if (!error) return resolved;
+// The file a save to `path` really replaces: the end of its chain of
+// symbolic links, so that saving through a link does not turn the link into
+// a file. A link to a missing file names the file to create. Only a regular
+// file or a new name may be replaced: a loop of links, a folder, a pipe or
+// a device is refused.
+std::error_code SaveTarget(const std::string& path, fs::path& target) {
+  target = path;
+  constexpr int kMaxLinks = 40;  // as the kernel follows them
+  for (int hop = 0; hop <= kMaxLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0) {
+      return errno == ENOENT ? std::error_code() : LastError();
+    }
+    if (S_ISREG(info.st_mode)) return {};
+    if (!S_ISLNK(info.st_mode)) return std::make_error_code(std::errc::invalid_argument);
+    std::error_code error;
+    const fs::path next = fs::read_symlink(target, error);
+    if (error) return error;
+    target = next.is_absolute() ? next : target.parent_path() / next;
   }
-  return fs::path(path);
+  return std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
 // Creates a new, empty file beside `target` that no one else uses.
@@ -113,7 +125,8 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
 
 WriteStatus ReplaceFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);
-  const fs::path target = SaveTarget(path);
+  fs::path target;
+  if (const std::error_code refused = SaveTarget(path, target)) return refused;
   // A rename would replace a file even when it is write-protected; the
   // protection is the user's wish, so honour it.
   if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
@@ -136,7 +149,9 @@ WriteStatus ReplaceFile(const std::string& path, std::string_view bytes) {
 }
 
 WriteStatus WriteFileCreatingFolders(const std::string& path, std::string_view bytes) {
-  const fs::path folder = SaveTarget(path).parent_path();
+  fs::path target;
+  if (const std::error_code refused = SaveTarget(path, target)) return refused;
+  const fs::path folder = target.parent_path();
   std::error_code error;
   if (!folder.empty()) fs::create_directories(folder, error);
   if (error) return error;

@@ -42,7 +42,9 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes);
 // any failure: the bytes go to a new file in the same folder, are flushed
 // to disk, and the new file is renamed over the target. An existing
 // target keeps its permissions; a symbolic link keeps pointing to the
-// file it named. A target the user may not write is refused. Returns the
+// file it named (a link to a missing file creates that file). A target the
+// user may not write, a loop of links, and anything but a regular file (a
+// folder, a pipe, a device) are refused. Returns the
 // cause, and leaves the target as it was, when any step fails.
 WriteStatus ReplaceFile(const std::string& path, std::string_view bytes);
 

@@ -1,5 +1,6 @@
 #include "core/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -75,20 +76,59 @@ double ReadRadix(BlankSkipper& in, int radix) {
 
 }  // namespace
 
-double ReadNumber(std::string_view text) {
+namespace {
+
+// For a decimal ("-12.5e3", as ReadNumberAt builds it) that no double
+// holds: true when it is too large, false when it is too close to 0.
+bool DecimalTooLarge(std::string_view number) {
+  const std::size_t e = number.find('e');
+  std::string_view mantissa = number.substr(0, e);
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = number.substr(e + 1);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+      digits.remove_prefix(1);
+    for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+    if (negative) exponent = -exponent;
+  }
+  if (!mantissa.empty() && mantissa.front() == '-') mantissa.remove_prefix(1);
+  const std::size_t dot = mantissa.find('.');
+  std::string_view whole = mantissa.substr(0, dot);
+  const std::string_view fraction =
+      dot == std::string_view::npos ? std::string_view() : mantissa.substr(dot + 1);
+  while (!whole.empty() && whole.front() == '0') whole.remove_prefix(1);
+  // The power of ten of the first digit that is not 0.
+  long long magnitude = 0;
+  if (!whole.empty()) {
+    magnitude = static_cast<long long>(whole.size()) - 1 + exponent;
+  } else {
+    const std::size_t first = fraction.find_first_not_of('0');
+    if (first == std::string_view::npos) return false;
+    magnitude = exponent - static_cast<long long>(first) - 1;
+  }
+  return magnitude > 0;
+}
+
+struct NumberRead {
+  double value = 0;
+  bool tooLarge = false;  // a number that no double holds ("1e999")
+};
+
+NumberRead ReadNumberAt(std::string_view text) {
   BlankSkipper in(text);
   if (in.Peek() == '&') {
     in.Next();
     const char kind = in.Peek();
     if (kind == 'H' || kind == 'h') {
       in.Next();
-      return ReadRadix(in, 16);
+      return {ReadRadix(in, 16), false};
     }
     if (kind == 'O' || kind == 'o') {
       in.Next();
-      return ReadRadix(in, 8);
+      return {ReadRadix(in, 8), false};
     }
-    return 0;
+    return {};
   }
   std::string number;
   if (in.Peek() == '+' || in.Peek() == '-') {
@@ -102,7 +142,7 @@ double ReadNumber(std::string_view text) {
     in.Next();
     for (; DigitValue(in.Peek(), 10) >= 0; in.Next(), digits = true) number += in.Peek();
   }
-  if (!digits) return 0;
+  if (!digits) return {};
   const char e = in.Peek();
   if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
     std::string exponent = "e";
@@ -119,7 +159,19 @@ double ReadNumber(std::string_view text) {
   // std::from_chars ignores the locale, unlike strtod.
   double value = 0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-  return result.ec == std::errc() && std::isfinite(value) ? value : 0;
+  if (result.ec == std::errc::result_out_of_range) return {0, DecimalTooLarge(number)};
+  return {result.ec == std::errc() && std::isfinite(value) ? value : 0, false};
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+  return ReadNumberAt(text).value;
+}
+
+bool ReadsAsNonZero(std::string_view text) {
+  const NumberRead read = ReadNumberAt(text);
+  return read.value != 0 || read.tooLarge;
 }
 
 std::int64_t RoundHalfEven(double value) {
@@ -211,9 +263,8 @@ std::optional<bool> ConvertBoolean(std::string_view text) {
   while (!text.empty() && IsSpaceOrTab(text.back())) text.remove_suffix(1);
   if (EqualsIgnoringCase(text, "True")) return true;
   if (EqualsIgnoringCase(text, "False")) return false;
-  const auto number = ConvertNumber(text);
-  if (!number) return std::nullopt;
-  return *number != 0;
+  if (!ConvertNumber(text)) return std::nullopt;
+  return ReadsAsNonZero(text);
 }
 
 }  // namespace gridora

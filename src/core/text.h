@@ -22,6 +22,10 @@ std::string SingleText(float value);
 // a fraction and an exponent. Text that does not start with a number reads 0.
 double ReadNumber(std::string_view text);
 
+// Whether the number at the start of `text` is other than 0, also when it
+// is too large for ReadNumber to hold ("1e999" is not 0, though it reads 0).
+bool ReadsAsNonZero(std::string_view text);
+
 // Rounds to the nearest integer, a half going to the even neighbour
 // (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Values outside the 64-bit range saturate.
 std::int64_t RoundHalfEven(double value);
@@ -36,7 +40,7 @@ std::int64_t ReadInteger(std::string_view text);
 std::optional<double> ConvertNumber(std::string_view text);
 
 // "True" or "False" in any letter case, or a number (0 false, any other
-// true); nullopt for anything else.
+// true, also one too large to hold); nullopt for anything else.
 std::optional<bool> ConvertBoolean(std::string_view text);
 
 // "True" or "False".

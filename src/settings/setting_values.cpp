@@ -5,7 +5,7 @@
 namespace gridora {
 
 bool OldFileBoolean(std::string_view text) {
-  return ReadNumber(text) == 0;
+  return !ReadsAsNonZero(text);
 }
 
 std::optional<int> InRange(std::optional<double> value, int low, int high) {

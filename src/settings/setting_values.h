@@ -10,7 +10,7 @@
 namespace gridora {
 
 // A Boolean of a version-1.2 file: the numeric read of `text`, 0 for true
-// and anything else for false.
+// and anything else (also a number too large to hold) for false.
 bool OldFileBoolean(std::string_view text);
 
 // A rounded number inside [low, high], or nullopt when `value` is missing

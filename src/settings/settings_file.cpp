@@ -32,17 +32,43 @@ struct FileVersion {
   bool kateiMax;     // from 1.5
 };
 
+// A settings file that cannot be written costs the user only the settings
+// of this run; the log keeps the cause.
+void LogUnwritten(const AppState& state, const WriteStatus& status) {
+  if (!status) LogFailure(LogArea::Settings, "cannot write " + state.IniPath, status.error());
+}
+
+// The settings file, parsed once for the whole of LoadSettings.
 class SettingsReader {
  public:
-  explicit SettingsReader(App app) : app_(app), s_(app.state) {}
+  explicit SettingsReader(App app)
+      : app_(app), s_(app.state), ini_(IniFile::Load(app.state.IniPath)) {}
 
+  // The version line; "" when there is none (or the file cannot be read).
+  std::string Version() const { return Text("Information", "SoftName").value_or(""); }
+
+  // Writes the version line (and the credit) into the file.
+  void Stamp(const char* version, bool withCredit) {
+    if (!ini_) {
+      // A file that exists but cannot be read is never replaced.
+      LogUnwritten(s_, WriteStatus(std::make_error_code(std::errc::io_error)));
+      return;
+    }
+    ini_->Set("Information", "SoftName", version);
+    if (withCredit) ini_->Set("Information", "Copyright", Utf8ToShiftJisLossy(kIniCredit));
+    LogUnwritten(s_, ini_->Save(s_.IniPath));
+  }
+
+  // Reads the settings a file of `version` holds. A key that is missing is
+  // no stored value: its setting keeps the default.
   void Read(const FileVersion& version) {
     ReadWindowPosition();
-    const auto boolean = [&](const char* key, bool fallback) {
-      const std::string text = Text("Option", key);
-      return version.oldBooleans ? OldFileBoolean(text) : ConvertBoolean(text).value_or(fallback);
-    };
     const Settings& d = Defaults();
+    const auto boolean = [&](const char* key, bool fallback) {
+      const std::optional<std::string> text = Text("Option", key);
+      if (!text) return fallback;
+      return version.oldBooleans ? OldFileBoolean(*text) : ConvertBoolean(*text).value_or(fallback);
+    };
     s_.settings.KateiOnOff = boolean("KateiOn/Off", d.KateiOnOff);
     s_.settings.KateiMode = Numeric("Option", "KateiMode", 0, 1, d.KateiMode);
     if (version.kateiMax) {
@@ -50,16 +76,17 @@ class SettingsReader {
       s_.settings.KateiMax16 = Numeric("option", "KateiMax16", 2, 16, d.KateiMax16);
     }
     s_.settings.NChangeSpeed = Numeric("Option", "NChangeSpeed", 0, 8, d.NChangeSpeed);
-    const std::string inputMode = Text("Option", "NInputMode");
-    const int mode =
-        InRange(version.oldBooleans ? ReadNumber(inputMode) : ConvertNumber(inputMode), 0, 2)
-            .value_or(static_cast<int>(d.InputMode));
-    s_.settings.InputMode = static_cast<InputKind>(mode);
+    if (const std::optional<std::string> inputMode = Text("Option", "NInputMode")) {
+      const int mode =
+          InRange(version.oldBooleans ? ReadNumber(*inputMode) : ConvertNumber(*inputMode), 0, 2)
+              .value_or(static_cast<int>(d.InputMode));
+      s_.settings.InputMode = static_cast<InputKind>(mode);
+    }
     s_.settings.LPrintMode = boolean("LPrintMode", d.LPrintMode);
     s_.settings.AAnswerCheak = boolean("AAnswerCheak", d.AAnswerCheak);
     if (version.beepAndName) s_.settings.Beep = boolean("Beep", d.Beep);
-    s_.settings.GifPath = Text("Option", "GifPath");
-    if (version.beepAndName) s_.settings.UserName = Text("Option", "Name");
+    s_.settings.GifPath = Text("Option", "GifPath").value_or(d.GifPath);
+    if (version.beepAndName) s_.settings.UserName = Text("Option", "Name").value_or(d.UserName);
     if (version.colors) {
       for (std::size_t i = 0; i < 3; ++i) {
         const std::string n = std::to_string(i);
@@ -73,39 +100,37 @@ class SettingsReader {
   }
 
  private:
-  std::string Text(const std::string& section, const std::string& key) const {
-    return ReadIniString(s_, section, key);
+  // The value as ReadIniString gives it; nullopt for a missing key.
+  std::optional<std::string> Text(const std::string& section, const std::string& key) const {
+    if (!ini_) return std::nullopt;
+    const auto value = ini_->Get(Utf8ToShiftJisLossy(section), Utf8ToShiftJisLossy(key));
+    if (!value) return std::nullopt;
+    return ProfileValueText(*value);
   }
 
   int Numeric(const std::string& section, const std::string& key, int low, int high,
               int fallback) const {
-    return InRange(ReadNumber(Text(section, key)), low, high).value_or(fallback);
+    const std::optional<std::string> text = Text(section, key);
+    if (!text) return fallback;
+    return InRange(ReadNumber(*text), low, high).value_or(fallback);
   }
 
-  // A position that no float holds stays the centred default; one off every
-  // screen is the window's to correct.
+  // A position that no float holds stays the centred default, and so does
+  // a missing coordinate; one off every screen is the window's to correct.
   void ReadWindowPosition() {
-    const double left = ReadNumber(Text("Form", "Left"));
-    const double top = ReadNumber(Text("Form", "Top"));
+    const std::optional<std::string> leftText = Text("Form", "Left");
+    const std::optional<std::string> topText = Text("Form", "Top");
+    if (!leftText && !topText) return;
+    const double left = leftText ? ReadNumber(*leftText) : app_.screen.MainWindowLeft();
+    const double top = topText ? ReadNumber(*topText) : app_.screen.MainWindowTop();
     if (std::fabs(left) > FLT_MAX || std::fabs(top) > FLT_MAX) return;
     app_.screen.MoveMainWindow(static_cast<float>(left), static_cast<float>(top));
   }
 
   App app_;
   AppState& s_;
+  std::optional<IniFile> ini_;
 };
-
-// A settings file that cannot be written costs the user only the settings
-// of this run; the log keeps the cause.
-void LogUnwritten(const AppState& state, const WriteStatus& status) {
-  if (!status) LogFailure(LogArea::Settings, "cannot write " + state.IniPath, status.error());
-}
-
-void Stamp(const AppState& state, const char* version, bool withCredit) {
-  LogUnwritten(state, WriteIniString(state, "Information", "SoftName", version));
-  if (withCredit)
-    LogUnwritten(state, WriteIniString(state, "Information", "Copyright", kIniCredit));
-}
 
 }  // namespace
 
@@ -115,33 +140,34 @@ int ReadZoomSetting(const AppState& state) {
 }
 
 void LoadSettings(App app) {
-  const std::string version = ReadIniString(app.state, "Information", "SoftName");
+  SettingsReader file(app);
+  const std::string version = file.Version();
   if (version.empty()) {
-    Stamp(app.state, kIniVersion15, true);
+    file.Stamp(kIniVersion15, true);
     app.screen.Beep();
     app.screen.ShowVersionBox(kFirstRunGreeting);
     return;
   }
   if (version == kIniVersion12) {
-    Stamp(app.state, kIniVersion15, false);
-    SettingsReader(app).Read({true, false, false, false});
+    file.Stamp(kIniVersion15, false);
+    file.Read({true, false, false, false});
     LogUnwritten(app.state, SaveSettings(app));
     return;
   }
   if (version == kIniVersion13 || version == kIniVersion14) {
-    Stamp(app.state, kIniVersion15, false);
-    SettingsReader(app).Read({false, true, version == kIniVersion14, false});
+    file.Stamp(kIniVersion15, false);
+    file.Read({false, true, version == kIniVersion14, false});
     return;
   }
   if (version == kIniVersion15) {
-    SettingsReader(app).Read({false, true, true, true});
+    file.Read({false, true, true, true});
     return;
   }
   app.screen.ShowMessage(
       "設定ファイル(iniファイル)のバージョンが違うので、\r\n"
       "前の状態を読み取ることができませんでした。",
       "ロード失敗", MessageButtons::Ok, MessageIcon::Information);
-  Stamp(app.state, kIniVersion13, true);
+  file.Stamp(kIniVersion13, true);
   LogUnwritten(app.state, SaveSettings(app));
 }
 

@@ -8,7 +8,10 @@ namespace gridora {
 namespace {
 
 bool TopEdgeReachable(double left, double top, double width, const TwipsRect& screen) {
-  const bool rowInside = top >= screen.top && top + kGripTwips <= screen.top + screen.height;
+  // A window a little above the screen still shows most of its title bar,
+  // which is enough to take hold of it.
+  const bool rowInside =
+      top >= screen.top - kGripTwips / 2 && top + kGripTwips <= screen.top + screen.height;
   const double overlap =
       std::min(left + width, screen.left + screen.width) - std::max(left, screen.left);
   return rowInside && overlap >= std::min(kGripTwips, width);

@@ -24,10 +24,11 @@ struct WindowPosition {
 // can still take hold of it: 40 pixels.
 inline constexpr double kGripTwips = 600;
 
-// (left, top) when a window of `width` x `height` placed there has its top
-// edge on one of `screens` with at least kGripTwips of it inside (or the
-// whole window, when it is narrower); otherwise the window centred on
-// `screens[0]`, the primary screen. With no screens at all, (left, top).
+// (left, top) when a window of `width` x `height` placed there has its
+// title bar on one of `screens`: its top edge at most half of kGripTwips
+// above the screen and kGripTwips above its bottom, with at least
+// kGripTwips of it inside (or the whole window, when it is narrower); otherwise the window centred
+// on `screens[0]`, the primary screen. With no screens at all, (left, top).
 WindowPosition PlaceMainWindow(double left, double top, double width, double height,
                                const std::vector<TwipsRect>& screens);
 

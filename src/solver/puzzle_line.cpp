@@ -22,11 +22,12 @@ PuzzleLine ParsePuzzleLine(std::string_view line) {
   PuzzleLine result;
   std::size_t first = 0;
   while (first < line.size() && IsBlank(line[first])) ++first;
-  if (first == line.size() || line[0] == '#') return result;  // blank or a comment
+  if (first == line.size() || line[first] == '#') return result;  // blank or a comment
 
-  std::size_t end = 0;
+  // Blanks before the cells are not part of them.
+  std::size_t end = first;
   while (end < line.size() && !IsBlank(line[end]) && line[end] != ':') ++end;
-  const std::string_view cells = line.substr(0, end);
+  const std::string_view cells = line.substr(first, end - first);
   result.kind = PuzzleLine::Kind::Error;
   if (cells.size() != 81 && cells.size() != 256) {
     result.error = "a puzzle has 81 or 256 cells, this line has " + std::to_string(cells.size());

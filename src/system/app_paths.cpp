@@ -10,10 +10,19 @@ namespace gridora {
 
 namespace fs = std::filesystem;
 
+std::string WithoutDeletedMark(std::string link) {
+  // The kernel marks the link of a program file that was removed or
+  // replaced while it runs; a rebuild or an upgrade put a new file there.
+  constexpr std::string_view kMark = " (deleted)";
+  std::error_code error;
+  if (link.ends_with(kMark) && !fs::exists(link, error)) link.resize(link.size() - kMark.size());
+  return link;
+}
+
 std::string ExecutablePath() {
   std::error_code error;
   const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : exe.string();
+  return error ? std::string() : WithoutDeletedMark(exe.string());
 }
 
 std::string ApplicationFolderFor(const std::string& executableFolder,

@@ -22,8 +22,12 @@ const std::string& ApplicationFolder();
 // application folder.
 std::string ApplicationFolderFor(const std::string& executableFolder, std::string_view dataFromBin);
 
-// The full path of the running executable ("" when it cannot be found).
+// The full path of the running executable ("" when it cannot be found),
+// also after its file was replaced while it runs.
 std::string ExecutablePath();
+// `link` (the target of /proc/self/exe) without the " (deleted)" the
+// kernel adds once the file is gone, unless a file of that name exists.
+std::string WithoutDeletedMark(std::string link);
 
 // `name` unchanged when it is an absolute path; otherwise `folder`, a "/"
 // unless the folder already ends with one, and `name`.

@@ -1,5 +1,6 @@
 #include "system/desktop_registry.h"
 
+#include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
 #include <memory>
@@ -27,12 +28,30 @@ std::string DesktopRegistry::TypeOfExtension(const std::string& extension) {
   return type.get();
 }
 
-std::string DesktopRegistry::OpenCommandOf(const std::string& type) {
+std::optional<DesktopProgram> DesktopRegistry::DefaultProgramOf(const std::string& type) {
   const std::unique_ptr<GAppInfo, GObjectDeleter> app(
       g_app_info_get_default_for_type(type.c_str(), FALSE));
-  if (!app) return {};
-  const char* command = g_app_info_get_commandline(app.get());
-  return command ? command : "";
+  if (!app || !G_IS_DESKTOP_APP_INFO(app.get())) return std::nullopt;
+  const char* id = g_app_info_get_id(app.get());
+  if (id == nullptr) return std::nullopt;
+  const bool terminal = g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(app.get()),
+                                                       G_KEY_FILE_DESKTOP_KEY_TERMINAL);
+  return DesktopProgram{id, terminal};
+}
+
+bool DesktopRegistry::Open(const DesktopProgram& program, const std::string& path) {
+  const std::unique_ptr<GDesktopAppInfo, GObjectDeleter> app(
+      g_desktop_app_info_new(program.id.c_str()));
+  if (!app) return false;
+  const std::unique_ptr<GFile, GObjectDeleter> file(g_file_new_for_path(path.c_str()));
+  const GText uri(g_file_get_uri(file.get()));
+  GList uris = {uri.get(), nullptr, nullptr};
+  GError* error = nullptr;
+  // GLib starts the program through an intermediate child that it reaps at
+  // once, so nothing is left to wait for.
+  const gboolean started = g_app_info_launch_uris(G_APP_INFO(app.get()), &uris, nullptr, &error);
+  if (error) g_error_free(error);
+  return started;
 }
 
 bool DetachedStarter::Start(const std::vector<std::string>& argv) {
@@ -41,8 +60,6 @@ bool DetachedStarter::Start(const std::vector<std::string>& argv) {
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
   GError* error = nullptr;
-  // Without G_SPAWN_DO_NOT_REAP_CHILD GLib starts the program through an
-  // intermediate child that it reaps at once, so nothing is left to wait for.
   const gboolean started =
       g_spawn_async(nullptr, args.data(), nullptr,
                     static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_STDIN_FROM_DEV_NULL),

@@ -53,17 +53,26 @@ std::string MimePackage() {
          "</comment>\n    <glob pattern=\"*.gdr\"/>\n  </mime-type>\n</mime-info>\n";
 }
 
-// One argument of an Exec line: in double quotes, with the characters that
-// are special inside them escaped, and "%" doubled as field codes require.
+}  // namespace
+
 std::string ExecArgument(std::string_view text) {
-  std::string quoted = "\"";
+  // The characters that make an argument need quotes in an Exec line.
+  constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#`()";
+  std::string plain;
   for (char c : text) {
+    plain += c;
+    if (c == '%') plain += '%';  // field codes: a literal "%" is doubled
+  }
+  if (!text.empty() && text.find_first_of(kReserved) == std::string_view::npos) return plain;
+  std::string quoted = "\"";
+  for (char c : plain) {
     if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-    if (c == '%') quoted += '%';
     quoted += c;
   }
   return quoted + "\"";
 }
+
+namespace {
 
 // Writes a file of the association; a failure leaves that part undone and
 // is logged.
@@ -143,24 +152,30 @@ void RegisterDefault() {
   WriteLogged(MimeAppsPath().string(), apps->Bytes());
 }
 
-void UnregisterDefault() {
+// Takes this program's entry out of the lists of `groups` in the file at
+// `path`; a file left empty goes.
+void RemoveIdFrom(const fs::path& path, std::initializer_list<const char*> groups) {
   std::error_code error;
-  if (!fs::exists(MimeAppsPath(), error)) return;
-  auto apps = LoadMimeApps();
+  if (!fs::exists(path, error)) return;
+  auto apps = IniFile::Load(path.string());
   if (!apps) return;
-  for (const char* group : {kDefaultGroup, kAddedGroup}) {
+  apps->SetNewLine("\n");
+  bool changed = false;
+  for (const char* group : groups) {
     std::vector<std::string> ids = IdList(*apps, group);
     if (std::erase(ids, kDesktopId) == 0) continue;
+    changed = true;
     if (ids.empty()) {
       apps->Remove(group, kGdrMimeType);
     } else {
       apps->Set(group, kGdrMimeType, IdListText(ids));
     }
   }
+  if (!changed) return;
   if (apps->Empty()) {
-    fs::remove(MimeAppsPath(), error);
+    fs::remove(path, error);
   } else {
-    WriteLogged(MimeAppsPath().string(), apps->Bytes());
+    WriteLogged(path.string(), apps->Bytes());
   }
 }
 
@@ -184,9 +199,15 @@ void SetFileAssociation(Association state) {
     RegisterDefault();
     return;
   }
-  if (fs::remove(package, error)) UpdateMimeDatabase();
+  // The database is rebuilt even when the package was gone already: an
+  // earlier run may have been stopped before it did.
+  fs::remove(package, error);
+  if (fs::exists(MimeFolder() / "packages", error)) UpdateMimeDatabase();
   fs::remove(DesktopEntryPath(), error);
-  UnregisterDefault();
+  RemoveIdFrom(MimeAppsPath(), {kDefaultGroup, kAddedGroup});
+  // The cache that update-desktop-database builds from the entries is read
+  // by GIO and xdg-mime alike; it would still name the removed entry.
+  RemoveIdFrom(DesktopEntryPath().parent_path() / "mimeinfo.cache", {"MIME Cache"});
 }
 
 }  // namespace gridora

@@ -6,6 +6,7 @@
 // data and configuration folders ($XDG_DATA_HOME, $XDG_CONFIG_HOME).
 
 #include <string>
+#include <string_view>
 
 namespace gridora {
 
@@ -14,6 +15,11 @@ inline constexpr const char* kGdrDescription = "ﾅﾝﾊﾞｰﾌﾟﾚｰｽ �
 inline constexpr const char* kDesktopId = "org.gridora.Gridora.desktop";
 // The MIME package file that holds the type, in <data home>/mime/packages.
 inline constexpr const char* kMimePackageName = "org.gridora.Gridora.xml";
+
+// `text` as one argument of a desktop entry's Exec line: unchanged unless
+// it holds a character that the Exec syntax reserves, else in double quotes
+// with " ` $ \ escaped; "%" doubled either way.
+std::string ExecArgument(std::string_view text);
 
 // 1 when a MIME type is registered for file names ending in `extension`
 // (".gdr"), else 0.

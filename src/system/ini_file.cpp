@@ -62,6 +62,14 @@ bool SameProfileName(std::string_view a, std::string_view b) {
 
 IniFile IniFile::Parse(std::string_view bytes) {
   IniFile ini;
+  // An editor may have put a UTF-8 byte-order mark in front; it is kept,
+  // but it is not part of the first line.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) {
+    ini.byteOrderMark_ = kByteOrderMark;
+    bytes.remove_prefix(kByteOrderMark.size());
+  }
+  bool endingSeen = false;
   while (!bytes.empty()) {
     const std::size_t newline = bytes.find('\n');
     Line line;
@@ -73,6 +81,22 @@ IniFile IniFile::Parse(std::string_view bytes) {
       line.text = std::string(bytes.substr(0, crlf ? newline - 1 : newline));
       line.ending = crlf ? "\r\n" : "\n";
       bytes.remove_prefix(newline + 1);
+      // Added lines end as the file's own lines do.
+      if (!endingSeen) ini.newLine_ = line.ending;
+      endingSeen = true;
+    }
+    // A run of empty lines is kept as one line that carries all their
+    // endings: they are never looked at, and a file of millions of them
+    // then costs little more memory and time than its bytes.
+    if (line.text.empty() && !line.ending.empty()) {
+      std::size_t run = 0;
+      while (run < bytes.size() &&
+             (bytes[run] == '\n' ||
+              (bytes[run] == '\r' && run + 1 < bytes.size() && bytes[run + 1] == '\n'))) {
+        run += bytes[run] == '\r' ? 2 : 1;
+      }
+      line.ending.append(bytes.substr(0, run));
+      bytes.remove_prefix(run);
     }
     ini.lines_.push_back(std::move(line));
   }
@@ -172,7 +196,7 @@ bool IniFile::Empty() const {
 }
 
 std::string IniFile::Bytes() const {
-  std::string bytes;
+  std::string bytes = byteOrderMark_;
   for (const Line& line : lines_) bytes += line.text + line.ending;
   return bytes;
 }

@@ -8,7 +8,8 @@
 //  - Set replaces the key's line in place, appends a missing key after the
 //    last non-blank line of its section and a missing section at the end.
 //  - Every other line (comments, blank lines, unknown sections and keys) is
-//    kept byte for byte, with its own line ending.
+//    kept byte for byte, with its own line ending; added lines end as the
+//    first line does. A leading UTF-8 byte-order mark is kept and skipped.
 //
 // The desktop's mimeapps.list is edited with it too: the same syntax, and a
 // change there must leave the user's other lines alone.
@@ -49,7 +50,8 @@ class IniFile {
   // True when the file holds nothing but blank lines.
   bool Empty() const;
 
-  // The line ending of lines that Set adds: CR LF unless set otherwise.
+  // The line ending of lines that Set adds: that of the file's first line,
+  // CR LF for a file without one, unless set otherwise.
   void SetNewLine(std::string newLine) { newLine_ = std::move(newLine); }
 
   // The whole file as bytes.
@@ -72,6 +74,7 @@ class IniFile {
   std::size_t FindKey(std::size_t header, std::string_view key) const;
   void Insert(std::size_t at, std::string text);
 
+  std::string byteOrderMark_;  // a UTF-8 mark the file started with
   std::vector<Line> lines_;
   std::string newLine_ = "\r\n";
 };

@@ -7,19 +7,10 @@ namespace gridora {
 
 namespace {
 
-constexpr std::string_view kProgramEnds = "/-_|%&~\" \\^$";
-
-// Removes the double quotes around a program path and the backslashes that
-// escape characters inside them, as desktop entries write them.
-std::string Unquote(std::string_view text) {
-  if (text.size() < 2 || text.front() != '"' || text.back() != '"') return std::string(text);
-  text = text.substr(1, text.size() - 2);
-  std::string plain;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size()) ++i;
-    plain += text[i];
-  }
-  return plain;
+void ShowCannotStart(App app) {
+  app.screen.ShowMessage(
+      "ブラウザが発見できませんでした。\r\nHTML で書かれたヘルプが表示できません。",
+      "ヘルプ表示不可能", MessageButtons::Ok, MessageIcon::Information);
 }
 
 }  // namespace
@@ -34,50 +25,45 @@ std::string DocumentExtension(std::string_view path) {
   return std::string(extension.substr(0, extension.find(' ')));
 }
 
-std::string ProgramPartOf(std::string_view command) {
-  while (!command.empty() && command.front() == ' ') command.remove_prefix(1);
-  const std::string padded = std::string(command) + "  ";
-  std::size_t end = 0;
-  while ((end = padded.find(' ', end)) != std::string::npos) {
-    if (kProgramEnds.find(padded[end + 1]) != std::string_view::npos) break;
-    ++end;
-  }
-  return Unquote(std::string_view(padded).substr(0, end));
-}
-
-void OpenWithAssociatedProgram(App app, const std::string& document, ProgramRegistry& registry,
-                               ProgramStarter& starter) {
+void OpenWithAssociatedProgram(App app, const std::string& document, ProgramRegistry& registry) {
   const std::string path = ResolveAppPath(document);
-  std::string extension = DocumentExtension(path);
-  std::string command;
-  for (;;) {
-    const std::string type = registry.TypeOfExtension(extension);
-    if (!type.empty()) command = registry.OpenCommandOf(type);
-    if (!command.empty() || extension == ".txt") break;
-    extension = ".txt";
-  }
-  if (command.empty()) {
+  const std::string extension = DocumentExtension(path);
+  std::string type = registry.TypeOfExtension(extension);
+  if (type.empty() && extension != ".txt") type = registry.TypeOfExtension(".txt");
+  if (type.empty()) {
     app.screen.ShowMessage("このファイルを開くことはできませんでした", "ロード失敗",
                            MessageButtons::Ok, MessageIcon::Information);
     return;
   }
-  const std::string program = ProgramPartOf(command);
-  if (program.empty() || !starter.Start({program, path})) {
-    app.screen.ShowMessage(
-        "ブラウザが発見できませんでした。\r\nHTML で書かれたヘルプが表示できません。",
-        "ヘルプ表示不可能", MessageButtons::Ok, MessageIcon::Information);
-  }
+  // A type without a program is not sent on to the text program: nothing
+  // was registered to open this document.
+  const std::optional<DesktopProgram> program = registry.DefaultProgramOf(type);
+  if (!program || !registry.Open(*program, path)) ShowCannotStart(app);
 }
 
 void OpenWithAssociatedProgram(App app, const std::string& document) {
   DesktopRegistry registry;
-  DetachedStarter starter;
-  OpenWithAssociatedProgram(app, document, registry, starter);
+  OpenWithAssociatedProgram(app, document, registry);
+}
+
+void ShowHelp(App app, ProgramRegistry& registry, const std::string& page) {
+  bool started = false;
+  // An editor that is the default for HTML is no help viewer, and one that
+  // needs a terminal cannot show a page at all.
+  for (const char* type : {"x-scheme-handler/https", "text/html"}) {
+    const std::optional<DesktopProgram> program = registry.DefaultProgramOf(type);
+    if (program && !program->needsTerminal && registry.Open(*program, page)) {
+      started = true;
+      break;
+    }
+  }
+  if (!started) ShowCannotStart(app);
+  app.screen.Yield();
 }
 
 void ShowHelp(App app) {
-  OpenWithAssociatedProgram(app, HelpFilePath());
-  app.screen.Yield();
+  DesktopRegistry registry;
+  ShowHelp(app, registry, HelpFilePath());
 }
 
 }  // namespace gridora

@@ -179,6 +179,56 @@ TEST_F(FileCommandsTest, saveKeepsPermissionsAndLinks) {
   EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
+// Saving goes through links to the file they name, creating it when it is
+// missing; a loop of links and anything but a regular file are refused
+// with the save failure, and left as they were.
+TEST_F(FileCommandsTest, savingThroughLinksPipesAndLoops) {
+  const std::string dangling = dir / "a.gdr";
+  fs::create_symlink("gone.gdr", dangling);
+  const std::string chain = dir / "chain.gdr";
+  fs::create_symlink("a.gdr", chain);  // a link to the dangling link
+  const std::string loop = dir / "loop.gdr";
+  fs::create_symlink("loop2.gdr", loop);
+  fs::create_symlink("loop.gdr", dir / "loop2.gdr");
+  const std::string fifo = dir / "pipe.gdr";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string folder = dir / "folder.gdr";
+  fs::create_directory(folder);
+  const std::string toFifo = dir / "tofifo.gdr";
+  fs::create_symlink("pipe.gdr", toFifo);
+
+  struct Case {
+    std::string path;
+    bool saved;
+  };
+  for (const Case& c : std::vector<Case>{{chain, true},
+                                         {dangling, true},
+                                         {loop, false},
+                                         {fifo, false},
+                                         {folder, false},
+                                         {toFifo, false}}) {
+    SCOPED_TRACE(c.path);
+    screen.messages.clear();
+    screen.scriptedPaths.push_back(c.path);
+    Edit();
+    EXPECT_EQ(SavePuzzleAs(app), c.saved);
+    if (c.saved) {
+      EXPECT_TRUE(screen.messages.empty());
+    } else {
+      ExpectSaveFailureMessage();
+    }
+  }
+  EXPECT_TRUE(fs::is_symlink(dangling));
+  EXPECT_TRUE(fs::is_symlink(chain));
+  EXPECT_EQ(ReadBytes(dir / "gone.gdr"), FormatPuzzleFile(PuzzleFileOf(state)));
+  EXPECT_TRUE(fs::is_symlink(loop));
+  EXPECT_EQ(fs::read_symlink(loop), "loop2.gdr");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_TRUE(fs::is_symlink(toFifo));
+  EXPECT_EQ(FilesIn(dir.path()).size(), 8u);  // no temporary file left
+}
+
 TEST_F(FileCommandsTest, openLoadsTheChosenFile) {
   const std::string path = TestDataPath("golden9.gdr");
   screen.scriptedPaths.push_back(path);

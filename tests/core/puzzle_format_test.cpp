@@ -146,9 +146,28 @@ TEST(PuzzleFormatTest, sizeOtherThanNineMeans16) {
 
 TEST(PuzzleFormatTest, enabledValueReadsWordsAndNumbers) {
   const std::vector<std::pair<const char*, bool>> cases = {
-      {"True", true}, {"FALSE", false}, {"false", false}, {"tRuE", true}, {"0", false},
-      {" 0 ", false}, {"-1", true},     {"2.5", true},    {"0.0", false}, {"&H0", false},
-      {"&H1F", true}, {"yes", true},    {"", true},       {"0x", true},   {"Falsehood", true},
+      {"True", true},
+      {"FALSE", false},
+      {"false", false},
+      {"tRuE", true},
+      {"0", false},
+      {" 0 ", false},
+      {"-1", true},
+      {"2.5", true},
+      {"0.0", false},
+      {"&H0", false},
+      {"&H1F", true},
+      {"yes", true},
+      {"", true},
+      {"0x", true},
+      {"Falsehood", true},
+      // Too large for a double is still a number other than 0; too small
+      // is 0, as the double holds it.
+      {"1e999", true},
+      {"-1E999", true},
+      {"0.001e400", true},
+      {"1e-999", false},
+      {"0e999", false},
   };
   for (const auto& [value, expected] : cases) {
     const PuzzleFile p =

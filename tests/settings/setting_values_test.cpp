@@ -28,6 +28,16 @@ TEST(SettingValuesTest, convertBooleanTakesWordsAndNumbers) {
   EXPECT_EQ(ConvertBoolean(""), std::nullopt);
   EXPECT_EQ(ConvertBoolean("yes"), std::nullopt);
   EXPECT_EQ(ConvertBoolean("Truely"), std::nullopt);
+  // A number no double holds is not 0.
+  const std::vector<std::pair<std::string, bool>> huge = {
+      {"1e999", true},   {"-9.9E+400", true},   {"0.00012e401", true},
+      {"1e-999", false}, {"0000e99999", false}, {"1" + std::string(400, '0'), true},
+  };
+  for (const auto& [text, expected] : huge) {
+    EXPECT_EQ(ConvertBoolean(text), expected) << text;
+    EXPECT_EQ(OldFileBoolean(text), !expected) << text;
+  }
+  EXPECT_EQ(ReadNumber("1e999"), 0);  // the numeric read itself is unchanged
 }
 
 TEST(SettingValuesTest, oldFileBooleanIsTrueForZeroOnly) {
@@ -58,12 +68,19 @@ TEST(WindowPlacementTest, reachablePositionsAreKept) {
   EXPECT_TRUE(kept(30000, -3000));  // on the second screen, above the first
   EXPECT_TRUE(kept(-8000, 100));    // 1000 twips of the top edge still show
   EXPECT_TRUE(kept(28000, 15000));  // top edge near the bottom right corner
+  EXPECT_TRUE(kept(0, -15));        // one pixel above the screen
+  EXPECT_TRUE(kept(0, -300));       // half the title bar above it
 }
 
 TEST(WindowPlacementTest, positionOffEveryScreenIsCentredOnPrimary) {
   const WindowPosition centred = {(28800 - 9000) / 2.0, (16200 - 7000) / 2.0};
-  for (const auto& [left, top] : std::vector<std::pair<double, double>>{
-           {100000, 100000}, {-8700, 100}, {0, -10}, {0, 15700}, {50000, 0}, {1e30, 0}}) {
+  for (const auto& [left, top] : std::vector<std::pair<double, double>>{{100000, 100000},
+                                                                        {-8700, 100},
+                                                                        {0, -315},
+                                                                        {0, -3000},
+                                                                        {0, 15700},
+                                                                        {50000, 0},
+                                                                        {1e30, 0}}) {
     const WindowPosition p = PlaceMainWindow(left, top, 9000, 7000, kTwoScreens);
     EXPECT_EQ(p.left, centred.left) << left << "," << top;
     EXPECT_EQ(p.top, centred.top) << left << "," << top;

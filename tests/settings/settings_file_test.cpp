@@ -235,6 +235,63 @@ TEST_F(SettingsFileTest, positionThatNoFloatHoldsKeepsCentredWindow) {
   EXPECT_EQ(screen.moveCount, 0);
 }
 
+// A first run that ended without the quit command leaves only the
+// Information section: the missing keys are no stored values, so every
+// setting and the centred window keep their defaults, and the next quit
+// writes the defaults.
+TEST_F(SettingsFileTest, missingKeysKeepTheirDefaults) {
+  for (const std::string& rest : {std::string(), std::string("[Option]\r\nKateiMode= 0\r\n")}) {
+    WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 +
+                                  "\r\nCopyright=(c) Gridora developers\r\n" + rest);
+    state.settings = Settings{};
+    screen.moveCount = 0;
+    LoadSettings(app);
+    Settings expected;
+    expected.KateiMode = rest.empty() ? expected.KateiMode : 0;  // a present key is read
+    EXPECT_EQ(state.settings, expected) << rest;
+    EXPECT_EQ(screen.moveCount, 0);
+    EXPECT_TRUE(screen.versionBoxNotices.empty());
+  }
+  // Only Top stored: Left stays where the centred window is.
+  WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 +
+                                "\r\n[Form]\r\nTop= 90\r\n");
+  LoadSettings(app);
+  EXPECT_EQ(screen.windowLeft, 3000);
+  EXPECT_EQ(screen.windowTop, 90);
+}
+
+// A file an editor saved with a byte-order mark and LF line ends is the
+// same settings file: no greeting, its values read, and added lines end
+// as its own lines do.
+TEST_F(SettingsFileTest, byteOrderMarkAndLineFeedFileIsReadAndKeptInItsStyle) {
+  WriteBytes(state.IniPath, std::string("\xEF\xBB\xBF[Information]\nSoftName=") + kIniVersion15 +
+                                "\n[Option]\nKateiMode= 0\nName=\x8E\x52\x93\x63\n");
+  LoadSettings(app);
+  EXPECT_TRUE(screen.versionBoxNotices.empty());
+  EXPECT_EQ(state.settings.KateiMode, 0);
+  EXPECT_EQ(state.settings.UserName, "山田");
+  ASSERT_TRUE(SaveSettings(app));
+  const std::string saved = File();
+  EXPECT_EQ(saved.rfind("\xEF\xBB\xBF[Information]\nSoftName=", 0), 0u);
+  EXPECT_EQ(saved.find('\r'), std::string::npos);
+  EXPECT_EQ(saved.find("[Information]", 4), std::string::npos);
+  EXPECT_NE(saved.find("\n[Color]\nSoft0= 0\n"), std::string::npos);
+}
+
+// Millions of empty lines cost little more than their bytes and come back
+// unchanged.
+TEST_F(SettingsFileTest, manyEmptyLinesAreKeptByteForByte) {
+  const std::string blank(2'000'000, '\n');
+  const std::string head = std::string("[Information]\r\nSoftName=") + kIniVersion15 + "\r\n";
+  WriteBytes(state.IniPath, head + blank + "[Option]\r\nKateiMode= 0\r\n" + blank);
+  LoadSettings(app);
+  EXPECT_EQ(state.settings.KateiMode, 0);
+  ASSERT_TRUE(SaveSettings(app));
+  const std::string saved = File();
+  EXPECT_EQ(saved.substr(0, head.size() + blank.size()), head + blank);
+  EXPECT_NE(saved.find("[Option]\r\nKateiMode= 0\r\nKateiOn/Off=True\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace gridora::testing
 

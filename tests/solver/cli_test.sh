@@ -51,6 +51,32 @@ printf 'Gridora\r\n' >"$work/bad.GDR"
 [ $? -eq 1 ] || { echo "bad .gdr not reported in the exit status"; fail=1; }
 grep -q "^$work/bad.GDR:1: " "$work/bad.err" || { echo "bad .gdr message"; cat "$work/bad.err"; fail=1; }
 
+# Input that cannot be read, or would never end, is an error naming the
+# file; a line longer than any puzzle line is refused without being read
+# whole. timeout only keeps a broken build from hanging the test.
+mkdir "$work/folder"
+head -c 5000000 /dev/zero | tr '\0' '1' >"$work/huge.txt"
+head -c 2000000 /dev/zero >"$work/big.gdr"
+while IFS='|' read -r input expected; do
+  timeout 60 "$solver" --quiet "$input" 2>"$work/input.err" </dev/null
+  status=$?
+  [ "$status" -eq 1 ] || { echo "$input: exit status $status, expected 1"; fail=1; }
+  printf '%s\n' "$expected" | cmp -s - "$work/input.err" ||
+    { echo "$input: got '$(cat "$work/input.err")', expected '$expected'"; fail=1; }
+done <<EOF_CASES
+$work/folder|$work/folder: cannot read: Is a directory
+/dev/zero|/dev/zero:1: line longer than 1024 bytes; the rest is not read
+$work/huge.txt|$work/huge.txt:1: line longer than 1024 bytes; the rest is not read
+$work/big.gdr|$work/big.gdr: too large (a puzzle file has at most 1048576 bytes)
+$work/missing.txt|$work/missing.txt: cannot open: No such file or directory
+EOF_CASES
+
+# Leading blanks change nothing: the puzzle is read, a blank or a "#" line
+# after blanks holds no puzzle.
+printf '   %s\n \t\n   # note\n' "$(dots 80)5" | "$solver" --max9 0 >"$work/blanks.txt"
+[ $? -eq 0 ] || { echo "leading blanks: exit status"; fail=1; }
+cmp "$work/text.expected" "$work/blanks.txt" || { diff "$work/text.expected" "$work/blanks.txt"; fail=1; }
+
 # An unknown option is refused before anything is solved.
 "$solver" --bogus "$work/in.txt" >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "unknown option not refused"; fail=1; }

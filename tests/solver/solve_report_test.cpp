@@ -34,11 +34,20 @@ TEST(PuzzleLineTest, skipsBlankAndCommentLines) {
   EXPECT_EQ(ParsePuzzleLine("").kind, PuzzleLine::Kind::Skip);
   EXPECT_EQ(ParsePuzzleLine("  \t\r").kind, PuzzleLine::Kind::Skip);
   EXPECT_EQ(ParsePuzzleLine("# 81 cells follow").kind, PuzzleLine::Kind::Skip);
+  EXPECT_EQ(ParsePuzzleLine("  \t# after blanks").kind, PuzzleLine::Kind::Skip);
+}
+
+TEST(PuzzleLineTest, leadingBlanksAreNotPartOfTheCells) {
+  const PuzzleLine blanks = ParsePuzzleLine(" \t " + std::string(80, '.') + "5 note");
+  EXPECT_EQ(blanks.kind, PuzzleLine::Kind::Puzzle);
+  EXPECT_EQ(blanks.boardSize, 9);
+  EXPECT_EQ(blanks.board[80], 5);
+  const PuzzleLine short80 = ParsePuzzleLine("  " + std::string(80, '.'));
+  EXPECT_EQ(short80.error, "a puzzle has 81 or 256 cells, this line has 80");
 }
 
 TEST(PuzzleLineTest, rejectsWrongLengthsAndCharacters) {
   EXPECT_EQ(ParsePuzzleLine(std::string(80, '.')).kind, PuzzleLine::Kind::Error);
-  EXPECT_EQ(ParsePuzzleLine(" " + std::string(81, '.')).kind, PuzzleLine::Kind::Error);
   std::string letter(81, '.');
   letter[40] = 'A';  // letters belong to 16 x 16 only
   const PuzzleLine bad = ParsePuzzleLine(letter);

@@ -30,10 +30,11 @@ TEST_F(AssociationTest, turningOnRegistersTypeEntryAndDefaultOfThisProgram) {
   ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);
   EXPECT_EQ(Associated(), "1\n");
   EXPECT_EQ(ReadBytes(Package()), kExpectedPackage);
+  // A path without blanks or other special characters is not quoted.
   EXPECT_EQ(box.Probe({"default", "x.gdr"}).out,
             std::string("TYPE application/x-gridora\nAPP org.gridora.Gridora.desktop\n"
-                        "EXEC \"") +
-                GRIDORA_PROBE_PATH + "\" %f\n");
+                        "EXEC ") +
+                GRIDORA_PROBE_PATH + " %f\n");
   // The rebuilt database carries the description.
   EXPECT_NE(
       ReadBytes(box.DataHome() + "/mime/application/x-gridora.xml").find("ﾅﾝﾊﾞｰﾌﾟﾚｰｽ ﾃﾞｰﾀﾌｧｲﾙ"),
@@ -88,6 +89,49 @@ TEST_F(AssociationTest, mimeAppsListThatOnlyHeldTheAssociationGoesWithIt) {
   // Any state but 1 removes; with nothing there it changes nothing.
   ASSERT_EQ(box.Probe({"associate", "2"}).status, 0);
   EXPECT_FALSE(std::filesystem::exists(Entry()));
+}
+
+TEST(ExecArgumentTest, quotedOnlyWhenAReservedCharacterIsThere) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"/usr/bin/gridora", "/usr/bin/gridora"},
+      {"/opt/grid-ora_1.0/+x=y,z", "/opt/grid-ora_1.0/+x=y,z"},
+      {"/opt/100%/g", "/opt/100%%/g"},
+      {"/my games/g", "\"/my games/g\""},
+      {"/a\"b`c$d\\e/g", "\"/a\\\"b\\`c\\$d\\\\e/g\""},
+      {"/it's/g", "\"/it's/g\""},
+      {"/a~b/g", "\"/a~b/g\""},
+      {"/x(1)/g;#*?<>|&", "\"/x(1)/g;#*?<>|&\""},
+      {"/100% sure/g", "\"/100%% sure/g\""},
+  };
+  for (const auto& [path, expected] : cases) EXPECT_EQ(ExecArgument(path), expected) << path;
+}
+
+// A rebuild or an upgrade replaces the program file while it runs; the entry
+// must still name the file, not the kernel's "(deleted)" mark.
+TEST_F(AssociationTest, programReplacedWhileRunningIsNamedByItsPath) {
+  const std::string probe = box.Path("bin/gridora");
+  std::filesystem::copy_file(GRIDORA_PROBE_PATH, probe);
+  std::filesystem::permissions(probe, std::filesystem::perms::owner_all);
+  box.ProbePath = probe;
+  ASSERT_EQ(box.Probe({"associate-after-upgrade"}).status, 0);
+  EXPECT_EQ(box.Probe({"default", "x.gdr"}).out,
+            "TYPE application/x-gridora\nAPP org.gridora.Gridora.desktop\nEXEC " + probe + " %f\n");
+}
+
+// A desktop that ran update-desktop-database while the association was on
+// keeps a cache that names the entry; after off, neither GIO nor xdg-mime
+// may name it.
+TEST_F(AssociationTest, offLeavesNoCacheThatNamesTheProgram) {
+  ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);
+  ASSERT_EQ(box.Run({"update-desktop-database", box.DataHome() + "/applications"}).status, 0);
+  const std::string query[] = {"xdg-mime", "query", "default", "application/x-gridora"};
+  EXPECT_EQ(box.Run({std::begin(query), std::end(query)}).out, "org.gridora.Gridora.desktop\n");
+  ASSERT_EQ(box.Probe({"associate", "0"}).status, 0);
+  EXPECT_EQ(box.Run({std::begin(query), std::end(query)}).out, "");
+  const ProbeResult gio = box.Run({"gio", "mime", "application/x-gridora"});
+  EXPECT_EQ(gio.status, 0);
+  EXPECT_EQ(gio.out.find("org.gridora"), std::string::npos) << gio.out;
+  EXPECT_EQ(ReadBytes(box.DataHome() + "/mime/globs2").find("gdr"), std::string::npos);
 }
 
 // The settings dialog asks again in the same run: the answer must not come

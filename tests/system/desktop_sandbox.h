@@ -54,11 +54,12 @@ class DesktopSandbox {
   }
 
   // A desktop entry of the "system" applications folder.
+  // `extraLines` ("Terminal=true\n") go at its end.
   void AddSystemEntry(const std::string& id, const std::string& exec,
-                      const std::string& mimeTypes = "") {
+                      const std::string& mimeTypes = "", const std::string& extraLines = "") {
     WriteBytes(dir_ / ("sys/share/applications/" + id),
                "[Desktop Entry]\nType=Application\nName=" + id + "\nExec=" + exec +
-                   "\nMimeType=" + mimeTypes + "\n");
+                   "\nMimeType=" + mimeTypes + "\n" + extraLines);
   }
 
   // Makes `id` the default application of `type` in the user's mimeapps.list.
@@ -69,6 +70,17 @@ class DesktopSandbox {
 
   // Runs the system probe with `args` in this desktop.
   ProbeResult Probe(const std::vector<std::string>& args) const {
+    std::vector<std::string> argv = {ProbePath};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const ProbeResult result = Run(argv);
+    // A sanitizer finding in the probe shows as a failed exit.
+    EXPECT_EQ(result.status, 0) << "probe " << args.front() << " failed";
+    return result;
+  }
+
+  // Runs `argv` (the program searched in PATH) in this desktop; its standard
+  // output and its wait status.
+  ProbeResult Run(const std::vector<std::string>& argv) const {
     std::vector<std::string> env = {
         "HOME=" + (dir_ / "home"),
         "XDG_DATA_HOME=" + DataHome(),
@@ -84,24 +96,21 @@ class DesktopSandbox {
     for (const char* pass : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "TMPDIR"}) {
       if (const char* value = std::getenv(pass)) env.push_back(std::string(pass) + "=" + value);
     }
-    std::vector<std::string> argv = {ProbePath};
-    argv.insert(argv.end(), args.begin(), args.end());
     ProbeResult result;
     char* out = nullptr;
     GError* error = nullptr;
     const auto argvPtrs = Pointers(argv);
     const auto envPtrs = Pointers(env);
     if (!g_spawn_sync(nullptr, const_cast<char**>(argvPtrs.data()),
-                      const_cast<char**>(envPtrs.data()), G_SPAWN_STDERR_TO_DEV_NULL, nullptr,
-                      nullptr, &out, nullptr, &result.status, &error)) {
-      ADD_FAILURE() << "probe did not start: " << error->message;
+                      const_cast<char**>(envPtrs.data()),
+                      static_cast<GSpawnFlags>(G_SPAWN_STDERR_TO_DEV_NULL | G_SPAWN_SEARCH_PATH),
+                      nullptr, nullptr, &out, nullptr, &result.status, &error)) {
+      ADD_FAILURE() << argv.front() << " did not start: " << error->message;
       g_error_free(error);
       return result;
     }
     result.out = out ? out : "";
     g_free(out);
-    // A sanitizer finding in the probe shows as a failed exit.
-    EXPECT_EQ(result.status, 0) << "probe " << args.front() << " failed";
     return result;
   }
 

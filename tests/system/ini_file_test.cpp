@@ -80,6 +80,31 @@ TEST(IniFileTest, lastLineWithoutEndingGetsOneBeforeNewLines) {
   EXPECT_EQ(empty.Bytes(), "[A]\r\nx=1\r\n");
 }
 
+// An editor's byte-order mark stays in front and hides no section; added
+// lines end as the file's lines do.
+TEST(IniFileTest, byteOrderMarkAndLineEndStyleAreKept) {
+  struct Case {
+    std::string before, after;
+  };
+  const std::vector<Case> cases = {
+      {"\xEF\xBB\xBF[A]\r\nx=1\r\n", "\xEF\xBB\xBF[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n"},
+      {"[A]\nx=1\n", "[A]\nx=1\ny=2\n[B]\nz=3\n"},
+      {"\xEF\xBB\xBF[A]\nx=1", "\xEF\xBB\xBF[A]\nx=1\ny=2\n[B]\nz=3\n"},
+      {"[A]\r\nx=1\n", "[A]\r\nx=1\ny=2\r\n[B]\r\nz=3\r\n"},
+      {"[A]", "[A]\r\ny=2\r\n[B]\r\nz=3\r\n"},
+  };
+  for (const Case& c : cases) {
+    IniFile ini = IniFile::Parse(c.before);
+    EXPECT_EQ(ini.Get("a", "X"), c.before.find("x=1") != std::string::npos
+                                     ? std::optional<std::string>("1")
+                                     : std::nullopt)
+        << c.before;
+    ini.Set("A", "y", "2");
+    ini.Set("B", "z", "3");
+    EXPECT_EQ(ini.Bytes(), c.after) << c.before;
+  }
+}
+
 TEST(IniFileTest, lineBreaksInValueCannotStartNewLines) {
   IniFile ini;
   ini.Set("Option", "Name", "a\r\n[Form]\nLeft=0");

@@ -3,29 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "core/recording_screen.h"
 #include "system/app_paths.h"
 
 namespace gridora::testing {
 namespace {
-
-TEST(LauncherTest, programPartEndsAtBlankBeforeOneOfTwelveCharacters) {
-  EXPECT_EQ(ProgramPartOf("/usr/bin/viewer %f"), "/usr/bin/viewer");
-  EXPECT_EQ(ProgramPartOf("\"/opt/My Tools/viewer\" -n %f"), "/opt/My Tools/viewer");
-  EXPECT_EQ(ProgramPartOf("/usr/bin/viewer"), "/usr/bin/viewer");
-  // A blank before an ordinary character belongs to the program.
-  EXPECT_EQ(ProgramPartOf("/opt/My Tools/viewer %U"), "/opt/My Tools/viewer");
-  EXPECT_EQ(ProgramPartOf("/opt/a b/viewer"), "/opt/a b/viewer");
-  for (const char* stop : {"/", "-", "_", "|", "%", "&", "~", "\"", " ", "\\", "^", "$"}) {
-    EXPECT_EQ(ProgramPartOf(std::string("prog ") + stop + "x"), "prog") << stop;
-  }
-  EXPECT_EQ(ProgramPartOf("prog x y"), "prog x y");
-  EXPECT_EQ(ProgramPartOf("\"/opt/a\\$b\\\\c/v\" %f"), "/opt/a$b\\c/v");
-  // A backslash after a blank ends the program even inside quotes.
-  EXPECT_EQ(ProgramPartOf("\"/opt/say \\\"hi\\\"/v\" %f"), "\"/opt/say");
-  EXPECT_EQ(ProgramPartOf(""), "");
-}
 
 TEST(LauncherTest, extensionComesFromFileNameOnly) {
   EXPECT_EQ(DocumentExtension("/home/u/help.html"), ".html");
@@ -45,29 +29,31 @@ TEST(LauncherTest, extensionEndsAtNextBlank) {
 
 class FakeRegistry : public ProgramRegistry {
  public:
-  std::map<std::string, std::string> types;     // extension -> type
-  std::map<std::string, std::string> commands;  // type -> command
-  std::vector<std::string> asked;
+  std::map<std::string, std::string> types;                 // extension -> type
+  std::map<std::string, DesktopProgram> programs;           // type -> default
+  std::vector<std::string> asked;                           // extensions looked up
+  std::vector<std::pair<std::string, std::string>> opened;  // program id, path
+  std::set<std::string> broken;                             // programs that do not start
   std::string TypeOfExtension(const std::string& extension) override {
     asked.push_back(extension);
     const auto found = types.find(extension);
     return found == types.end() ? "" : found->second;
   }
-  std::string OpenCommandOf(const std::string& type) override {
-    const auto found = commands.find(type);
-    return found == commands.end() ? "" : found->second;
+  std::optional<DesktopProgram> DefaultProgramOf(const std::string& type) override {
+    const auto found = programs.find(type);
+    if (found == programs.end()) return std::nullopt;
+    return found->second;
+  }
+  bool Open(const DesktopProgram& program, const std::string& path) override {
+    if (broken.count(program.id) != 0) return false;
+    opened.emplace_back(program.id, path);
+    return true;
   }
 };
 
-class FakeStarter : public ProgramStarter {
- public:
-  bool works = true;
-  std::vector<std::vector<std::string>> started;
-  bool Start(const std::vector<std::string>& argv) override {
-    if (works) started.push_back(argv);
-    return works;
-  }
-};
+constexpr const char* kCannotStart =
+    "ヘルプ表示不可能|ブラウザが発見できませんでした。\r\nHTML で書かれたヘルプが表示できません。";
+constexpr const char* kCannotOpen = "ロード失敗|このファイルを開くことはできませんでした";
 
 class OpenDocumentTest : public ::testing::Test {
  protected:
@@ -75,68 +61,111 @@ class OpenDocumentTest : public ::testing::Test {
   RecordingScreen screen;
   App app{state, screen};
   FakeRegistry registry;
-  FakeStarter starter;
   void SetUp() override {
     registry.types = {{".txt", "text/plain"}, {".html", "text/html"}, {".odd", "x/odd"}};
-    registry.commands = {{"text/plain", "/usr/bin/editor %f"},
-                         {"text/html", "\"/opt/Web Browser/browser\" --new-window %u"}};
+    registry.programs = {{"text/plain", {"editor.desktop", false}},
+                         {"text/html", {"browser.desktop", false}}};
   }
-  void Open(const std::string& document) {
-    OpenWithAssociatedProgram(app, document, registry, starter);
+  // "title|text" of every message box shown.
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& m : screen.messages) {
+      EXPECT_EQ(m.icon, MessageIcon::Information);
+      EXPECT_EQ(m.buttons, MessageButtons::Ok);
+      texts.push_back(m.title + "|" + m.text);
+    }
+    return texts;
   }
 };
 
-TEST_F(OpenDocumentTest, registeredProgramGetsThePathAsOneArgument) {
-  Open("/home/u/my \"help\"; rm -rf ~.html");
-  ASSERT_EQ(starter.started.size(), 1u);
-  EXPECT_EQ(starter.started[0], (std::vector<std::string>{"/opt/Web Browser/browser",
-                                                          "/home/u/my \"help\"; rm -rf ~.html"}));
-  EXPECT_TRUE(screen.messages.empty());
+TEST_F(OpenDocumentTest, programOfTheTypeOrOfTextOrAMessage) {
+  struct Case {
+    std::string document;
+    std::vector<std::string> asked;
+    std::string openedBy;  // "" when nothing may be started
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"/h/my \"help\"; rm -rf ~.html", {".html"}, "browser.desktop", ""},
+      {"/d/page.html old", {".html"}, "browser.desktop", ""},
+      {"/d/a.unknown", {".unknown", ".txt"}, "editor.desktop", ""},
+      {"/d/noextension", {".txt"}, "editor.desktop", ""},
+      // A type whose default application is missing is not opened as text.
+      {"/d/a.odd", {".odd"}, "", kCannotStart},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.document);
+    registry.asked.clear();
+    registry.opened.clear();
+    screen.messages.clear();
+    OpenWithAssociatedProgram(app, c.document, registry);
+    EXPECT_EQ(registry.asked, c.asked);
+    if (c.openedBy.empty()) {
+      EXPECT_TRUE(registry.opened.empty());
+    } else {
+      EXPECT_EQ(registry.opened, (decltype(registry.opened){{c.openedBy, c.document}}));
+    }
+    EXPECT_EQ(Messages(),
+              c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+  }
 }
 
 TEST_F(OpenDocumentTest, relativeNameIsTakenInApplicationFolder) {
-  Open("gridora.html");
-  ASSERT_EQ(starter.started.size(), 1u);
-  EXPECT_EQ(starter.started[0][1], ApplicationFolder() + "/gridora.html");
+  OpenWithAssociatedProgram(app, "gridora.html", registry);
+  ASSERT_EQ(registry.opened.size(), 1u);
+  EXPECT_EQ(registry.opened[0].second, ApplicationFolder() + "/gridora.html");
 }
 
-TEST_F(OpenDocumentTest, typeWithoutTypeOrProgramFallsBackToText) {
-  Open("/d/a.unknown");
-  Open("/d/a.odd");  // a type, but no program for it
-  Open("/d/noextension");
-  ASSERT_EQ(starter.started.size(), 3u);
-  for (const auto& argv : starter.started) EXPECT_EQ(argv[0], "/usr/bin/editor");
-  EXPECT_EQ(starter.started[1][1], "/d/a.odd");
-  EXPECT_EQ(registry.asked, (std::vector<std::string>{".unknown", ".txt", ".odd", ".txt", ".txt"}));
+TEST_F(OpenDocumentTest, noTypeForTextOrNoStartGiveTheirMessages) {
+  registry.types.erase(".txt");
+  OpenWithAssociatedProgram(app, "/d/a.unknown", registry);
+  registry.broken = {"browser.desktop"};
+  OpenWithAssociatedProgram(app, "/d/a.html", registry);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{kCannotOpen, kCannotStart}));
 }
 
-TEST_F(OpenDocumentTest, wordsAfterTheExtensionDoNotChangeTheProgram) {
-  Open("/d/page.html old");
-  ASSERT_EQ(starter.started.size(), 1u);
-  EXPECT_EQ(starter.started[0],
-            (std::vector<std::string>{"/opt/Web Browser/browser", "/d/page.html old"}));
-  EXPECT_EQ(registry.asked, (std::vector<std::string>{".html"}));
-}
-
-TEST_F(OpenDocumentTest, noProgramEvenForTextGivesLoadFailure) {
-  registry.commands.erase("text/plain");
-  Open("/d/a.unknown");
-  EXPECT_TRUE(starter.started.empty());
-  ASSERT_EQ(screen.messages.size(), 1u);
-  EXPECT_EQ(screen.messages[0].text, "このファイルを開くことはできませんでした");
-  EXPECT_EQ(screen.messages[0].title, "ロード失敗");
-  EXPECT_EQ(screen.messages[0].icon, MessageIcon::Information);
-  EXPECT_EQ(screen.messages[0].buttons, MessageButtons::Ok);
-}
-
-TEST_F(OpenDocumentTest, programThatCannotStartGivesHelpMessage) {
-  starter.works = false;
-  Open("/d/a.html");
-  ASSERT_EQ(screen.messages.size(), 1u);
-  EXPECT_EQ(screen.messages[0].text,
-            "ブラウザが発見できませんでした。\r\nHTML で書かれたヘルプが表示できません。");
-  EXPECT_EQ(screen.messages[0].title, "ヘルプ表示不可能");
-  EXPECT_EQ(screen.messages[0].icon, MessageIcon::Information);
+TEST_F(OpenDocumentTest, helpGoesToTheBrowserNeverToATerminalProgram) {
+  const DesktopProgram browser{"browser.desktop", false};
+  const DesktopProgram viewer{"viewer.desktop", false};
+  const DesktopProgram vim{"vim.desktop", true};
+  struct Case {
+    std::optional<DesktopProgram> https, html;
+    std::string openedBy;  // "" for the message
+  };
+  const std::vector<Case> cases = {
+      {browser, viewer, "browser.desktop"},
+      {std::nullopt, viewer, "viewer.desktop"},
+      {vim, viewer, "viewer.desktop"},
+      {browser, vim, "browser.desktop"},
+      {vim, vim, ""},
+      {std::nullopt, std::nullopt, ""},
+  };
+  for (const Case& c : cases) {
+    registry.programs.clear();
+    registry.opened.clear();
+    screen.messages.clear();
+    if (c.https) registry.programs["x-scheme-handler/https"] = *c.https;
+    if (c.html) registry.programs["text/html"] = *c.html;
+    const long yields = screen.yieldCount;
+    ShowHelp(app, registry, "/app/gridora.html");
+    SCOPED_TRACE(c.openedBy);
+    EXPECT_EQ(screen.yieldCount, yields + 1);
+    if (c.openedBy.empty()) {
+      EXPECT_TRUE(registry.opened.empty());
+      EXPECT_EQ(Messages(), (std::vector<std::string>{kCannotStart}));
+    } else {
+      EXPECT_EQ(registry.opened, (decltype(registry.opened){{c.openedBy, "/app/gridora.html"}}));
+      EXPECT_TRUE(screen.messages.empty());
+    }
+  }
+  // A browser that does not start leaves the HTML viewer to try.
+  registry.programs = {{"x-scheme-handler/https", browser}, {"text/html", viewer}};
+  registry.broken = {"browser.desktop"};
+  registry.opened.clear();
+  screen.messages.clear();
+  ShowHelp(app, registry, "/app/gridora.html");
+  EXPECT_EQ(registry.opened, (decltype(registry.opened){{"viewer.desktop", "/app/gridora.html"}}));
+  EXPECT_TRUE(screen.messages.empty());
 }
 
 }  // namespace

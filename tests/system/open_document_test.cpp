@@ -28,11 +28,8 @@ class OpenDocumentEndToEndTest : public ::testing::Test {
     box.AddSystemEntry("plain.desktop", plain + " %f");
     box.AddSystemEntry("spaced.desktop", "\"" + spaced + "\" -n %f");
     box.AddSystemEntry("bare.desktop", plain);
-    // GIO only offers programs that exist and may be run; this one cannot
-    // start because its interpreter is missing.
-    WriteBytes(box.Path("bin/broken"), "#!/nonexistent/interpreter\n");
-    std::filesystem::permissions(box.Path("bin/broken"), std::filesystem::perms::owner_all);
-    box.AddSystemEntry("broken.desktop", box.Path("bin/broken") + " %f");
+    // GIO offers no entry whose program is missing.
+    box.AddSystemEntry("broken.desktop", box.Path("bin/missing") + " %f");
     box.SetDefault("text/html", "plain.desktop");
     box.SetDefault("application/x-spaced", "spaced.desktop");
     box.SetDefault("text/plain", "bare.desktop");
@@ -54,7 +51,7 @@ TEST_F(OpenDocumentEndToEndTest, commandWithoutBlankInProgramPath) {
 
 TEST_F(OpenDocumentEndToEndTest, quotedProgramPathWithBlanksAndSwitch) {
   const std::string doc = box.Path("data.spc");
-  EXPECT_EQ(Opened(doc), (std::vector<std::string>{spaced, doc}));
+  EXPECT_EQ(Opened(doc), (std::vector<std::string>{spaced, "-n", doc}));
 }
 
 TEST_F(OpenDocumentEndToEndTest, commandWithoutArgumentsIsTheWholeProgram) {
@@ -84,11 +81,70 @@ TEST_F(OpenDocumentEndToEndTest, programThatCannotStartIsReported) {
   EXPECT_TRUE(box.NothingStarted());
 }
 
-TEST_F(OpenDocumentEndToEndTest, noProgramForTextIsReported) {
-  WriteBytes(box.ConfigHome() + "/mimeapps.list", "[Default Applications]\n");
-  std::filesystem::remove(box.Path("sys/share/applications/bare.desktop"));
-  const ProbeResult result = box.Probe({"open", box.Path("a.unknown")});
+TEST_F(OpenDocumentEndToEndTest, typeWithoutProgramIsReportedNotOpenedAsText) {
+  box.AddSystemType("application/x-orphan", "*.orp");
+  const ProbeResult result = box.Probe({"open", box.Path("a.orp")});
+  EXPECT_EQ(result.out,
+            "MESSAGE ヘルプ表示不可能|ブラウザが発見できませんでした。\r\n"
+            "HTML で書かれたヘルプが表示できません。\n");
+  EXPECT_TRUE(box.NothingStarted());
+}
+
+TEST(OpenDocumentWithoutTypesTest, noTypeEvenForTextIsReported) {
+  DesktopSandbox empty;
+  const ProbeResult result = empty.Probe({"open", empty.Path("a.unknown")});
   EXPECT_EQ(result.out, "MESSAGE ロード失敗|このファイルを開くことはできませんでした\n");
+  EXPECT_TRUE(empty.NothingStarted());
+}
+
+// The Exec line is expanded as desktop entries define it: every word is an
+// argument, and the document is one more, never a program or a script.
+TEST_F(OpenDocumentEndToEndTest, execLineIsExpandedAndTheDocumentOnlyPassed) {
+  box.AddSystemType("application/x-shc", "*.shc");
+  box.AddSystemEntry("sh.desktop", "sh -c \"" + plain + " ran-by-entry\" %f");
+  box.SetDefault("application/x-shc", "sh.desktop");
+  const std::string script = box.Path("notes.shc");
+  WriteBytes(script, "exec " + plain + " executed-document\n");
+  EXPECT_EQ(Opened(script), (std::vector<std::string>{plain, "ran-by-entry"}));
+
+  box.AddSystemType("application/x-env", "*.env");
+  box.AddSystemEntry("env.desktop", "env GRIDORA_X=1 " + plain + " -n %u");
+  box.SetDefault("application/x-env", "env.desktop");
+  const std::string doc = box.Path("a.env");
+  EXPECT_EQ(Opened(doc), (std::vector<std::string>{plain, "-n", doc}));
+}
+
+// A program that runs in a terminal gets one from GIO.
+TEST_F(OpenDocumentEndToEndTest, terminalProgramIsStartedInATerminal) {
+  box.SearchPath = box.Path("bin");
+  std::filesystem::create_symlink(GRIDORA_RECORDER_PATH, box.Path("bin/xterm"));
+  box.AddSystemEntry("vim.desktop", plain + " %f", "", "Terminal=true\n");
+  box.SetDefault("text/plain", "vim.desktop");
+  const std::string doc = box.Path("notes.txt");
+  EXPECT_EQ(Opened(doc), (std::vector<std::string>{box.Path("bin/xterm"), "-e", plain, doc}));
+}
+
+// Help is a web page: the browser that opens https links first, and never a
+// program that needs a terminal (it would have none).
+TEST_F(OpenDocumentEndToEndTest, helpSkipsTerminalProgramsForTheBrowser) {
+  const std::string browser = box.Path("bin/browser");
+  std::filesystem::create_symlink(GRIDORA_RECORDER_PATH, browser);
+  std::filesystem::create_symlink(GRIDORA_RECORDER_PATH, box.Path("bin/xterm"));
+  box.AddSystemEntry("vim.desktop", plain + " %f", "", "Terminal=true\n");
+  box.AddSystemEntry("browser.desktop", browser + " %u");
+  box.SetDefault("text/html", "vim.desktop");
+  box.SetDefault("x-scheme-handler/https", "browser.desktop");
+  EXPECT_EQ(box.Probe({"help"}).out, "YIELDS 1\n");
+  const auto argv = box.WaitForRecord();
+  ASSERT_TRUE(argv);
+  ASSERT_EQ(argv->size(), 2u);
+  EXPECT_EQ((*argv)[0], browser);
+  EXPECT_EQ(std::filesystem::path((*argv)[1]).filename(), "gridora.html");
+
+  box.SetDefault("x-scheme-handler/https", "vim.desktop");
+  EXPECT_EQ(box.Probe({"help"}).out,
+            "YIELDS 1\nMESSAGE ヘルプ表示不可能|ブラウザが発見できませんでした。\r\n"
+            "HTML で書かれたヘルプが表示できません。\n");
   EXPECT_TRUE(box.NothingStarted());
 }
 

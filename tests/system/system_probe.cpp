@@ -3,6 +3,7 @@
 // process). Prints what the user would have seen and what GIO now knows.
 //
 //   system_probe associate 1|0
+//   system_probe associate-after-upgrade   replace its own file, then associate
 //   system_probe is-associated .gdr
 //   system_probe toggle            is-associated .gdr before, after on, after off
 //   system_probe default x.gdr     the type, default application and its Exec
@@ -18,6 +19,7 @@
 #include <gio/gio.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "core/recording_screen.h"
@@ -73,6 +75,12 @@ int main(int argc, char** argv) {
   App app{state, screen};
   if (command == "associate") {
     SetFileAssociation(std::atoi(arg) == 1 ? Association::On : Association::Off);
+  } else if (command == "associate-after-upgrade") {
+    // A new file renamed over the running one, as a package upgrade does.
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe");
+    std::filesystem::copy_file(self, self + ".new");
+    std::filesystem::rename(self + ".new", self);
+    SetFileAssociation(Association::On);
   } else if (command == "toggle") {
     const int before = IsExtensionAssociated(".gdr");
     SetFileAssociation(Association::On);

@@ -98,6 +98,24 @@ TEST_F(ToolbarTest, hoverRaisesAButtonAndShowsItsTip) {
   EXPECT_EQ(strip()->HotButton(), ToolbarStrip::kHotCleared);
 }
 
+TEST_F(ToolbarTest, sameButtonLightsAgainAfterTheGapBesideIt) {
+  for (const QPoint gap : {QPoint(35, 12), QPoint(147, 12), QPoint(4, 12)}) {
+    QTest::mouseMove(strip(), On(CommandId::NewPuzzle9));
+    ASSERT_TRUE(Shows(CommandId::NewPuzzle9, 1));
+    QTest::mouseMove(strip(), gap);
+    EXPECT_TRUE(AllNormal()) << gap.x();
+    QTest::mouseMove(strip(), On(CommandId::NewPuzzle9));
+    EXPECT_TRUE(Shows(CommandId::NewPuzzle9, 1)) << gap.x();
+    EXPECT_EQ(strip()->toolTip(), QString::fromUtf8("新規作成-9"));
+  }
+  // A click after coming back runs the button's command.
+  QTest::mouseMove(strip(), On(CommandId::NewPuzzle16));
+  QTest::mouseMove(strip(), QPoint(35, 12));
+  QTest::mouseMove(strip(), On(CommandId::NewPuzzle16));
+  QTest::mouseClick(strip(), Qt::LeftButton, {}, On(CommandId::NewPuzzle16));
+  EXPECT_EQ(state.BoardSize, 16);
+}
+
 TEST_F(ToolbarTest, undoRightAfterANewPuzzleIsNotHighlighted) {
   QTest::mouseMove(strip(), On(CommandId::Undo));
   EXPECT_EQ(Inform(), "やり直し：　(これ以上は戻せません)");

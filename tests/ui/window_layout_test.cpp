@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "core/slots.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/main/board_surface.h"
 #include "window_fixture.h"
 
 namespace gridora::ui::testing {
@@ -113,6 +115,59 @@ TEST_F(WindowLayoutTest, wideCaptionsAreNarrowedToTheirCell) {
   EXPECT_EQ(narrow->font().stretch(), window->Board(9)->Label(0)->font().stretch());
   SetCell(app(), 0, 3);  // back to one character: the full width again
   EXPECT_EQ(wide->font().stretch(), narrow->font().stretch());
+}
+
+// Every caption of both boards is drawn wholly between the lines: no pixel
+// of it lands on the frame, a box line or a grid line, and none is cut off
+// at the edge of its label.
+TEST(BoardCaptionTest, everyCaptionLiesWhollyBetweenTheLines) {
+  for (const int size : {9, 16}) {
+    BoardSurface surface(size, QPixmap(), nullptr);
+    const QImage empty = surface.grab().toImage();
+    const QColor background = surface.palette().color(QPalette::Window);
+    for (int cell = 0; cell < size * size; ++cell) {
+      const int digit = size == 16 ? 10 + cell % 7 : 1 + cell % 9;  // "10" to "16" on 16 x 16
+      surface.Label(cell)->Show(QString::number(digit), Qt::black);
+    }
+    const QImage shown = surface.grab().toImage();
+    for (int cell = 0; cell < size * size; ++cell) {
+      const QRect r = surface.Label(cell)->geometry();
+      int ink = 0;
+      for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+          if (shown.pixel(x, y) == empty.pixel(x, y)) continue;
+          ++ink;
+          ASSERT_EQ(empty.pixelColor(x, y), background)
+              << size << " x " << size << ": cell " << cell << " drawn over a line at " << x << ","
+              << y;
+          ASSERT_TRUE(x > r.left() && x < r.right() && y > r.top() && y < r.bottom())
+              << size << " x " << size << ": cell " << cell << " cut at " << x << "," << y;
+        }
+      }
+      EXPECT_GT(ink, 0) << size << " x " << size << ": cell " << cell;
+    }
+  }
+}
+
+TEST_F(WindowLayoutTest, fixedSizeWindowsOfferNoMaximise) {
+  AboutDialog about(window->windowIcon(), window.get());
+  for (QWidget* w : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&about)}) {
+    const Qt::WindowFlags flags = w->windowFlags();
+    EXPECT_EQ(w->minimumSize(), w->maximumSize()) << w->objectName().toStdString();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << w->objectName().toStdString();
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << w->objectName().toStdString();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint)) << w->objectName().toStdString();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint)) << w->objectName().toStdString();
+  }
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(window->isVisible());
+  // Full screen or maximised by the window manager: back to normal.
+  const QSize size = window->size();
+  for (const Qt::WindowState grown : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+    window->setWindowState(grown);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowState() == Qt::WindowNoState; }));
+    EXPECT_EQ(window->size(), size);
+  }
 }
 
 TEST_F(WindowLayoutTest, propertyTextsAreNeverMarkup) {

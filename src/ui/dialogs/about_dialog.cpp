@@ -7,6 +7,7 @@
 #include "ui/main/etched.h"
 #include "ui/main/fonts.h"
 #include "ui/main/plain_label.h"
+#include "ui/main/window_hints.h"
 
 namespace gridora::ui {
 
@@ -24,6 +25,7 @@ AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromStdString(VersionBoxCaption()));
   setWindowIcon(icon);
   setFixedSize(Px(5736), Px(3468));
+  SetFixedSizeHints(*this);
   setFont(GothicFont(9));
 
   auto* picture = new QLabel(this);

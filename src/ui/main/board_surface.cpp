@@ -1,5 +1,6 @@
 #include "ui/main/board_surface.h"
 
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 
@@ -47,12 +48,10 @@ BoardSurface::BoardSurface(int boardSize, const QPixmap& texture, QWidget* paren
     auto* label = new CellLabel(boardSize, cell, this);
     const TwipsRect r = CellLabelRect(boardSize, cell);
     label->setGeometry(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
-    // The last two pixels of a 16 x 16 label lie under the next column's
-    // etched line pair: keep the caption off them.
-    if (boardSize == 16) label->setContentsMargins(0, 0, 2, 0);
-    label->SetCaptionFont(font);
     labels_.push_back(label);
   }
+  KeepCaptionsOffLines();
+  for (CellLabel* label : labels_) label->SetCaptionFont(font);
 
   // The bar lies over the labels, as a window of its own would, but lets
   // the clicks through to the cell underneath.
@@ -91,12 +90,46 @@ void BoardSurface::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRect(0, 0, side, side), texture_);
   }
+  PaintMarks(painter);
+  PaintLines(painter);
+}
+
+void BoardSurface::PaintLines(QPainter& painter) {
   const QColor dark = palette().color(QPalette::ButtonText);
   const QColor light = palette().color(QPalette::Light);
-  PaintMarks(painter);
   for (const EtchedLine& line : FineGridLines(boardSize_))
     PaintTwipsLine(painter, line.x1, line.y1, line.x2, line.y2, line.dark ? dark : light);
   PaintBoxLines(painter);
+}
+
+void BoardSurface::KeepCaptionsOffLines() {
+  QImage lines(size(), QImage::Format_ARGB32);
+  lines.fill(Qt::transparent);
+  {
+    QPainter painter(&lines);
+    PaintLines(painter);
+  }
+  // A column (row) of a label lies under a line when the line covers it
+  // from the label's top to its bottom (left to right).
+  const auto column = [&](const QRect& r, int x) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      if (qAlpha(lines.pixel(x, y)) == 0) return false;
+    return true;
+  };
+  const auto row = [&](const QRect& r, int y) {
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (qAlpha(lines.pixel(x, y)) == 0) return false;
+    return true;
+  };
+  for (CellLabel* label : labels_) {
+    const QRect r = label->geometry() & lines.rect();
+    int left = 0, right = 0, top = 0, bottom = 0;
+    while (left < r.width() && column(r, r.left() + left)) ++left;
+    while (right < r.width() - left && column(r, r.right() - right)) ++right;
+    while (top < r.height() && row(r, r.top() + top)) ++top;
+    while (bottom < r.height() - top && row(r, r.bottom() - bottom)) ++bottom;
+    label->setContentsMargins(left, top, right, bottom);
+  }
 }
 
 void BoardSurface::SetMarks(const BoardMarks& marks) {

@@ -41,7 +41,12 @@ class BoardSurface : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The fine grid, the box lines and the frame.
+  void PaintLines(QPainter& painter);
   void PaintBoxLines(QPainter& painter);
+  // Gives each label margins over the lines that cross its edges, so that
+  // its caption is drawn wholly between them.
+  void KeepCaptionsOffLines();
   void PaintMarks(QPainter& painter);
   void PaintCandidates(QPainter& painter, int cell, const QRect& area);
 

@@ -22,6 +22,7 @@
 #include "ui/main/launcher_tips.h"
 #include "ui/main/num_lock.h"
 #include "ui/main/plain_label.h"
+#include "ui/main/window_hints.h"
 
 namespace gridora::ui {
 
@@ -81,6 +82,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   // The window keeps its designed size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();
+  SetFixedSizeHints(*this);
 }
 
 MainWindow::~MainWindow() = default;

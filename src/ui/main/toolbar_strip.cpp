@@ -101,6 +101,10 @@ void ToolbarStrip::mouseMoveEvent(QMouseEvent* event) {
     hot_ = hit;
     ShowTip(hit);
     if (!ToolbarButtonDisabled(state_, hit)) CopyButton(hit, pressed ? kPressed : kRaised);
+  } else if (hot_ >= 0) {
+    // Over a gap no button is hot, so the same button lights again when
+    // the pointer comes back to it.
+    hot_ = kHotNone;
   }
   update();
 }
