@@ -31,8 +31,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt-get -o DPkg::Lock::Timeout=600 update -qq
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
   else
     echo "Missing packages; run as root:" >&2
     echo "  apt-get install -y ${missing[*]}" >&2

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/main/fonts.h"
+#include "ui/main/log_categories.h"
 #include "ui/main/start_up.h"
 
 int main(int argc, char* argv[]) {
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   // Every window and dialog, Qt's own included, takes the program's icon.
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/gridora/icon.png")));
   gridora::ui::RegisterFontSubstitutions();
+  gridora::ui::InstallQtLogSink();
   // The standard buttons of message boxes and file dialogs speak Japanese
   // like the rest of the program.
   QTranslator qtTexts;

@@ -28,7 +28,7 @@ void ShowOneCell(App app, int index) {
   // should one be put there directly, it shows in the last class's colour.
   const int colourClass = std::min(ClassOf(code), kColourClasses - 1);
   app.screen.ShowCell(app.state.BoardSize, index, CharacterOf(app.state, DigitOf(code)),
-                      app.state.SoftColor[static_cast<std::size_t>(colourClass)]);
+                      app.state.settings.SoftColor[static_cast<std::size_t>(colourClass)]);
 }
 
 void ShowAuthorDateComment(App app) {
@@ -49,12 +49,10 @@ void ResetPuzzle(App app) {
   // Answer slots keep their contents; they are unreachable until the solver
   // fills and enables them again.
   for (int n = 1; n <= kSlotCount; ++n) {
-    app.screen.SetSlotMenuEnabled(SlotMenu::Answer, n, false);
-    app.screen.SetSlotMenuEnabled(SlotMenu::MemoryLoad, n, false);
-    app.screen.SetLauncherButtonEnabled(n + 8, false);
-    app.screen.SetLauncherButtonEnabled(n + 17, false);
+    app.screen.SetSlotFetchEnabled(SlotMenu::Answer, n, false);
+    app.screen.SetSlotFetchEnabled(SlotMenu::MemoryLoad, n, false);
   }
-  s.PuzzleAuthor = s.UserName;
+  s.PuzzleAuthor = s.settings.UserName;
   s.PuzzleComment = kNoComment;
   s.PuzzleDate = app.screen.TodayText();
   s.PuzzleFileName = kNoFileName;

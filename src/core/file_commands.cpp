@@ -1,6 +1,7 @@
 #include "core/file_commands.h"
 
 #include "core/board.h"
+#include "core/log.h"
 #include "core/puzzle_file.h"
 
 namespace gridora {
@@ -9,7 +10,8 @@ namespace {
 
 // Writes to `path`; on success `path` becomes the puzzle's file.
 bool SaveTo(App app, const std::string& path) {
-  if (!WritePuzzleFile(app.state, path)) {
+  if (const WriteStatus written = WritePuzzleFile(app.state, path); !written) {
+    LogFailure(LogArea::Files, "cannot save " + path, written.error());
     app.screen.ShowMessage(kCannotWriteText, kSaveFailedTitle, MessageButtons::Ok,
                            MessageIcon::Information);
     return false;

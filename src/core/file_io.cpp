@@ -13,6 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The cause of the last failed system call.
+std::error_code LastError() {
+  return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
  public:
@@ -106,33 +111,36 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   return result;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return false;
+WriteStatus ReplaceFile(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);
   const fs::path target = SaveTarget(path);
   // A rename would replace a file even when it is write-protected; the
   // protection is the user's wish, so honour it.
-  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+    return LastError();
   fs::path temporary;
   Descriptor fd(CreateTemporaryBeside(target, temporary));
-  if (!fd.valid()) return false;
+  if (!fd.valid()) return LastError();
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
     ::fchmod(fd.get(), old.st_mode & 07777);  // a failure only leaves the default mode
   }
   const bool written = WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close();
   if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    const std::error_code error = LastError();
     ::unlink(temporary.c_str());
-    return false;
+    return error;
   }
   SyncFolder(target);
-  return true;
+  return {};
 }
 
-bool WriteFileCreatingFolders(const std::string& path, std::string_view bytes) {
+WriteStatus WriteFileCreatingFolders(const std::string& path, std::string_view bytes) {
   const fs::path folder = SaveTarget(path).parent_path();
   std::error_code error;
   if (!folder.empty()) fs::create_directories(folder, error);
-  return !error && ReplaceFile(path, bytes);
+  if (error) return error;
+  return ReplaceFile(path, bytes);
 }
 
 }  // namespace gridora

@@ -5,8 +5,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace gridora {
+
+// The outcome of a write: true on success; otherwise false, with the cause.
+// Callers that cannot show the cause to the user log it (see log.h).
+class [[nodiscard]] WriteStatus {
+ public:
+  WriteStatus() = default;                               // success
+  WriteStatus(std::error_code error) : error_(error) {}  // NOLINT: a failure converts implicitly
+  explicit operator bool() const { return !error_; }
+  const std::error_code& error() const { return error_; }
+
+ private:
+  std::error_code error_;
+};
 
 enum class ReadStatus {
   Ok,
@@ -28,11 +42,11 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes);
 // any failure: the bytes go to a new file in the same folder, are flushed
 // to disk, and the new file is renamed over the target. An existing
 // target keeps its permissions; a symbolic link keeps pointing to the
-// file it named. A target the user may not write is refused. Returns
-// false, and leaves the target as it was, when any step fails.
-bool ReplaceFile(const std::string& path, std::string_view bytes);
+// file it named. A target the user may not write is refused. Returns the
+// cause, and leaves the target as it was, when any step fails.
+WriteStatus ReplaceFile(const std::string& path, std::string_view bytes);
 
 // ReplaceFile after creating the folders of `path` that are missing.
-bool WriteFileCreatingFolders(const std::string& path, std::string_view bytes);
+WriteStatus WriteFileCreatingFolders(const std::string& path, std::string_view bytes);
 
 }  // namespace gridora

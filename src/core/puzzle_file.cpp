@@ -65,7 +65,7 @@ PuzzleFile PuzzleFileOf(const AppState& state) {
   return puzzle;
 }
 
-bool WritePuzzleFile(const AppState& state, const std::string& path) {
+WriteStatus WritePuzzleFile(const AppState& state, const std::string& path) {
   return ReplaceFile(path, FormatPuzzleFile(PuzzleFileOf(state)));
 }
 

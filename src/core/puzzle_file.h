@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/app.h"
+#include "core/file_io.h"
 #include "core/puzzle_format.h"
 
 namespace gridora {
@@ -32,6 +33,6 @@ PuzzleFile PuzzleFileOf(const AppState& state);
 // Writes the current puzzle to `path` in the version 2.1 layout, replacing
 // the file only once the new one is complete (see ReplaceFile). Shows
 // nothing; returns false when the file could not be written.
-bool WritePuzzleFile(const AppState& state, const std::string& path);
+WriteStatus WritePuzzleFile(const AppState& state, const std::string& path);
 
 }  // namespace gridora

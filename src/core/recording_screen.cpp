@@ -33,15 +33,11 @@ void RecordingScreen::ShowCell(int boardSize, int index, const std::string& capt
   view.color = color;
 }
 
-void RecordingScreen::SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) {
+void RecordingScreen::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {
   if (n < 1 || n > 9) return;
-  (menu == SlotMenu::MemoryLoad ? memoryLoadMenu : answerMenu)[static_cast<std::size_t>(n)] =
-      enabled;
-}
-
-void RecordingScreen::SetLauncherButtonEnabled(int k, bool enabled) {
-  if (k < 0 || k >= static_cast<int>(launcherButton.size())) return;
-  launcherButton[static_cast<std::size_t>(k)] = enabled;
+  const bool memory = menu == SlotMenu::MemoryLoad;
+  (memory ? memoryLoadMenu : answerMenu)[static_cast<std::size_t>(n)] = enabled;
+  launcherButton[static_cast<std::size_t>(memory ? n + 8 : n + 17)] = enabled;
 }
 
 MessageAnswer RecordingScreen::ShowMessage(const std::string& text, const std::string& title,

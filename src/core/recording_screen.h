@@ -65,8 +65,7 @@ class RecordingScreen : public ScreenPort {
   void ShowProperty(PropertyLabel label, const std::string& text) override {
     properties[static_cast<std::size_t>(label)] = text;
   }
-  void SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) override;
-  void SetLauncherButtonEnabled(int k, bool enabled) override;
+  void SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) override;
   void SetInformText(const std::string& text) override {
     informText = text;
     informHistory.push_back(text);

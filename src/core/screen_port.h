@@ -33,11 +33,9 @@ class ScreenPort {
   virtual void ShowBoardFrame(int boardSize) = 0;
   virtual void ShowProperty(PropertyLabel label, const std::string& text) = 0;
 
-  // Enables or disables item n (1 to 9) of a slot fetch menu.
-  virtual void SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) = 0;
-  // Enables or disables launcher button k (0 to 26): 0-8 store memory,
-  // 9-17 fetch memory, 18-26 fetch answer.
-  virtual void SetLauncherButtonEnabled(int k, bool enabled) = 0;
+  // Enables or disables the fetching of slot n (1 to 9): item n of the
+  // fetch menu and the launcher's fetch button of that slot.
+  virtual void SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) = 0;
 
   // Writes the "inform" panel of the status bar.
   virtual void SetInformText(const std::string& text) = 0;

@@ -24,8 +24,7 @@ void Fetch(App app, const BoardCodes& slot, const char* bank, int n) {
 bool StoreMemorySlot(App app, int n) {
   if (!IsSlotNumber(n)) return false;
   app.state.MemorySlot[static_cast<std::size_t>(n)] = app.state.Board;
-  app.screen.SetSlotMenuEnabled(SlotMenu::MemoryLoad, n, true);
-  app.screen.SetLauncherButtonEnabled(n + 8, true);
+  app.screen.SetSlotFetchEnabled(SlotMenu::MemoryLoad, n, true);
   app.screen.SetInformText("メモリ no." + std::to_string(n) + " にデータを登録しました");
   return true;
 }
@@ -44,8 +43,7 @@ bool FetchAnswerSlot(App app, int n) {
 
 void EnableAnswerSlot(App app, int n, bool enabled) {
   if (!IsSlotNumber(n)) return;
-  app.screen.SetSlotMenuEnabled(SlotMenu::Answer, n, enabled);
-  app.screen.SetLauncherButtonEnabled(n + 17, enabled);
+  app.screen.SetSlotFetchEnabled(SlotMenu::Answer, n, enabled);
 }
 
 }  // namespace gridora

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/log.h"
 #include "core/lossy_encoding.h"
 #include "core/text.h"
 #include "settings/setting_values.h"
@@ -15,8 +16,8 @@ namespace gridora {
 namespace {
 
 // The defaults every setting falls back to.
-const AppState& Defaults() {
-  static const AppState defaults;
+const Settings& Defaults() {
+  static const Settings defaults;
   return defaults;
 }
 
@@ -40,29 +41,30 @@ class SettingsReader {
       const std::string text = Text("Option", key);
       return version.oldBooleans ? OldFileBoolean(text) : ConvertBoolean(text).value_or(fallback);
     };
-    const AppState& d = Defaults();
-    s_.KateiOnOff = boolean("KateiOn/Off", d.KateiOnOff);
-    s_.KateiMode = Numeric("Option", "KateiMode", 0, 1, d.KateiMode);
+    const Settings& d = Defaults();
+    s_.settings.KateiOnOff = boolean("KateiOn/Off", d.KateiOnOff);
+    s_.settings.KateiMode = Numeric("Option", "KateiMode", 0, 1, d.KateiMode);
     if (version.kateiMax) {
-      s_.KateiMax9 = Numeric("option", "KateiMax9", 2, 9, d.KateiMax9);
-      s_.KateiMax16 = Numeric("option", "KateiMax16", 2, 16, d.KateiMax16);
+      s_.settings.KateiMax9 = Numeric("option", "KateiMax9", 2, 9, d.KateiMax9);
+      s_.settings.KateiMax16 = Numeric("option", "KateiMax16", 2, 16, d.KateiMax16);
     }
-    s_.NChangeSpeed = Numeric("Option", "NChangeSpeed", 0, 8, d.NChangeSpeed);
+    s_.settings.NChangeSpeed = Numeric("Option", "NChangeSpeed", 0, 8, d.NChangeSpeed);
     const std::string inputMode = Text("Option", "NInputMode");
-    s_.InputMode =
+    const int mode =
         InRange(version.oldBooleans ? ReadNumber(inputMode) : ConvertNumber(inputMode), 0, 2)
-            .value_or(d.InputMode);
-    s_.LPrintMode = boolean("LPrintMode", d.LPrintMode);
-    s_.AAnswerCheak = boolean("AAnswerCheak", d.AAnswerCheak);
-    if (version.beepAndName) s_.Beep = boolean("Beep", d.Beep);
-    s_.GifPath = Text("Option", "GifPath");
-    if (version.beepAndName) s_.UserName = Text("Option", "Name");
+            .value_or(static_cast<int>(d.InputMode));
+    s_.settings.InputMode = static_cast<InputKind>(mode);
+    s_.settings.LPrintMode = boolean("LPrintMode", d.LPrintMode);
+    s_.settings.AAnswerCheak = boolean("AAnswerCheak", d.AAnswerCheak);
+    if (version.beepAndName) s_.settings.Beep = boolean("Beep", d.Beep);
+    s_.settings.GifPath = Text("Option", "GifPath");
+    if (version.beepAndName) s_.settings.UserName = Text("Option", "Name");
     if (version.colors) {
       for (std::size_t i = 0; i < 3; ++i) {
         const std::string n = std::to_string(i);
-        s_.SoftColor[i] = static_cast<Color>(
+        s_.settings.SoftColor[i] = static_cast<Color>(
             Numeric("Color", "Soft" + n, 0, kMaxColor, static_cast<int>(d.SoftColor[i])));
-        s_.HtmlColor[i] = static_cast<Color>(
+        s_.settings.HtmlColor[i] = static_cast<Color>(
             Numeric("Color", "Html" + n, 0, kMaxColor, static_cast<int>(d.HtmlColor[i])));
       }
     }
@@ -91,9 +93,16 @@ class SettingsReader {
   AppState& s_;
 };
 
+// A settings file that cannot be written costs the user only the settings
+// of this run; the log keeps the cause.
+void LogUnwritten(const AppState& state, const WriteStatus& status) {
+  if (!status) LogFailure(LogArea::Settings, "cannot write " + state.IniPath, status.error());
+}
+
 void Stamp(const AppState& state, const char* version, bool withCredit) {
-  WriteIniString(state, "Information", "SoftName", version);
-  if (withCredit) WriteIniString(state, "Information", "Copyright", kIniCredit);
+  LogUnwritten(state, WriteIniString(state, "Information", "SoftName", version));
+  if (withCredit)
+    LogUnwritten(state, WriteIniString(state, "Information", "Copyright", kIniCredit));
 }
 
 }  // namespace
@@ -109,7 +118,7 @@ void LoadSettings(App app) {
   if (version == kIniVersion12) {
     Stamp(app.state, kIniVersion15, false);
     SettingsReader(app).Read({true, false, false, false});
-    SaveSettings(app);
+    LogUnwritten(app.state, SaveSettings(app));
     return;
   }
   if (version == kIniVersion13 || version == kIniVersion14) {
@@ -126,34 +135,34 @@ void LoadSettings(App app) {
       "前の状態を読み取ることができませんでした。",
       "ロード失敗", MessageButtons::Ok, MessageIcon::Information);
   Stamp(app.state, kIniVersion13, true);
-  SaveSettings(app);
+  LogUnwritten(app.state, SaveSettings(app));
 }
 
-bool SaveSettings(App app) {
+WriteStatus SaveSettings(App app) {
   const AppState& s = app.state;
   auto ini = IniFile::Load(s.IniPath);
-  if (!ini) return false;
+  if (!ini) return std::make_error_code(std::errc::io_error);
   const auto set = [&](const char* section, const std::string& key, const std::string& text) {
     ini->Set(section, key, Utf8ToShiftJisLossy(text));
   };
   set("Form", "Left", SingleText(app.screen.MainWindowLeft()));
   set("Form", "Top", SingleText(app.screen.MainWindowTop()));
-  set("Option", "KateiOn/Off", BoolText(s.KateiOnOff));
-  set("Option", "KateiMode", NumberText(s.KateiMode));
-  set("Option", "KateiMax9", NumberText(s.KateiMax9));
-  set("Option", "KateiMax16", NumberText(s.KateiMax16));
-  set("Option", "NChangeSpeed", NumberText(s.NChangeSpeed));
-  set("Option", "NInputMode", NumberText(s.InputMode));
-  set("Option", "LPrintMode", BoolText(s.LPrintMode));
-  set("Option", "AAnswerCheak", BoolText(s.AAnswerCheak));
-  set("Option", "Beep", BoolText(s.Beep));
-  set("Option", "GifPath", s.GifPath);
-  set("Option", "Name", s.UserName);
+  set("Option", "KateiOn/Off", BoolText(s.settings.KateiOnOff));
+  set("Option", "KateiMode", NumberText(s.settings.KateiMode));
+  set("Option", "KateiMax9", NumberText(s.settings.KateiMax9));
+  set("Option", "KateiMax16", NumberText(s.settings.KateiMax16));
+  set("Option", "NChangeSpeed", NumberText(s.settings.NChangeSpeed));
+  set("Option", "NInputMode", NumberText(static_cast<int>(s.settings.InputMode)));
+  set("Option", "LPrintMode", BoolText(s.settings.LPrintMode));
+  set("Option", "AAnswerCheak", BoolText(s.settings.AAnswerCheak));
+  set("Option", "Beep", BoolText(s.settings.Beep));
+  set("Option", "GifPath", s.settings.GifPath);
+  set("Option", "Name", s.settings.UserName);
   for (std::size_t i = 0; i < 3; ++i) {
-    set("Color", "Soft" + std::to_string(i), NumberText(s.SoftColor[i]));
+    set("Color", "Soft" + std::to_string(i), NumberText(s.settings.SoftColor[i]));
   }
   for (std::size_t i = 0; i < 3; ++i) {
-    set("Color", "Html" + std::to_string(i), NumberText(s.HtmlColor[i]));
+    set("Color", "Html" + std::to_string(i), NumberText(s.settings.HtmlColor[i]));
   }
   return ini->Save(s.IniPath);
 }

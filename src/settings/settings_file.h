@@ -13,6 +13,7 @@
 //   SaveSettings(app);   // when quitting
 
 #include "core/app.h"
+#include "core/file_io.h"
 
 namespace gridora {
 
@@ -35,8 +36,8 @@ inline constexpr const char* kFirstRunGreeting =
 void LoadSettings(App app);
 
 // Writes the main window's position and every setting into the settings
-// file, in one replacement of the whole file. False when it could not be
-// written (the file is then left as it was).
-bool SaveSettings(App app);
+// file, in one replacement of the whole file. False, with the cause, when it
+// could not be written (the file is then left as it was).
+WriteStatus SaveSettings(App app);
 
 }  // namespace gridora

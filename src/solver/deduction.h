@@ -42,7 +42,7 @@ class Deduction : public CandidateGrid<N> {
   void Scan(bool fromTop) {
     for (;;) {
       if (fromTop && c_ == lastChecked_) {
-        state_ = kStateStuck;
+        state_ = SolveState::Stuck;
         return;
       }
       fromTop = true;
@@ -64,12 +64,12 @@ class Deduction : public CandidateGrid<N> {
     const int v = this->CellDigit(cell);
     if (v == 0) return false;
     if (v < 0) {
-      state_ = kStateContradiction;
+      state_ = SolveState::Contradiction;
       return true;
     }
     this->Fix(cell, v);
     if (cellsLeft_ == 0) {
-      state_ = kStateSolved;
+      state_ = SolveState::Solved;
       return true;
     }
     const CandMask bit = BitMask[static_cast<std::size_t>(v - 1)];
@@ -88,7 +88,7 @@ class Deduction : public CandidateGrid<N> {
 
   int c_ = 0;            // scan position
   int lastChecked_ = 0;  // cell of the latest CheckCell
-  int state_ = 0;        // SolveState
+  SolveState state_ = SolveState::Running;
 
   // The six unit passes, in their order, on the unit of `kind` that holds `cell`.
   void UnitPasses(int kind, int cell) {

@@ -60,9 +60,10 @@ void FinishSolve(const FinishInput& input, const std::array<std::string, 8>& mes
   const int count = input.solutionCount;
   std::string& message = outcome.message;
   if (count == 0) {
-    message = input.state >= 0 && input.state < 8 ? messages[static_cast<std::size_t>(input.state)]
-                                                  : std::string();
-    if (input.state == kStateContradiction) message += LocationText(input.cell, input.boardSize);
+    const int index = static_cast<int>(input.state);
+    message = index >= 0 && index < 8 ? messages[static_cast<std::size_t>(index)] : std::string();
+    if (input.state == SolveState::Contradiction)
+      message += LocationText(input.cell, input.boardSize);
     for (int cell = 0; cell < cells; ++cell) {
       const auto i = static_cast<std::size_t>(cell);
       const int code = outcome.board[i];
@@ -73,7 +74,7 @@ void FinishSolve(const FinishInput& input, const std::array<std::string, 8>& mes
     return;
   }
   if (count == 1) {
-    if (input.state == kStateStuck) {
+    if (input.state == SolveState::Stuck) {
       message = "1つの解を発見";
     } else if (input.showLevel) {
       message = messages[static_cast<std::size_t>(input.level)];
@@ -84,7 +85,7 @@ void FinishSolve(const FinishInput& input, const std::array<std::string, 8>& mes
     message = NumberText(count) + "つの解を発見";
     MarkDifferences(outcome.answers, count, cells);
   }
-  if (input.state == kStateStuck) {
+  if (input.state == SolveState::Stuck) {
     message += " (おそらく更に別解が多数存在)";
     MarkSettledCells(outcome.answers, count, outcome.board, settled, cells);
   }

@@ -15,10 +15,10 @@ inline constexpr const char* kTooManyText = "解が多すぎます";
 struct FinishInput {
   int boardSize;      // N
   int solutionCount;  // 0 to 9
-  int state;          // SolveState
-  int level;          // SolveLevel
-  int cell;           // scan position: where the candidates ran out
-  bool showLevel;     // LPrintMode
+  SolveState state;
+  int level;       // SolveLevel
+  int cell;        // scan position: where the candidates ran out
+  bool showLevel;  // LPrintMode
 };
 
 // Builds outcome.message and, with no solution, writes the fixed cells of

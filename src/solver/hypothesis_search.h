@@ -17,6 +17,12 @@
 
 namespace gridora {
 
+// The Undecided values that are not a digit.
+enum Undecided : int {
+  kNoUndecided = 0,        // no trial of the cell got stuck yet
+  kSeveralUndecided = -1,  // more than one trial got stuck: the cell is left
+};
+
 template <int N>
 class HypothesisSearch : public Deduction<N> {
  public:
@@ -87,7 +93,7 @@ class HypothesisSearch : public Deduction<N> {
 
   // After a deduction run: records a solution. True when it was the tenth.
   bool EndOfRun() {
-    if (state_ != kStateSolved) return false;
+    if (state_ != SolveState::Solved) return false;
     ++this->solutionCount_;
     if (this->solutionCount_ == kTooManySolutions) return true;
     BoardCodes& slot = outcome_.answers[static_cast<std::size_t>(this->solutionCount_ - 1)];
@@ -108,15 +114,15 @@ class HypothesisSearch : public Deduction<N> {
   Step AfterRun() { return EndOfRun() ? Step::TooMany : Step::TrialOutcome; }
 
   Step TrialOutcome() {
-    if (target_ != limit_ + 1 && tryDigit_ == 0 && state_ == kStateStuck) {
-      state_ = kStateSearching;
+    if (target_ != limit_ + 1 && tryDigit_ == 0 && state_ == SolveState::Stuck) {
+      state_ = SolveState::Searching;
       return Step::ChooseCell;
     }
-    if (tryDigit_ != 0 && (state_ == kStateContradiction || state_ == kStateStuck)) {
+    if (tryDigit_ != 0 && (state_ == SolveState::Contradiction || state_ == SolveState::Stuck)) {
       return Step::TrialResult;
     }
     if (tryDigit_ != 0 && (settings_.alternatives || this->solutionCount_ != 1)) {
-      state_ = kStateContradiction;  // eliminate the solving digit, look on
+      state_ = SolveState::Contradiction;  // eliminate the solving digit, look on
       return Step::TrialResult;
     }
     return Step::Finish;
@@ -124,7 +130,7 @@ class HypothesisSearch : public Deduction<N> {
 
   Step ChooseCell() {
     foundDigit_ = 0;
-    undecided_ = 0;
+    undecided_ = kNoUndecided;
     tryDigit_ = 0;
     level_ = kLevelHard;
     for (;;) {
@@ -132,7 +138,7 @@ class HypothesisSearch : public Deduction<N> {
       if (++hypoCell_ == C) hypoCell_ = 0;
       if (hypoCell_ == cycleStart_ && ++target_ == limit_ + 1) {
         tryDigit_ = 0;
-        state_ = kStateStuck;
+        state_ = SolveState::Stuck;
         return Step::TrialOutcome;
       }
       chosen_ = cand_[static_cast<std::size_t>(hypoCell_)];
@@ -140,7 +146,7 @@ class HypothesisSearch : public Deduction<N> {
       this->YieldPoint();
       if (PopCount(chosen_, N) != target_) continue;
       snapshotA_ = cand_;
-      undecided_ = 0;
+      undecided_ = kNoUndecided;
       return Step::NextTrial;
     }
   }
@@ -151,12 +157,12 @@ class HypothesisSearch : public Deduction<N> {
       const CandMask bit = BitMask[static_cast<std::size_t>(tryDigit_ - 1)];
       if ((chosen_ & bit) == 0) continue;
       if ((seen_[static_cast<std::size_t>(hypoCell_)] & bit) != 0 && settings_.mode != 0) {
-        state_ = kStateStuck;  // seen before: undecided without a trial
+        state_ = SolveState::Stuck;  // seen before: undecided without a trial
         foundDigit_ = tryDigit_;
         return Step::TrialResult;
       }
       Restore(snapshotA_);
-      state_ = kStateSolved;
+      state_ = SolveState::Solved;
       cand_[static_cast<std::size_t>(hypoCell_)] = bit;
       c_ = hypoCell_;
       ++outcome_.trials;
@@ -166,32 +172,32 @@ class HypothesisSearch : public Deduction<N> {
   }
 
   Step TrialResult() {
-    if (undecided_ != 0 && state_ == kStateStuck) {
-      undecided_ = -1;
+    if (undecided_ != kNoUndecided && state_ == SolveState::Stuck) {
+      undecided_ = kSeveralUndecided;
       return Step::CellExhausted;
     }
     if (settings_.mode == 1) CollectSeen();
-    if (state_ == kStateStuck) {
+    if (state_ == SolveState::Stuck) {
       undecided_ = tryDigit_;
       snapshotB_ = cand_;
     }
-    if (state_ == kStateContradiction) {
+    if (state_ == SolveState::Contradiction) {
       CandMask& base = snapshotA_[static_cast<std::size_t>(hypoCell_)];
       base = static_cast<CandMask>(base & ~BitMask[static_cast<std::size_t>(tryDigit_ - 1)]);
     }
-    state_ = kStateSearching;
+    state_ = SolveState::Searching;
     return Step::NextTrial;
   }
 
   Step CellExhausted() {
-    state_ = kStateSearching;
-    if (undecided_ == -1) {
+    state_ = SolveState::Searching;
+    if (undecided_ == kSeveralUndecided) {
       Restore(snapshotA_);
       return Step::ChooseCell;
     }
-    if (undecided_ == 0) {
+    if (undecided_ == kNoUndecided) {
       tryDigit_ = 0;
-      state_ = kStateContradiction;
+      state_ = SolveState::Contradiction;
       return Step::TrialOutcome;
     }
     target_ = 2;
@@ -199,7 +205,7 @@ class HypothesisSearch : public Deduction<N> {
       // The sole undecided digit was seen before: commit it without a trial.
       Restore(snapshotA_);
       tryDigit_ = 0;
-      state_ = kStateSolved;
+      state_ = SolveState::Solved;
       cand_[static_cast<std::size_t>(hypoCell_)] =
           BitMask[static_cast<std::size_t>(foundDigit_ - 1)];
       c_ = this->lastChecked_;
@@ -257,14 +263,14 @@ class HypothesisSearch : public Deduction<N> {
   SolveOutcome& outcome_;
   int limit_ = 0;
 
-  int level_ = kLevelStandard;  // SolveLevel
-  int target_ = 1;              // TargetCount
-  int hypoCell_ = 0;            // HypoCell
-  int cycleStart_ = 0;          // CycleStart
-  int tryDigit_ = 0;            // TryDigit
-  int foundDigit_ = 0;          // FoundDigit
-  int undecided_ = 0;           // Undecided
-  CandMask chosen_ = 0;         // the chosen cell's mask when it was chosen
+  int level_ = kLevelStandard;    // SolveLevel
+  int target_ = 1;                // TargetCount
+  int hypoCell_ = 0;              // HypoCell
+  int cycleStart_ = 0;            // CycleStart
+  int tryDigit_ = 0;              // TryDigit
+  int foundDigit_ = 0;            // FoundDigit
+  int undecided_ = kNoUndecided;  // Undecided: a digit or one of the two below
+  CandMask chosen_ = 0;           // the chosen cell's mask when it was chosen
   Masks snapshotA_{};
   Masks snapshotB_{};
   Masks seen_{};  // SeenDigits

@@ -69,11 +69,11 @@ void SolveFresh(SolveRecord& record, int boardSize, const BoardCodes& board,
   } else {
     NewPuzzle9(app);
   }
-  if (options.max9) state.KateiMax9 = *options.max9;
-  if (options.max16) state.KateiMax16 = *options.max16;
-  if (options.mode) state.KateiMode = *options.mode;
-  if (options.noAlternatives) state.AAnswerCheak = false;
-  if (options.showLevel) state.LPrintMode = true;
+  if (options.max9) state.settings.KateiMax9 = *options.max9;
+  if (options.max16) state.settings.KateiMax16 = *options.max16;
+  if (options.mode) state.settings.KateiMode = *options.mode;
+  if (options.noAlternatives) state.settings.AAnswerCheak = false;
+  if (options.showLevel) state.settings.LPrintMode = true;
   state.Board = board;
   RedrawBoard(app);
   record.outcome = RunSolver(app);
@@ -113,8 +113,8 @@ OutcomeGroup GroupOf(const SolveOutcome& outcome) {
   if (outcome.tooMany()) return OutcomeGroup::TooMany;
   if (outcome.solutionCount > 1) return OutcomeGroup::Several;
   if (outcome.solutionCount == 1) return OutcomeGroup::OneSolution;
-  return outcome.state == kStateContradiction ? OutcomeGroup::Contradiction
-                                              : OutcomeGroup::NotSolved;
+  return outcome.state == SolveState::Contradiction ? OutcomeGroup::Contradiction
+                                                    : OutcomeGroup::NotSolved;
 }
 
 }  // namespace gridora

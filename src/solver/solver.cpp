@@ -19,11 +19,11 @@ SolveOutcome Solve(const BoardCodes& board, const SolveSettings& settings,
 
 SolveSettings SolveSettingsOf(const AppState& state) {
   SolveSettings settings;
-  const int limit = state.BoardSize == 9 ? state.KateiMax9 : state.KateiMax16;
+  const int limit = state.BoardSize == 9 ? state.settings.KateiMax9 : state.settings.KateiMax16;
   settings.limit = limit < 0 ? 0 : limit;
-  settings.mode = state.KateiMode;
-  settings.alternatives = state.AAnswerCheak;
-  settings.showLevel = state.LPrintMode;
+  settings.mode = state.settings.KateiMode;
+  settings.alternatives = state.settings.AAnswerCheak;
+  settings.showLevel = state.settings.LPrintMode;
   return settings;
 }
 

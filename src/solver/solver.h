@@ -39,11 +39,15 @@ class SolveHook {
   int yieldEvery_;
 };
 
-// SolveState values.
-inline constexpr int kStateContradiction = 2;
-inline constexpr int kStateStuck = 3;
-inline constexpr int kStateSolved = 4;
-inline constexpr int kStateSearching = 6;
+// How a run of the solver stands. The numbers index the outcome texts of
+// InitSolverTables.
+enum class SolveState : int {
+  Running = 0,        // no run has ended yet
+  Contradiction = 2,  // a cell has no candidate left
+  Stuck = 3,          // no deduction applies
+  Solved = 4,         // every cell holds one digit
+  Searching = 6,      // the hypothesis search is choosing its next trial
+};
 
 // SolveLevel values: the index of the level message.
 inline constexpr int kLevelStandard = 4;
@@ -60,7 +64,7 @@ struct SolveSettings {
 };
 
 struct SolveOutcome {
-  int state = 0;  // SolveState at the end
+  SolveState state = SolveState::Running;  // at the end
   int level = kLevelStandard;
   int solutionCount = 0;  // 0 to 10; 10 is the too-many ending
   int lastCell = 0;       // scan position at the end (the contradiction cell)

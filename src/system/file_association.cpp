@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/file_io.h"
+#include "core/log.h"
 #include "system/app_paths.h"
 #include "system/ini_file.h"
 #include "system/mime_globs.h"
@@ -64,10 +65,17 @@ std::string ExecArgument(std::string_view text) {
   return quoted + "\"";
 }
 
-bool SaveKeyFile(GKeyFile* file, const fs::path& path) {
+// Writes a file of the association; a failure leaves that part undone and
+// is logged.
+void WriteLogged(const std::string& path, std::string_view bytes) {
+  if (const WriteStatus written = WriteFileCreatingFolders(path, bytes); !written)
+    LogFailure(LogArea::System, "cannot write " + path, written.error());
+}
+
+void SaveKeyFile(GKeyFile* file, const fs::path& path) {
   gsize length = 0;
   const GText data(g_key_file_to_data(file, &length, nullptr));
-  return data && WriteFileCreatingFolders(path.string(), std::string_view(data.get(), length));
+  if (data) WriteLogged(path.string(), std::string_view(data.get(), length));
 }
 
 // Rebuilds the user's MIME database from its package files.
@@ -132,7 +140,7 @@ void RegisterDefault() {
   std::erase(added, kDesktopId);
   added.insert(added.begin(), kDesktopId);
   apps->Set(kAddedGroup, kGdrMimeType, IdListText(added));
-  apps->Save(MimeAppsPath().string());
+  WriteLogged(MimeAppsPath().string(), apps->Bytes());
 }
 
 void UnregisterDefault() {
@@ -152,7 +160,7 @@ void UnregisterDefault() {
   if (apps->Empty()) {
     fs::remove(MimeAppsPath(), error);
   } else {
-    apps->Save(MimeAppsPath().string());
+    WriteLogged(MimeAppsPath().string(), apps->Bytes());
   }
 }
 
@@ -166,11 +174,11 @@ int IsExtensionAssociated(const std::string& extension) {
   return MimeGlobMatches(folders, "x" + extension) ? 1 : 0;
 }
 
-void SetFileAssociation(int state) {
+void SetFileAssociation(Association state) {
   std::error_code error;
   const fs::path package = MimeFolder() / "packages" / kMimePackageName;
-  if (state == 1) {
-    WriteFileCreatingFolders(package.string(), MimePackage());
+  if (state == Association::On) {
+    WriteLogged(package.string(), MimePackage());
     UpdateMimeDatabase();
     WriteDesktopEntry();
     RegisterDefault();

@@ -19,9 +19,12 @@ inline constexpr const char* kMimePackageName = "org.gridora.Gridora.xml";
 // (".gdr"), else 0.
 int IsExtensionAssociated(const std::string& extension);
 
-// State 1 registers the association for the running executable; any other
-// state removes exactly what state 1 adds and nothing else. Failures are
-// not reported.
-void SetFileAssociation(int state);
+// The two states of the association; the numbers are the ones the settings
+// dialog's check box passes.
+enum class Association : int { Off = 0, On = 1 };
+
+// On registers the association for the running executable; Off removes
+// exactly what On adds and nothing else. Failures are logged, not shown.
+void SetFileAssociation(Association state);
 
 }  // namespace gridora

@@ -177,7 +177,7 @@ std::string IniFile::Bytes() const {
   return bytes;
 }
 
-bool IniFile::Save(const std::string& path) const {
+WriteStatus IniFile::Save(const std::string& path) const {
   return WriteFileCreatingFolders(path, Bytes());
 }
 

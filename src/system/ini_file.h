@@ -25,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
+
 namespace gridora {
 
 class IniFile {
@@ -54,7 +56,7 @@ class IniFile {
   std::string Bytes() const;
   // Writes the file through a temporary file and a rename, creating missing
   // folders. False when the file could not be written.
-  bool Save(const std::string& path) const;
+  WriteStatus Save(const std::string& path) const;
 
  private:
   struct Line {

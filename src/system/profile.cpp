@@ -27,10 +27,10 @@ std::string ReadIniString(const AppState& state, std::string_view section, std::
   return value ? ProfileValueText(*value) : std::string();
 }
 
-bool WriteIniString(const AppState& state, std::string_view section, std::string_view key,
-                    std::string_view text) {
+WriteStatus WriteIniString(const AppState& state, std::string_view section, std::string_view key,
+                           std::string_view text) {
   auto ini = IniFile::Load(state.IniPath);
-  if (!ini) return false;
+  if (!ini) return std::make_error_code(std::errc::io_error);
   ini->Set(Utf8ToShiftJisLossy(section), Utf8ToShiftJisLossy(key), Utf8ToShiftJisLossy(text));
   return ini->Save(state.IniPath);
 }

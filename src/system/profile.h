@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/app_state.h"
+#include "core/file_io.h"
 
 namespace gridora {
 
@@ -26,9 +27,9 @@ std::string ReadIniString(const AppState& state, std::string_view section, std::
 
 // Writes the value of `key` in `section` of the file IniPath, creating the
 // file when it is missing. A character with no Shift-JIS form is written as
-// "?". False when the file could not be written.
-bool WriteIniString(const AppState& state, std::string_view section, std::string_view key,
-                    std::string_view text);
+// "?". False, with the cause, when the file could not be written.
+WriteStatus WriteIniString(const AppState& state, std::string_view section, std::string_view key,
+                           std::string_view text);
 
 // The UTF-8 form of a value read from the file: cut at its first NUL and to
 // 199 bytes at a character boundary first; a byte that is not Shift-JIS

@@ -44,10 +44,10 @@ TEST_F(BoardTest, characterOfBeyondAShortListShowsTheDigit) {
 TEST_F(BoardTest, redrawShowsCaptionsColoursAndProperties) {
   BulkSet({{0, 133}, {22, 7}, {80, 2 * 128 + 1}});
   EXPECT_EQ(screen.Cell(9, 0).caption, "5");
-  EXPECT_EQ(screen.Cell(9, 0).color, state.SoftColor[1]);
+  EXPECT_EQ(screen.Cell(9, 0).color, state.settings.SoftColor[1]);
   EXPECT_EQ(screen.Cell(9, 22).caption, "7");
   EXPECT_EQ(screen.Cell(9, 22).color, Rgb(0, 0, 0));
-  EXPECT_EQ(screen.Cell(9, 80).color, state.SoftColor[2]);
+  EXPECT_EQ(screen.Cell(9, 80).color, state.settings.SoftColor[2]);
   EXPECT_EQ(screen.Cell(9, 1).caption, "");
   EXPECT_EQ(screen.Property(PropertyLabel::Author), "不明");
   EXPECT_EQ(screen.Property(PropertyLabel::Date), "2026/12/07");
@@ -58,8 +58,8 @@ TEST_F(BoardTest, redrawShowsCaptionsColoursAndProperties) {
 TEST_F(BoardTest, redrawOfACodeOutsideTheModelStaysInsideTheColourTable) {
   BulkSet({{0, 3 * 128 + 4}, {1, 0xFFFF}});
   EXPECT_EQ(screen.Cell(9, 0).caption, "4");
-  EXPECT_EQ(screen.Cell(9, 0).color, state.SoftColor[2]);
-  EXPECT_EQ(screen.Cell(9, 1).color, state.SoftColor[2]);
+  EXPECT_EQ(screen.Cell(9, 0).color, state.settings.SoftColor[2]);
+  EXPECT_EQ(screen.Cell(9, 1).color, state.settings.SoftColor[2]);
 }
 
 TEST_F(BoardTest, redrawShowsTheFileTitle) {
@@ -114,7 +114,7 @@ TEST_F(BoardTest, newSixteenAfterNineSwitchesBoards) {
 }
 
 TEST_F(BoardTest, newPuzzleTakesDefaultProperties) {
-  state.UserName = "山田";
+  state.settings.UserName = "山田";
   state.PuzzleComment = "難しい";
   state.PuzzleFileName = "/tmp/a.gdr";
   state.PuzzleEnabled = false;

@@ -26,7 +26,7 @@ TEST_F(ColorClassTest, greenAndYellowToBlack) {
   EXPECT_EQ(Code(2), 3);
   EXPECT_EQ(Code(3), 0);
   EXPECT_EQ(Code(5), 5);
-  EXPECT_EQ(screen.Cell(9, 2).color, state.SoftColor[0]);
+  EXPECT_EQ(screen.Cell(9, 2).color, state.settings.SoftColor[0]);
 }
 
 TEST_F(ColorClassTest, greenAndYellowToGreenAndToYellowAndErase) {

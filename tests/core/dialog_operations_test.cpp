@@ -72,7 +72,7 @@ TEST_F(ExchangeDigitsTest, renumbersEveryCellKeepingItsColourClass) {
   EXPECT_EQ(Code(80), 12);  // no choice for it: left as it is
   EXPECT_TRUE(state.DataChanged);
   EXPECT_EQ(screen.Cell(9, 1).caption, "1");
-  EXPECT_EQ(screen.Cell(9, 1).color, state.SoftColor[1]);
+  EXPECT_EQ(screen.Cell(9, 1).color, state.settings.SoftColor[1]);
   EXPECT_EQ(state.HistoryPos, historyBefore + 1);  // one undo step
   UndoStep(app);
   EXPECT_EQ(Code(0), 1);

@@ -5,6 +5,7 @@
 #include "core/board.h"
 #include "core/puzzle_file.h"
 #include "support/file_fixture.h"
+#include "support/test_log.h"
 
 namespace gridora::testing {
 namespace {
@@ -32,6 +33,12 @@ class FileCommandsTest : public CoreTest {
     EXPECT_EQ(screen.messages.back().text, "ディスクにアクセスできません。");
     EXPECT_EQ(screen.messages.back().title, "セーブ失敗");
     EXPECT_EQ(screen.messages.back().icon, MessageIcon::Information);
+    // The user sees the short message; the log keeps the path and the cause.
+    const std::vector<std::string> log = LoggedLines();
+    ASSERT_FALSE(log.empty());
+    const std::string prefix = "gridora.files: cannot save ";
+    EXPECT_EQ(log.back().rfind(prefix, 0), 0u) << log.back();
+    EXPECT_GT(log.back().rfind(": "), prefix.size()) << log.back();  // path, then the cause
   }
 };
 

@@ -25,8 +25,8 @@ TEST_F(SlotsTest, fetchRestoresColoursAndIsUndoable) {
   EXPECT_EQ(Code(1), 133);
   EXPECT_EQ(Code(2), 263);
   EXPECT_EQ(Code(3), 0);
-  EXPECT_EQ(screen.Cell(9, 1).color, state.SoftColor[1]);
-  EXPECT_EQ(screen.Cell(9, 2).color, state.SoftColor[2]);
+  EXPECT_EQ(screen.Cell(9, 1).color, state.settings.SoftColor[1]);
+  EXPECT_EQ(screen.Cell(9, 2).color, state.settings.SoftColor[2]);
   EXPECT_EQ(screen.informText, "メモリ no.4 からデータを取り出しました");
   UndoStep(app);
   EXPECT_EQ(state.Board, changed);

@@ -48,22 +48,22 @@ TEST_F(SettingsFileTest, firstRunThenQuitGivesFreshFile) {
 }
 
 TEST_F(SettingsFileTest, version15FileReadsBackWhatWasSaved) {
-  state.KateiOnOff = false;
-  state.KateiMode = 0;
-  state.KateiMax9 = 4;
-  state.KateiMax16 = 12;
-  state.NChangeSpeed = 7;
-  state.InputMode = 2;
-  state.LPrintMode = true;
-  state.AAnswerCheak = false;
-  state.Beep = false;
-  state.GifPath = "画像/";
-  state.UserName = "山田太郎";
-  state.SoftColor = {1, 2, 0xFFFFFF};
-  state.HtmlColor = {4, 5, 6};
+  state.settings.KateiOnOff = false;
+  state.settings.KateiMode = 0;
+  state.settings.KateiMax9 = 4;
+  state.settings.KateiMax16 = 12;
+  state.settings.NChangeSpeed = 7;
+  state.settings.InputMode = InputKind::PopupList;
+  state.settings.LPrintMode = true;
+  state.settings.AAnswerCheak = false;
+  state.settings.Beep = false;
+  state.settings.GifPath = "画像/";
+  state.settings.UserName = "山田太郎";
+  state.settings.SoftColor = {1, 2, 0xFFFFFF};
+  state.settings.HtmlColor = {4, 5, 6};
   screen.windowLeft = -1234.5f;
   screen.windowTop = 777;
-  WriteIniString(state, "Information", "SoftName", kIniVersion15);
+  ASSERT_TRUE(WriteIniString(state, "Information", "SoftName", kIniVersion15));
   ASSERT_TRUE(SaveSettings(app));
   const std::string saved = File();
 
@@ -74,19 +74,19 @@ TEST_F(SettingsFileTest, version15FileReadsBackWhatWasSaved) {
   ApplyDefaultSettings(freshApp);
   fresh.IniPath = state.IniPath;
   LoadSettings(freshApp);
-  EXPECT_FALSE(fresh.KateiOnOff);
-  EXPECT_EQ(fresh.KateiMode, 0);
-  EXPECT_EQ(fresh.KateiMax9, 4);
-  EXPECT_EQ(fresh.KateiMax16, 12);
-  EXPECT_EQ(fresh.NChangeSpeed, 7);
-  EXPECT_EQ(fresh.InputMode, 2);
-  EXPECT_TRUE(fresh.LPrintMode);
-  EXPECT_FALSE(fresh.AAnswerCheak);
-  EXPECT_FALSE(fresh.Beep);
-  EXPECT_EQ(fresh.GifPath, "画像/");
-  EXPECT_EQ(fresh.UserName, "山田太郎");
-  EXPECT_EQ(fresh.SoftColor, (std::array<Color, 3>{1, 2, 0xFFFFFF}));
-  EXPECT_EQ(fresh.HtmlColor, (std::array<Color, 3>{4, 5, 6}));
+  EXPECT_FALSE(fresh.settings.KateiOnOff);
+  EXPECT_EQ(fresh.settings.KateiMode, 0);
+  EXPECT_EQ(fresh.settings.KateiMax9, 4);
+  EXPECT_EQ(fresh.settings.KateiMax16, 12);
+  EXPECT_EQ(fresh.settings.NChangeSpeed, 7);
+  EXPECT_EQ(fresh.settings.InputMode, InputKind::PopupList);
+  EXPECT_TRUE(fresh.settings.LPrintMode);
+  EXPECT_FALSE(fresh.settings.AAnswerCheak);
+  EXPECT_FALSE(fresh.settings.Beep);
+  EXPECT_EQ(fresh.settings.GifPath, "画像/");
+  EXPECT_EQ(fresh.settings.UserName, "山田太郎");
+  EXPECT_EQ(fresh.settings.SoftColor, (std::array<Color, 3>{1, 2, 0xFFFFFF}));
+  EXPECT_EQ(fresh.settings.HtmlColor, (std::array<Color, 3>{4, 5, 6}));
   EXPECT_EQ(freshScreen.windowLeft, -1234.5f);
   EXPECT_EQ(freshScreen.windowTop, 777);
   EXPECT_TRUE(freshScreen.versionBoxNotices.empty());
@@ -96,13 +96,13 @@ TEST_F(SettingsFileTest, version15FileReadsBackWhatWasSaved) {
 TEST_F(SettingsFileTest, version12IsCarriedTo15WithInvertedBooleans) {
   UseFile("version12.ini");
   LoadSettings(app);
-  EXPECT_FALSE(state.KateiOnOff);  // stored 1
-  EXPECT_TRUE(state.LPrintMode);   // stored 0
-  EXPECT_FALSE(state.AAnswerCheak);
-  EXPECT_EQ(state.KateiMode, 0);
-  EXPECT_EQ(state.NChangeSpeed, 5);
-  EXPECT_EQ(state.InputMode, 1);
-  EXPECT_EQ(state.GifPath, "img/");
+  EXPECT_FALSE(state.settings.KateiOnOff);  // stored 1
+  EXPECT_TRUE(state.settings.LPrintMode);   // stored 0
+  EXPECT_FALSE(state.settings.AAnswerCheak);
+  EXPECT_EQ(state.settings.KateiMode, 0);
+  EXPECT_EQ(state.settings.NChangeSpeed, 5);
+  EXPECT_EQ(state.settings.InputMode, InputKind::Keypad);
+  EXPECT_EQ(state.settings.GifPath, "img/");
   EXPECT_EQ(screen.windowLeft, 1500);
   EXPECT_EQ(screen.windowTop, 900.5f);
   EXPECT_EQ(File(), Golden("version12_as15.ini"));
@@ -113,30 +113,30 @@ TEST_F(SettingsFileTest, version12BooleanZeroIsTrue) {
   WriteBytes(state.IniPath,
              "[Information]\r\nSoftName=Gridora's Ini File version 1.2\r\n[Option]\r\n"
              "KateiOn/Off=0\r\nLPrintMode=7\r\nAAnswerCheak=0\r\n");
-  state.KateiOnOff = false;
-  state.AAnswerCheak = false;
+  state.settings.KateiOnOff = false;
+  state.settings.AAnswerCheak = false;
   LoadSettings(app);
-  EXPECT_TRUE(state.KateiOnOff);
-  EXPECT_FALSE(state.LPrintMode);
-  EXPECT_TRUE(state.AAnswerCheak);
+  EXPECT_TRUE(state.settings.KateiOnOff);
+  EXPECT_FALSE(state.settings.LPrintMode);
+  EXPECT_TRUE(state.settings.AAnswerCheak);
 }
 
 TEST_F(SettingsFileTest, version13ReadsOnlyItsKeysAndIsStamped15) {
   UseFile("version13.ini");
   LoadSettings(app);
-  EXPECT_FALSE(state.KateiOnOff);
-  EXPECT_EQ(state.KateiMode, 0);
-  EXPECT_EQ(state.NChangeSpeed, 8);
-  EXPECT_EQ(state.InputMode, 2);
-  EXPECT_TRUE(state.LPrintMode);
-  EXPECT_FALSE(state.AAnswerCheak);
-  EXPECT_FALSE(state.Beep);
-  EXPECT_EQ(state.GifPath, "../cg/");
-  EXPECT_EQ(state.UserName, "山田太郎");
-  EXPECT_EQ(state.KateiMax9, 9);  // stored 5, not a key of 1.3
-  EXPECT_EQ(state.KateiMax16, 3);
-  EXPECT_EQ(state.SoftColor, kDefaultSoftColor);  // stored 255
-  EXPECT_EQ(state.HtmlColor, kDefaultHtmlColor);
+  EXPECT_FALSE(state.settings.KateiOnOff);
+  EXPECT_EQ(state.settings.KateiMode, 0);
+  EXPECT_EQ(state.settings.NChangeSpeed, 8);
+  EXPECT_EQ(state.settings.InputMode, InputKind::PopupList);
+  EXPECT_TRUE(state.settings.LPrintMode);
+  EXPECT_FALSE(state.settings.AAnswerCheak);
+  EXPECT_FALSE(state.settings.Beep);
+  EXPECT_EQ(state.settings.GifPath, "../cg/");
+  EXPECT_EQ(state.settings.UserName, "山田太郎");
+  EXPECT_EQ(state.settings.KateiMax9, 9);  // stored 5, not a key of 1.3
+  EXPECT_EQ(state.settings.KateiMax16, 3);
+  EXPECT_EQ(state.settings.SoftColor, kDefaultSoftColor);  // stored 255
+  EXPECT_EQ(state.settings.HtmlColor, kDefaultHtmlColor);
   EXPECT_EQ(screen.windowLeft, 3000);
   EXPECT_EQ(screen.windowTop, 1200);
   EXPECT_EQ(File(), Golden("version13_started.ini"));
@@ -145,11 +145,11 @@ TEST_F(SettingsFileTest, version13ReadsOnlyItsKeysAndIsStamped15) {
 TEST_F(SettingsFileTest, version14TakesColoursButNotHypothesisLimits) {
   UseFile("version14.ini");
   LoadSettings(app);
-  EXPECT_EQ(state.SoftColor, (std::array<Color, 3>{255, 255, 255}));
-  EXPECT_EQ(state.HtmlColor, (std::array<Color, 3>{65280, 65280, 65280}));
-  EXPECT_EQ(state.KateiMax9, 9);
-  EXPECT_EQ(state.KateiMax16, 3);
-  EXPECT_EQ(state.UserName, "山田太郎");
+  EXPECT_EQ(state.settings.SoftColor, (std::array<Color, 3>{255, 255, 255}));
+  EXPECT_EQ(state.settings.HtmlColor, (std::array<Color, 3>{65280, 65280, 65280}));
+  EXPECT_EQ(state.settings.KateiMax9, 9);
+  EXPECT_EQ(state.settings.KateiMax16, 3);
+  EXPECT_EQ(state.settings.UserName, "山田太郎");
   EXPECT_EQ(File(), Golden("version14_started.ini"));
 }
 
@@ -163,8 +163,8 @@ TEST_F(SettingsFileTest, unknownVersionGivesMessageThenDefaultsThenVersion13Path
   EXPECT_EQ(screen.messages[0].title, "ロード失敗");
   EXPECT_EQ(screen.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(screen.messages[0].icon, MessageIcon::Information);
-  EXPECT_EQ(state.KateiMode, 1);  // the stored 0 is not read
-  EXPECT_EQ(state.UserName, "不明");
+  EXPECT_EQ(state.settings.KateiMode, 1);  // the stored 0 is not read
+  EXPECT_EQ(state.settings.UserName, "不明");
   EXPECT_EQ(File(), Golden("unknown_version_after.ini"));
 
   // The next start takes the 1.3 path: no message, stamped 1.5.
@@ -181,11 +181,11 @@ TEST_F(SettingsFileTest, kateiMax9IsFoundUnderCapitalAndSmallOptionHeaders) {
   for (const char* header : {"[OPTION]", "[option]"}) {
     WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 + "\r\n" +
                                   header + "\r\nKateiMax9= 5\r\nKateiMax16= 16\r\n");
-    state.KateiMax9 = 9;
-    state.KateiMax16 = 3;
+    state.settings.KateiMax9 = 9;
+    state.settings.KateiMax16 = 3;
     LoadSettings(app);
-    EXPECT_EQ(state.KateiMax9, 5) << header;
-    EXPECT_EQ(state.KateiMax16, 16) << header;
+    EXPECT_EQ(state.settings.KateiMax9, 5) << header;
+    EXPECT_EQ(state.settings.KateiMax16, 16) << header;
   }
 }
 
@@ -193,7 +193,7 @@ TEST_F(SettingsFileTest, longTextValueReadsAsFirst199Bytes) {
   WriteBytes(state.IniPath, std::string("[Information]\r\nSoftName=") + kIniVersion15 +
                                 "\r\n[Option]\r\nName=" + std::string(250, 'n') + "\r\n");
   LoadSettings(app);
-  EXPECT_EQ(state.UserName, std::string(199, 'n'));
+  EXPECT_EQ(state.settings.UserName, std::string(199, 'n'));
 }
 
 // Values that cannot be read or lie outside the valid range leave the default.
@@ -204,18 +204,18 @@ TEST_F(SettingsFileTest, unreadableAndOutOfRangeValuesFallBackToDefaults) {
                                 "NInputMode= 7\r\nLPrintMode=\r\nAAnswerCheak=0\r\nBeep=\r\n"
                                 "[Color]\r\nSoft0=-5\r\nSoft1=&H1000000\r\nSoft2=&HFF\r\n");
   LoadSettings(app);
-  EXPECT_TRUE(state.KateiOnOff);
-  EXPECT_EQ(state.KateiMode, 1);
-  EXPECT_EQ(state.KateiMax9, 9);
-  EXPECT_EQ(state.KateiMax16, 3);
-  EXPECT_EQ(state.NChangeSpeed, 2);
-  EXPECT_EQ(state.InputMode, 0);
-  EXPECT_FALSE(state.LPrintMode);
-  EXPECT_FALSE(state.AAnswerCheak);  // 0 is a readable false
-  EXPECT_TRUE(state.Beep);
-  EXPECT_EQ(state.SoftColor[0], kDefaultSoftColor[0]);
-  EXPECT_EQ(state.SoftColor[1], kDefaultSoftColor[1]);
-  EXPECT_EQ(state.SoftColor[2], 255u);
+  EXPECT_TRUE(state.settings.KateiOnOff);
+  EXPECT_EQ(state.settings.KateiMode, 1);
+  EXPECT_EQ(state.settings.KateiMax9, 9);
+  EXPECT_EQ(state.settings.KateiMax16, 3);
+  EXPECT_EQ(state.settings.NChangeSpeed, 2);
+  EXPECT_EQ(state.settings.InputMode, InputKind::Mouse);
+  EXPECT_FALSE(state.settings.LPrintMode);
+  EXPECT_FALSE(state.settings.AAnswerCheak);  // 0 is a readable false
+  EXPECT_TRUE(state.settings.Beep);
+  EXPECT_EQ(state.settings.SoftColor[0], kDefaultSoftColor[0]);
+  EXPECT_EQ(state.settings.SoftColor[1], kDefaultSoftColor[1]);
+  EXPECT_EQ(state.settings.SoftColor[2], 255u);
 }
 
 TEST_F(SettingsFileTest, inputModeOfVersion13NeedsWholeNumberText) {
@@ -223,9 +223,9 @@ TEST_F(SettingsFileTest, inputModeOfVersion13NeedsWholeNumberText) {
                                 "\r\n[Option]\r\nNInputMode=1x\r\nKateiMode=0x\r\n"
                                 "NChangeSpeed= 2.5\r\n");
   LoadSettings(app);
-  EXPECT_EQ(state.InputMode, 0);     // "1x" is no number: default
-  EXPECT_EQ(state.KateiMode, 0);     // numeric read of "0x" is 0
-  EXPECT_EQ(state.NChangeSpeed, 2);  // a half goes to the even neighbour
+  EXPECT_EQ(state.settings.InputMode, InputKind::Mouse);  // "1x" is no number: default
+  EXPECT_EQ(state.settings.KateiMode, 0);                 // numeric read of "0x" is 0
+  EXPECT_EQ(state.settings.NChangeSpeed, 2);              // a half goes to the even neighbour
 }
 
 TEST_F(SettingsFileTest, positionThatNoFloatHoldsKeepsCentredWindow) {

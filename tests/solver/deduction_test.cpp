@@ -22,7 +22,7 @@ TEST(DeductionTest, boardMissingOnlyTheLastCellIsSolvedInTheFirstSweep) {
   probe.Load(BoardOf(line));
   EXPECT_EQ(probe.emptyAtStart_, 1);
   probe.FirstSweep();
-  EXPECT_EQ(probe.state_, kStateSolved);
+  EXPECT_EQ(probe.state_, SolveState::Solved);
   EXPECT_EQ(probe.c_, 80);
   EXPECT_EQ(probe.cellsLeft_, 0);
   EXPECT_EQ(probe.CellDigit(80), Solved(80));
@@ -48,7 +48,7 @@ TEST(DeductionTest, twoEqualGivensContradictAtTheLaterCell) {
   Probe9 probe;
   probe.Load(BoardOf(".7..7" + std::string(76, '.')));
   probe.FirstSweep();
-  EXPECT_EQ(probe.state_, kStateContradiction);
+  EXPECT_EQ(probe.state_, SolveState::Contradiction);
   EXPECT_EQ(probe.c_, 4);
 }
 
@@ -249,7 +249,7 @@ TEST(DeductionTest, scanStopsBeforeACellChangedBehindIt) {
   probe.lastChecked_ = 8;
   probe.c_ = 12;
   probe.Scan(true);
-  EXPECT_EQ(probe.state_, kStateStuck);
+  EXPECT_EQ(probe.state_, SolveState::Stuck);
   EXPECT_EQ(probe.lastChecked_, 8);
   EXPECT_EQ(probe.c_, 8);
   EXPECT_EQ(probe.Cand(11), Digits({Solved(11)}));
@@ -267,7 +267,7 @@ TEST(DeductionTest, resumeProcessesTheLastCheckedCellFirst) {
   probe.lastChecked_ = 40;
   probe.c_ = 40;
   probe.Scan(false);  // from the top this would stop at once
-  EXPECT_EQ(probe.state_, kStateSolved);
+  EXPECT_EQ(probe.state_, SolveState::Solved);
   EXPECT_EQ(probe.cellsLeft_, 0);
   EXPECT_EQ(probe.CellDigit(41), Solved(41));
 }
@@ -276,7 +276,7 @@ TEST(DeductionTest, emptyBoardIsStuckAfterOneCycle) {
   Probe9 probe;
   probe.Load(BoardCodes{});
   probe.FirstSweep();
-  EXPECT_EQ(probe.state_, kStateStuck);
+  EXPECT_EQ(probe.state_, SolveState::Stuck);
   EXPECT_EQ(probe.c_, 80);
   EXPECT_EQ(probe.cellsLeft_, 81);
 }

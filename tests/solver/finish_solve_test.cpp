@@ -16,7 +16,7 @@ class FinishSolveTest : public ::testing::Test {
     for (std::size_t i = 0; i < messages.size(); ++i) messages[i] = kSolveMessageTexts[i];
   }
 
-  void Finish(int size, int count, int state, int level, int cell, bool showLevel) {
+  void Finish(int size, int count, SolveState state, int level, int cell, bool showLevel) {
     FinishSolve(FinishInput{size, count, state, level, cell, showLevel}, messages, grid, settled,
                 outcome);
   }
@@ -44,7 +44,7 @@ TEST_F(FinishSolveTest, nothingSolvedWritesTheFixedOpenCellsBackInGreen) {
   grid[3] = 2;
   grid[4] = -1;
   grid[81] = 9;  // beyond the 9 x 9 board
-  Finish(9, 0, kStateContradiction, kLevelHard, 4, true);
+  Finish(9, 0, SolveState::Contradiction, kLevelHard, 4, true);
   EXPECT_EQ(outcome.message, "エラー発生  場所：( x =  5, y =  1)");
   EXPECT_EQ(outcome.board[0], 128 + 7);
   EXPECT_EQ(outcome.board[1], 3);
@@ -55,7 +55,7 @@ TEST_F(FinishSolveTest, nothingSolvedWritesTheFixedOpenCellsBackInGreen) {
 
   // Stuck: the other text, the same write-back.
   outcome = SolveOutcome{};
-  Finish(9, 0, kStateStuck, kLevelHard, 4, true);
+  Finish(9, 0, SolveState::Stuck, kLevelHard, 4, true);
   EXPECT_EQ(outcome.message, "解けませんでした");
   EXPECT_EQ(outcome.board[0], 128 + 7);
   EXPECT_EQ(outcome.board[3], 128 + 2);
@@ -73,25 +73,26 @@ TEST_F(FinishSolveTest, locationIsColumnThenRowInTwoColumns) {
 
 TEST_F(FinishSolveTest, oneSolutionMessageDependsOnStateAndLevelSetting) {
   struct Case {
-    int state;
+    SolveState state;
     int level;
     bool showLevel;
     const char* message;
   };
   for (const Case& c : {
-           Case{kStateSolved, kLevelHard, false, "成功！"},
-           Case{kStateSolved, kLevelStandard, true, "成功！ -標準-"},
-           Case{kStateSolved, kLevelHard, true, "成功！ -難問-"},
+           Case{SolveState::Solved, kLevelHard, false, "成功！"},
+           Case{SolveState::Solved, kLevelStandard, true, "成功！ -標準-"},
+           Case{SolveState::Solved, kLevelHard, true, "成功！ -難問-"},
            // Every candidate of the last cell failed after the solution was stored.
-           Case{kStateContradiction, kLevelHard, true, "成功！ -難問-"},
-           Case{kStateContradiction, kLevelHard, false, "成功！"},
+           Case{SolveState::Contradiction, kLevelHard, true, "成功！ -難問-"},
+           Case{SolveState::Contradiction, kLevelHard, false, "成功！"},
            // The limit ended the search: no level, whatever the setting.
-           Case{kStateStuck, kLevelHard, true, "1つの解を発見 (おそらく更に別解が多数存在)"},
+           Case{SolveState::Stuck, kLevelHard, true, "1つの解を発見 (おそらく更に別解が多数存在)"},
        }) {
     outcome = SolveOutcome{};
     Answer(1, 0) = 128 + 4;
     Finish(9, 1, c.state, c.level, 0, c.showLevel);
-    EXPECT_EQ(outcome.message, c.message) << c.state << " " << c.level << " " << c.showLevel;
+    EXPECT_EQ(outcome.message, c.message)
+        << static_cast<int>(c.state) << " " << c.level << " " << c.showLevel;
     EXPECT_EQ(Answer(1, 0), 128 + 4);  // nothing settled, nothing to compare
   }
 }
@@ -106,7 +107,7 @@ TEST_F(FinishSolveTest, severalSolutionsTurnEveryDifferingCellYellowInEachSlot) 
       Answer(slot, cell) = static_cast<CellCode>(codes[slot - 1][cell]);
     }
   }
-  Finish(9, 3, kStateContradiction, kLevelHard, 0, true);
+  Finish(9, 3, SolveState::Contradiction, kLevelHard, 0, true);
   EXPECT_EQ(outcome.message, " 3つの解を発見");
   for (int slot = 1; slot <= 3; ++slot) {
     EXPECT_EQ(Answer(slot, 0), 5) << slot;
@@ -136,7 +137,7 @@ TEST_F(FinishSolveTest, searchThatGaveUpAlsoMarksCellsTheLastBaseHadSettled) {
   // The base had fixed the given, cell 1, the old green cell, and cell 6 (to
   // 8, while both solutions hold 7 there); cell 4 had no candidate left.
   settled = {4, 1, 0, 9, -1, 0, 8};
-  Finish(9, 2, kStateStuck, kLevelHard, 0, true);
+  Finish(9, 2, SolveState::Stuck, kLevelHard, 0, true);
   EXPECT_EQ(outcome.message, " 2つの解を発見 (おそらく更に別解が多数存在)");
   const int marked1[7] = {4, 257, 258, 265, 259, 133, 263};
   const int marked2[7] = {4, 257, 259, 265, 258, 133, 263};
@@ -153,7 +154,7 @@ TEST_F(FinishSolveTest, settledCellsReachTheLastCellOfASixteenBoard) {
   Answer(1, 254) = 128 + 15;
   settled[200] = 10;
   settled[255] = 16;
-  Finish(16, 1, kStateStuck, kLevelHard, 0, false);
+  Finish(16, 1, SolveState::Stuck, kLevelHard, 0, false);
   EXPECT_EQ(outcome.message, "1つの解を発見 (おそらく更に別解が多数存在)");
   EXPECT_EQ(Answer(1, 200), 10);
   EXPECT_EQ(Answer(1, 255), 256 + 16);

@@ -39,7 +39,7 @@ bool KeepsGivens(const BoardCodes& answer, const BoardCodes& puzzle, int cells) 
 TEST_F(RunSolverTest, deductionAloneIsStandardAndShowsGreenDigits) {
   Put(kLogicOnly);
   const BoardCodes puzzle = state.Board;
-  state.LPrintMode = true;
+  state.settings.LPrintMode = true;
   const SolveOutcome outcome = RunSolver(app);
   EXPECT_EQ(screen.informText, "成功！ -標準-");
   EXPECT_EQ(outcome.trials, 0);
@@ -52,7 +52,7 @@ TEST_F(RunSolverTest, deductionAloneIsStandardAndShowsGreenDigits) {
   }
   EXPECT_EQ(state.Board, state.AnswerSlot[1]);
   EXPECT_EQ(EnabledAnswers(), 1);
-  EXPECT_EQ(screen.Cell(9, 0).color, state.SoftColor[1]);
+  EXPECT_EQ(screen.Cell(9, 0).color, state.settings.SoftColor[1]);
   // The window was locked for the solve and is free again.
   EXPECT_EQ(screen.solvingStarts, 1);
   EXPECT_FALSE(screen.solving);
@@ -74,7 +74,7 @@ TEST_F(RunSolverTest, levelOffSaysOnlySuccess) {
 
 TEST_F(RunSolverTest, hypothesisSearchMakesItHard) {
   Put(kNeedsSearch);
-  state.LPrintMode = true;
+  state.settings.LPrintMode = true;
   const SolveOutcome outcome = RunSolver(app);
   EXPECT_EQ(screen.informText, "成功！ -難問-");
   EXPECT_GT(outcome.trials, 0);
@@ -91,7 +91,7 @@ TEST_F(RunSolverTest, modeOneCommitsASeenDigitWithoutTrial) {
   EXPECT_TRUE(KeepsGivens(seen.answers[0], puzzle, 81));
 
   state.Board = puzzle;
-  state.KateiMode = 0;  // every candidate is tried
+  state.settings.KateiMode = 0;  // every candidate is tried
   const SolveOutcome tried = RunSolver(app);
   EXPECT_EQ(tried.commitments, 0);
   EXPECT_GT(tried.trials, seen.trials);
@@ -125,14 +125,14 @@ TEST_F(RunSolverTest, emptyBoardCannotBeSolved) {
 TEST_F(RunSolverTest, limitsZeroAndOneMakeNoTrial) {
   Put(kBeyondLogic);
   const BoardCodes puzzle = state.Board;
-  state.KateiMax9 = 0;
+  state.settings.KateiMax9 = 0;
   const SolveOutcome zero = RunSolver(app);
   EXPECT_EQ(screen.informText, "解けませんでした");
   EXPECT_EQ(zero.level, kLevelStandard);  // the search was not entered
   const BoardCodes logicOnly = state.Board;
 
   state.Board = puzzle;
-  state.KateiMax9 = 1;
+  state.settings.KateiMax9 = 1;
   const SolveOutcome one = RunSolver(app);
   EXPECT_EQ(screen.informText, "解けませんでした");
   EXPECT_EQ(one.level, kLevelHard);  // entered, but no cell qualified
@@ -156,11 +156,11 @@ TEST_F(RunSolverTest, limitsZeroAndOneMakeNoTrial) {
 TEST_F(RunSolverTest, negativeLimitCountsAsZero) {
   Put(kBeyondLogic);
   const BoardCodes puzzle = state.Board;
-  state.KateiMax9 = 0;
+  state.settings.KateiMax9 = 0;
   RunSolver(app);
   const BoardCodes atZero = state.Board;
   state.Board = puzzle;
-  state.KateiMax9 = -5;
+  state.settings.KateiMax9 = -5;
   const SolveOutcome outcome = RunSolver(app);
   EXPECT_EQ(outcome.level, kLevelStandard);
   EXPECT_EQ(state.Board, atZero);
@@ -229,7 +229,7 @@ TEST_F(RunSolverTest, cellWithTwoUndecidedDigitsIsGivenUp) {
   Put(line);
   const BoardCodes puzzle = state.Board;
 
-  state.KateiMode = 0;  // every digit of all eight open cells is tried
+  state.settings.KateiMode = 0;  // every digit of all eight open cells is tried
   const SolveOutcome tried = RunSolver(app);
   EXPECT_EQ(screen.informText, "解けませんでした");
   EXPECT_EQ(tried.trials, 16);
@@ -244,7 +244,7 @@ TEST_F(RunSolverTest, cellWithTwoUndecidedDigitsIsGivenUp) {
   // seen: one trial (stuck; now b x, c x, d y are seen too), then y is seen
   // and skipped. c and d hold both digits as seen: no trial. Three trials a
   // rectangle.
-  state.KateiMode = 1;
+  state.settings.KateiMode = 1;
   const SolveOutcome seen = RunSolver(app);
   EXPECT_EQ(screen.informText, "解けませんでした");
   EXPECT_EQ(seen.trials, 6);
@@ -297,8 +297,8 @@ TEST_F(RunSolverTest, firstOpenCellIsChosenAndItsSmallerDigitTriedFirst) {
   EXPECT_EQ(DigitOf(state.AnswerSlot[2][static_cast<std::size_t>(first)]), larger);
 
   Put(line);
-  state.AAnswerCheak = false;
-  state.LPrintMode = true;
+  state.settings.AAnswerCheak = false;
+  state.settings.LPrintMode = true;
   const SolveOutcome outcome = RunSolver(app);
   EXPECT_EQ(screen.informText, "成功！ -難問-");
   EXPECT_EQ(outcome.trials, 1);
@@ -308,7 +308,7 @@ TEST_F(RunSolverTest, firstOpenCellIsChosenAndItsSmallerDigitTriedFirst) {
 
 TEST_F(RunSolverTest, firstSolutionEndsTheSolveWithoutAlternatives) {
   Put(SwappableRectangle());
-  state.AAnswerCheak = false;
+  state.settings.AAnswerCheak = false;
   const SolveOutcome outcome = RunSolver(app);
   EXPECT_EQ(screen.informText, "成功！");
   EXPECT_EQ(outcome.solutionCount, 1);
@@ -320,7 +320,7 @@ TEST_F(RunSolverTest, limitStopsAfterOneSolution) {
   const BoardCodes puzzle = state.Board;
   const SolveOutcome outcome = RunSolver(app);
   EXPECT_EQ(screen.informText, "1つの解を発見 (おそらく更に別解が多数存在)");
-  EXPECT_EQ(outcome.state, kStateStuck);
+  EXPECT_EQ(outcome.state, SolveState::Stuck);
   EXPECT_TRUE(IsCompleteGrid(state.Board, 9));
   // The cells the last base had settled are yellow; givens stay black.
   int yellow = 0;
@@ -336,7 +336,7 @@ TEST_F(RunSolverTest, limitStopsAfterOneSolution) {
 TEST_F(RunSolverTest, tenthSolutionEndsAtOnceKeepingNine) {
   Put(kTenInModeZero);
   const BoardCodes puzzle = state.Board;
-  state.KateiMode = 0;
+  state.settings.KateiMode = 0;
   const SolveOutcome outcome = RunSolver(app);
   EXPECT_EQ(screen.informText, "解が多すぎます");
   EXPECT_EQ(outcome.solutionCount, 10);

@@ -84,7 +84,7 @@ TEST(SolveReportTest, optionsReachTheSolver) {
   SolverOptions options;
   options.max9 = 0;
   SolveFresh(record, 9, BoardCodes{}, options);
-  EXPECT_EQ(record.state.KateiMax9, 0);
+  EXPECT_EQ(record.state.settings.KateiMax9, 0);
   EXPECT_EQ(record.outcome.level, kLevelStandard);
   EXPECT_EQ(GroupOf(record.outcome), OutcomeGroup::NotSolved);
 

@@ -125,7 +125,9 @@ TEST(IniFileTest, failedSaveLeavesFileAsItWas) {
   WriteBytes(dir / "blocker", "not a folder");
   IniFile ini;
   ini.Set("A", "x", "1");
-  EXPECT_FALSE(ini.Save(dir / "blocker/Gridora.ini"));
+  const WriteStatus saved = ini.Save(dir / "blocker/Gridora.ini");
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.error(), std::errc::not_a_directory);  // the cause is kept
   EXPECT_EQ(ReadBytes(dir / "blocker"), "not a folder");
 }
 

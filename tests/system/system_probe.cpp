@@ -70,12 +70,12 @@ int main(int argc, char** argv) {
   RecordingScreen screen;
   App app{state, screen};
   if (command == "associate") {
-    SetFileAssociation(std::atoi(arg));
+    SetFileAssociation(std::atoi(arg) == 1 ? Association::On : Association::Off);
   } else if (command == "toggle") {
     const int before = IsExtensionAssociated(".gdr");
-    SetFileAssociation(1);
+    SetFileAssociation(Association::On);
     const int on = IsExtensionAssociated(".gdr");
-    SetFileAssociation(0);
+    SetFileAssociation(Association::Off);
     std::printf("%d %d %d\n", before, on, IsExtensionAssociated(".gdr"));
   } else if (command == "is-associated") {
     std::printf("%d\n", IsExtensionAssociated(arg));

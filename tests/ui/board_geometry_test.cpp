@@ -81,9 +81,9 @@ TEST(InputSettingsTest, repeatIntervalDoublesEveryFourSteps) {
 }
 
 TEST(InputSettingsTest, hintsOfTheThreeModes) {
-  EXPECT_EQ(InputHint(0), "[マウス入力]  左クリック:数字＋１ 右:数字－１");
-  EXPECT_EQ(InputHint(1), "[テンキー入力]  左:カーソル移動 右:数字消去");
-  EXPECT_EQ(InputHint(2), "[メニュー入力]  左:ポップメニュー 右:数字消去");
+  EXPECT_EQ(InputHint(InputKind::Mouse), "[マウス入力]  左クリック:数字＋１ 右:数字－１");
+  EXPECT_EQ(InputHint(InputKind::Keypad), "[テンキー入力]  左:カーソル移動 右:数字消去");
+  EXPECT_EQ(InputHint(InputKind::PopupList), "[メニュー入力]  左:ポップメニュー 右:数字消去");
 }
 
 }  // namespace

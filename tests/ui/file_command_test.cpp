@@ -94,7 +94,7 @@ TEST_F(FileCommandTest, quitWithUnsavedChangesAnsweredNoCloses) {
 }
 
 TEST_F(FileCommandTest, closeWithoutChangesAsksNothingAndSavesTheSettings) {
-  state.NChangeSpeed = 7;
+  state.settings.NChangeSpeed = 7;
   window->MoveMainWindow(1500, 3000);
   window->close();
   EXPECT_TRUE(messages.empty());

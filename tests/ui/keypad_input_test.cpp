@@ -58,7 +58,7 @@ TEST_F(KeypadInputTest, shiftFiveOnNineByNineBeepsAndAdvances) {
   EXPECT_EQ(beeps, 1);
   EXPECT_EQ(Code(20), 0);
   EXPECT_EQ(state.CursorCell, 21);
-  state.Beep = false;
+  state.settings.Beep = false;
   Key(Qt::Key_5, Qt::ShiftModifier);
   EXPECT_EQ(beeps, 1);
   EXPECT_EQ(state.CursorCell, 22);

@@ -19,6 +19,13 @@ TEST_F(MenuTest, barCaptionsInOrder) {
   for (QAction* action : window->menuBar()->actions()) captions << action->text();
   EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
                                    Text("その他(&O)")}));
+  // The added commands' menu appears once, between the data and other menus.
+  QMenu* tools = window->ToolsMenu();
+  EXPECT_EQ(window->ToolsMenu(), tools);
+  captions.clear();
+  for (QAction* action : window->menuBar()->actions()) captions << action->text();
+  EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
+                                   Text("ツール(&T)"), Text("その他(&O)")}));
 }
 
 TEST_F(MenuTest, itemsCarryTheirShortcuts) {
@@ -99,7 +106,7 @@ TEST_F(MenuTest, inputMethodItemsMoveTheCheckMark) {
   EXPECT_EQ(m.mnuPopInputTop->title(), Text("文字の入力方法(&I)"));
   state.CursorCell = 33;
   m.mnuPopInput[1]->trigger();
-  EXPECT_EQ(state.InputMode, 1);
+  EXPECT_EQ(state.settings.InputMode, InputKind::Keypad);
   EXPECT_TRUE(m.mnuPopInput[1]->isChecked());
   EXPECT_FALSE(m.mnuPopInput[0]->isChecked());
   EXPECT_TRUE(window->Board(9)->CursorBar()->isVisible());
@@ -108,11 +115,11 @@ TEST_F(MenuTest, inputMethodItemsMoveTheCheckMark) {
   m.mnuPopInput[1]->trigger();  // choosing the checked item keeps its mark
   EXPECT_TRUE(m.mnuPopInput[1]->isChecked());
   m.mnuPopInput[2]->trigger();
-  EXPECT_EQ(state.InputMode, 2);
+  EXPECT_EQ(state.settings.InputMode, InputKind::PopupList);
   EXPECT_TRUE(m.mnuPopInput[2]->isChecked());
   EXPECT_FALSE(m.mnuPopInput[1]->isChecked());
   EXPECT_FALSE(window->Board(9)->CursorBar()->isVisible());
-  EXPECT_EQ(state.ToolbarHot, -2);
+  EXPECT_EQ(window->Toolbar()->HotButton(), ToolbarStrip::kHotCleared);
 }
 
 TEST_F(MenuTest, undoAndRedoKeys) {

@@ -14,7 +14,7 @@ class MouseInputTest : public WindowTest {
     WindowTest::SetUp();
     // The slowest repeat (400 ms), so no step slips in between a press and
     // the checks right after it on a busy machine.
-    state.NChangeSpeed = 8;
+    state.settings.NChangeSpeed = 8;
   }
   // Fills cells with codes as a bulk change.
   void Fill(std::initializer_list<std::pair<int, int>> cells) {
@@ -116,10 +116,10 @@ TEST_F(MouseInputTest, draggingOffTheBoardStopsTheRepetition) {
 
 TEST_F(MouseInputTest, pointerOverACellShowsTheModeHint) {
   QTest::mouseMove(Label(30), CenterOf(30));
-  EXPECT_TRUE(WaitFor([&] { return Inform() == InputHint(0); }));
+  EXPECT_TRUE(WaitFor([&] { return Inform() == InputHint(InputKind::Mouse); }));
   ChooseMode(2);
   QTest::mouseMove(Label(31), CenterOf(31));
-  EXPECT_TRUE(WaitFor([&] { return Inform() == InputHint(2); }));
+  EXPECT_TRUE(WaitFor([&] { return Inform() == InputHint(InputKind::PopupList); }));
 }
 
 TEST_F(MouseInputTest, keypadModeClicksMoveTheCursorAndErase) {
@@ -154,7 +154,7 @@ TEST_F(MouseInputTest, popupListGreysIllegalDigits) {
     EXPECT_EQ(enabled[static_cast<std::size_t>(i)], i != 4 && i != 7 && i != 9) << i;
   }
   for (int i = 10; i <= 16; ++i) EXPECT_FALSE(visible[static_cast<std::size_t>(i)]) << i;
-  EXPECT_EQ(state.PopupCell, 0);
+  EXPECT_EQ(window->Input().PopupCell(), 0);
   EXPECT_EQ(Code(0), 5);
 }
 

@@ -137,7 +137,7 @@ TEST_F(SolveTest, solverDigitsBecomeBlackThroughTheColourMenu) {
 
 TEST_F(SolveTest, heldMouseRepeatStopsWhenSolvingStarts) {
   Load(kSeventeenClues);
-  state.NChangeSpeed = 0;
+  state.settings.NChangeSpeed = 0;
   Press(0);
   EXPECT_GT(window->Input().TimerInterval(), 0);
   Key(Qt::Key_F2);

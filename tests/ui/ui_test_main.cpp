@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "support/test_log.h"
 #include "ui/main/fonts.h"
 
 // Fontconfig and the Qt platform plugins keep caches for the life of the
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   gridora::ui::RegisterFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);
+  gridora::testing::KeepLogPerTest();
   return RUN_ALL_TESTS();
 }

@@ -151,7 +151,7 @@ TEST_F(WindowLayoutTest, onlyTheLaunchersOwnTipsKeepItOpen) {
   EXPECT_TRUE(launcher->isVisible());
   window->ShowStatus("解 no. 9 を取り出して表示する");
   EXPECT_TRUE(launcher->isVisible());
-  window->ShowStatus(InputHint(0));
+  window->ShowStatus(InputHint(InputKind::Mouse));
   EXPECT_FALSE(launcher->isVisible());
 }
 

@@ -13,11 +13,11 @@
 
 namespace gridora::ui {
 
-std::string InputHint(int inputMode) {
+std::string InputHint(InputKind inputMode) {
   switch (inputMode) {
-    case 0:
+    case InputKind::Mouse:
       return "[マウス入力]  左クリック:数字＋１ 右:数字－１";
-    case 1:
+    case InputKind::Keypad:
       return "[テンキー入力]  左:カーソル移動 右:数字消去";
     default:
       return "[メニュー入力]  左:ポップメニュー 右:数字消去";
@@ -87,23 +87,21 @@ void InputModes::StopRepeat() {
 }
 
 void InputModes::CellMouseDown(int, int cell, Qt::MouseButton button, const QPoint& globalPos) {
-  switch (app_.state.InputMode) {
-    case 0:
+  switch (app_.state.settings.InputMode) {
+    case InputKind::Mouse:
       repeatCell_ = cell;
       held_ |= ButtonBit(button);
-      interval_ = RepeatInterval(app_.state.NChangeSpeed);
+      interval_ = RepeatInterval(app_.state.settings.NChangeSpeed);
       timer_.start(interval_);
       TimerStep();  // the press itself makes the first change
       break;
-    case 1:
+    case InputKind::Keypad:
       if (button == Qt::LeftButton) PlaceCursor(app_, cell);
       if (button == Qt::RightButton) SetCell(app_, cell, 0);
       break;
-    case 2:
+    case InputKind::PopupList:
       if (button == Qt::LeftButton) ShowPopupList(cell, globalPos);
       if (button == Qt::RightButton) SetCell(app_, cell, 0);
-      break;
-    default:
       break;
   }
 }
@@ -111,8 +109,8 @@ void InputModes::CellMouseDown(int, int cell, Qt::MouseButton button, const QPoi
 void InputModes::CellMouseMove(int boardSize, int cell, Qt::MouseButtons buttons,
                                const QPoint& pos) {
   held_ = ButtonBits(buttons);
-  view_.ShowStatus(InputHint(app_.state.InputMode));
-  if (app_.state.InputMode != 0 || held_ == 0) return;
+  view_.ShowStatus(InputHint(app_.state.settings.InputMode));
+  if (app_.state.settings.InputMode != InputKind::Mouse || held_ == 0) return;
   // The board point under the pointer, from the label that has the press.
   const TwipsRect label = CellLabelRect(boardSize, cell);
   const int under = CellAt(boardSize, label.left + pos.x() * kTwipsPerPixel,
@@ -125,7 +123,7 @@ void InputModes::CellMouseMove(int boardSize, int cell, Qt::MouseButtons buttons
 }
 
 void InputModes::CellMouseUp(int, int, Qt::MouseButton button) {
-  if (app_.state.InputMode != 0) return;
+  if (app_.state.settings.InputMode != InputKind::Mouse) return;
   const int before = held_;
   held_ &= ~ButtonBit(button);
   if (held_ == 0 && before != 0) StopTimerOnly();
@@ -133,7 +131,7 @@ void InputModes::CellMouseUp(int, int, Qt::MouseButton button) {
 
 void InputModes::TimerStep() {
   AppState& s = app_.state;
-  if (s.InputMode != 0 || interval_ == 0) return;
+  if (s.settings.InputMode != InputKind::Mouse || interval_ == 0) return;
   if (held_ == 0) {
     StopTimerOnly();
     return;
@@ -150,7 +148,7 @@ void InputModes::TimerStep() {
 
 bool InputModes::KeyDown(const QKeyEvent& event) {
   AppState& s = app_.state;
-  if (s.InputMode != 1) return false;
+  if (s.settings.InputMode != InputKind::Keypad) return false;
   const int n = s.BoardSize;
   const KeypadAction action = ReadKeypadKey(ReadKeyEvent(event), s.CursorCell, n);
   switch (action.kind) {
@@ -162,7 +160,7 @@ bool InputModes::KeyDown(const QKeyEvent& event) {
       return true;
     case KeypadKind::Value:
       if (action.value > n) {
-        if (s.Beep) app_.screen.Beep();
+        if (s.settings.Beep) app_.screen.Beep();
       } else if (action.value == 0 || Legal(s.CursorCell, action.value)) {
         SetCell(app_, s.CursorCell, action.value);
       }
@@ -185,25 +183,24 @@ void InputModes::ShowPopupList(int cell, const QPoint& globalPos) {
     item->setText(QString::fromStdString(CharacterOf(s, i)).replace(u'&', QStringLiteral("&&")));
     item->setEnabled(Legal(cell, i));
   }
-  app_.state.PopupCell = cell;
+  popupCell_ = cell;
   // Centred horizontally on the pointer.
   const QPoint at = globalPos - QPoint(popup_.menu->sizeHint().width() / 2, 0);
   QAction* chosen = view_.ExecPopup(*popup_.menu, at);
   if (!chosen || !chosen->isEnabled() || !chosen->isVisible()) return;
   if (chosen == popup_.erase) {
-    SetCell(app_, app_.state.PopupCell, 0);
+    SetCell(app_, popupCell_, 0);
     return;
   }
   for (int i = 1; i <= 16; ++i) {
-    if (chosen == popup_.digits[static_cast<std::size_t>(i)])
-      SetCell(app_, app_.state.PopupCell, i);
+    if (chosen == popup_.digits[static_cast<std::size_t>(i)]) SetCell(app_, popupCell_, i);
   }
 }
 
-void InputModes::SwitchMode(int mode) {
-  app_.state.InputMode = mode;
-  view_.SetCursorBarsVisible(mode == 1);
-  if (mode == 1) PlaceCursor(app_, app_.state.CursorCell);
+void InputModes::SwitchMode(InputKind mode) {
+  app_.state.settings.InputMode = mode;
+  view_.SetCursorBarsVisible(mode == InputKind::Keypad);
+  if (mode == InputKind::Keypad) PlaceCursor(app_, app_.state.CursorCell);
   view_.UpdateInputMethodChecks();
   view_.RestoreToolbar();
 }

@@ -46,7 +46,7 @@ class InputView {
 };
 
 // The status hint of each mode, shown while the pointer moves over a cell.
-std::string InputHint(int inputMode);
+std::string InputHint(InputKind inputMode);
 
 // Auto-repeat interval in milliseconds for the speed setting 0 to 8:
 // 100 x 2^(s / 4), rounded.
@@ -70,13 +70,15 @@ class InputModes : public QObject, public CellMouseHandler {
   bool KeyDown(const QKeyEvent& event);
 
   // Switches the input mode (mnuPopInput_Click).
-  void SwitchMode(int mode);
+  void SwitchMode(InputKind mode);
 
   // Ends a running auto-repeat, as releasing every button does.
   void StopRepeat();
 
   int HeldButtons() const { return held_; }
   int RepeatCell() const { return repeatCell_; }
+  // The cell the pop-up digit list was last opened for.
+  int PopupCell() const { return popupCell_; }
   int TimerInterval() const { return interval_; }
 
  private:
@@ -91,6 +93,7 @@ class InputModes : public QObject, public CellMouseHandler {
   int interval_ = 0;  // 0: stopped
   int held_ = 0;      // HeldButtons
   int repeatCell_ = 0;
+  int popupCell_ = 0;
 };
 
 }  // namespace gridora::ui

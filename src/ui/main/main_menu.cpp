@@ -159,4 +159,13 @@ MainMenu BuildMainMenu(QMenuBar& bar, QWidget& owner) {
   return m;
 }
 
+QMenu* ToolsMenu(MainMenu& m, QMenuBar& bar) {
+  if (!m.mnuTools) {
+    m.mnuTools = new QMenu(Text("ツール(&T)"), &bar);
+    m.mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    bar.insertMenu(m.mnuOther->menuAction(), m.mnuTools);
+  }
+  return m.mnuTools;
+}
+
 }  // namespace gridora::ui

@@ -40,6 +40,9 @@ struct MainMenu {
   std::array<QAction*, 10> mnuDataLoad{};    // 1 to 9; 7 is never shown
   std::array<QAction*, 10> mnuDataSave{};    // 1 to 9
 
+  // The added commands' menu; created by ToolsMenu on first use.
+  QMenu* mnuTools = nullptr;
+
   QMenu* mnuOther = nullptr;
   QMenu* mnuPopInputTop = nullptr;
   std::array<QAction*, 3> mnuPopInput{};  // mouse, keypad, list
@@ -51,5 +54,10 @@ struct MainMenu {
 
 // Fills `bar` and creates the pop-up list as a child of `owner`.
 MainMenu BuildMainMenu(QMenuBar& bar, QWidget& owner);
+
+// The menu "ツール(&T)" of the added commands, between "データ(&D)" and
+// "その他(&O)". It is created by the first call, so that the bar shows it
+// only once a command lives there.
+QMenu* ToolsMenu(MainMenu& menu, QMenuBar& bar);
 
 }  // namespace gridora::ui

@@ -97,14 +97,14 @@ void MainWindow::LayoutBoards(ClientArea& client) {
       &client);
   launcher_->move(Px(3870), Px(480));
   // Hidden until start-up has prepared its images.
-  toolbar_ = new ToolbarStrip(state_,
-                              {[this](const std::string& text) { ShowStatus(text); },
-                               [this] {
-                                 if (launcher_->isVisible()) launcher_->hide();
-                               },
-                               [this] { ShowInputMethodMenu(); },
-                               [this](const std::string& key) { RunToolbarCommand(key); }},
-                              &client);
+  toolbar_ = new ToolbarStrip(
+      state_,
+      {[this](const std::string& text) { ShowStatus(text); },
+       [this] {
+         if (launcher_->isVisible()) launcher_->hide();
+       },
+       [this] { ShowInputMethodMenu(); }, [this](CommandId command) { RunCommand({command}); }},
+      &client);
   toolbar_->move(0, Px(45));
   toolbar_->hide();
 }
@@ -171,14 +171,12 @@ void MainWindow::ShowProperty(PropertyLabel label, const std::string& text) {
   if (QLabel* target = Property(label)) target->setText(QString::fromStdString(text));
 }
 
-void MainWindow::SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) {
+void MainWindow::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {
   if (n < 1 || n > kSlotCount) return;
   const auto i = static_cast<std::size_t>(n);
-  (menu == SlotMenu::Answer ? menu_.mnuDataAnswer[i] : menu_.mnuDataLoad[i])->setEnabled(enabled);
-}
-
-void MainWindow::SetLauncherButtonEnabled(int k, bool enabled) {
-  launcher_->SetButtonEnabled(k, enabled);
+  const bool answer = menu == SlotMenu::Answer;
+  (answer ? menu_.mnuDataAnswer[i] : menu_.mnuDataLoad[i])->setEnabled(enabled);
+  launcher_->SetButtonEnabled(answer ? n + 17 : n + 8, enabled);
 }
 
 void MainWindow::SetInformText(const std::string& text) {
@@ -252,8 +250,7 @@ void MainWindow::SetCursorBarsVisible(bool visible) {
 
 void MainWindow::UpdateInputMethodChecks() {
   for (QAction* item : menu_.mnuPopInput) item->setChecked(false);
-  if (state_.InputMode >= 0 && state_.InputMode < 3)
-    menu_.mnuPopInput[static_cast<std::size_t>(state_.InputMode)]->setChecked(true);
+  menu_.mnuPopInput[static_cast<std::size_t>(state_.settings.InputMode)]->setChecked(true);
 }
 
 void MainWindow::RestoreToolbar() {

@@ -20,6 +20,7 @@
 
 #include "core/app.h"
 #include "ui/main/board_surface.h"
+#include "ui/main/commands.h"
 #include "ui/main/input_modes.h"
 #include "ui/main/launcher_panel.h"
 #include "ui/main/main_menu.h"
@@ -42,8 +43,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ShowCell(int boardSize, int index, const std::string& caption, Color color) override;
   void ShowBoardFrame(int boardSize) override;
   void ShowProperty(PropertyLabel label, const std::string& text) override;
-  void SetSlotMenuEnabled(SlotMenu menu, int n, bool enabled) override;
-  void SetLauncherButtonEnabled(int k, bool enabled) override;
+  void SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) override;
   void SetInformText(const std::string& text) override;
   MessageAnswer ShowMessage(const std::string& text, const std::string& title,
                             MessageButtons buttons, MessageIcon icon) override;
@@ -63,6 +63,10 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void ShowVersionBox(const std::string& notice) override;
 
   // --- The window's own routines ---------------------------------------------
+  // Runs a user's command, as its menu item, toolbar button or launcher
+  // button does: nothing while the solver works, and the save-changes
+  // question first for the commands that replace the puzzle.
+  void RunCommand(Command command);
   // Writes `text` to the "inform" panel unless it is already there, and
   // closes the launcher for any text that is not one of its own tips.
   void ShowStatus(const std::string& text) override;
@@ -105,6 +109,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
   const MainMenu& Menu() const { return menu_; }
+  // The added commands' menu "ツール(&T)", created on first use.
+  QMenu* ToolsMenu() { return gridora::ui::ToolsMenu(menu_, *menuBar()); }
   InputModes& Input() { return *input_; }
   QLabel* InformPanel() const { return inform_; }
   QLabel* NumLockPanel() const { return numLock_; }
@@ -123,10 +129,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void BuildInformationPanel(ClientArea& client);
   void BuildStatusBar();
   void ConnectMenu();
-  void ConnectCommand(QAction* action, std::function<void()> command);
+  // The menu item runs `command`.
+  void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);
-  // What a click on a toolbar button runs, by the button's key.
-  void RunToolbarCommand(const std::string& key);
   // A launcher button's tip, and the miniature of its slot when the tip is
   // new (the pointer came from elsewhere).
   void LauncherButtonHovered(int k);

@@ -4,6 +4,7 @@
 #include "core/color_class.h"
 #include "core/file_commands.h"
 #include "core/history.h"
+#include "core/log.h"
 #include "core/slots.h"
 #include "settings/settings_file.h"
 #include "solver/run_solver.h"
@@ -14,87 +15,123 @@
 
 namespace gridora::ui {
 
-void MainWindow::ConnectCommand(QAction* action, std::function<void()> command) {
+void MainWindow::RunCommand(Command command) {
   // The solver lets events run while it works; a shortcut that slips
   // through then must not start a second solve or change the board.
-  connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
-    if (!solving_) command();
-  });
+  if (solving_) return;
+  App a = app();
+  if (AsksToSaveChanges(command.id) && !ConfirmSaveChanges(a)) return;
+  const int n = command.argument;
+  switch (command.id) {
+    case CommandId::NewPuzzle9:
+      NewPuzzle9(a);
+      break;
+    case CommandId::NewPuzzle16:
+      NewPuzzle16(a);
+      break;
+    case CommandId::OpenPuzzle:
+      OpenPuzzle(a);
+      break;
+    case CommandId::SavePuzzleAs:
+      SavePuzzleAs(a);
+      break;
+    case CommandId::SavePuzzle:
+      SavePuzzle(a);
+      break;
+    case CommandId::CellCount:
+      ShowCellCount(a);
+      break;
+    case CommandId::Quit:
+      QuitApplication();
+      break;
+    case CommandId::Solve:
+      RunSolver(a);
+      break;
+    case CommandId::Undo:
+      UndoStep(a);
+      break;
+    case CommandId::Redo:
+      RedoStep(a);
+      break;
+    case CommandId::ChangeColor:
+      ChangeColorClass(a, n / 4, n % 4);
+      break;
+    case CommandId::FetchAnswer:
+      FetchAnswerSlot(a, n);
+      break;
+    case CommandId::FetchMemory:
+      FetchMemorySlot(a, n);
+      break;
+    case CommandId::StoreMemory:
+      StoreMemorySlot(a, n);
+      break;
+    case CommandId::InputMode:
+      input_->SwitchMode(static_cast<InputKind>(n));
+      break;
+    case CommandId::InputMenu:
+      ShowInputMethodMenu();
+      break;
+    case CommandId::Help:
+      ShowHelp(a);
+      break;
+    case CommandId::Version:
+      ShowVersionBox("");
+      break;
+    case CommandId::Print:
+    case CommandId::Property:
+      break;  // their dialogs are not built yet
+  }
+}
+
+void MainWindow::BindCommand(QAction* action, Command command) {
+  connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
 }
 
 void MainWindow::ConnectMenu() {
   const MainMenu& m = menu_;
-  // The commands that discard the puzzle ask about unsaved changes first.
-  ConnectCommand(m.mnuFileNew9, [this] {
-    if (ConfirmSaveChanges(app())) NewPuzzle9(app());
-  });
-  ConnectCommand(m.mnuFileNew16, [this] {
-    if (ConfirmSaveChanges(app())) NewPuzzle16(app());
-  });
-  ConnectCommand(m.mnuFileOpen, [this] {
-    if (ConfirmSaveChanges(app())) OpenPuzzle(app());
-  });
-  ConnectCommand(m.mnuFileSave, [this] { SavePuzzleAs(app()); });
-  ConnectCommand(m.mnuFileSaveOver, [this] { SavePuzzle(app()); });
-  ConnectCommand(m.mnuFileCount, [this] { ShowCellCount(app()); });
-  ConnectCommand(m.mnuFileQuit, [this] { QuitApplication(); });
-  ConnectCommand(m.mnuEditUndo, [this] { UndoStep(app()); });
-  ConnectCommand(m.mnuEditRedo, [this] { RedoStep(app()); });
+  BindCommand(m.mnuFileNew9, {CommandId::NewPuzzle9});
+  BindCommand(m.mnuFileNew16, {CommandId::NewPuzzle16});
+  BindCommand(m.mnuFileOpen, {CommandId::OpenPuzzle});
+  BindCommand(m.mnuFileSave, {CommandId::SavePuzzleAs});
+  BindCommand(m.mnuFileSaveOver, {CommandId::SavePuzzle});
+  BindCommand(m.mnuFileCount, {CommandId::CellCount});
+  BindCommand(m.mnuFileQuit, {CommandId::Quit});
+  BindCommand(m.mnuEditSolve, {CommandId::Solve});
+  BindCommand(m.mnuEditUndo, {CommandId::Undo});
+  BindCommand(m.mnuEditRedo, {CommandId::Redo});
   for (int g = 0; g < 3; ++g) {
     for (int op = 0; op < 4; ++op) {
-      ConnectCommand(m.colorItems[static_cast<std::size_t>(g)][static_cast<std::size_t>(op)],
-                     [this, g, op] { ChangeColorClass(app(), g, op); });
+      BindCommand(m.colorItems[static_cast<std::size_t>(g)][static_cast<std::size_t>(op)],
+                  {CommandId::ChangeColor, g * 4 + op});
     }
   }
-  for (int n = 1; n <= 9; ++n) {
+  for (int n = 1; n <= kSlotCount; ++n) {
     const auto i = static_cast<std::size_t>(n);
-    ConnectCommand(m.mnuDataAnswer[i], [this, n] { FetchAnswerSlot(app(), n); });
-    ConnectCommand(m.mnuDataLoad[i], [this, n] { FetchMemorySlot(app(), n); });
-    ConnectCommand(m.mnuDataSave[i], [this, n] { StoreMemorySlot(app(), n); });
+    BindCommand(m.mnuDataAnswer[i], {CommandId::FetchAnswer, n});
+    BindCommand(m.mnuDataLoad[i], {CommandId::FetchMemory, n});
+    BindCommand(m.mnuDataSave[i], {CommandId::StoreMemory, n});
   }
-  for (int mode = 0; mode < 3; ++mode) {
-    ConnectCommand(m.mnuPopInput[static_cast<std::size_t>(mode)],
-                   [this, mode] { input_->SwitchMode(mode); });
-  }
-  ConnectCommand(m.mnuOtherHelp, [this] { ShowHelp(app()); });
-  ConnectCommand(m.mnuOtherVersion, [this] { ShowVersionBox(""); });
-  ConnectCommand(m.mnuEditSolve, [this] { RunSolver(app()); });
+  for (int mode = 0; mode < 3; ++mode)
+    BindCommand(m.mnuPopInput[static_cast<std::size_t>(mode)], {CommandId::InputMode, mode});
+  BindCommand(m.mnuOtherHelp, {CommandId::Help});
+  BindCommand(m.mnuOtherVersion, {CommandId::Version});
 }
 
-void MainWindow::RunToolbarCommand(const std::string& key) {
-  if (solving_) return;
-  App a = app();
-  if (key == "new9") {
-    if (ConfirmSaveChanges(a)) NewPuzzle9(a);
-  } else if (key == "new16") {
-    if (ConfirmSaveChanges(a)) NewPuzzle16(a);
-  } else if (key == "open") {
-    if (ConfirmSaveChanges(a)) OpenPuzzle(a);
-  } else if (key == "save") {
-    SavePuzzle(a);
-  } else if (key == "undo") {
-    UndoStep(a);
-  } else if (key == "redo") {
-    RedoStep(a);
-  } else if (key == "solve") {
-    RunSolver(a);
-  } else if (key == "help") {
-    ShowHelp(a);
-  } else if (key == "input") {
-    ShowInputMethodMenu();
-  }
-  // "printer" and "property" wait for the printing and properties dialogs.
+namespace {
+
+// Launcher buttons 0-8 store memory 1-9, 9-17 fetch it, 18-26 fetch answers.
+Command LauncherCommand(int k) {
+  if (k < 9) return {CommandId::StoreMemory, k + 1};
+  if (k < 18) return {CommandId::FetchMemory, k - 8};
+  return {CommandId::FetchAnswer, k - 17};
 }
+
+}  // namespace
 
 void MainWindow::LauncherClicked(int k) {
-  if (k < 9) {
-    StoreMemorySlot(app(), k + 1);
-    ShowSlotPreview(state_.Board);  // what the slot now holds
-  } else if (k < 18) {
-    FetchMemorySlot(app(), k - 8);
-  } else {
-    FetchAnswerSlot(app(), k - 17);
-  }
+  RunCommand(LauncherCommand(k));
+  // A store shows what the slot now holds.
+  if (k < 9) ShowSlotPreview(state_.Board);
 }
 
 void MainWindow::LauncherButtonHovered(int k) {
@@ -113,7 +150,8 @@ void MainWindow::ShowSlotPreview(const BoardCodes& codes) {
 
 bool MainWindow::ReadyToQuit() {
   if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
-  SaveSettings(app());
+  if (const WriteStatus saved = SaveSettings(app()); !saved)
+    LogFailure(LogArea::Settings, "cannot save the settings to " + state_.IniPath, saved.error());
   quitting_ = true;
   return true;
 }

@@ -35,7 +35,7 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
   });
   window->show();
   QCoreApplication::processEvents();
-  if (state.InputMode == 1) {
+  if (state.settings.InputMode == InputKind::Keypad) {
     window->SetCursorBarsVisible(true);
     PlaceCursor(app, state.CursorCell);
   }

@@ -52,10 +52,10 @@ void ToolbarStrip::Prepare(const QColor& shadow, const QColor& highlight, const 
 }
 
 void ToolbarStrip::Restore() {
-  if (state_.ToolbarHot == -2) return;
+  if (hot_ == kHotCleared) return;
   CopyNormal();
   update();
-  state_.ToolbarHot = -2;
+  hot_ = kHotCleared;
 }
 
 void ToolbarStrip::CopyNormal() {
@@ -64,14 +64,14 @@ void ToolbarStrip::CopyNormal() {
 }
 
 void ToolbarStrip::CopyButton(int index, Row row) {
-  const ToolbarEntry& entry = state_.Toolbar[static_cast<std::size_t>(index)];
+  const ToolbarButton& entry = kToolbar[static_cast<std::size_t>(index)];
   QPainter painter(&strip_);
   painter.drawImage(QPoint(entry.left, 0), source_,
                     QRect(entry.left, row * kRowHeight, entry.right - entry.left + 1, kRowHeight));
 }
 
 void ToolbarStrip::ShowTip(int index) {
-  const std::string tip = ToolbarTip(state_, state_.Toolbar[static_cast<std::size_t>(index)].key);
+  const std::string tip = ToolbarTip(state_, kToolbar[static_cast<std::size_t>(index)].command);
   if (tip.empty()) return;
   setToolTip(QString::fromStdString(ToolbarToolTip(tip)));
   if (host_.showStatus) host_.showStatus(tip);
@@ -87,18 +87,18 @@ void ToolbarStrip::mouseMoveEvent(QMouseEvent* event) {
   const int x = static_cast<int>(std::floor(event->position().x()));
   const bool pressed = event->buttons() == Qt::LeftButton;
   // A press that began on no button highlights nothing while dragging.
-  if (pressed && state_.ToolbarHot == -1) return;
-  if (state_.ToolbarHot == -2) state_.ToolbarHot = -1;
-  int hit = ToolbarHit(state_, x);
+  if (pressed && hot_ == kHotNone) return;
+  if (hot_ == kHotCleared) hot_ = kHotNone;
+  int hit = ToolbarHit(x);
   // Dragging a held press off its button cancels it for good.
-  if (pressed && hit != state_.ToolbarHot) {
+  if (pressed && hit != hot_) {
     hit = -1;
     Restore();
   }
-  if (hit == state_.ToolbarHot) return;
+  if (hit == hot_) return;
   CopyNormal();
   if (hit >= 0) {
-    state_.ToolbarHot = hit;
+    hot_ = hit;
     ShowTip(hit);
     if (!ToolbarButtonDisabled(state_, hit)) CopyButton(hit, pressed ? kPressed : kRaised);
   }
@@ -106,24 +106,23 @@ void ToolbarStrip::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ToolbarStrip::mousePressEvent(QMouseEvent* event) {
-  const int hit = ToolbarHit(state_, static_cast<int>(std::floor(event->position().x())));
+  const int hit = ToolbarHit(static_cast<int>(std::floor(event->position().x())));
   CopyNormal();
   if (hit >= 0 && !ToolbarButtonDisabled(state_, hit)) {
-    state_.ToolbarHot = hit;
+    hot_ = hit;
     CopyButton(hit, kPressed);
   }
   update();
   // The input method menu opens on the press, under the button.
-  if (hit >= 0 && std::string(state_.Toolbar[static_cast<std::size_t>(hit)].key) == "input" &&
+  if (hit >= 0 && kToolbar[static_cast<std::size_t>(hit)].command == CommandId::InputMenu &&
       host_.showInputMenu)
     host_.showInputMenu();
 }
 
 void ToolbarStrip::mouseReleaseEvent(QMouseEvent*) {
-  const int hot = state_.ToolbarHot;
-  const std::string key = hot >= 0 ? state_.Toolbar[static_cast<std::size_t>(hot)].key : "";
+  const int hot = hot_;
   Restore();
-  if (!key.empty() && host_.run) host_.run(key);
+  if (hot >= 0 && host_.run) host_.run(kToolbar[static_cast<std::size_t>(hot)].command);
 }
 
 }  // namespace gridora::ui

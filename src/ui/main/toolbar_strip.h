@@ -2,7 +2,7 @@
 // ToolbarStrip (picToolBar): the strip of eleven image buttons under the
 // menu bar. It is one picture: the program copies the normal, raised or
 // pressed image of a button onto it, does its own hit testing, shows the
-// tips and hands a click's key to the window.
+// tips and hands a click's command to the window.
 
 #include <QImage>
 #include <QWidget>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/app_state.h"
+#include "ui/main/commands.h"
 
 namespace gridora::ui {
 
@@ -18,7 +19,7 @@ struct ToolbarHost {
   std::function<void(const std::string& text)> showStatus;
   std::function<void()> hideLauncher;  // when it is shown
   std::function<void()> showInputMenu;
-  std::function<void(const std::string& key)> run;  // a click on a button
+  std::function<void(CommandId command)> run;  // a click on a button
 };
 
 class ToolbarStrip : public QWidget {
@@ -31,6 +32,13 @@ class ToolbarStrip : public QWidget {
   void Prepare(const QColor& shadow, const QColor& highlight, const QColor& face);
   // RestoreToolbar: the normal images again, nothing hot.
   void Restore();
+
+  // The hot button: its index (0 to 10), or one of the states below.
+  enum Hot : int {
+    kHotCleared = -2,  // the strip shows only normal images
+    kHotNone = -1,     // no button is hot
+  };
+  int HotButton() const { return hot_; }
 
   const QImage& Source() const { return source_; }
   const QImage& Shown() const { return strip_; }
@@ -51,6 +59,7 @@ class ToolbarStrip : public QWidget {
   ToolbarHost host_;
   QImage source_;  // picToolSource, 350 x 72
   QImage strip_;   // what the strip shows, 352 x 24
+  int hot_ = kHotNone;
 };
 
 }  // namespace gridora::ui

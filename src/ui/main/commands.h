@@ -1,0 +1,48 @@
+#pragma once
+// The user's commands. Every command exists once, here: the menu items, the
+// toolbar buttons and the launcher buttons all name a Command and the main
+// window runs it through MainWindow::RunCommand, which applies the two rules
+// every command shares (nothing runs while the solver works; a command that
+// discards the puzzle asks about unsaved changes first).
+//
+//   window.RunCommand({CommandId::StoreMemory, 3});   // as launcher button 2
+
+namespace gridora::ui {
+
+enum class CommandId {
+  NewPuzzle9,
+  NewPuzzle16,
+  OpenPuzzle,
+  SavePuzzleAs,
+  SavePuzzle,
+  Print,     // the printing command
+  Property,  // the puzzle properties dialog
+  CellCount,
+  Quit,
+  Solve,
+  Undo,
+  Redo,
+  ChangeColor,  // argument: selector * 4 + operation (see ChangeColorClass)
+  FetchAnswer,  // argument: slot 1 to 9
+  FetchMemory,  // argument: slot 1 to 9
+  StoreMemory,  // argument: slot 1 to 9
+  InputMode,    // argument: the InputKind's number
+  InputMenu,    // the input method menu under the toolbar's button
+  Help,
+  Version,
+};
+
+struct Command {
+  CommandId id;
+  int argument = 0;
+
+  bool operator==(const Command&) const = default;
+};
+
+// True for the commands that replace the puzzle: they ask about unsaved
+// changes before they run.
+constexpr bool AsksToSaveChanges(CommandId id) {
+  return id == CommandId::NewPuzzle9 || id == CommandId::NewPuzzle16 || id == CommandId::OpenPuzzle;
+}
+
+}  // namespace gridora::ui
