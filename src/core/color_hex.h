@@ -1,6 +1,6 @@
 #pragma once
-// Colours as six hexadecimal digits RRGGBB, red first, the way the settings
-// dialog shows them and the HTML export writes them.
+// The six-digit text form of a colour: "RRGGBB", red first, as the settings
+// dialog shows it and the HTML export writes it.
 
 #include <string>
 #include <string_view>
@@ -9,18 +9,15 @@
 
 namespace gridora {
 
-// The value of a hexadecimal digit in either case, -1 for any other character.
-int HexDigitValue(char c);
-
-// "RRGGBB" in upper-case digits; only the low 24 bits of `color` count.
+// "RRGGBB" in upper-case hexadecimal, two digits per component; only the low
+// 24 bits of `color` count (Rgb(255, 255, 192) -> "FFFFC0").
 std::string ColorToHex(Color color);
 
-// Component k (1 red, 2 green, 3 blue) of a colour text: the text is padded
-// on the left with "0" to six characters and cut to its last six, and the
-// k-th pair of characters is read as a hexadecimal number. A pair that does
-// not start with a hexadecimal digit is 0; one whose second character is not
-// a hexadecimal digit is the value of its first. Characters, not bytes,
-// count, so a text with Japanese in it is cut where the user sees it.
+// Component `k` of a colour text: 1 red, 2 green, 3 blue. The text is padded
+// on the left with "0" to six characters and cut to its last six; the pair
+// 2k - 1, 2k is read as hexadecimal. A pair that does not start with a
+// hexadecimal digit reads 0; one whose second character is not a
+// hexadecimal digit reads the first digit's value. Any other `k` reads 0.
 int HexPairValue(std::string_view text, int k);
 
 }  // namespace gridora

@@ -1,5 +1,7 @@
 #include "settings/config_rules.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 #include "core/color_hex.h"
@@ -28,13 +30,14 @@ std::optional<std::string> CutPaletteText(std::string_view text) {
 Color PaletteSwatchColor(std::string_view text) {
   // The leading hexadecimal digits as one number, blanks left out; the last
   // six digits are RRGGBB (the box holds six characters at most anyway).
-  std::uint32_t value = 0;
+  std::string digits;
   for (const char c : text) {
-    if (c == ' ' || c == '\t') continue;
-    const int digit = HexDigitValue(c);
-    if (digit < 0) break;
-    value = (value << 4 | static_cast<std::uint32_t>(digit)) & 0xFFFFFF;
+    if (c != ' ' && c != '\t') digits += c;
   }
+  digits.resize(std::min(digits.size(), digits.find_first_not_of("0123456789ABCDEFabcdef")));
+  if (digits.size() > 6) digits.erase(0, digits.size() - 6);
+  std::uint32_t value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
   return Rgb(static_cast<int>(value >> 16), static_cast<int>(value >> 8), static_cast<int>(value));
 }
 
