@@ -18,6 +18,7 @@ packages=(
   shared-mime-info
   libx11-dev
   qt6-translations-l10n
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Gridora and runs every test twice: in a normal build (build/) and in
-# a build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
-# Installs what is missing first (see setup.sh). Fails when any test fails.
+# a build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/);
+# then builds the Debian package (build-deb/) and checks it and what it
+# installs (check_package.sh). Installs what is missing first (see
+# setup.sh). Fails when any test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,4 +29,7 @@ BUILD_DIR=build-asan BUILD_TYPE=Debug \
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-echo "== All tests passed in both builds"
+echo "== Package"
+bash scripts/check_package.sh
+
+echo "== All tests passed in both builds and the package checks"

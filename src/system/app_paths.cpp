@@ -16,11 +16,23 @@ std::string ExecutablePath() {
   return error ? std::string() : exe.string();
 }
 
+std::string ApplicationFolderFor(const std::string& executableFolder,
+                                 std::string_view dataFromBin) {
+  std::error_code error;
+  const fs::path data = (fs::path(executableFolder) / dataFromBin).lexically_normal();
+  if (dataFromBin.empty() || !fs::is_directory(data, error)) return executableFolder;
+  std::string folder = data.string();
+  if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
 const std::string& ApplicationFolder() {
   // The executable does not move while the program runs.
   static const std::string folder = [] {
     const fs::path exe = ExecutablePath();
-    if (!exe.empty() && exe.has_parent_path()) return exe.parent_path().string();
+    if (!exe.empty() && exe.has_parent_path()) {
+      return ApplicationFolderFor(exe.parent_path().string(), GRIDORA_DATA_FROM_BIN);
+    }
     std::error_code error;
     const fs::path current = fs::current_path(error);
     return error ? std::string(".") : current.string();
@@ -61,13 +73,7 @@ std::string ConfigFolder() {
 }
 
 std::string HelpFilePath() {
-  const std::string beside = ResolveAppPath("gridora.html");
-  const std::string installed = ResolveAppPath("../share/gridora/gridora.html");
-  std::error_code error;
-  if (!fs::exists(beside, error) && fs::exists(installed, error)) {
-    return fs::weakly_canonical(installed, error).string();
-  }
-  return beside;
+  return ResolveAppPath("gridora.html");
 }
 
 }  // namespace gridora

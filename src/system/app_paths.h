@@ -1,16 +1,26 @@
 #pragma once
-// Where the program's files are: the folder of the executable for what ships
-// with it (game template, help), the user's configuration folder for the
-// settings file.
+// Where the program's files are: the application folder for what ships with
+// it (help, game template), the user's configuration folder for the settings
+// file.
 
 #include <string>
 #include <string_view>
 
 namespace gridora {
 
-// The folder of the running executable, without a final "/"  ("/" itself for
-// the root). Falls back to the current folder when it cannot be found.
+// The application folder, where the files that ship with the program are
+// found, without a final "/" ("/" itself for the root):
+// ApplicationFolderFor(the running executable's folder, its data folder).
+// Falls back to the current folder when the executable cannot be found.
 const std::string& ApplicationFolder();
+
+// An installed program keeps its files apart from itself: `dataFromBin`
+// ("../share/gridora", set by the build from the install folders) taken
+// from `executableFolder` names that folder, and when it exists it is the
+// application folder (normalised). A build tree has no such folder: there
+// the files lie beside the executable and `executableFolder` is the
+// application folder.
+std::string ApplicationFolderFor(const std::string& executableFolder, std::string_view dataFromBin);
 
 // The full path of the running executable ("" when it cannot be found).
 std::string ExecutablePath();
@@ -29,9 +39,7 @@ std::string ConfigFolderFor(const char* xdgConfigHome, const char* home);
 // The same for the process's environment.
 std::string ConfigFolder();
 
-// The help document "gridora.html": next to the executable, or in
-// "../share/gridora" from it as an installed program has it. When neither
-// exists, the path next to the executable.
+// The help document "gridora.html" in the application folder.
 std::string HelpFilePath();
 
 }  // namespace gridora

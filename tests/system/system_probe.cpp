@@ -10,6 +10,7 @@
 //   system_probe help
 //   system_probe sysinfo
 //   system_probe launch <path>     open <path> as a file manager would
+//   system_probe app-folder        the application folder and the help path
 //
 // Started with anything else (as the program of a ".gdr" association is),
 // it records its arguments like the argv recorder.
@@ -20,6 +21,7 @@
 #include <string>
 
 #include "core/recording_screen.h"
+#include "system/app_paths.h"
 #include "system/argv_record.h"
 #include "system/file_association.h"
 #include "system/launcher.h"
@@ -90,6 +92,8 @@ int main(int argc, char** argv) {
     StartSysInfo(app);
   } else if (command == "launch") {
     LaunchAsDesktopDoes(arg);
+  } else if (command == "app-folder") {
+    std::printf("%s\n%s\n", ApplicationFolder().c_str(), HelpFilePath().c_str());
   } else {
     return testing::RecordArguments(argc, argv);
   }
