@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Writes two sample puzzles of our own as ".gdr" files (Shift-JIS, CR LF):
   sample9.gdr   a 9 x 9 puzzle with exactly one solution;
-  sample16.gdr  a 16 x 16 puzzle.
+  sample16.gdr  a 16 x 16 puzzle;
+  play9.gdr, play16.gdr  the same puzzles in play: a few cells filled in,
+                one of them wrongly with a digit its row already holds; and
+  play9.cursor, play16.cursor  the cell of that row's given digit, for the
+                keypad cursor of the screenshots.
 Both start from a shuffled pattern solution; the 9 x 9 one drops givens
 only while the solution stays unique. Deterministic (fixed seed).
 
@@ -59,20 +63,40 @@ def write_gdr(path, grid, n, comment):
         out.write("".join(line + "\r\n" for line in lines).encode("cp932"))
 
 
+def write_play(folder, grid, full, n):
+    """The puzzle with every fourth empty cell solved and one mistake: an
+    empty cell of the first row that has a given gets that given's digit."""
+    play = [row[:] for row in grid]
+    empty = [(r, c) for r in range(n) for c in range(n) if grid[r][c] == 0]
+    for r, c in empty[::4]:
+        play[r][c] = full[r][c]
+    row = next(r for r in range(n) if any(grid[r]) and 0 in play[r])
+    given = next(c for c in range(n) if grid[row][c])
+    wrong = next(c for c in range(n) if play[row][c] == 0)
+    play[row][wrong] = grid[row][given]
+    write_gdr(folder + "/play%d.gdr" % n, play, n, "見本の問題 (%dx%d) 途中" % (n, n))
+    with open(folder + "/play%d.cursor" % n, "w") as out:
+        out.write("%d\n" % (row * n + given))
+
+
 def main(folder):
     rng = random.Random(61207)
-    grid = solution(9, rng)
+    full = solution(9, rng)
+    grid = [row[:] for row in full]
     for r, c in rng.sample([(r, c) for r in range(9) for c in range(9)], 81):
         keep = grid[r][c]
         grid[r][c] = 0
         if count_solutions([row[:] for row in grid], 9) != 1:
             grid[r][c] = keep
     write_gdr(folder + "/sample9.gdr", grid, 9, "見本の問題 (9x9)")
+    write_play(folder, grid, full, 9)
 
-    grid = solution(16, rng)
+    full = solution(16, rng)
+    grid = [row[:] for row in full]
     for r, c in rng.sample([(r, c) for r in range(16) for c in range(16)], 110):
         grid[r][c] = 0
     write_gdr(folder + "/sample16.gdr", grid, 16, "見本の問題 (16x16)")
+    write_play(folder, grid, full, 16)
 
 
 if __name__ == "__main__":

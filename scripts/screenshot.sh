@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Starts Gridora under a virtual X display and saves two screenshots:
+# Starts Gridora under a virtual X display and saves these screenshots:
 #   OUT/solved-9x9.png   a 9 x 9 sample puzzle after F2 (solver digits in green)
 #   OUT/puzzle-16x16.png a 16 x 16 sample puzzle
+#   OUT/aids-9x9.png, OUT/aids-16x16.png  the samples in play with the tools
+#                        on: candidates, the cursor's digit highlighted and a
+#                        repeated digit in red
+#   OUT/hint-9x9.png, OUT/hint-16x16.png  the samples after F3 (a hint)
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
 #   scripts/screenshot.sh [OUT]
@@ -87,3 +91,33 @@ sleep 1
 shoot "$id" "$out/puzzle-16x16.png"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 app_pid=""
+
+# The tools, turned on in the settings file, with the keypad cursor.
+mkdir -p "$XDG_CONFIG_HOME/gridora"
+printf '%s\r\n' "[Information]" "SoftName=Gridora's Ini File version 1.5" "[Option]" \
+  "NInputMode= 1" "[Tools]" "ShowCandidates=True" "HighlightSame=True" "ShowMistakes=True" \
+  > "$XDG_CONFIG_HOME/gridora/Gridora.ini"
+for size in 9 16; do
+  build/src/app/gridora "$work/play$size.gdr" &
+  app_pid=$!
+  id=$(main_window)
+  xdotool windowfocus --sync "$id"
+  sleep 0.5
+  # The cursor onto the given digit that the mistake repeats.
+  cursor=$(cat "$work/play$size.cursor")
+  if [ "$cursor" -gt 0 ]; then xdotool key --repeat "$cursor" --delay 20 Right; fi
+  sleep 0.5
+  shoot "$id" "$out/aids-${size}x${size}.png"
+  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+
+  build/src/app/gridora "$work/sample$size.gdr" &
+  app_pid=$!
+  id=$(main_window)
+  xdotool windowfocus --sync "$id"
+  sleep 0.5
+  xdotool key F3
+  sleep 0.5
+  shoot "$id" "$out/hint-${size}x${size}.png"
+  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+done

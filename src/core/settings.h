@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/cell.h"
+#include "core/tool_settings.h"
 
 namespace gridora {
 
@@ -46,6 +47,7 @@ struct Settings {
   bool LPrintMode = false;   // show the level after solving
   bool AAnswerCheak = true;  // look for alternative solutions
   bool Beep = true;          // beep at a rejected keypad digit
+  ToolSettings Tools;        // section [Tools]: the added aids, all off
 
   bool operator==(const Settings&) const = default;
 };

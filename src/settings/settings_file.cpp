@@ -8,6 +8,7 @@
 #include "core/lossy_encoding.h"
 #include "core/text.h"
 #include "settings/setting_values.h"
+#include "settings/tools_section.h"
 #include "system/ini_file.h"
 #include "system/profile.h"
 
@@ -68,6 +69,7 @@ class SettingsReader {
             Numeric("Color", "Html" + n, 0, kMaxColor, static_cast<int>(d.HtmlColor[i])));
       }
     }
+    if (const auto ini = IniFile::Load(s_.IniPath)) s_.settings.Tools = ReadToolsSection(*ini);
   }
 
  private:
@@ -164,6 +166,7 @@ WriteStatus SaveSettings(App app) {
   for (std::size_t i = 0; i < 3; ++i) {
     set("Color", "Html" + std::to_string(i), NumberText(s.settings.HtmlColor[i]));
   }
+  WriteToolsSection(*ini, s.settings.Tools);
   return ini->Save(s.IniPath);
 }
 

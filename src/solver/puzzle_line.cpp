@@ -2,16 +2,15 @@
 
 namespace gridora {
 
-namespace {
-
-// The digit of `ch` on a board of `size`, 0 for empty, -1 when invalid.
-int DigitOfChar(char ch, int size) {
+int PuzzleDigitOf(char ch, int size) {
   if (ch == '.' || ch == '0') return 0;
   if (ch >= '1' && ch <= '9') return ch - '0';
   if (size == 16 && ch >= 'a' && ch <= 'g') return ch - 'a' + 10;
   if (size == 16 && ch >= 'A' && ch <= 'G') return ch - 'A' + 10;
   return -1;
 }
+
+namespace {
 
 bool IsBlank(char ch) {
   return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
@@ -35,7 +34,7 @@ PuzzleLine ParsePuzzleLine(std::string_view line) {
   }
   result.boardSize = cells.size() == 81 ? 9 : 16;
   for (std::size_t i = 0; i < cells.size(); ++i) {
-    const int digit = DigitOfChar(cells[i], result.boardSize);
+    const int digit = PuzzleDigitOf(cells[i], result.boardSize);
     if (digit < 0) {
       result.error = "unexpected character '" + std::string(1, cells[i]) + "' at column " +
                      std::to_string(i + 1);

@@ -20,4 +20,9 @@ struct PuzzleLine {
 
 PuzzleLine ParsePuzzleLine(std::string_view line);
 
+// The digit that `ch` stands for in a puzzle line of a board of `size`: 0 for
+// "." and "0", 1-9, and on 16 x 16 "a"-"g" or "A"-"G" for 10 to 16; -1 for
+// any other character.
+int PuzzleDigitOf(char ch, int size);
+
 }  // namespace gridora

@@ -18,7 +18,7 @@ TEST_F(MenuTest, barCaptionsInOrder) {
   QStringList captions;
   for (QAction* action : window->menuBar()->actions()) captions << action->text();
   EXPECT_EQ(captions, (QStringList{Text("ファイル(&F)"), Text("編集(&E)"), Text("データ(&D)"),
-                                   Text("その他(&O)")}));
+                                   Text("ツール(&T)"), Text("その他(&O)")}));
   // The added commands' menu appears once, between the data and other menus.
   QMenu* tools = window->ToolsMenu();
   EXPECT_EQ(window->ToolsMenu(), tools);

@@ -1,6 +1,7 @@
 #include "ui/main/board_surface.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/main/board_geometry.h"
 #include "ui/main/etched.h"
@@ -13,6 +14,12 @@ namespace {
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kCursorYellow(255, 255, 0);
+// The aids' backgrounds: light enough for every colour class's digits.
+const QColor kHighlight(255, 240, 150);
+const QColor kHintSupport(205, 228, 255);
+const QColor kHintFocus(160, 230, 160);
+const QColor kHintFrame(0, 140, 0);
+const QColor kCandidateText(70, 70, 70);
 
 // The outline of a rectangle given in twips, `width` pixels wide, drawn
 // inside the rectangle so the outer frame stays on the surface.
@@ -86,9 +93,53 @@ void BoardSurface::paintEvent(QPaintEvent*) {
   }
   const QColor dark = palette().color(QPalette::ButtonText);
   const QColor light = palette().color(QPalette::Light);
+  PaintMarks(painter);
   for (const EtchedLine& line : FineGridLines(boardSize_))
     PaintTwipsLine(painter, line.x1, line.y1, line.x2, line.y2, line.dark ? dark : light);
   PaintBoxLines(painter);
+}
+
+void BoardSurface::SetMarks(const BoardMarks& marks) {
+  if (marks == marks_) return;
+  marks_ = marks;
+  update();
+}
+
+void BoardSurface::PaintMarks(QPainter& painter) {
+  for (int cell = 0; cell < boardSize_ * boardSize_; ++cell) {
+    const auto i = static_cast<std::size_t>(cell);
+    const TwipsRect r = CellLabelRect(boardSize_, cell);
+    const QRect area(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+    if (marks_.hintFocus.test(i)) {
+      painter.fillRect(area, kHintFocus);
+      painter.setPen(QPen(kHintFrame, 2));
+      painter.drawRect(area.adjusted(1, 1, -1, -1));
+    } else if (marks_.hintSupport.test(i)) {
+      painter.fillRect(area, kHintSupport);
+    } else if (marks_.highlighted.test(i)) {
+      painter.fillRect(area, kHighlight);
+    }
+    if (marks_.candidates[i] != 0) PaintCandidates(painter, cell, area);
+  }
+}
+
+// The candidates of one cell in a square of B x B places, digit d at place
+// d - 1 in reading order, each in the largest font its place holds.
+void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& area) {
+  const int side = boardSize_ == 16 ? 4 : 3;
+  const double place = static_cast<double>(area.width()) / side;
+  QFont font = GothicFont(8);
+  font.setPixelSize(std::max(4, static_cast<int>(place + 0.5)));
+  font.setBold(false);
+  painter.setFont(font);
+  painter.setPen(kCandidateText);
+  for (int d : DigitsOf{marks_.candidates[static_cast<std::size_t>(cell)]}) {
+    const auto t = static_cast<std::size_t>(d);
+    const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
+    const QRectF box(area.left() + (d - 1) % side * place, area.top() + (d - 1) / side * place,
+                     place, place);
+    painter.drawText(box, Qt::AlignCenter, text);
+  }
 }
 
 void BoardSurface::PaintBoxLines(QPainter& painter) {

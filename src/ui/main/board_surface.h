@@ -7,9 +7,21 @@
 #include <QWidget>
 #include <vector>
 
+#include "aids/board_aids.h"
 #include "ui/main/cell_label.h"
 
 namespace gridora::ui {
+
+// What the playing aids draw on a board, under the digits; all empty while
+// the aids are off, and the board then looks as without them.
+struct BoardMarks {
+  CandidateMasks candidates{};      // small digits in the empty cells
+  std::vector<QString> digitTexts;  // the display text of digits 1 to N, from element 1
+  CellSet highlighted;              // the cells of the focused digit
+  CellSet hintFocus;                // the cells a hint is about
+  CellSet hintSupport;              // the cells that make the hint work
+  bool operator==(const BoardMarks&) const = default;
+};
 
 class BoardSurface : public QWidget {
  public:
@@ -21,17 +33,23 @@ class BoardSurface : public QWidget {
   void SetMouseHandler(CellMouseHandler* handler);
   // Moves the cursor bar under `cell`; its visibility is left alone.
   void MoveCursorBar(int cell);
+  // Draws `marks` from now on; repaints only when they changed.
+  void SetMarks(const BoardMarks& marks);
+  const BoardMarks& Marks() const { return marks_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void PaintBoxLines(QPainter& painter);
+  void PaintMarks(QPainter& painter);
+  void PaintCandidates(QPainter& painter, int cell, const QRect& area);
 
   int boardSize_;
   QPixmap texture_;
   std::vector<CellLabel*> labels_;
   QWidget* cursorBar_;
+  BoardMarks marks_;
 };
 
 }  // namespace gridora::ui

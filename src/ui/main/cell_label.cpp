@@ -15,14 +15,25 @@ CellLabel::CellLabel(int boardSize, int cell, QWidget* parent)
 }
 
 void CellLabel::Show(const QString& caption, const QColor& color) {
-  if (palette().color(QPalette::WindowText) != color) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
-    setPalette(p);
-  }
+  color_ = color;
+  ApplyColor();
   if (text() == caption) return;
   setText(caption);
   FitCaption();
+}
+
+void CellLabel::SetAlert(bool alert) {
+  if (alert == alert_) return;
+  alert_ = alert;
+  ApplyColor();
+}
+
+void CellLabel::ApplyColor() {
+  const QColor shown = alert_ ? QColor(255, 0, 0) : color_;
+  if (palette().color(QPalette::WindowText) == shown) return;
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, shown);
+  setPalette(p);
 }
 
 void CellLabel::SetCaptionFont(const QFont& font) {

@@ -4,6 +4,7 @@
 // input handler.
 
 #include <QLabel>
+#include <functional>
 
 namespace gridora::ui {
 
@@ -19,6 +20,30 @@ class CellMouseHandler {
   virtual void CellMouseUp(int boardSize, int cell, Qt::MouseButton button) = 0;
 };
 
+// Passes the cell labels' mouse events on to another handler, and tells
+// `pressed` the cell of every press first.
+class PressRecorder : public CellMouseHandler {
+ public:
+  PressRecorder(CellMouseHandler& next, std::function<void(int cell)> pressed)
+      : next_(next), pressed_(std::move(pressed)) {}
+  void CellMouseDown(int boardSize, int cell, Qt::MouseButton button,
+                     const QPoint& globalPos) override {
+    pressed_(cell);
+    next_.CellMouseDown(boardSize, cell, button, globalPos);
+  }
+  void CellMouseMove(int boardSize, int cell, Qt::MouseButtons buttons,
+                     const QPoint& pos) override {
+    next_.CellMouseMove(boardSize, cell, buttons, pos);
+  }
+  void CellMouseUp(int boardSize, int cell, Qt::MouseButton button) override {
+    next_.CellMouseUp(boardSize, cell, button);
+  }
+
+ private:
+  CellMouseHandler& next_;
+  std::function<void(int cell)> pressed_;
+};
+
 class CellLabel : public QLabel {
  public:
   CellLabel(int boardSize, int cell, QWidget* parent);
@@ -27,6 +52,10 @@ class CellLabel : public QLabel {
   void SetMouseHandler(CellMouseHandler* handler) { handler_ = handler; }
   // Shows `caption` in `color`; writes nothing when both are unchanged.
   void Show(const QString& caption, const QColor& color);
+  // Draws the caption in red while `alert` is set (a repeated digit),
+  // in its own colour again afterwards.
+  void SetAlert(bool alert);
+  bool Alert() const { return alert_; }
   // The font of the captions. A caption wider than the cell ("10" to "16"
   // on the small cells of 16 x 16, or a long display character) is drawn
   // narrower, so neighbouring captions never run into each other.
@@ -40,11 +69,14 @@ class CellLabel : public QLabel {
 
  private:
   void FitCaption();
+  void ApplyColor();
 
   QFont captionFont_;
   int boardSize_;
   int cell_;
   CellMouseHandler* handler_ = nullptr;
+  QColor color_;  // the colour of the cell's colour class
+  bool alert_ = false;
 };
 
 }  // namespace gridora::ui

@@ -30,6 +30,13 @@ enum class CommandId {
   InputMenu,    // the input method menu under the toolbar's button
   Help,
   Version,
+  // The added tools.
+  ShowCandidates,  // check item: flips the setting
+  HighlightSame,   // check item: flips the setting
+  ShowMistakes,    // check item: flips the setting
+  Hint,
+  CopyPuzzle,
+  PastePuzzle,  // asks about unsaved changes once the text has been read as a puzzle
 };
 
 struct Command {

@@ -114,6 +114,27 @@ void BuildDataMenu(QMenuBar& bar, MainMenu& m) {
   }
 }
 
+QAction* AddCheckItem(QMenu* menu, const char* caption, const char* name) {
+  QAction* action = AddItem(menu, caption, name);
+  action->setCheckable(true);
+  return action;
+}
+
+// The playing aids, the first items of the added commands' menu.
+void BuildToolsMenu(QMenuBar& bar, MainMenu& m) {
+  ToolsMenu(m, bar);
+  m.mnuToolsCandidates = AddCheckItem(m.mnuTools, "候補を表示(&K)", "mnuToolsCandidates");
+  m.mnuToolsHighlight = AddCheckItem(m.mnuTools, "同じ数字を強調(&L)", "mnuToolsHighlight");
+  m.mnuToolsMistakes = AddCheckItem(m.mnuTools, "間違いを表示(&E)", "mnuToolsMistakes");
+  AddSeparator(m.mnuTools, "mnuToolsDumy1");
+  m.mnuToolsHint = AddItem(m.mnuTools, "ヒント(&H)", "mnuToolsHint", QKeySequence(Qt::Key_F3));
+  AddSeparator(m.mnuTools, "mnuToolsDumy2");
+  m.mnuToolsCopy =
+      AddItem(m.mnuTools, "コピー(&C)", "mnuToolsCopy", QKeySequence(Qt::CTRL | Qt::Key_C));
+  m.mnuToolsPaste =
+      AddItem(m.mnuTools, "貼り付け(&P)", "mnuToolsPaste", QKeySequence(Qt::CTRL | Qt::Key_V));
+}
+
 void BuildOtherMenu(QMenuBar& bar, MainMenu& m) {
   m.mnuOther = AddMenu(bar, "その他(&O)", "mnuOther");
   m.mnuPopInputTop = AddSubmenu(m.mnuOther, "文字の入力方法(&I)", "mnuPopInputTop");
@@ -155,6 +176,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, QWidget& owner) {
   BuildEditMenu(bar, m);
   BuildDataMenu(bar, m);
   BuildOtherMenu(bar, m);
+  BuildToolsMenu(bar, m);
   BuildPopupList(owner, m);
   return m;
 }

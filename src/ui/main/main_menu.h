@@ -42,6 +42,12 @@ struct MainMenu {
 
   // The added commands' menu; created by ToolsMenu on first use.
   QMenu* mnuTools = nullptr;
+  QAction* mnuToolsCandidates = nullptr;  // check item
+  QAction* mnuToolsHighlight = nullptr;   // check item
+  QAction* mnuToolsMistakes = nullptr;    // check item
+  QAction* mnuToolsHint = nullptr;
+  QAction* mnuToolsCopy = nullptr;
+  QAction* mnuToolsPaste = nullptr;
 
   QMenu* mnuOther = nullptr;
   QMenu* mnuPopInputTop = nullptr;

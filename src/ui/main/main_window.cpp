@@ -75,6 +75,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   wall9_->SetMouseHandler(input_);
   wall16_->SetMouseHandler(input_);
   ConnectMenu();
+  ConnectTools();
 
   // The window keeps its designed size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -144,6 +145,7 @@ void MainWindow::BuildStatusBar() {
 void MainWindow::ShowCell(int boardSize, int index, const std::string& caption, Color color) {
   if (CellLabel* label = Board(boardSize)->Label(index))
     label->Show(QString::fromStdString(caption), ToQColor(color));
+  ScheduleAidsRefresh();
 }
 
 void MainWindow::ShowBoardFrame(int boardSize) {
@@ -151,6 +153,8 @@ void MainWindow::ShowBoardFrame(int boardSize) {
   BoardSurface* hidden = boardSize == 16 ? wall9_ : wall16_;
   hidden->hide();
   shown->show();
+  lastPressed_ = -1;
+  ScheduleAidsRefresh();
 }
 
 QLabel* MainWindow::Property(PropertyLabel label) const {
@@ -181,10 +185,12 @@ void MainWindow::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {
 
 void MainWindow::SetInformText(const std::string& text) {
   inform_->setText(QString::fromStdString(text));
+  inform_->setToolTip({});  // a hint's whole sentence goes with the hint
 }
 
 void MainWindow::MoveCursorBar(int boardSize, int cell) {
   Board(boardSize)->MoveCursorBar(cell);
+  ScheduleAidsRefresh();
 }
 
 void MainWindow::CenterMainWindow() {
@@ -237,6 +243,7 @@ void MainWindow::ShowStatus(const std::string& text) {
   if (text != state_.LastStatusText) {
     state_.LastStatusText = text;
     inform_->setText(QString::fromStdString(text));
+    inform_->setToolTip({});  // a hint's whole sentence goes with the hint
   }
   // The launcher's own tips begin with "メモリ" or "解" and leave it open.
   if (launcher_->isVisible() && text.rfind("メ", 0) != 0 && text.rfind("解", 0) != 0)

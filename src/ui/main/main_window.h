@@ -16,9 +16,12 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "aids/hint.h"
 #include "core/app.h"
+#include "core/tool_settings.h"
 #include "ui/main/board_surface.h"
 #include "ui/main/commands.h"
 #include "ui/main/input_modes.h"
@@ -105,6 +108,26 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   int RunDialog(QDialog& dialog);
   // Sounds the beep (QApplication::beep unless replaced).
   void SetBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
+  // The plain text of the clipboard (QClipboard unless replaced).
+  struct Clipboard {
+    std::function<std::string()> read;
+    std::function<void(const std::string&)> write;
+  };
+  void SetClipboard(Clipboard clipboard) { clipboard_ = std::move(clipboard); }
+
+  // --- The playing aids (main_window_aids.cpp) -------------------------------
+  ToolSettings& Tools() { return state_.settings.Tools; }
+  // Puts the check marks of the tools menu on the settings.
+  void UpdateToolChecks();
+  // Draws the aids for the board as it is now. Every change of the board
+  // asks for this once the events of the change have run.
+  void RefreshAids();
+  // The next step in the status bar and on the board (F3).
+  void ShowHint();
+  // The puzzle onto the clipboard as one line (Ctrl+C).
+  void CopyPuzzle();
+  // A puzzle from the clipboard's text as a new puzzle (Ctrl+V).
+  void PastePuzzleText();
 
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
@@ -140,6 +163,13 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // settings. False when the user chose to keep the program running.
   bool ReadyToQuit();
   void BackgroundMouseMove(const QPoint& pos);
+  void ConnectTools();
+  // Turns a check item's aid on or off.
+  void ToggleTool(bool ToolSettings::*setting);
+  void ScheduleAidsRefresh();
+  // The cell whose digit is highlighted: the keypad cursor in keypad mode,
+  // the cell pressed last otherwise; -1 for none.
+  int FocusCell() const;
 
   AppState& state_;
   MainMenu menu_;
@@ -163,6 +193,14 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   qint64 yieldGapMs_ = 30;
   bool quitting_ = false;
   bool solving_ = false;
+
+  Clipboard clipboard_;
+  std::unique_ptr<PressRecorder> pressRecorder_;  // between the labels and the input modes
+  int lastPressed_ = -1;                          // cell of the last press on the board shown
+  bool aidsPending_ = false;
+  Hint hint_;               // the hint on the board, while the board is as it was
+  BoardCodes hintBoard_{};  // the board the hint was found on
+  int hintSize_ = 0;        // its size; 0: no hint shown
 };
 
 }  // namespace gridora::ui

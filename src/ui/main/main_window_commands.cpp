@@ -77,6 +77,24 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::Version:
       ShowVersionBox("");
       break;
+    case CommandId::ShowCandidates:
+      ToggleTool(&ToolSettings::ShowCandidates);
+      break;
+    case CommandId::HighlightSame:
+      ToggleTool(&ToolSettings::HighlightSame);
+      break;
+    case CommandId::ShowMistakes:
+      ToggleTool(&ToolSettings::ShowMistakes);
+      break;
+    case CommandId::Hint:
+      ShowHint();
+      break;
+    case CommandId::CopyPuzzle:
+      CopyPuzzle();
+      break;
+    case CommandId::PastePuzzle:
+      PastePuzzleText();
+      break;
     case CommandId::Print:
     case CommandId::Property:
       break;  // their dialogs are not built yet

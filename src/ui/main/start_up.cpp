@@ -40,6 +40,7 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
     PlaceCursor(app, state.CursorCell);
   }
   window->UpdateInputMethodChecks();
+  window->UpdateToolChecks();
   window->PrepareToolbarBitmap();
   window->Toolbar()->show();
   window->RefreshNumLock();

@@ -1,0 +1,32 @@
+#pragma once
+// The settings of the added tools, kept in the section "[Tools]" of the
+// settings file. Every tool is off by default, so that the program looks and
+// acts as without them until the user turns one on.
+//
+// ForEachToolSetting names every key once; the settings file reads and
+// writes the section through it, so a new setting is a member here and one
+// line there.
+
+namespace gridora {
+
+inline constexpr const char* kToolsSection = "Tools";
+
+struct ToolSettings {
+  bool ShowCandidates = false;  // small candidate digits in the empty cells
+  bool HighlightSame = false;   // a background for the cells of the focused digit
+  bool ShowMistakes = false;    // repeated digits in red
+
+  bool operator==(const ToolSettings&) const = default;
+};
+
+// Calls visit(key, member) for every setting, in the order of the file.
+// `visit` takes a bool& (written "True"/"False") and, once there are such
+// settings, an int& (written as a number).
+template <typename Settings, typename Visit>
+void ForEachToolSetting(Settings& tools, Visit&& visit) {
+  visit("ShowCandidates", tools.ShowCandidates);
+  visit("HighlightSame", tools.HighlightSame);
+  visit("ShowMistakes", tools.ShowMistakes);
+}
+
+}  // namespace gridora

@@ -1,0 +1,137 @@
+// The playing aids of the main window: candidates, the highlighted digit,
+// repeated digits, hints, and the puzzle to and from the clipboard. The
+// window only draws what the core's aids compute.
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include "aids/board_aids.h"
+#include "aids/puzzle_text.h"
+#include "core/board.h"
+#include "core/file_commands.h"
+#include "ui/main/main_window.h"
+
+namespace gridora::ui {
+
+namespace {
+
+constexpr const char* kCopiedText = "問題をコピーしました";
+constexpr const char* kPastedText = "問題を貼り付けました";
+constexpr const char* kPasteFailedTitle = "貼り付け失敗";
+constexpr const char* kNotAPuzzleText =
+    "クリップボードの文字は問題として読めませんでした。\r\n"
+    "81文字(16×16は256文字)の1行か、9行(16行)の表にしてください。";
+
+}  // namespace
+
+void MainWindow::ConnectTools() {
+  pressRecorder_ = std::make_unique<PressRecorder>(*input_, [this](int cell) {
+    lastPressed_ = cell;
+    ScheduleAidsRefresh();
+  });
+  wall9_->SetMouseHandler(pressRecorder_.get());
+  wall16_->SetMouseHandler(pressRecorder_.get());
+  clipboard_ = {[] { return QGuiApplication::clipboard()->text().toStdString(); },
+                [](const std::string& text) {
+                  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+                }};
+  const MainMenu& m = menu_;
+  BindCommand(m.mnuToolsCandidates, {CommandId::ShowCandidates});
+  BindCommand(m.mnuToolsHighlight, {CommandId::HighlightSame});
+  BindCommand(m.mnuToolsMistakes, {CommandId::ShowMistakes});
+  BindCommand(m.mnuToolsHint, {CommandId::Hint});
+  BindCommand(m.mnuToolsCopy, {CommandId::CopyPuzzle});
+  BindCommand(m.mnuToolsPaste, {CommandId::PastePuzzle});
+}
+
+void MainWindow::ToggleTool(bool ToolSettings::*setting) {
+  Tools().*setting = !(Tools().*setting);
+  UpdateToolChecks();
+  RefreshAids();
+}
+
+void MainWindow::UpdateToolChecks() {
+  menu_.mnuToolsCandidates->setChecked(Tools().ShowCandidates);
+  menu_.mnuToolsHighlight->setChecked(Tools().HighlightSame);
+  menu_.mnuToolsMistakes->setChecked(Tools().ShowMistakes);
+}
+
+void MainWindow::ScheduleAidsRefresh() {
+  if (aidsPending_) return;
+  aidsPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (aidsPending_) RefreshAids();
+  });
+}
+
+int MainWindow::FocusCell() const {
+  const int cell =
+      state_.settings.InputMode == InputKind::Keypad ? state_.CursorCell : lastPressed_;
+  return state_.IsCellIndex(cell) ? cell : -1;
+}
+
+void MainWindow::RefreshAids() {
+  aidsPending_ = false;
+  const int size = state_.BoardSize;
+  const BoardCodes& board = state_.Board;
+  if (hintSize_ != 0 && (hintSize_ != size || hintBoard_ != board)) hintSize_ = 0;
+
+  BoardMarks marks;
+  if (hintSize_ != 0) {
+    for (int cell : hint_.focus) marks.hintFocus.set(static_cast<std::size_t>(cell));
+    for (int cell : hint_.support) marks.hintSupport.set(static_cast<std::size_t>(cell));
+  }
+  if (Tools().ShowCandidates) {
+    marks.candidates = CandidatesOf(board, size);
+    marks.digitTexts.resize(static_cast<std::size_t>(size) + 1);
+    for (int d = 1; d <= size; ++d) {
+      marks.digitTexts[static_cast<std::size_t>(d)] =
+          QString::fromStdString(CharacterOf(state_, d));
+    }
+  }
+  const int focus = FocusCell();
+  const int digit = focus >= 0 ? DigitOf(board[static_cast<std::size_t>(focus)]) : 0;
+  if (Tools().HighlightSame && digit != 0) {
+    for (int cell = 0; cell < state_.CellCount(); ++cell) {
+      if (DigitOf(board[static_cast<std::size_t>(cell)]) == digit) {
+        marks.highlighted.set(static_cast<std::size_t>(cell));
+      }
+    }
+  }
+  const CellSet repeated = Tools().ShowMistakes ? RepeatedCells(board, size) : CellSet{};
+  BoardSurface* shown = Board(size);
+  shown->SetMarks(marks);
+  Board(size == 16 ? 9 : 16)->SetMarks({});
+  for (int cell = 0; cell < size * size; ++cell) {
+    shown->Label(cell)->SetAlert(repeated.test(static_cast<std::size_t>(cell)));
+  }
+}
+
+void MainWindow::ShowHint() {
+  hint_ = NextHint(state_);
+  hintBoard_ = state_.Board;
+  hintSize_ = state_.BoardSize;
+  ShowStatus(hint_.text);
+  // The panel is narrower than most sentences: the whole one on hover.
+  inform_->setToolTip(QString::fromStdString(hint_.text));
+  RefreshAids();
+}
+
+void MainWindow::CopyPuzzle() {
+  clipboard_.write(WritePuzzleText(state_.Board, state_.BoardSize));
+  ShowStatus(kCopiedText);
+}
+
+void MainWindow::PastePuzzleText() {
+  const std::optional<PuzzleText> puzzle = ReadPuzzleText(clipboard_.read());
+  if (!puzzle) {
+    ShowMessage(kNotAPuzzleText, kPasteFailedTitle, MessageButtons::Ok, MessageIcon::Information);
+    return;
+  }
+  if (!ConfirmSaveChanges(app())) return;
+  PastePuzzle(app(), *puzzle);
+  ShowStatus(kPastedText);
+}
+
+}  // namespace gridora::ui

@@ -1,0 +1,250 @@
+// The playing aids of the tools menu: each off by default, turned on and
+// off, the hint, the puzzle to and from the clipboard (a fake one), and the
+// settings file they leave.
+
+#include <QFile>
+#include <QMenuBar>
+
+#include "aids/board_aids.h"
+#include "aids/hint.h"
+#include "core/history.h"
+#include "support/temp_dir.h"
+#include "window_fixture.h"
+
+namespace gridora::ui::testing {
+namespace {
+
+QString Text(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+// A 9 x 9 puzzle from the copied sets.
+constexpr const char* kPuzzle =
+    ".5..83.17...1..4..3.4..56.8....3...9.9.8245....6....7...9....5...729..861.36.72.4";
+
+class AidsTest : public WindowTest {
+ protected:
+  std::string clipboard;
+  void SetUp() override {
+    WindowTest::SetUp();
+    window->SetClipboard(
+        {[this] { return clipboard; }, [this](const std::string& text) { clipboard = text; }});
+  }
+  const MainMenu& Menu() const { return window->Menu(); }
+  const BoardMarks& Marks() const { return window->Board(state.BoardSize)->Marks(); }
+  void PutPuzzle(const char* line) {
+    for (int cell = 0; cell < 81; ++cell) {
+      Put(cell, line[cell] == '.' ? 0 : line[cell] - '0');
+    }
+    RedrawBoard(app());
+  }
+  // Lets the refresh that every change of the board asks for run.
+  void Settle() { QTest::qWait(1); }
+  std::vector<int> Alerts() const {
+    std::vector<int> cells;
+    for (int cell = 0; cell < state.CellCount(); ++cell) {
+      if (Label(cell)->Alert()) cells.push_back(cell);
+    }
+    return cells;
+  }
+  std::vector<int> Highlighted() const {
+    std::vector<int> cells;
+    for (int cell = 0; cell < state.CellCount(); ++cell) {
+      if (Marks().highlighted.test(static_cast<std::size_t>(cell))) cells.push_back(cell);
+    }
+    return cells;
+  }
+};
+
+TEST_F(AidsTest, theToolsMenuSitsBetweenDataAndOtherWithEveryAidOff) {
+  const QList<QAction*> bar = window->menuBar()->actions();
+  ASSERT_EQ(bar.size(), 5);
+  EXPECT_EQ(bar[2]->text(), Text("データ(&D)"));
+  EXPECT_EQ(bar[3]->text(), Text("ツール(&T)"));
+  EXPECT_EQ(bar[4]->text(), Text("その他(&O)"));
+  const std::vector<std::tuple<QAction*, const char*, QKeySequence>> items = {
+      {Menu().mnuToolsCandidates, "候補を表示(&K)", {}},
+      {Menu().mnuToolsHighlight, "同じ数字を強調(&L)", {}},
+      {Menu().mnuToolsMistakes, "間違いを表示(&E)", {}},
+      {Menu().mnuToolsHint, "ヒント(&H)", QKeySequence(Qt::Key_F3)},
+      {Menu().mnuToolsCopy, "コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {Menu().mnuToolsPaste, "貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V)},
+  };
+  for (const auto& [item, caption, shortcut] : items) {
+    EXPECT_EQ(item->text(), Text(caption));
+    EXPECT_EQ(item->shortcut(), shortcut) << caption;
+    EXPECT_EQ(item->isCheckable(), shortcut.isEmpty()) << caption;
+    EXPECT_FALSE(item->isChecked()) << caption;
+  }
+  // Off, a puzzle with a repeated digit looks as it always did.
+  PutPuzzle(kPuzzle);
+  SetCell(app(), 0, 5);  // a second 5 in the first row
+  Click(1);
+  Settle();
+  EXPECT_EQ(Marks(), BoardMarks{});
+  EXPECT_EQ(Alerts(), std::vector<int>{});
+  EXPECT_EQ(Label(0)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+TEST_F(AidsTest, candidatesFollowTheBoardAndGoAwayWhenTurnedOff) {
+  PutPuzzle(kPuzzle);
+  Menu().mnuToolsCandidates->trigger();
+  EXPECT_TRUE(Menu().mnuToolsCandidates->isChecked());
+  EXPECT_EQ(Marks().candidates, CandidatesOf(state.Board, 9));
+  EXPECT_EQ(Marks().candidates[0], 0x0122);  // 2 6 9: row 5 8 3 1 7, column 3 1, box 4
+  SetCell(app(), 0, 2);
+  Settle();
+  EXPECT_EQ(Marks().candidates, CandidatesOf(state.Board, 9));
+  EXPECT_EQ(Marks().candidates[0], 0);
+  Menu().mnuToolsCandidates->trigger();
+  EXPECT_EQ(Marks(), BoardMarks{});
+}
+
+TEST_F(AidsTest, theSameDigitIsHighlightedForTheLastPressedCellOrTheKeypadCursor) {
+  PutPuzzle(kPuzzle);
+  Menu().mnuToolsHighlight->trigger();
+  ChooseMode(2);  // list mode: a left press opens the list, which the test closes
+  Click(1);       // a 5
+  Settle();
+  EXPECT_EQ(Highlighted(), (std::vector<int>{1, 23, 42, 61}));
+  ChooseMode(1);
+  PlaceCursor(app(), 4);  // an 8
+  Settle();
+  EXPECT_EQ(Highlighted(), (std::vector<int>{4, 26, 39, 70}));
+  Key(Qt::Key_Right);  // onto a 3
+  Settle();
+  EXPECT_EQ(Highlighted(), (std::vector<int>{5, 18, 31, 74}));
+  Menu().mnuToolsHighlight->trigger();
+  EXPECT_EQ(Highlighted(), std::vector<int>{});
+}
+
+TEST_F(AidsTest, repeatedDigitsAreRedWhileTheRepetitionLasts) {
+  PutPuzzle(kPuzzle);
+  Menu().mnuToolsMistakes->trigger();
+  SetCell(app(), 0, 8);  // row 0 holds an 8 at column 4
+  Settle();
+  EXPECT_EQ(Alerts(), (std::vector<int>{0, 4}));
+  EXPECT_EQ(Label(4)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(beeps, 0);
+  EXPECT_TRUE(messages.empty());
+  SetCell(app(), 0, 2);
+  Settle();
+  EXPECT_EQ(Alerts(), std::vector<int>{});
+  EXPECT_EQ(Label(4)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+TEST_F(AidsTest, f3ShowsTheNextStepUntilTheBoardChangesAndPlacesNothing) {
+  PutPuzzle(kPuzzle);
+  ChooseMode(1);
+  PlaceCursor(app(), 40);
+  const BoardCodes before = state.Board;
+  const Hint expected = NextHint(state);
+  Key(Qt::Key_F3);
+  EXPECT_EQ(Inform(), expected.text);
+  EXPECT_EQ(state.Board, before);
+  EXPECT_EQ(state.CursorCell, 40);  // the keypad never saw the key
+  ASSERT_EQ(expected.focus.size(), 1u);
+  EXPECT_TRUE(Marks().hintFocus.test(static_cast<std::size_t>(expected.focus[0])));
+  EXPECT_EQ(Marks().hintFocus.count(), 1u);
+  SetCell(app(), expected.cell, expected.digit);
+  Settle();
+  EXPECT_EQ(Marks().hintFocus.count(), 0u);
+  EXPECT_EQ(Marks().hintSupport.count(), 0u);
+}
+
+TEST_F(AidsTest, ctrlCCopiesTheBlackDigitsAndCtrlVPastesThemAsANewPuzzle) {
+  PutPuzzle(kPuzzle);
+  Put(2, MakeCode(6, kClassGreen));  // a solver's digit is left out
+  RedrawBoard(app());
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard, std::string(kPuzzle) + "\n");
+  EXPECT_EQ(Inform(), "問題をコピーしました");
+
+  clipboard = "+-------+\n";
+  for (int row = 0; row < 16; ++row) {
+    clipboard += row == 0 ? "1 2 3 4 | 5 6 7 8 | 9 10 11 12 | 13 14 15 16\n"
+                          : ". . . . | . . . . | . . . . | . . . .\n";
+  }
+  state.DataChanged = false;
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(messages.empty());  // nothing unsaved: no question
+  EXPECT_EQ(state.BoardSize, 16);
+  for (int cell = 0; cell < 16; ++cell) EXPECT_EQ(Code(cell), cell + 1);
+  EXPECT_EQ(Code(16), 0);
+  EXPECT_TRUE(window->Board(16)->isVisible());
+  EXPECT_EQ(Inform(), "問題を貼り付けました");
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(state.Board, BoardCodes{});
+  Key(Qt::Key_A, Qt::ControlModifier);  // still redo
+  EXPECT_EQ(Code(15), 16);
+}
+
+TEST_F(AidsTest, inKeypadModeTheShortcutsRunTheirCommandsAndThePlainKeyStillTypes) {
+  NewPuzzle16(app());
+  ChooseMode(1);
+  PlaceCursor(app(), 0);
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(Code(0), 0);  // not 12
+  EXPECT_EQ(state.CursorCell, 0);
+  EXPECT_EQ(clipboard, std::string(256, '.') + "\n");
+  Key(Qt::Key_C);
+  EXPECT_EQ(Code(0), 12);
+  EXPECT_EQ(state.CursorCell, 1);
+}
+
+TEST_F(AidsTest, pastingTextThatIsNoPuzzleLeavesBoardAndHistoryAlone) {
+  PutPuzzle(kPuzzle);
+  SetCell(app(), 0, 2);
+  const BoardCodes board = state.Board;
+  const auto history = state.History;
+  const int pos = state.HistoryPos;
+  const int top = state.HistoryTop;
+  clipboard = "Number Place: 53..7....";
+  Key(Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(messages.size(), 1u);  // no save question before it
+  EXPECT_EQ(messages[0].title, "貼り付け失敗");
+  EXPECT_EQ(messages[0].text,
+            "クリップボードの文字は問題として読めませんでした。\r\n"
+            "81文字(16×16は256文字)の1行か、9行(16行)の表にしてください。");
+  EXPECT_EQ(messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(state.Board, board);
+  EXPECT_EQ(state.History, history);
+  EXPECT_EQ(state.HistoryPos, pos);
+  EXPECT_EQ(state.HistoryTop, top);
+  EXPECT_TRUE(state.DataChanged);
+
+  // A real puzzle, but the save question is cancelled.
+  clipboard = kPuzzle;
+  answers.push_back(MessageAnswer::Cancel);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].title, "セーブ確認");
+  EXPECT_EQ(state.Board, board);
+  EXPECT_EQ(state.History, history);
+}
+
+TEST_F(AidsTest, theSettingsFileKeepsTheSpecifiedSectionsAndAddsTheToolsSection) {
+  window->MoveMainWindow(4200, 2400);
+  Menu().mnuToolsCandidates->trigger();
+  Menu().mnuToolsHighlight->trigger();
+  Menu().mnuToolsMistakes->trigger();
+  Menu().mnuFileQuit->trigger();
+  ASSERT_FALSE(window->isVisible());
+  const std::string path =
+      config.filePath(QStringLiteral("gridora/Gridora.ini")).toLocal8Bit().toStdString();
+  using gridora::testing::ReadBytes;
+  EXPECT_EQ(ReadBytes(path),
+            ReadBytes(gridora::testing::TestDataPath("settings/fresh_after_quit.ini")) +
+                "[Tools]\r\nShowCandidates=True\r\nHighlightSame=True\r\nShowMistakes=True\r\n");
+
+  AppState next;
+  const std::unique_ptr<MainWindow> again = StartMain(next, {}, nullptr);
+  EXPECT_TRUE(again->Menu().mnuToolsCandidates->isChecked());
+  EXPECT_TRUE(again->Menu().mnuToolsHighlight->isChecked());
+  EXPECT_TRUE(again->Menu().mnuToolsMistakes->isChecked());
+  EXPECT_TRUE(next.settings.Tools.ShowMistakes);
+}
+
+}  // namespace
+}  // namespace gridora::ui::testing
