@@ -156,7 +156,8 @@ def make_launcher_icons(path):
     write_png_rect(path, 48, 16, rows)
 
 
-def write_png_rect(path, width, height, rows):
+def write_png_rect(path, width, height, rows, alpha=False):
+    """`rows` of (r, g, b) tuples, or (r, g, b, a) with `alpha`."""
     raw = b"".join(b"\x00" + bytes(v for px in row for v in px) for row in rows)
 
     def chunk(kind, data):
@@ -164,7 +165,7 @@ def write_png_rect(path, width, height, rows):
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
     png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+    png += chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0))
     png += chunk(b"IDAT", zlib.compress(raw, 9))
     png += chunk(b"IEND", b"")
     with open(path, "wb") as out:

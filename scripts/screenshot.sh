@@ -6,6 +6,9 @@
 #                        on: candidates, the cursor's digit highlighted and a
 #                        repeated digit in red
 #   OUT/hint-9x9.png, OUT/hint-16x16.png  the samples after F3 (a hint)
+#   OUT/html-dialog.png  the HTML export dialog
+#   OUT/html-table-chromium.png, html-game-clash.png, html-game-complete.png
+#                        the exported table and the game page in headless Chromium
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
 #   scripts/screenshot.sh [OUT]
@@ -74,23 +77,30 @@ shoot() {
   echo "saved $file (${WIDTH}x${HEIGHT})"
 }
 
-build/src/app/gridora "$work/sample9.gdr" &
-app_pid=$!
-id=$(main_window)
-xdotool windowfocus --sync "$id"
-sleep 0.5
+# Starts Gridora on the file $1 and focuses its main window, whose id goes
+# to `id`; quit_app ends it.
+launch() {
+  build/src/app/gridora "$1" &
+  app_pid=$!
+  id=$(main_window)
+  xdotool windowfocus --sync "$id"
+  sleep 0.5
+}
+quit_app() {
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+}
+
+launch "$work/sample9.gdr"
 xdotool key F2
 sleep 2
 shoot "$id" "$out/solved-9x9.png"
-kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+quit_app
 
-build/src/app/gridora "$work/sample16.gdr" &
-app_pid=$!
-id=$(main_window)
-sleep 1
+launch "$work/sample16.gdr"
 shoot "$id" "$out/puzzle-16x16.png"
-kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
-app_pid=""
+quit_app
 
 # The tools, turned on in the settings file, with the keypad cursor.
 mkdir -p "$XDG_CONFIG_HOME/gridora"
@@ -98,26 +108,46 @@ printf '%s\r\n' "[Information]" "SoftName=Gridora's Ini File version 1.5" "[Opti
   "NInputMode= 1" "[Tools]" "ShowCandidates=True" "HighlightSame=True" "ShowMistakes=True" \
   > "$XDG_CONFIG_HOME/gridora/Gridora.ini"
 for size in 9 16; do
-  build/src/app/gridora "$work/play$size.gdr" &
-  app_pid=$!
-  id=$(main_window)
-  xdotool windowfocus --sync "$id"
-  sleep 0.5
+  launch "$work/play$size.gdr"
   # The cursor onto the given digit that the mistake repeats.
   cursor=$(cat "$work/play$size.cursor")
   if [ "$cursor" -gt 0 ]; then xdotool key --repeat "$cursor" --delay 20 Right; fi
   sleep 0.5
   shoot "$id" "$out/aids-${size}x${size}.png"
-  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+  quit_app
 
-  build/src/app/gridora "$work/sample$size.gdr" &
-  app_pid=$!
-  id=$(main_window)
-  xdotool windowfocus --sync "$id"
-  sleep 0.5
+  launch "$work/sample$size.gdr"
   xdotool key F3
   sleep 0.5
   shoot "$id" "$out/hint-${size}x${size}.png"
-  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
-  app_pid=""
+  quit_app
 done
+
+# The HTML export dialog (File menu, "HTMLに変換...(&H)"), the pointer over
+# its first button so that the status bar shows that button's text.
+build/src/app/gridora "$work/sample9.gdr" &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+xdotool key alt+f h
+dialog=""
+for _ in $(seq 50); do
+  dialog=$(xdotool search --onlyvisible --name '^HTML変換$' 2>/dev/null | head -1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || { echo "the HTML export dialog did not appear" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove $((X + 50)) $((Y + 40))
+sleep 0.5
+shoot "$dialog" "$out/html-dialog.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# The exported table and the game page in play, in headless Chromium.
+cmake --build build --target gridora_export_page >&2
+/usr/bin/python3 tests/browser/html_export_browser_test.py \
+  --exporter build/tests/browser/gridora_export_page --template data/js-gdr.dat \
+  --images data/gdr_cg --puzzle "$work/sample9.gdr" --screenshots "$out" >/dev/null
+echo "saved $out/html-table-chromium.png, $out/html-game-clash.png, $out/html-game-complete.png"

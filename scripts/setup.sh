@@ -19,6 +19,8 @@ packages=(
   libx11-dev
   qt6-translations-l10n
   dpkg-dev desktop-file-utils appstream lintian
+  chromium chromium-driver python3-selenium python3-html5lib
+  cups cups-client printer-driver-cups-pdf poppler-utils xvfb xdotool
 )
 
 missing=()

@@ -9,7 +9,9 @@ import sys
 import zlib
 
 
-def convert(data, crop=None):
+def read_pixels(data, crop=None):
+    """The dump's pixels as rows of bytes R, G, B, optionally cropped to
+    (x, y, width, height). Returns (width, height, rows)."""
     header = struct.unpack(">25I", data[:100])
     header_size, _version, pixmap_format, depth, width, height = header[:6]
     byte_order, bits_per_pixel, bytes_per_line = header[7], header[11], header[12]
@@ -29,19 +31,24 @@ def convert(data, crop=None):
     rows = []
     for y in range(y0, y0 + h):
         line = data[offset + y * bytes_per_line: offset + (y + 1) * bytes_per_line]
-        row = bytearray(b"\x00")
+        row = bytearray()
         for x in range(x0, x0 + w):
             chunk = line[x * step: x * step + step]
             value = struct.unpack(order + "I", chunk if step == 4 else (chunk + b"\x00" if order == "<" else b"\x00" + chunk))[0]
             row += bytes(((value & m) >> s) & 0xFF for m, s in zip((red_mask, green_mask, blue_mask), shifts))
         rows.append(bytes(row))
+    return w, h, rows
+
+
+def convert(data, crop=None):
+    w, h, rows = read_pixels(data, crop)
 
     def png_chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
 
     return (b"\x89PNG\r\n\x1a\n"
             + png_chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
-            + png_chunk(b"IDAT", zlib.compress(b"".join(rows), 9))
+            + png_chunk(b"IDAT", zlib.compress(b"".join(b"\x00" + row for row in rows), 9))
             + png_chunk(b"IEND", b""))
 
 

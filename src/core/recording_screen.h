@@ -127,6 +127,14 @@ class RecordingScreen : public ScreenPort {
   float MainWindowLeft() override { return windowLeft; }
   float MainWindowTop() override { return windowTop; }
   void ShowVersionBox(const std::string& notice) override { versionBoxNotices.push_back(notice); }
+
+  // --- Printing ---------------------------------------------------------------
+  int printCount = 0;        // print requests that reached the printer port
+  bool printerWorks = true;  // what the next print request reports
+  bool PrintClientArea() override {
+    ++printCount;
+    return printerWorks;
+  }
 };
 
 }  // namespace gridora

@@ -91,6 +91,13 @@ class ScreenPort {
   // Shows the version information box modally. A non-empty `notice` takes
   // the place of the notice label's normal text (the first-run greeting).
   virtual void ShowVersionBox(const std::string& notice) = 0;
+
+  // --- Printing ---------------------------------------------------------------
+
+  // Prints the main window's client area as it looks now on the default
+  // printer, with no printer dialog. False when there is no printer or it
+  // could not be used; nothing is shown to the user here.
+  virtual bool PrintClientArea() = 0;
 };
 
 }  // namespace gridora

@@ -92,12 +92,16 @@ TEST_F(AidsTest, candidatesFollowTheBoardAndGoAwayWhenTurnedOff) {
   EXPECT_TRUE(Menu().mnuToolsCandidates->isChecked());
   EXPECT_EQ(Marks().candidates, CandidatesOf(state.Board, 9));
   EXPECT_EQ(Marks().candidates[0], 0x0122);  // 2 6 9: row 5 8 3 1 7, column 3 1, box 4
+  EXPECT_EQ(Label(0)->toolTip(), Text("候補：2 6 9"));
   SetCell(app(), 0, 2);
   Settle();
   EXPECT_EQ(Marks().candidates, CandidatesOf(state.Board, 9));
   EXPECT_EQ(Marks().candidates[0], 0);
+  EXPECT_EQ(Label(0)->toolTip(), QString());
+  EXPECT_EQ(Label(3)->toolTip(), Text("候補：4 9"));
   Menu().mnuToolsCandidates->trigger();
   EXPECT_EQ(Marks(), BoardMarks{});
+  EXPECT_EQ(Label(3)->toolTip(), QString());
 }
 
 TEST_F(AidsTest, theSameDigitIsHighlightedForTheLastPressedCellOrTheKeypadCursor) {

@@ -19,7 +19,7 @@ const QColor kHighlight(255, 240, 150);
 const QColor kHintSupport(205, 228, 255);
 const QColor kHintFocus(160, 230, 160);
 const QColor kHintFrame(0, 140, 0);
-const QColor kCandidateText(70, 70, 70);
+const QColor kCandidateText(60, 60, 60);
 
 // The outline of a rectangle given in twips, `width` pixels wide, drawn
 // inside the rectangle so the outer frame stays on the surface.
@@ -124,20 +124,26 @@ void BoardSurface::PaintMarks(QPainter& painter) {
 }
 
 // The candidates of one cell in a square of B x B places, digit d at place
-// d - 1 in reading order, each in the largest font its place holds.
+// d - 1 in reading order: on 9 x 9 as digits in the largest font a place
+// holds; the 16 x 16 places are too small for a digit (under 4 pixels), so
+// each candidate is a dot there, its place telling the digit (the cell's
+// tip names them).
 void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& area) {
   const int side = boardSize_ == 16 ? 4 : 3;
   const double place = static_cast<double>(area.width()) / side;
   QFont font = GothicFont(8);
   font.setPixelSize(std::max(4, static_cast<int>(place + 0.5)));
-  font.setBold(false);
   painter.setFont(font);
   painter.setPen(kCandidateText);
   for (int d : DigitsOf{marks_.candidates[static_cast<std::size_t>(cell)]}) {
-    const auto t = static_cast<std::size_t>(d);
-    const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
     const QRectF box(area.left() + (d - 1) % side * place, area.top() + (d - 1) / side * place,
                      place, place);
+    if (boardSize_ == 16) {
+      painter.fillRect(QRectF(box.center() - QPointF(1, 1), QSizeF(2, 2)), kCandidateText);
+      continue;
+    }
+    const auto t = static_cast<std::size_t>(d);
+    const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
     painter.drawText(box, Qt::AlignCenter, text);
   }
 }

@@ -15,8 +15,9 @@ enum class CommandId {
   OpenPuzzle,
   SavePuzzleAs,
   SavePuzzle,
-  Print,     // the printing command
-  Property,  // the puzzle properties dialog
+  Print,       // the printing command
+  HtmlExport,  // the HTML export dialog
+  Property,    // the puzzle properties dialog
   CellCount,
   Quit,
   Solve,

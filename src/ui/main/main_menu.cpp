@@ -60,6 +60,9 @@ void BuildFileMenu(QMenuBar& bar, MainMenu& m) {
   AddSeparator(m.mnuFile, "mnuFileDumy2");
   m.mnuFileCG = AddItem(m.mnuFile, "画像セーブ...(&G)", "mnuFileCG");
   m.mnuFileCG->setVisible(false);
+  m.mnuFilePrint =
+      AddItem(m.mnuFile, "印刷...(&P)", "mnuFilePrint", QKeySequence(Qt::CTRL | Qt::Key_P));
+  m.mnuFileHtml = AddItem(m.mnuFile, "HTMLに変換...(&H)", "mnuFileHtml");
   m.mnuFileDumy3 = AddSeparator(m.mnuFile, "mnuFileDumy3");
   m.mnuFileCount = AddItem(m.mnuFile, "マス数を数える(&M)", "mnuFileCount");
   AddSeparator(m.mnuFile, "gdrFileDumy4");

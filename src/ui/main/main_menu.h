@@ -20,8 +20,10 @@ struct MainMenu {
   QAction* mnuFileSave = nullptr;      // save as
   QAction* mnuFileSaveOver = nullptr;  // overwrite save
   QAction* mnuFileCG = nullptr;        // picture save: never shown
-  QAction* mnuFileDumy3 = nullptr;     // the printing and HTML items go before it
-  QAction* mnuFileCount = nullptr;     // the properties item goes before it
+  QAction* mnuFilePrint = nullptr;
+  QAction* mnuFileHtml = nullptr;
+  QAction* mnuFileDumy3 = nullptr;
+  QAction* mnuFileCount = nullptr;  // the properties item goes before it
   QAction* mnuFileQuit = nullptr;
 
   QMenu* mnuEdit = nullptr;

@@ -30,6 +30,8 @@
 #include "ui/main/toolbar_strip.h"
 
 class QDialog;
+class QPagedPaintDevice;
+class QPrinter;
 
 namespace gridora::ui {
 
@@ -64,6 +66,10 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // Shows the version box modally; a non-empty `notice` replaces its notice
   // text (the first run's greeting).
   void ShowVersionBox(const std::string& notice) override;
+  // Prints the client area on the default printer (or the replacement's).
+  bool PrintClientArea() override;
+  // Shows the HTML export dialog modally beside the window's corner.
+  void ShowHtmlDialog();
 
   // --- The window's own routines ---------------------------------------------
   // Runs a user's command, as its menu item, toolbar button or launcher
@@ -106,6 +112,13 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void SetDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
   // Returns the dialog's result code (QDialog::Accepted or Rejected).
   int RunDialog(QDialog& dialog);
+  // Makes the printer of the next print (the default printer unless
+  // replaced); a null printer stands for "no printer installed".
+  using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
+  void SetPrinterFactory(PrinterFactory factory) { printerFactory_ = std::move(factory); }
+  // Draws the client area onto `device`, centred and as large as fits.
+  // False when the device cannot be painted on or reports an error.
+  bool RenderClientArea(QPagedPaintDevice& device);
   // Sounds the beep (QApplication::beep unless replaced).
   void SetBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
   // The plain text of the clipboard (QClipboard unless replaced).
@@ -188,6 +201,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   PopupRunner popupRunner_;
   DialogRunner dialogRunner_;
   std::function<void()> beeper_;
+  PrinterFactory printerFactory_;
   QImage digitGlyphs_;  // picNumber8
   QElapsedTimer yieldClock_;
   qint64 yieldGapMs_ = 30;

@@ -104,7 +104,19 @@ void MainWindow::RefreshAids() {
   shown->SetMarks(marks);
   Board(size == 16 ? 9 : 16)->SetMarks({});
   for (int cell = 0; cell < size * size; ++cell) {
-    shown->Label(cell)->SetAlert(repeated.test(static_cast<std::size_t>(cell)));
+    const auto i = static_cast<std::size_t>(cell);
+    CellLabel* label = shown->Label(cell);
+    label->SetAlert(repeated.test(i));
+    // The candidates in a readable size, on hover.
+    QString tip;
+    if (marks.candidates[i] != 0) {
+      tip = QString::fromUtf8("候補：");
+      for (int d : DigitsOf{marks.candidates[i]}) {
+        tip += marks.digitTexts[static_cast<std::size_t>(d)] + QLatin1Char(' ');
+      }
+      tip.chop(1);
+    }
+    if (label->toolTip() != tip) label->setToolTip(tip);
   }
 }
 

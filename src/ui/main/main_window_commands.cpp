@@ -5,6 +5,7 @@
 #include "core/file_commands.h"
 #include "core/history.h"
 #include "core/log.h"
+#include "core/print_board.h"
 #include "core/slots.h"
 #include "settings/settings_file.h"
 #include "solver/run_solver.h"
@@ -96,8 +97,13 @@ void MainWindow::RunCommand(Command command) {
       PastePuzzleText();
       break;
     case CommandId::Print:
+      PrintBoard(a);
+      break;
+    case CommandId::HtmlExport:
+      ShowHtmlDialog();
+      break;
     case CommandId::Property:
-      break;  // their dialogs are not built yet
+      break;  // its dialog is not built yet
   }
 }
 
@@ -112,6 +118,8 @@ void MainWindow::ConnectMenu() {
   BindCommand(m.mnuFileOpen, {CommandId::OpenPuzzle});
   BindCommand(m.mnuFileSave, {CommandId::SavePuzzleAs});
   BindCommand(m.mnuFileSaveOver, {CommandId::SavePuzzle});
+  BindCommand(m.mnuFilePrint, {CommandId::Print});
+  BindCommand(m.mnuFileHtml, {CommandId::HtmlExport});
   BindCommand(m.mnuFileCount, {CommandId::CellCount});
   BindCommand(m.mnuFileQuit, {CommandId::Quit});
   BindCommand(m.mnuEditSolve, {CommandId::Solve});
