@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "core/utf8_chars.h"
+
 namespace gridora {
 
 namespace {
@@ -19,20 +21,6 @@ using SkipLength = std::size_t (*)(std::string_view rest);
 
 std::size_t OneByte(std::string_view) {
   return 1;
-}
-
-// The length of the UTF-8 sequence announced by its first byte.
-std::size_t Utf8SequenceLength(std::string_view rest) {
-  const auto lead = static_cast<unsigned char>(rest.front());
-  std::size_t length = 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  // Stop early at a byte that cannot continue the sequence, so that a cut
-  // character does not swallow the ASCII after it.
-  std::size_t n = 1;
-  while (n < length && n < rest.size() && (static_cast<unsigned char>(rest[n]) & 0xC0) == 0x80) ++n;
-  return n;
 }
 
 std::string Convert(const char* to, const char* from, std::string_view input, SkipLength skip) {

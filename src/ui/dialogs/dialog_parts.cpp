@@ -1,0 +1,28 @@
+#include "ui/dialogs/dialog_parts.h"
+
+namespace gridora::ui {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
+                        const TwipsRect& rect, const QString& tip) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(Px(rect.left), Px(rect.top), Px(rect.width), Px(rect.height));
+  if (!tip.isEmpty()) button->setToolTip(tip);
+  return button;
+}
+
+void PlaceBesideOwner(QWidget& dialog, const QWidget* owner, int dx, int dy) {
+  if (!owner) return;
+  dialog.setWindowIcon(owner->windowIcon());
+  dialog.move(owner->pos() + QPoint(Px(dx), Px(dy)));
+}
+
+QColor ShadowColor(const QWidget& widget) {
+  return widget.palette().color(QPalette::Dark);
+}
+
+QColor HighlightColor(const QWidget& widget) {
+  return widget.palette().color(QPalette::Light);
+}
+
+}  // namespace gridora::ui

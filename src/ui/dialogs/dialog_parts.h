@@ -1,0 +1,25 @@
+#pragma once
+// Pieces the dialogs share: buttons placed in twips, the placement beside
+// the main window, and the etched separators in the desktop's colours.
+
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include "ui/main/board_geometry.h"
+
+namespace gridora::ui {
+
+// A push button at `rect` (twips) with an optional tool tip.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
+                        const TwipsRect& rect, const QString& tip = {});
+
+// Puts the dialog's top-left corner `dx`, `dy` twips right of and below the
+// owner's (the main window's) and gives it the owner's icon.
+void PlaceBesideOwner(QWidget& dialog, const QWidget* owner, int dx, int dy);
+
+// The colours of an etched pair: the button shadow, then the 3D highlight.
+QColor ShadowColor(const QWidget& widget);
+QColor HighlightColor(const QWidget& widget);
+
+}  // namespace gridora::ui
