@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the complete search on puzzle sets: puzzles per second for the
 // first solution and for counting to two (a uniqueness proof), one core.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Solves per second on the public puzzle sets, and what the progress and
 // yield hook costs: no hook, a window-like hook that lets every visited cell
 // through, and the same hook at the stride the Solve command uses.

@@ -14,6 +14,14 @@ files=$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cp
 if [ -n "$files" ]; then
   # shellcheck disable=SC2086
   clang-format --dry-run --Werror $files
+  # Every source file names its licence.
+  # shellcheck disable=SC2086
+  unlicensed=$(grep -L -m1 'SPDX-License-Identifier: MIT' $files || true)
+  if [ -n "$unlicensed" ]; then
+    echo "Files without an SPDX-License-Identifier line:" >&2
+    echo "$unlicensed" >&2
+    exit 1
+  fi
 fi
 
 jobs=$(nproc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "aids/board_aids.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the playing aids read off a board: the candidates of the empty cells
 // and the cells whose digit repeats in a row, column or box. Digits of every

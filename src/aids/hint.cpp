@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "aids/hint.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The next step a person could take on the board, found with the solver's
 // own deduction passes in the solver's order, and told in one sentence.

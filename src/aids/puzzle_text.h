@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The puzzle as plain text, for the clipboard.
 //

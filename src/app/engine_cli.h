@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The options of gridora-solve that use the complete search: solving with
 // it, counting solutions, checking a puzzle is unique, generating puzzles,

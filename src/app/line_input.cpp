@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "line_input.h"
 
 #include <unistd.h>

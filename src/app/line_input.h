@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading text one line at a time from a file descriptor with a bound on
 // the line length, so that no input (a device that never ends a line, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gridora's entry point: the application object, fonts and translations,
 // then the start-up sequence; from there on the main window's events drive
 // the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // gridora-solve: the solver of Gridora for scripts, batch work and
 // benchmarks. Reads puzzles one a line from files or standard input and
 // solves each from a fresh program state, exactly as the Solve command does.

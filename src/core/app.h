@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // App: the state and the screen, handed together to every operation.
 

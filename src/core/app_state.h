@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // AppState: the one puzzle the program works on, with everything that lives
 // from start-up to exit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Showing the model and editing it cell by cell; new puzzles.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Cell codes, board indexes and colours shared by every part of the program.
 

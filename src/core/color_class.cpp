@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_class.h"
 
 #include "core/board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Moving the solver's green and yellow digits between colour classes, and
 // counting the black digits.

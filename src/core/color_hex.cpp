@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_hex.h"
 
 namespace gridora {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The six-digit text form of a colour: "RRGGBB", red first, as the settings
 // dialog shows it and the HTML export writes it.

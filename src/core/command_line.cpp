@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/command_line.h"
 
 #include "core/file_title.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/digit_exchange.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The digit exchange: the user picks, for every digit, the digit it becomes.
 // The choices stay a permutation at every moment, because choosing the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Conversion between the UTF-8 text held in memory and the Shift-JIS (code
 // page 932) bytes of the files on disk, through iconv.

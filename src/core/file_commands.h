@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The user's commands around the puzzle file: Open, Save, Save As, and the
 // save-changes question that guards every command that would discard the

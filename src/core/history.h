@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The undo history: eleven snapshots of the board, taken after each change.
 // A change of one cell extends the current step when the step before it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/html_export.h"
 
 #include "core/board.h"

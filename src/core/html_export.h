@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The HTML source of the puzzle on the board, in two forms: a plain table
 // that any browser shows, and a game page made from the template file

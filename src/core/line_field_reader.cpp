@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/line_field_reader.h"
 
 #include <algorithm>

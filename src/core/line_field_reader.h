@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sequential reading of a text in two ways on one position: whole lines,
 // or comma-separated fields. The puzzle file reads its section values as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/log.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's one logging channel for failures the user is not told about
 // in detail: the user sees the short message of the command, the log keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/lossy_encoding.h"
 
 #include <iconv.h>

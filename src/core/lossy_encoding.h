@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shift-JIS <-> UTF-8 conversion that never fails: a puzzle file with one
 // stray byte in its comment still opens, and a property typed with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The print command: the main window, as it looks now, on the default
 // printer after one confirmation question. No page set-up, no printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Loading a puzzle file into the model and writing the model to a file.
 // The bytes themselves are puzzle_format.h's business.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/puzzle_format.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The ".gdr" puzzle file: Shift-JIS text with CR LF line ends, written as
 // version 2.1 and read as versions 1.0, 2.0 and 2.1.

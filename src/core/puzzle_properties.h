@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The four texts of a puzzle that the user edits together: author, date,
 // comment and the character list that names the digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/recording_screen.h"
 
 namespace gridora {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // RecordingScreen: a ScreenPort without a window. It keeps what a window
 // would show (captions, colours, labels, enabled controls, status text) and

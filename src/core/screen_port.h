@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ScreenPort: everything the core shows to the user or asks of him.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Settings: the user's settings, as kept in the settings file "Gridora.ini".
 //

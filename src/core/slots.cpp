@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/slots.h"
 
 #include <string>

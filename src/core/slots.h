@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The nine memory slots (the user's snapshots of the board) and the nine
 // answer slots (the solver's solutions). A slot holds all 256 codes of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text forms of numbers, Booleans and colours used in messages, the puzzle
 // file and the settings file.

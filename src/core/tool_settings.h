@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings of the added tools, kept in the section "[Tools]" of the
 // settings file. Every tool is off by default, so that the program looks and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/utf8_chars.h"
 
 namespace gridora {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Walking UTF-8 text character by character, for the rules that count
 // characters as the user sees them rather than bytes.

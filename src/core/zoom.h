@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The zoom of the window: the whole window and its dialogs drawn larger by
 // a factor on top of the display's own scale, in per cent of the designed

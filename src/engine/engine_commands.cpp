@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/engine_commands.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The commands of the "ツール" menu on the model, without any window:
 // solving with the complete search, counting solutions, and putting a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The puzzle generator: a random full grid, then clues taken away one (or
 // one symmetric pair) at a time while the complete search proves that the

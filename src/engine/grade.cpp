@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/grade.h"
 
 #include <array>

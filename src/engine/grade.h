@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How hard a puzzle is for a person, told by the deduction solver of
 // src/solver with the program's default settings (limit 9 on 9 x 9, 3 on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/search.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The complete search: solves any 9 x 9 or 16 x 16 board, counts its
 // solutions up to a limit and proves a puzzle unique.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The verdicts of a solution count, shown by the window and the
 // command-line solver alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The edit rules of the settings dialog that are not widget code: the
 // hypothesis-limit boxes paired with their scroll bars, and the colour

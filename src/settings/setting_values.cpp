@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/setting_values.h"
 
 #include "core/text.h"

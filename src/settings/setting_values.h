@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading the values of the settings file: the Booleans of the oldest
 // files and the range checks. The whole-text conversions are in core/text.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings file "Gridora.ini": LoadSettings reads it once at start-up,
 // carrying files of versions 1.2 to 1.4 forward and greeting the user on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The section "[Tools]" of the settings file: the settings of the added
 // tools (core/tool_settings.h). A file without the section reads as the

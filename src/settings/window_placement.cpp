@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/window_placement.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the main window goes when it is asked to sit at a stored position:
 // a settings file carried from another display can hold a position that no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The solver's own grid: one candidate mask per cell, the dirty units, the
 // cells awaiting their check, the open-cell count and the progress bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The deduction engine: a cyclic scan that checks every changed cell, fixes
 // the cells left with one candidate, and runs six unit passes on every unit

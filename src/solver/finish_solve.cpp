@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/finish_solve.h"
 
 #include "core/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The end of a solve that did not stop at the tenth solution: the outcome
 // message, the write-back of partial results, and the yellow marks of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The hypothesis search around the deduction runs, written as one loop over
 // an enum of steps: the stack never grows with the search.

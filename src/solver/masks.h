@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Candidate masks and the unit geometry of both board sizes.
 //

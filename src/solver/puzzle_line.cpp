@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/puzzle_line.h"
 
 namespace gridora {

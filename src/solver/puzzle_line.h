@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One puzzle a line, as the command-line solver reads them: 81 characters
 // (9 x 9) or 256 (16 x 16); "." or "0" empty, "1"-"9", and on 16 x 16 also

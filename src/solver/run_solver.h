@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Solve command: runs the solver with the main window locked and applies
 // its outcome to the model and the screen.

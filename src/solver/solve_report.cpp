@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/solve_report.h"
 
 #include "core/board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Solving one puzzle from a fresh program state, as the command-line solver
 // does, and writing the result for people or as one line of JSON.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/solver.h"
 
 #include "solver/hypothesis_search.h"

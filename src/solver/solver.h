@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The solver: deduction passes and a hypothesis search on a candidate grid of
 // its own, for 9 x 9 and 16 x 16 boards.

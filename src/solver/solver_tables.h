@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The solver's start-up tables and the legality test the input modes share.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/app_paths.h"
 
 #include <pwd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the program's files are: the application folder for what ships with
 // it (help, game template), the user's configuration folder for the settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/desktop_registry.h"
 
 #include <gio/gdesktopappinfo.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The desktop's own records of document types and programs, read through
 // GIO: the shared MIME database for the type of a file name, the default

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/file_association.h"
 
 #include <gio/gio.h>

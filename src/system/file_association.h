@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The ".gdr" file association, kept where the desktop looks for it: a MIME
 // type for "*.gdr" in the user's shared MIME database, a desktop entry that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/ini_file.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // IniFile: a profile file in memory, with the rules of the platform's private
 // profile functions that the settings file was written under.

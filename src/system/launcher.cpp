@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/launcher.h"
 
 #include "system/app_paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opening a document with the program the desktop has chosen for its type.
 // The program is picked the way this program always has (the type of the

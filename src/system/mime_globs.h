@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Looking a file name up in the glob lists ("globs2") of shared MIME
 // databases, read afresh on every call. GIO answers the same question from a

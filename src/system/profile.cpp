@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/profile.h"
 
 #include "core/encoding.h"

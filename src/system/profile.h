@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The profile functions behind the settings file: SetIniFile names the file,
 // ReadIniString and WriteIniString read and write one value of it. Text is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/version_info.h"
 
 #include <gio/gdesktopappinfo.h>

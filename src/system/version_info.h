@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the version information box shows and starts, without the box: the
 // version text and the platform's system-information program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Boards for the aids tests, written row by row as puzzle lines are.
 

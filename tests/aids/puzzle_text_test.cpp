@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "aids/puzzle_text.h"
 
 #include "aids_support.h"

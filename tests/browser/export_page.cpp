@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the HTML export of a puzzle file to a file, as the export dialog
 // would put it on the clipboard (UTF-8), for the checks in a real browser.
 //   gridora_export_page table PUZZLE.gdr OUT.html

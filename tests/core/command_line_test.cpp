@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/command_line.h"
 
 #include "support/file_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two puzzle dialogs' operations without their widgets: the digit
 // exchange and the puzzle texts.
 

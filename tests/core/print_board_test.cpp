@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/print_board.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/puzzle_file.h"
 
 #include <sys/stat.h>

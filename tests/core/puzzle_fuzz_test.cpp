@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Broken files: every prefix of a good file and thousands of random
 // mutations must either load completely or be refused with the format
 // message, leaving the previous puzzle exactly as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/zoom.h"
 
 #include "core/settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tool commands on the model: a full solve in its four endings, the
 // solution count verdicts, and a generated puzzle placed like a new one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The generator: thousands of puzzles of both sizes, each with exactly one
 // solution by the reference counter, the symmetry asked for, the same
 // puzzle again from the same seed; and the grades as the deduction solver

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A deliberately simple solution counter to check the engine against: plain
 // recursion, legality tested by walking the row, column and box, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The complete search against the public puzzle sets (their known counts)
 // and against a simple reference counter on random boards, contradictory
 // ones included.

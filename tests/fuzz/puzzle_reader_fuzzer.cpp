@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer entry for the puzzle file reader. Any input must parse or be
 // refused without a crash, and whatever parses must survive a write and a
 // second read unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/setting_values.h"
 
 #include <gtest/gtest.h>

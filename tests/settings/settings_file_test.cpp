@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/settings_file.h"
 
 #include "support/core_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/tools_section.h"
 
 #include <gtest/gtest.h>

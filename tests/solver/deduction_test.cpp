@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/deduction.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The end of a solve on hand-made end states: which message, which cells are
 // written back, which cells of which answer slots turn yellow.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/masks.h"
 
 #include <gtest/gtest.h>

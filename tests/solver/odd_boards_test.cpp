@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Boards no editing command makes: digits past N (a file can bring them) and
 // codes of no colour class. The solver must end with one of its messages and
 // keep to its arrays; the sanitizer build checks the latter.

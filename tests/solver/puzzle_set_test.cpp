@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Properties over puzzles copied from the public sets: every stored answer is
 // a complete grid that keeps the givens, solutions are distinct and agree with
 // the sets' known counts, and a solve is repeatable.

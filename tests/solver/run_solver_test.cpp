@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/run_solver.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers for the solver tests: boards from puzzle lines, a grid checker, a
 // hook that records what the solver shows, and probes into the solver's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "solver/solver_tables.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fresh program state after start-up (tables, defaults, empty 9 x 9
 // puzzle) with a recording screen, for tests of the core operations.

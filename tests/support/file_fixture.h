@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Files for the tests of the puzzle file: a private temporary folder, whole
 // file reads and writes, and the expected files in tests/data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Files for tests: a private temporary folder, whole-file reads and writes,
 // and the expected files in tests/data. Tests never touch the user's files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/test_log.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The tests' log sink: the program's log lines are kept while a test runs
 // and printed only when the test fails, so a passing run prints nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The core tests' entry point: Google Test with the log kept per test.
 
 #include "support/test_log.h"

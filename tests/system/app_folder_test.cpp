@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application folder, where the program finds the files that ship with
 // it: its own folder in a build tree, share/gridora when it is installed.
 // The system probe plays the program, in place and copied into an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes the arguments a program was started with, one a line, to the file
 // named by $GRIDORA_ARGV_RECORD, through a rename so that a reader never

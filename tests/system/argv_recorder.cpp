@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in for a viewer or a system-information program: it records the
 // arguments it was started with (see argv_record.h).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A desktop of its own for one test: a HOME with XDG data and configuration
 // folders, "system" folders standing in for /usr/share and /etc/xdg, and a

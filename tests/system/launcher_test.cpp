@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/launcher.h"
 
 #include <gtest/gtest.h>

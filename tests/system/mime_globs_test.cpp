@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "system/mime_globs.h"
 
 #include <gtest/gtest.h>

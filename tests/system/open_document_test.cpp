@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening documents for real: GIO finds the default application in a
 // sandboxed desktop, the program is started, and the argv recorder tells
 // which program ran and with what.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs one system-service operation in a process of its own, so that a test
 // can give it a HOME and XDG folders of its own (GLib reads them once per
 // process). Prints what the user would have seen and what GIO now knows.

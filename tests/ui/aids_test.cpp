@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The playing aids of the tools menu: each off by default, turned on and
 // off, the hint, the puzzle to and from the clipboard (a fake one), and the
 // settings file they leave.

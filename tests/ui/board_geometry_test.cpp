@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/board_geometry.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file commands through the window: the save-changes question in front
 // of the commands that discard the puzzle, Qt's file dialog driven like a
 // user would, the command line at start-up, and quitting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keypad mode driven by key presses on the window.
 
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/keypad.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The launcher panel: its tips, slot miniatures, and what its buttons run.
 
 #include "ui/main/launcher_tips.h"

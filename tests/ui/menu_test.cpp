@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu bar: captions, shortcuts, enabled states and the commands behind
 // the items.
 

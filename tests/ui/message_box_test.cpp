@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real message box behind ShowMessage: title, icon, lines and buttons,
 // answered by clicking a button as soon as the box is up.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mouse input on the cell labels in the three modes: stepping with
 // auto-repeat and dragging, the keypad cursor, and the pop-up digit list.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Printing the window: into a PDF through QPrinter's own PDF engine,
 // rendered back with pdftoppm, and the cases without a usable printer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The digit exchange and puzzle properties dialogs, driven through their
 // widgets over a model with a recording screen.
 

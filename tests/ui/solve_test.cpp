@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // F2 runs the solver on the board shown: green solver digits, the outcome
 // in the status bar, answer slots enabled, the window locked meanwhile.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The toolbar strip: hit ranges, tips, highlighting, and what a click runs.
 
 #include "core/startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "ツール" menu driven as a user drives it: a puzzle made through the
 // dialog (after the save-changes question), the complete search on a
 // puzzle the Solve command gives up on, and the solution count box.

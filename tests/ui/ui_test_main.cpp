@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the window tests inside one QApplication on the offscreen platform.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A started main window (the whole start-up sequence) whose message boxes,
 // pop-up list, dialogs and beep are answered by the test instead of a user.

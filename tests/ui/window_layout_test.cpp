@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as start-up leaves it: geometry, boards, panels and the status
 // bar, and the screen-port requests that reach them.
 

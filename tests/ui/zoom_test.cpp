@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The zoom: "ツール" > "表示倍率" and Ctrl++ / Ctrl+- redraw the whole window
 // by a factor on top of the display's scale; the designed geometry stays in
 // logical pixels, so it is multiplied exactly.
@@ -35,7 +36,7 @@ class ZoomTest : public WindowTest {
 TEST_F(ZoomTest, menuStepsAndShortcutsScaleTheWholeWindowExactly) {
   const ZoomMenu& zoom = window->ZoomItems();
   EXPECT_EQ(zoom.menu->title(), Text("表示倍率(&Z)"));
-  EXPECT_EQ(zoom.menu->menuAction(), window->ToolsMenu()->actions().constLast());
+  EXPECT_TRUE(window->ToolsMenu()->actions().contains(zoom.menu->menuAction()));
   QStringList captions;
   for (QAction* item : zoom.steps) captions << item->text();
   EXPECT_EQ(captions, (QStringList{"&1 100%", "&2 150%", "&3 200%", "&4 300%"}));

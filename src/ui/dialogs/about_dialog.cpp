@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/dialogs/about_dialog.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // AboutDialog (frmAbout): the version box. Names the program and its
 // version in a two-tone title, describes it, and carries a notice that

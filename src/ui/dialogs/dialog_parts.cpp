@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/dialogs/dialog_parts.h"
 
 namespace gridora::ui {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pieces the dialogs share: buttons placed in twips, the placement beside
 // the main window, and the etched separators in the desktop's colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The small dialog of "問題を作る": the grade of the new puzzle and whether
 // its clues are symmetric under a half turn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // HtmlDialog (frmHTML): turns the puzzle into HTML source on the clipboard,
 // as a plain table ("HTML2.0") or as a game page from the template file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PropertyDialog (frmProperty): the puzzle's author, date, comment and
 // character list in four framed text boxes. Ok stores them together

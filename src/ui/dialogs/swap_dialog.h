@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SwapDialog (frmSwap): the digit exchange. One row per digit: the digit,
 // an arrow and a list of the digit it becomes. The lists always form a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where things sit on the two board surfaces, in twips (1/1440 inch) as the
 // layout is designed, and the one conversion to pixels. No Qt here, so the

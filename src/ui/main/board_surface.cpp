@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/board_surface.h"
 
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // BoardSurface: the board of one size (picWall9 or picWall16). It paints the
 // texture, the etched fine grid, the box lines and the frame, and holds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/cell_label.h"
 
 #include <QFontMetrics>

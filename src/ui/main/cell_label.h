@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // CellLabel: one cell of a board surface. A transparent label that shows the
 // cell's digit and hands its mouse events, with its cell index, to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/client_area.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ClientArea: the window background under the menu bar. It paints the etched
 // separators between toolbar, board, information panel and status bar, and

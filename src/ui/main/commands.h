@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The user's commands. Every command exists once, here: the menu items, the
 // toolbar buttons and the launcher buttons all name a Command and the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/etched.h"
 
 namespace gridora::ui {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Etched separator lines: a one-pixel line in the shadow colour with a
 // one-pixel line in the highlight colour next to it, so the pair looks cut

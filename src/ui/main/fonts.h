@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's fonts. The layout asks for the Japanese system fonts by name;
 // where they are missing (every Linux desktop) the metric-compatible IPA

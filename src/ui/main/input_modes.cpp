@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/input_modes.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The three ways of changing a cell: mouse stepping with auto-repeat (mode
 // 0), the keypad cursor (mode 1) and the pop-up digit list (mode 2). Every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/keypad.h"
 
 namespace gridora::ui {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a key press means in keypad mode, and where the cursor goes. Pure
 // functions over Qt key codes, so every rule can be checked without a window.

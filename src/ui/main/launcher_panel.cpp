@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/launcher_panel.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // LauncherPanel (picLaunch): 27 small buttons under three column icons that
 // store the board in a memory slot and fetch memory and answer slots back,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The status texts of the launcher. Every one begins with "メモリ" or "解",
 // which is how ShowStatus knows to leave the launcher open.

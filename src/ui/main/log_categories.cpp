@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/log_categories.h"
 
 #include "core/log.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's logging categories: the core's log lines go to
 // "gridora.files", "gridora.settings" and "gridora.system", so a user can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The menu bar of the main window and the hidden pop-up digit list. Only
 // builds the items (captions, access keys, shortcuts, initial state); the

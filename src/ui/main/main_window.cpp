@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: its layout, the screen port's display requests, the
 // status bar and its events. Commands and modal steps are in
 // main_window_commands.cpp and main_window_dialogs.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // MainWindow (frmMain): the program's one top-level window and the Qt side
 // of the screen port. It lays out the toolbar, both boards, the information

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The playing aids of the main window: candidates, the highlighted digit,
 // repeated digits, hints, and the puzzle to and from the clipboard. The
 // window only draws what the core's aids compute.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the menu items and the launcher buttons run, and the quit sequence.
 
 #include <QTimer>

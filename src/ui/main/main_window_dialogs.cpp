@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's modal steps: message boxes, the file dialog, the version box
 // and the pop-up list, each replaceable so that tests never wait on a user.
 

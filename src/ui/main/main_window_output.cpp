@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The output commands: the HTML export dialog, and printing the window.
 // The client area (everything under the menu bar, the status bar included)
 // is drawn straight into the printer's paint engine, so text and lines come

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "ツール" menu: puzzles made by the generator, the complete search's
 // solutions and the solution count. Searches and generation run on a worker
 // thread while the window shows the wait cursor and keeps painting.

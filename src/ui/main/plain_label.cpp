@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/plain_label.h"
 
 namespace gridora::ui {

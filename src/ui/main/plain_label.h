@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Labels as the window and the dialogs lay them out: plain text (a user's
 // text is never taken as markup), top-left aligned, placed in twips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/slot_preview.h"
 
 #include <QPainter>

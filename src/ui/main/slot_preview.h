@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The miniature of a board (a memory or answer slot, or the board itself)
 // that the launcher shows under its buttons: one 8 x 8 glyph per cell from

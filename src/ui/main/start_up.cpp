@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/start_up.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Main: the start-up sequence that ends with the main window on screen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/toolbar_rules.h"
 
 #include <cstdlib>

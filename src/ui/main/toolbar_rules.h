@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The toolbar's rules without a widget: which button a pixel belongs to,
 // which buttons count as disabled, their tips, and the colour distance that

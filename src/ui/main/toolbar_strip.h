@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ToolbarStrip (picToolBar): the strip of eleven image buttons under the
 // menu bar. It is one picture: the program copies the normal, raised or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/window_hints.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main/zoom.h"
 
 #include <private/qhighdpiscaling_p.h>

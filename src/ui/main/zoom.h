@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Zooming the whole program: every window, menu and dialog is drawn by a
 // factor on top of the display's own scale, the way a display with more
