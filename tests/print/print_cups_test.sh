@@ -97,6 +97,9 @@ exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/
 xvfb_pid=$!
 read -r -t 10 number <&3
 export DISPLAY=":$number"
+# The window goes to the X server above, also when the test command runs
+# everything else offscreen.
+unset QT_QPA_PLATFORM
 export HOME=$work/home XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME/gridora" "$HOME"
 cp "$root/tests/data/settings/fresh_after_quit.ini" "$XDG_CONFIG_HOME/gridora/Gridora.ini"
