@@ -7,6 +7,8 @@
 #                        repeated digit in red
 #   OUT/hint-9x9.png, OUT/hint-16x16.png  the samples after F3 (a hint)
 #   OUT/html-dialog.png  the HTML export dialog
+#   OUT/settings-dialog.png, swap-9x9.png, swap-16x16.png, property-dialog.png
+#                        the editing dialogs
 #   OUT/html-table-chromium.png, html-game-clash.png, html-game-complete.png
 #                        the exported table and the game page in headless Chromium
 #   OUT/generated-9x9.png a 9 x 9 puzzle made by ツール > 問題を作る-9 (標準, symmetric)
@@ -157,6 +159,35 @@ cmake --build build --target gridora_export_page >&2
   --exporter build/tests/browser/gridora_export_page --template data/js-gdr.dat \
   --images data/gdr_cg --puzzle "$work/sample9.gdr" --screenshots "$out" >/dev/null
 echo "saved $out/html-table-chromium.png, $out/html-game-clash.png, $out/html-game-complete.png"
+
+# The editing dialogs, each opened from its menu as a user does, with the
+# settings back at their defaults:
+dialog_shot() {
+  local keys=$1 name=$2 file=$3 dialog=""
+  xdotool windowfocus --sync "$id"
+  sleep 0.3
+  # shellcheck disable=SC2086
+  xdotool key --clearmodifiers $keys
+  for _ in $(seq 100); do
+    dialog=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  [ -n "$dialog" ] || { echo "no dialog $name" >&2; return 1; }
+  sleep 0.5
+  shoot "$dialog" "$file"
+  xdotool windowfocus --sync "$dialog" key Escape
+  sleep 0.3
+}
+rm -f "$XDG_CONFIG_HOME/gridora/Gridora.ini"
+launch "$work/sample9.gdr"
+dialog_shot "alt+o c" '^Option$' "$out/settings-dialog.png"
+dialog_shot "alt+e n" '^数字の入れ替え$' "$out/swap-9x9.png"
+dialog_shot "ctrl+r" '^問題のプロパティ$' "$out/property-dialog.png"
+quit_app
+launch "$work/sample16.gdr"
+dialog_shot "alt+e n" '^数字の入れ替え$' "$out/swap-16x16.png"
+quit_app
 
 # A puzzle made by the generator through the menu and its dialog (the
 # defaults: 標準, symmetric), on a fresh start without a puzzle file.

@@ -19,6 +19,8 @@ enum class CommandId {
   Print,       // the printing command
   HtmlExport,  // the HTML export dialog
   Property,    // the puzzle properties dialog
+  Swap,        // the digit exchange dialog
+  Config,      // the settings dialog
   CellCount,
   Quit,
   Solve,

@@ -65,6 +65,8 @@ void BuildFileMenu(QMenuBar& bar, MainMenu& m) {
       AddItem(m.mnuFile, "印刷...(&P)", "mnuFilePrint", QKeySequence(Qt::CTRL | Qt::Key_P));
   m.mnuFileHtml = AddItem(m.mnuFile, "HTMLに変換...(&H)", "mnuFileHtml");
   m.mnuFileDumy3 = AddSeparator(m.mnuFile, "mnuFileDumy3");
+  m.gdrFileProperty = AddItem(m.mnuFile, "問題のプロパティ...(&R)", "gdrFileProperty",
+                              QKeySequence(Qt::CTRL | Qt::Key_R));
   m.mnuFileCount = AddItem(m.mnuFile, "マス数を数える(&M)", "mnuFileCount");
   AddSeparator(m.mnuFile, "gdrFileDumy4");
   m.mnuFileQuit = AddItem(m.mnuFile, "終了(&E)", "mnuFileQuit");
@@ -99,6 +101,7 @@ void BuildEditMenu(QMenuBar& bar, MainMenu& m) {
   m.colorItems[1][1]->setEnabled(false);
   m.colorItems[2][2]->setEnabled(false);
   m.mnuEditDumy2 = AddSeparator(m.mnuEdit, "mnuEditDumy2");
+  m.mnuEditSwap = AddItem(m.mnuEdit, "数字の入れ替え...(&N)", "mnuEditSwap");
 }
 
 void BuildDataMenu(QMenuBar& bar, MainMenu& m) {
@@ -141,6 +144,7 @@ void BuildToolsMenu(QMenuBar& bar, MainMenu& m) {
 
 void BuildOtherMenu(QMenuBar& bar, MainMenu& m) {
   m.mnuOther = AddMenu(bar, "その他(&O)", "mnuOther");
+  m.mnuOtherConfig = AddItem(m.mnuOther, "ソフトの設定...(&C)", "mnuOtherConfig");
   m.mnuPopInputTop = AddSubmenu(m.mnuOther, "文字の入力方法(&I)", "mnuPopInputTop");
   static constexpr const char* kModes[3] = {"マウス", "テンキー", "リスト"};
   // One mode at a time: the group draws a single mark instead of three boxes.

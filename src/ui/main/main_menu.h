@@ -24,7 +24,8 @@ struct MainMenu {
   QAction* mnuFilePrint = nullptr;
   QAction* mnuFileHtml = nullptr;
   QAction* mnuFileDumy3 = nullptr;
-  QAction* mnuFileCount = nullptr;  // the properties item goes before it
+  QAction* gdrFileProperty = nullptr;
+  QAction* mnuFileCount = nullptr;
   QAction* mnuFileQuit = nullptr;
 
   QMenu* mnuEdit = nullptr;
@@ -36,7 +37,8 @@ struct MainMenu {
   // and operation (0 black, 1 green, 2 yellow, 3 erase).
   std::array<QMenu*, 3> colorGroups{};
   std::array<std::array<QAction*, 4>, 3> colorItems{};
-  QAction* mnuEditDumy2 = nullptr;  // the digit exchange item goes after it
+  QAction* mnuEditDumy2 = nullptr;
+  QAction* mnuEditSwap = nullptr;
 
   QMenu* mnuData = nullptr;
   std::array<QAction*, 10> mnuDataAnswer{};  // 1 to 9
@@ -53,6 +55,7 @@ struct MainMenu {
   QAction* mnuToolsPaste = nullptr;
 
   QMenu* mnuOther = nullptr;
+  QAction* mnuOtherConfig = nullptr;
   QMenu* mnuPopInputTop = nullptr;
   std::array<QAction*, 3> mnuPopInput{};  // mouse, keypad, list
   QAction* mnuOtherHelp = nullptr;

@@ -32,6 +32,10 @@
 #include "ui/main/zoom.h"
 
 class QDialog;
+
+namespace gridora {
+class AssociationService;
+}
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -72,6 +76,10 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   bool PrintClientArea() override;
   // Shows the HTML export dialog modally beside the window's corner.
   void ShowHtmlDialog();
+  // The editing dialogs, shown modally over the window.
+  void ShowSettingsDialog();
+  void ShowSwapDialog();
+  void ShowPropertyDialog();
 
   // --- The window's own routines ---------------------------------------------
   // Runs a user's command, as its menu item, toolbar button or launcher
@@ -128,6 +136,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   bool RenderClientArea(QPagedPaintDevice& device);
   // Sounds the beep (QApplication::beep unless replaced).
   void SetBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
+  // The ".gdr" association the settings dialog reads and sets (the
+  // desktop's unless replaced; the window does not own it).
+  void SetAssociationService(AssociationService* association) { association_ = association; }
   // The plain text of the clipboard (QClipboard unless replaced).
   struct Clipboard {
     std::function<std::string()> read;
@@ -215,6 +226,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   PopupRunner popupRunner_;
   DialogRunner dialogRunner_;
   std::function<void()> beeper_;
+  AssociationService* association_ = nullptr;
   PrinterFactory printerFactory_;
   QImage digitGlyphs_;  // picNumber8
   QElapsedTimer yieldClock_;

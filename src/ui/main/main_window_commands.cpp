@@ -125,7 +125,14 @@ void MainWindow::RunCommand(Command command) {
       ShowHtmlDialog();
       break;
     case CommandId::Property:
-      break;  // its dialog is not built yet
+      ShowPropertyDialog();
+      break;
+    case CommandId::Swap:
+      ShowSwapDialog();
+      break;
+    case CommandId::Config:
+      ShowSettingsDialog();
+      break;
   }
 }
 
@@ -142,11 +149,14 @@ void MainWindow::ConnectMenu() {
   BindCommand(m.mnuFileSaveOver, {CommandId::SavePuzzle});
   BindCommand(m.mnuFilePrint, {CommandId::Print});
   BindCommand(m.mnuFileHtml, {CommandId::HtmlExport});
+  BindCommand(m.gdrFileProperty, {CommandId::Property});
   BindCommand(m.mnuFileCount, {CommandId::CellCount});
   BindCommand(m.mnuFileQuit, {CommandId::Quit});
   BindCommand(m.mnuEditSolve, {CommandId::Solve});
   BindCommand(m.mnuEditUndo, {CommandId::Undo});
   BindCommand(m.mnuEditRedo, {CommandId::Redo});
+  BindCommand(m.mnuEditSwap, {CommandId::Swap});
+  BindCommand(m.mnuOtherConfig, {CommandId::Config});
   for (int g = 0; g < 3; ++g) {
     for (int op = 0; op < 4; ++op) {
       BindCommand(m.colorItems[static_cast<std::size_t>(g)][static_cast<std::size_t>(op)],
