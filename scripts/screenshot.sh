@@ -243,8 +243,8 @@ kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 
 export XDG_CONFIG_HOME=$work/config-zoom
 mkdir -p "$XDG_CONFIG_HOME/gridora"
-printf '%s\r\n' "[Information]" "SoftName=Gridora's Ini File version 1.5" "[Tools]" "Zoom=200" \
-  > "$XDG_CONFIG_HOME/gridora/Gridora.ini"
+{ cat tests/data/settings/fresh_after_quit.ini; printf '%s\r\n' "[Tools]" "Zoom=200"; } \
+  >"$XDG_CONFIG_HOME/gridora/Gridora.ini"
 build/src/app/gridora "$work/sample9.gdr" &
 app_pid=$!
 id=$(main_window)

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libqt6printsupport6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libglib2.0-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
