@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings dialog's controls without their widgets: what they show when
 // the dialog opens, and what Ok does with them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/config_controls.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A ".gdr" association that only remembers: what it reports, and every state
 // the settings dialog sets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings dialog driven through its widgets: clicks, typing, keys and
 // pointer moves, with a fake file association and a scripted colour chooser.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three editing dialogs opened from the main window's menu, shortcut
 // and toolbar, and what their Ok leaves behind: the settings in the file at
 // quit, the renumbered board, the puzzle texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/dialogs/config_dialog.h"
 
 #include <QColorDialog>

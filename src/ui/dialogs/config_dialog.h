@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ConfigDialog (frmConfig): the settings dialog. Six pages behind a tab
 // strip, each control explained in the dialog's own status bar while the

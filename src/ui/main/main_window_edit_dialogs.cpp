@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's editing dialogs: the settings, the digit exchange and the
 // puzzle properties, each shown modally over the window.
 
