@@ -85,6 +85,15 @@ shoot() {
   echo "saved $file (${WIDTH}x${HEIGHT})"
 }
 
+# The window's own picture: a window the X server keeps off screen (one with
+# a visual of its own, like the properties dialog's) is black on the root.
+shoot_window() {
+  local id=$1 file=$2
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xwd -id "$id" -silent | python3 scripts/xwd_to_png.py "$file" 0 0 "$WIDTH" "$HEIGHT"
+  echo "saved $file (${WIDTH}x${HEIGHT})"
+}
+
 # Starts Gridora on the file $1 and focuses its main window, whose id goes
 # to `id`; quit_app ends it.
 launch() {
@@ -175,7 +184,7 @@ dialog_shot() {
   done
   [ -n "$dialog" ] || { echo "no dialog $name" >&2; return 1; }
   sleep 0.5
-  shoot "$dialog" "$file"
+  shoot_window "$dialog" "$file"
   xdotool windowfocus --sync "$dialog" key Escape
   sleep 0.3
 }
