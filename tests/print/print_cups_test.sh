@@ -143,8 +143,9 @@ for _ in $(seq 600); do
 done
 [ -n "$pdf" ] || fail "no PDF appeared in $out"
 echo "printed: $pdf"
-sleep 0.5
-pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+# cups-pdf may still be writing the file when the job has left the queue.
+for _ in $(seq 100); do pdfinfo "$pdf" >/dev/null 2>&1 && break; sleep 0.2; done
+pages=$(pdfinfo "$pdf" 2>&1 | awk '/^Pages:/ {print $2}' || true)
 [ "$pages" = 1 ] || fail "the PDF has $pages pages, not 1"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xwd -root -silent >"$work/screen.xwd"
