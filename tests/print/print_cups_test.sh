@@ -102,9 +102,9 @@ mkdir -p "$XDG_CONFIG_HOME/gridora" "$HOME"
 cp "$root/tests/data/settings/fresh_after_quit.ini" "$XDG_CONFIG_HOME/gridora/Gridora.ini"
 python3 "$root/scripts/make_sample_puzzles.py" "$work" >/dev/null
 
-window_named() {  # waits up to 15 s for a visible window whose name matches $1
+window_named() {  # waits up to $2 seconds (60) for a visible window whose name matches $1
   local id=""
-  for _ in $(seq 150); do
+  for _ in $(seq $((${2:-60} * 10))); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
@@ -120,9 +120,13 @@ start_and_print() {
   xdotool windowfocus --sync "$main"
   sleep 0.5
   xdotool key F2
-  sleep 3
-  xdotool windowfocus --sync "$main" key ctrl+p
-  confirm=$(window_named '^確認$') || fail "the confirmation did not appear"
+  # The window takes no keys while it solves: ask again until the question comes.
+  confirm=""
+  for _ in $(seq 30); do
+    xdotool windowfocus --sync "$main" key ctrl+p 2>/dev/null || true
+    confirm=$(window_named '^確認$' 3) && break
+  done
+  [ -n "$confirm" ] || fail "the confirmation did not appear"
   xdotool windowfocus --sync "$confirm" key Return
 }
 
