@@ -53,14 +53,17 @@ TEST(CandidateDrawingTest, sixteenBoardShowsTheTextWhereTheDevicePixelsAllowIt) 
   };
   EXPECT_EQ(render(1, marks), render(1, letters));
   EXPECT_EQ(render(1.5, marks), render(1.5, letters));
-  const QRect area = surface.Label(cell)->geometry();
+  // The room between the lines that cross the cell.
+  const QRect room =
+      surface.Label(cell)->geometry().marginsRemoved(surface.Label(cell)->contentsMargins());
   for (const double ratio : {2.0, 3.0}) {
     const QImage digits = render(ratio, marks);
     const QImage other = render(ratio, letters);
-    // The place of digit d, in device pixels.
+    // The place of digit d in the room, in pixels.
     const auto place = [&](int d) {
-      const double side = area.width() / 4.0;
-      return QRectF(area.left() + (d - 1) % 4 * side, area.top() + (d - 1) / 4 * side, side, side);
+      const QSizeF side(room.width() / 4.0, room.height() / 4.0);
+      return QRectF(room.left() + (d - 1) % 4 * side.width(),
+                    room.top() + (d - 1) / 4 * side.height(), side.width(), side.height());
     };
     std::map<int, int> changed;  // by place: 5, 16, or 0 for outside both
     for (int y = 0; y < digits.height(); ++y)
@@ -207,6 +210,50 @@ TEST_F(AidsTest, f3ShowsTheNextStepUntilTheBoardChangesAndPlacesNothing) {
   Settle();
   EXPECT_EQ(Marks().hintFocus.count(), 0u);
   EXPECT_EQ(Marks().hintSupport.count(), 0u);
+}
+
+// A hint longer than the status panel shows whole in a note over the
+// window, clear of the cells it is about; the panel keeps its one line as
+// before. The note goes with the hint, with the next status text, or on a
+// click. Followed hint by hint through a whole puzzle.
+TEST_F(AidsTest, longHintShowsWholeInANoteClearOfItsCells) {
+  PutPuzzle(kPuzzle);
+  const QRect client = window->centralWidget()->geometry();
+  int top = 0, bottom = 0;
+  for (Hint expected = NextHint(state); expected.digit != 0; expected = NextHint(state)) {
+    Key(Qt::Key_F3);
+    EXPECT_EQ(Inform(), expected.text);
+    const QLabel* inform = window->InformPanel();
+    const bool cut =
+        inform->fontMetrics().horizontalAdvance(inform->text()) > inform->contentsRect().width();
+    QLabel* note = window->HintNote();
+    ASSERT_EQ(note && note->isVisible(), cut) << expected.text;
+    if (!cut) continue;
+    EXPECT_EQ(note->text().toStdString(), expected.text);
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    EXPECT_EQ(note->width(), client.width());
+    EXPECT_TRUE(client.contains(note->geometry()));
+    const QLabel* cell = Label(expected.cell);
+    const QRect cellRect(cell->mapTo(window.get(), QPoint(0, 0)), cell->size());
+    EXPECT_FALSE(note->geometry().intersects(cellRect)) << expected.text;
+    ++(note->geometry().bottom() == client.bottom() ? bottom : top);
+    if (expected.cell % 3 == 0) {
+      Key(Qt::Key_C, Qt::ControlModifier);  // the next status text
+      EXPECT_FALSE(note->isVisible());
+      Key(Qt::Key_F3);
+      QTest::mouseClick(note, Qt::LeftButton);
+      EXPECT_FALSE(note->isVisible());
+      Key(Qt::Key_F3);
+    }
+    SetCell(app(), expected.cell, expected.digit);
+    Settle();
+    EXPECT_FALSE(note->isVisible());
+  }
+  EXPECT_GT(bottom, 0);
+  EXPECT_GT(top, 0);
+  Key(Qt::Key_F3);
+  EXPECT_EQ(Inform(), "ヒント：すべてのマスが埋まっています");
+  EXPECT_FALSE(window->HintNote()->isVisible());
 }
 
 TEST_F(AidsTest, ctrlCCopiesTheBlackDigitsAndCtrlVPastesThemAsANewPuzzle) {

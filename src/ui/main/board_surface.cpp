@@ -215,7 +215,16 @@ void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& are
     const auto t = static_cast<std::size_t>(d);
     const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
     if (boardSize_ == 16) {
-      PaintFittedText(painter, box, text);
+      // The places of the label's room between the lines, so that the
+      // lines drawn over the board leave every text whole.
+      const QRectF room =
+          labels_[static_cast<std::size_t>(cell)]->contentsRect().translated(area.topLeft());
+      const QSizeF inner(room.width() / side, room.height() / side);
+      PaintFittedText(painter,
+                      QRectF(room.topLeft() + QPointF((d - 1) % side * inner.width(),
+                                                      (d - 1) / side * inner.height()),
+                             inner),
+                      text);
     } else {
       painter.drawText(box, Qt::AlignCenter, text);
     }
