@@ -25,13 +25,15 @@ constexpr std::size_t kMaxOwnerBytes = 4096;
 void RemoveQuietly(const std::string& path) {
   if (path.empty()) return;
   if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-    LogFailure(LogArea::Files, "cannot delete " + path, std::error_code(errno, std::generic_category()));
+    LogFailure(LogArea::Files, "cannot delete " + path,
+               std::error_code(errno, std::generic_category()));
 }
 
 }  // namespace
 
 std::string StateFolderFor(const char* xdgStateHome, const char* home) {
-  if (xdgStateHome != nullptr && xdgStateHome[0] == '/') return ResolveAppPath(xdgStateHome, "gridora");
+  if (xdgStateHome != nullptr && xdgStateHome[0] == '/')
+    return ResolveAppPath(xdgStateHome, "gridora");
   if (home == nullptr || home[0] != '/') return "";
   return ResolveAppPath(ResolveAppPath(ResolveAppPath(home, ".local"), "state"), "gridora");
 }
@@ -64,7 +66,8 @@ bool RecoveryKeeper::Claim() {
   std::filesystem::create_directories(std::filesystem::path(files_.lock).parent_path(), error);
   const int fd = ::open(files_.lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) {
-    LogFailure(LogArea::Files, "cannot open " + files_.lock, std::error_code(errno, std::generic_category()));
+    LogFailure(LogArea::Files, "cannot open " + files_.lock,
+               std::error_code(errno, std::generic_category()));
     return false;
   }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

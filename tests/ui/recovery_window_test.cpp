@@ -22,7 +22,8 @@ using gridora::testing::WriteBytes;
 
 class RecoveryWindowTest : public WindowTest {
  protected:
-  RecoveryFiles files = RecoveryFilesIn((config.path() + QStringLiteral("/state/gridora")).toStdString());
+  RecoveryFiles files =
+      RecoveryFilesIn((config.path() + QStringLiteral("/state/gridora")).toStdString());
 
   bool HasCopy() const { return fs::exists(files.copy); }
   int CopiedCode(int cell) const {

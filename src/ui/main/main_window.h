@@ -15,8 +15,8 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
-#include <QTimer>
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,7 +38,7 @@ namespace gridora {
 class AssociationService;
 class RecoveryKeeper;
 struct RecoveryFiles;
-}
+}  // namespace gridora
 class QPagedPaintDevice;
 class QPrinter;
 

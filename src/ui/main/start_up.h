@@ -14,8 +14,8 @@ namespace gridora::ui {
 
 // Runs start-up in order: tables, the hidden window, default settings, the
 // settings file, an empty 9 x 9 puzzle, the command line, then shows the
-// window, sets up the input mode and offers a recovery copy left behind. `prepare`, when given, runs as soon as
-// the window exists (tests use it to answer message boxes).
+// window, sets up the input mode and offers a recovery copy left behind. `prepare`, when given,
+// runs as soon as the window exists (tests use it to answer message boxes).
 std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::string>& arguments,
                                       const std::function<void(MainWindow&)>& prepare = {});
 
