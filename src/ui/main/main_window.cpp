@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "settings/window_placement.h"
+#include "system/recovery.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/client_area.h"
 #include "ui/main/fonts.h"
@@ -150,6 +151,7 @@ void MainWindow::ShowCell(int boardSize, int index, const std::string& caption, 
   if (CellLabel* label = Board(boardSize)->Label(index))
     label->Show(QString::fromStdString(caption), ToQColor(color));
   ScheduleAidsRefresh();
+  ScheduleRecoveryUpdate();
 }
 
 void MainWindow::ShowBoardFrame(int boardSize) {
@@ -177,6 +179,7 @@ QLabel* MainWindow::Property(PropertyLabel label) const {
 
 void MainWindow::ShowProperty(PropertyLabel label, const std::string& text) {
   if (QLabel* target = Property(label)) target->setText(QString::fromStdString(text));
+  ScheduleRecoveryUpdate();
 }
 
 void MainWindow::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {

@@ -134,6 +134,7 @@ void MainWindow::RunCommand(Command command) {
       ShowSettingsDialog();
       break;
   }
+  ScheduleRecoveryUpdate();
 }
 
 void MainWindow::BindCommand(QAction* action, Command command) {
@@ -220,10 +221,15 @@ void MainWindow::ShowSlotPreview(const BoardCodes& codes) {
   launcher_->ShowPreview(SlotMiniature(codes, state_.BoardSize, digitGlyphs_));
 }
 
-bool MainWindow::ReadyToQuit() {
-  if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
+void MainWindow::SaveSettingsOrLog() {
   if (const WriteStatus saved = SaveSettings(app()); !saved)
     LogFailure(LogArea::Settings, "cannot save the settings to " + state_.IniPath, saved.error());
+}
+
+bool MainWindow::ReadyToQuit() {
+  if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
+  SaveSettingsOrLog();
+  UpdateRecoveryCopy();  // nothing unsaved is left: the copy goes
   quitting_ = true;
   return true;
 }
