@@ -8,7 +8,9 @@
 #                                    the button frames in the desktop's colours
 #   launcher_icons@2x.png, @3x.png   the launcher's three icons (102 x 34,
 #                                    153 x 51), each the size of its place
-# toolbar.png and launcher_icons.png (scripts/make_images.py) stay the
+#   digits8@2x.png, @3x.png          the glyphs of the launcher's miniature
+#                                    boards (272 x 16, 408 x 24)
+# toolbar.png, launcher_icons.png and digits8.png (scripts/make_images.py) stay the
 # pictures at scale 1. Needs rsvg-convert (librsvg2-bin), installed when
 # missing (as root).
 #   scripts/make_hidpi_images.sh
@@ -30,5 +32,7 @@ for scale in 2 3; do
     "$res/vector/toolbar_glyphs.svg" --output "$res/toolbar_glyphs@${scale}x.png"
   rsvg-convert --width $((51 * scale)) --height $((17 * scale)) \
     "$res/vector/launcher_icons.svg" --output "$res/launcher_icons@${scale}x.png"
+  rsvg-convert --width $((136 * scale)) --height $((8 * scale)) \
+    "$res/vector/digits8.svg" --output "$res/digits8@${scale}x.png"
 done
 echo "rendered $(ls "$res"/*@?x.png | wc -l) pictures into $res"

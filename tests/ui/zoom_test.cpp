@@ -142,8 +142,17 @@ TEST_F(ZoomTest, toolbarAndLauncherPicturesAreDrawnAtTheZoomsScale) {
     EXPECT_EQ(Shot(strip).pixel(new16.left * scale, scale * 12),
               colours.color(QPalette::Button).rgb());
 
+    // The miniature of the stored board, at the same scale.
+    LauncherPanel* launcher = window->Launcher();
+    for (int cell = 0; cell < 81; ++cell) SetCell(app(), cell, 1 + (cell * 4 + cell / 9) % 9);
+    launcher->Button(0)->click();
+    const QPixmap mini = launcher->Preview()->pixmap();
+    EXPECT_EQ(mini.devicePixelRatio(), scale);
+    EXPECT_EQ(mini.size(), QSize(72, 72) * scale);
+    EXPECT_EQ(launcher->Preview()->size(), QSize(72, 72));
+    EXPECT_GT(MixedBlocks(mini.toImage(), scale), 81 * 4);
     for (int column = 0; column < 3; ++column) {
-      const QImage icon = Shot(window->Launcher()->Icon(column));
+      const QImage icon = Shot(launcher->Icon(column));
       EXPECT_EQ(icon.size(), QSize(17, 17) * scale);
       EXPECT_GT(MixedBlocks(icon, scale), 20) << column;
     }

@@ -108,7 +108,7 @@ void LauncherPanel::SetButtonEnabled(int k, bool enabled) {
 
 void LauncherPanel::ShowPreview(const QImage& image) {
   preview_->setPixmap(QPixmap::fromImage(image));
-  preview_->resize(image.size());
+  preview_->resize(image.deviceIndependentSize().toSize());
 }
 
 bool LauncherPanel::eventFilter(QObject* watched, QEvent* event) {

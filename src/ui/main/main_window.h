@@ -250,7 +250,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   std::function<void()> beeper_;
   AssociationService* association_ = nullptr;
   PrinterFactory printerFactory_;
-  QImage digitGlyphs_;  // picNumber8
+  std::array<QImage, 3> digitGlyphs_;  // picNumber8, and its glyphs at 2 and 3
   QElapsedTimer yieldClock_;
   qint64 yieldGapMs_ = 30;
   bool quitting_ = false;

@@ -217,8 +217,12 @@ void MainWindow::LauncherButtonHovered(int k) {
 }
 
 void MainWindow::ShowSlotPreview(const BoardCodes& codes) {
-  if (digitGlyphs_.isNull()) digitGlyphs_ = DigitGlyphs();
-  launcher_->ShowPreview(SlotMiniature(codes, state_.BoardSize, digitGlyphs_));
+  // As many device pixels as the launcher has, up to 3 a pixel.
+  const qreal ratio = launcher_->devicePixelRatioF();
+  const int scale = ratio <= 1 ? 1 : ratio <= 2 ? 2 : 3;
+  QImage& glyphs = digitGlyphs_[static_cast<std::size_t>(scale - 1)];
+  if (glyphs.isNull()) glyphs = DigitGlyphs(scale);
+  launcher_->ShowPreview(SlotMiniature(codes, state_.BoardSize, glyphs, scale));
 }
 
 void MainWindow::SaveSettingsOrLog() {
