@@ -280,9 +280,13 @@ kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 app_pid=""
 
 # The 16 x 16 sample in play at the zoom 200% with the tools on: the
-# candidates as small digits.
-printf '%s\r\n' "ShowCandidates=True" "HighlightSame=True" "ShowMistakes=True" \
-  >>"$XDG_CONFIG_HOME/gridora/Gridora.ini"
+# candidates as small digits. (The program ended by a signal has saved its
+# settings, the tools off among them: the file is written anew.)
+{
+  cat tests/data/settings/fresh_after_quit.ini
+  printf '%s\r\n' "[Tools]" "Zoom=200" "ShowCandidates=True" "HighlightSame=True" \
+    "ShowMistakes=True"
+} >"$XDG_CONFIG_HOME/gridora/Gridora.ini"
 launch "$work/play16.gdr"
 shoot "$id" "$out/zoom200-aids-16x16.png"
 quit_app
