@@ -193,6 +193,7 @@ void MainWindow::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {
 void MainWindow::SetInformText(const std::string& text) {
   inform_->setText(QString::fromStdString(text));
   inform_->setToolTip({});  // a hint's whole sentence goes with the hint
+  HideHintNote();
 }
 
 void MainWindow::MoveCursorBar(int boardSize, int cell) {
@@ -251,6 +252,7 @@ void MainWindow::ShowStatus(const std::string& text) {
     state_.LastStatusText = text;
     inform_->setText(QString::fromStdString(text));
     inform_->setToolTip({});  // a hint's whole sentence goes with the hint
+    HideHintNote();
   }
   // The launcher's own tips begin with "メモリ" or "解" and leave it open.
   if (launcher_->isVisible() && text.rfind("メ", 0) != 0 && text.rfind("解", 0) != 0)

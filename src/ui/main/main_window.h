@@ -158,6 +158,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void RefreshAids();
   // The next step in the status bar and on the board (F3).
   void ShowHint();
+  // The note that shows the whole hint when the status panel cuts it; null
+  // until the first such hint.
+  QLabel* HintNote() const { return hintNote_; }
   // The puzzle onto the clipboard as one line (Ctrl+C).
   void CopyPuzzle();
   // A puzzle from the clipboard's text as a new puzzle (Ctrl+V).
@@ -262,6 +265,12 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on
   int hintSize_ = 0;        // its size; 0: no hint shown
+  QLabel* hintNote_ = nullptr;
+  // Shows the hint's whole sentence in the note when the panel is too
+  // narrow for it, over the bottom of the window or, when the hint's cells
+  // lie there, under the toolbar.
+  void ShowHintNote();
+  void HideHintNote();
 };
 
 }  // namespace gridora::ui
