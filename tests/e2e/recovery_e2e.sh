@@ -34,6 +34,8 @@ xvfb_pid=$!
 read -r -t 20 number <&3
 export DISPLAY=":$number"
 unset QT_QPA_PLATFORM
+# A sanitizer build checks for leaks at the end: not in the system's libraries.
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state HOME=$work
 ini=$XDG_CONFIG_HOME/gridora/Gridora.ini
 copy=$XDG_STATE_HOME/gridora/recovery.gdr
