@@ -29,9 +29,9 @@ constexpr std::array<std::uint8_t, 512> kBoxesOfRow = [] {
 // says that row r still has a place in box k. The three rows take the three
 // boxes one each, so only the row-box pairs of a complete matching can hold
 // the digit; the entry keeps their cells (zero when no matching is left).
+constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                     {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
 constexpr std::array<Word, 512> kMatched = [] {
-  constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
-                                       {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
   std::array<Word, 512> t{};
   for (unsigned m = 0; m < 512; ++m) {
     for (const auto& p : kPermutations) {
@@ -83,10 +83,36 @@ constexpr std::array<std::uint16_t, 512> kLone = [] {
   return t;
 }();
 
-inline Word Matched(Word x) {
-  return x & kMatched[kBoxesOfRow[x & kRow] | kBoxesOfRow[(x >> 9) & kRow] << 3 |
-                      kBoxesOfRow[x >> 18] << 6];
+// Bit r * 3 + k: row r of the band has a place in box k.
+inline unsigned Segments(Word x) {
+  return kBoxesOfRow[x & kRow] | kBoxesOfRow[(x >> 9) & kRow] << 3 | kBoxesOfRow[x >> 18] << 6;
 }
+
+inline Word Matched(Word x) {
+  return x & kMatched[Segments(x)];
+}
+
+// The cells of each of the six row-box matchings of a band.
+constexpr std::array<Word, 6> kMatchingCells = [] {
+  std::array<Word, 6> t{};
+  for (int i = 0; i < 6; ++i) {
+    for (int r = 0; r < 3; ++r) t[i] |= 7u << (9 * r + 3 * kPermutations[i][r]);
+  }
+  return t;
+}();
+
+// How many matchings a segment set (as Segments gives it) still allows.
+constexpr std::array<std::uint8_t, 512> kMatchings = [] {
+  std::array<std::uint8_t, 512> t{};
+  for (unsigned m = 0; m < 512; ++m) {
+    for (const auto& p : kPermutations) {
+      unsigned need = 0;
+      for (int r = 0; r < 3; ++r) need |= 1u << (r * 3 + p[r]);
+      if ((m & need) == need) ++t[m];
+    }
+  }
+  return t;
+}();
 
 inline unsigned Columns(Word x) {
   return (x | x >> 9 | x >> 18) & kRow;
@@ -103,6 +129,14 @@ inline Word Lone(Word x) {
 inline Word RowOf(Word bit) {
   return bit <= kRow ? kRow : bit <= (kRow << 9) ? kRow << 9 : kRow << 18;
 }
+
+// The rows of a band holding any of `cells`, whole.
+inline Word RowsOf(Word cells) {
+  return ((cells & kRow) != 0 ? kRow : 0) | ((cells & kRow << 9) != 0 ? kRow << 9 : 0) |
+         ((cells & kRow << 18) != 0 ? kRow << 18 : 0);
+}
+
+constexpr bool kCellBranch = true;
 
 class BandSearch {
  public:
@@ -121,21 +155,23 @@ class BandSearch {
         ok = false;
       }
       if (ok) {
-        // Try one digit of a cell; the frame keeps the board to try the
-        // cell without it.
+        // Take the first way of a branch; the frame keeps the board for
+        // the others.
         Frame& frame = stack_[depth++];
         Choose(frame);
         frame.state = s_;
-        s_.cand[frame.digit][frame.band] &= ~RowOf(frame.bit) | frame.bit;
+        frame.next = 1;
+        s_.cand[frame.digit][frame.band] &= frame.ways[0];
         dirty_ = 1u << frame.digit;
         ok = Propagate();
         ++result.guesses;
         continue;
       }
       if (depth == 0) return result;
-      const Frame& frame = stack_[--depth];
+      Frame& frame = stack_[depth - 1];
       s_ = frame.state;
-      s_.cand[frame.digit][frame.band] &= ~frame.bit;
+      s_.cand[frame.digit][frame.band] &= frame.ways[frame.next];
+      if (++frame.next == frame.count) --depth;  // the last way needs no saved board
       dirty_ = 1u << frame.digit;
       ok = Propagate();
       ++result.guesses;
@@ -147,9 +183,12 @@ class BandSearch {
     std::array<std::array<Word, 3>, 9> cand;  // cells each digit may take, by band
     std::array<Word, 3> open;                 // cells not yet placed, by band
   };
+  // A branch: the ways it splits one digit's band into, tried in turn.
   struct Frame {
     State state;
-    Word bit;
+    std::array<Word, 6> ways;  // masks of the digit's band, one a way
+    int count;
+    int next;
     int band;
     int digit;
   };
@@ -224,23 +263,26 @@ class BandSearch {
       bool found = false;
       for (int band = 0; band < 3; ++band) {
         if (once[band] != kBand) return false;
-        for (Word single = once[band] & ~twice[band] & s_.open[band]; single != 0;
-             single &= single - 1) {
-          const Word bit = single & (~single + 1);
-          int d = 0;
-          while ((s_.cand[d][band] & bit) == 0) ++d;
-          s_.cand[d][band] &= ~RowOf(bit) | bit;
+        const Word single = once[band] & ~twice[band] & s_.open[band];
+        if (single == 0) continue;
+        found = true;
+        for (int d = 0; d < 9; ++d) {
+          Word& f = s_.cand[d][band];
+          const Word mine = f & single;
+          if (mine == 0) continue;
+          // Two of them in one row would leave one cell empty.
+          if (Lone(mine) != mine) return false;
+          f &= ~RowsOf(mine) | mine;
           dirty_ |= 1u << d;
-          found = true;
         }
       }
       if (!found) return true;
     }
   }
 
-  // The branch: an open cell with two digits left if there is one, else
-  // the open cell with the fewest; its lowest digit.
-  void Choose(Frame& frame) const {
+  // The cell branch: an open cell with two digits left if there is one,
+  // else the open cell with the fewest; its lowest digit there, or not.
+  void ChooseCell(Frame& frame) const {
     std::array<Word, 3> once{}, twice{}, thrice{};
     for (const auto& bands : s_.cand) {
       for (int band = 0; band < 3; ++band) {
@@ -273,8 +315,50 @@ class BandSearch {
     int d = 0;
     while ((s_.cand[d][bestBand] & bestBit) == 0) ++d;
     frame.band = bestBand;
-    frame.bit = bestBit;
     frame.digit = d;
+    frame.ways[0] = ~RowOf(bestBit) | bestBit;
+    frame.ways[1] = ~bestBit;
+    frame.count = 2;
+  }
+
+  // The band branch: one digit's row-box matchings in one band.
+  void ChooseBand(Frame& frame, int d, int band) const {
+    const unsigned m = Segments(s_.cand[d][band]);
+    frame.band = band;
+    frame.digit = d;
+    frame.count = 0;
+    for (const Word cells : kMatchingCells) {
+      if ((Segments(cells) & m) == Segments(cells)) frame.ways[frame.count++] = cells;
+    }
+  }
+
+  // The branch: the band whose digits have the fewest matchings left in
+  // all, and there the digit with the fewest (more than one); a cell when
+  // every digit has its matching fixed in every band.
+  void Choose(Frame& frame) const {
+    if (kCellBranch) return ChooseCell(frame);
+    std::array<std::array<int, 3>, 9> count;
+    int bestBand = -1, bestSum = 9 * 6 + 1;
+    for (int band = 0; band < 3; ++band) {
+      int sum = 0;
+      bool open = false;
+      for (int d = 0; d < 9; ++d) {
+        count[d][band] = kMatchings[Segments(s_.cand[d][band])];
+        sum += count[d][band];
+        open = open || count[d][band] > 1;
+      }
+      if (open && sum < bestSum) {
+        bestSum = sum;
+        bestBand = band;
+      }
+    }
+    if (bestBand < 0) return ChooseCell(frame);
+    int best = 0;
+    for (int d = 1; d < 9; ++d) {
+      const int n = count[d][bestBand];
+      if (n > 1 && (count[best][bestBand] < 2 || n < count[best][bestBand])) best = d;
+    }
+    ChooseBand(frame, best, bestBand);
   }
 
   void WriteGrid(Grid& grid) const {
@@ -290,8 +374,8 @@ class BandSearch {
   }
 
   State s_;
-  unsigned dirty_ = 0;  // digits whose bands changed since they were settled
-  std::array<Frame, 81> stack_;
+  unsigned dirty_ = 0;            // digits whose bands changed since they were settled
+  std::array<Frame, 112> stack_;  // a way places a cell or fixes a band's rows
 };
 
 }  // namespace
