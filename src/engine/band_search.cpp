@@ -74,6 +74,38 @@ constexpr std::array<std::uint16_t, 512> kKeep = [] {
   return t;
 }();
 
+// The cells of a set of segments (bit r * 3 + k: row r of the band within
+// box k).
+constexpr std::array<Word, 512> kSegmentCells = [] {
+  std::array<Word, 512> t{};
+  for (unsigned m = 0; m < 512; ++m) {
+    for (unsigned i = 0; i < 9; ++i) {
+      if (m & (1u << i)) t[m] |= 7u << (9 * (i / 3) + 3 * (i % 3));
+    }
+  }
+  return t;
+}();
+
+// Segments that must hold the digit: the row keeps it to that segment, and
+// so does the box.
+constexpr std::array<Word, 512> kHoldAt = [] {
+  std::array<Word, 512> t{};
+  for (unsigned m = 0; m < 512; ++m) {
+    Word keep = kBand;
+    for (unsigned i = 0; i < 9; ++i) {
+      if ((m & (1u << i)) == 0) continue;
+      const unsigned r = i / 3, k = i % 3;
+      const Word segment = 7u << (9 * r + 3 * k);
+      keep &= ~(kRow << (9 * r)) | segment;
+      for (unsigned r2 = 0; r2 < 3; ++r2) {
+        if (r2 != r) keep &= ~(7u << (9 * r2 + 3 * k));
+      }
+    }
+    t[m] = keep;
+  }
+  return t;
+}();
+
 // A row with a single place left: that place, else zero.
 constexpr std::array<std::uint16_t, 512> kLone = [] {
   std::array<std::uint16_t, 512> t{};
@@ -126,6 +158,18 @@ inline Word Lone(Word x) {
   return kLone[x & kRow] | Word{kLone[(x >> 9) & kRow]} << 9 | Word{kLone[x >> 18]} << 18;
 }
 
+// Counts, per bit, how many of the words added have it, up to four.
+struct Tally {
+  unsigned one = 0, two = 0, three = 0, four = 0;
+  void Add(unsigned x) {
+    four |= three & x;
+    three |= two & x;
+    two |= one & x;
+    one |= x;
+  }
+  unsigned Three() const { return three & ~four; }
+};
+
 inline Word RowOf(Word bit) {
   return bit <= kRow ? kRow : bit <= (kRow << 9) ? kRow << 9 : kRow << 18;
 }
@@ -136,7 +180,9 @@ inline Word RowsOf(Word cells) {
          ((cells & kRow << 18) != 0 ? kRow << 18 : 0);
 }
 
-constexpr bool kCellBranch = true;
+// Guesses after which a search counts as hard: it then reasons on
+// mini-lines and branches on band matchings.
+constexpr long kHardAfter = 16;
 
 class BandSearch {
  public:
@@ -158,6 +204,7 @@ class BandSearch {
         // Take the first way of a branch; the frame keeps the board for
         // the others.
         Frame& frame = stack_[depth++];
+        if (result.guesses >= kHardAfter) hard_ = true;
         Choose(frame);
         frame.state = s_;
         frame.next = 1;
@@ -247,6 +294,7 @@ class BandSearch {
   // Settles the digits that changed, then places the cells with one digit
   // left, until nothing changes. False on a contradiction.
   bool Propagate() {
+    bool linesDone = false;
     for (;;) {
       while (dirty_ != 0) {
         const int d = std::countr_zero(dirty_);
@@ -276,8 +324,66 @@ class BandSearch {
           dirty_ |= 1u << d;
         }
       }
-      if (!found) return true;
+      if (!found) {
+        // Mini-lines cost more than they save on easy boards: only once a
+        // search has guessed a while, and once a propagation.
+        if (!hard_ || linesDone) return true;
+        linesDone = true;
+        bool changed = false;
+        if (!MiniLines(changed)) return false;
+        if (!changed) return true;
+      }
     }
+  }
+
+  // A mini-line, the three cells where a box meets a row or a column,
+  // holds three different digits. When only three digits can go there,
+  // each of them must; when three digits must, no other can. False on a
+  // contradiction (fewer than three can, more than three must).
+  bool MiniLines(bool& changed) {
+    std::array<std::array<unsigned, 3>, 9> rows, columns;
+    for (int d = 0; d < 9; ++d) {
+      for (int band = 0; band < 3; ++band) {
+        rows[d][band] = Segments(s_.cand[d][band]);
+        columns[d][band] = Columns(s_.cand[d][band]);
+      }
+    }
+    const auto set = [&](int d, int band, Word keep) {
+      Word& f = s_.cand[d][band];
+      if ((f & keep) == f) return;
+      f &= keep;
+      dirty_ |= 1u << d;
+      changed = true;
+    };
+    for (int band = 0; band < 3; ++band) {
+      const int o1 = band == 0 ? 1 : 0, o2 = band == 2 ? 1 : 2;
+      Tally can, must, canColumn, mustColumn;
+      for (int d = 0; d < 9; ++d) {
+        can.Add(rows[d][band]);
+        must.Add(kPinned[rows[d][band]]);
+        canColumn.Add(columns[d][band]);
+        mustColumn.Add(columns[d][band] & ~(columns[d][o1] | columns[d][o2]));
+      }
+      if ((can.three & canColumn.three) != kRow || (must.four | mustColumn.four) != 0) {
+        return false;
+      }
+      const unsigned canThree = can.Three(), mustThree = must.Three();
+      const unsigned canColumnThree = canColumn.Three(), mustColumnThree = mustColumn.Three();
+      if ((canThree | mustThree | canColumnThree | mustColumnThree) == 0) continue;
+      for (int d = 0; d < 9; ++d) {
+        const unsigned r = rows[d][band], c = columns[d][band];
+        Word keep = kHoldAt[r & canThree] & ~kSegmentCells[mustThree & r & ~kPinned[r]];
+        const unsigned held = c & canColumnThree;
+        const unsigned mine = c & ~(columns[d][o1] | columns[d][o2]);
+        keep &= Spread(kKeep[held] & ~(mustColumnThree & c & ~mine));
+        set(d, band, keep);
+        if (held != 0) {
+          set(d, o1, ~Spread(held));
+          set(d, o2, ~Spread(held));
+        }
+      }
+    }
+    return true;
   }
 
   // The cell branch: an open cell with two digits left if there is one,
@@ -336,7 +442,9 @@ class BandSearch {
   // all, and there the digit with the fewest (more than one); a cell when
   // every digit has its matching fixed in every band.
   void Choose(Frame& frame) const {
-    if (kCellBranch) return ChooseCell(frame);
+    // Without the mini-lines, fixing matchings can go far into a dead end
+    // on a sparse board before any cell runs dry.
+    if (!hard_) return ChooseCell(frame);
     std::array<std::array<int, 3>, 9> count;
     int bestBand = -1, bestSum = 9 * 6 + 1;
     for (int band = 0; band < 3; ++band) {
@@ -373,6 +481,7 @@ class BandSearch {
     }
   }
 
+  bool hard_ = false;  // see kHardAfter
   State s_;
   unsigned dirty_ = 0;            // digits whose bands changed since they were settled
   std::array<Frame, 112> stack_;  // a way places a cell or fixes a band's rows
