@@ -259,12 +259,15 @@ class BandSearch {
   // contradiction.
   bool Settle(int d) {
     auto& f = s_.cand[d];
+    auto& matched = matched_[d];
     Word a = f[0], b = f[1], c = f[2];
     for (;;) {
-      a = Matched(a);
-      b = Matched(b);
-      c = Matched(c);
+      // A word that was matched before needs no second look.
+      if (a != matched[0]) a = Matched(a);
+      if (b != matched[1]) b = Matched(b);
+      if (c != matched[2]) c = Matched(c);
       if (a == 0 || b == 0 || c == 0) return false;
+      matched = {a, b, c};
       const unsigned ca = Columns(a), cb = Columns(b), cc = Columns(c);
       if ((ca | cb | cc) != kRow) return false;
       const unsigned pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
@@ -482,6 +485,9 @@ class BandSearch {
   }
 
   bool hard_ = false;  // see kHardAfter
+  // The last words of each digit that Matched left as they were: Matched
+  // keeps them unchanged, whatever board they come back in.
+  std::array<std::array<Word, 3>, 9> matched_{};
   State s_;
   unsigned dirty_ = 0;            // digits whose bands changed since they were settled
   std::array<Frame, 112> stack_;  // a way places a cell or fixes a band's rows
