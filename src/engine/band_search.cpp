@@ -240,14 +240,18 @@ class BandSearch {
     int digit;
   };
 
+  // Every digit everywhere, then each cell loses the digits its mask lacks
+  // (few walks: an open cell lacks none, a given lacks eight).
   void Load(const Masks& masks) {
-    for (auto& bands : s_.cand) bands = {0, 0, 0};
+    for (auto& bands : s_.cand) bands = {kBand, kBand, kBand};
     s_.open = {kBand, kBand, kBand};
-    for (int c = 0; c < 81; ++c) {
-      const Word bit = 1u << (c % 27);
-      const int band = c / 27;
-      for (unsigned m = masks[static_cast<std::size_t>(c)] & 0x1FFu; m != 0; m &= m - 1) {
-        s_.cand[static_cast<std::size_t>(std::countr_zero(m))][band] |= bit;
+    for (int band = 0; band < 3; ++band) {
+      for (int k = 0; k < 27; ++k) {
+        const Word bit = 1u << k;
+        for (unsigned lack = ~masks[static_cast<std::size_t>(band * 27 + k)] & 0x1FFu; lack != 0;
+             lack &= lack - 1) {
+          s_.cand[static_cast<std::size_t>(std::countr_zero(lack))][band] &= ~bit;
+        }
       }
     }
     dirty_ = 0x1FFu;
