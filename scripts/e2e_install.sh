@@ -6,6 +6,8 @@
 #   3. under a virtual X display, open a ".gdr" file with `gio open` as a
 #      file manager does, wait for the installed program's window and save
 #      a screenshot of it (OUT/installed-gio-open.png);
+#      then turn the ".gdr" association on and off in its settings dialog:
+#      only the user's mimeapps.list changes, "Open with" lists it once;
 #   4. run `gridora-solve --help` and `man gridora-solve`;
 #   5. remove the package (purge) and check that nothing of it is left in
 #      /usr, the desktop's caches included.
@@ -97,7 +99,7 @@ type=$("${user_env[@]}" gio info -a standard::content-type "$work/sample9.gdr" |
   sed -n 's/ *standard::content-type: //p')
 echo "type of sample9.gdr: $type"
 [ "$type" = "application/x-gridora" ] || fail "*.gdr is $type"
-default=$("${user_env[@]}" gio mime application/x-gridora | head -1)
+default=$("${user_env[@]}" gio mime application/x-gridora | sed -n 1p)
 echo "$default"
 grep -q "org.gridora.Gridora.desktop" <<<"$default" || fail "no default program for the type"
 if [ -f /usr/share/icons/hicolor/icon-theme.cache ]; then
@@ -134,6 +136,48 @@ else
   "${user_env[@]}" xwd -root -silent |
     python3 "$root/scripts/xwd_to_png.py" "$out/installed-gio-open.png" "$X" "$Y" "$WIDTH" "$HEIGHT"
   echo "saved $out/installed-gio-open.png (${WIDTH}x${HEIGHT})"
+
+  step "The association check box of the installed program"
+  # Settings dialog, tab "その他", the check box, Ok: clicked as a user does.
+  toggle_association() {
+    "${user_env[@]}" xdotool windowfocus --sync "$id" key --clearmodifiers alt+o c
+    local dialog=""
+    for _ in $(seq 50); do
+      dialog=$("${user_env[@]}" xdotool search --onlyvisible --name '^Option$' 2>/dev/null |
+        head -1 || true)
+      [ -n "$dialog" ] && break
+      sleep 0.1
+    done
+    [ -n "$dialog" ] || { fail "no settings dialog"; return; }
+    sleep 0.5
+    "${user_env[@]}" xdotool mousemove --window "$dialog" 20 18 click 1 \
+      key --delay 50 Right Right Right Right Right sleep 0.3 \
+      mousemove --window "$dialog" 40 66 click 1 sleep 0.3 \
+      mousemove --window "$dialog" 52 211 click 1
+    sleep 0.5
+  }
+  home=$work/home
+  # How often the type's registered programs ("Open with") name Gridora.
+  listed() {
+    "${user_env[@]}" gio mime application/x-gridora |
+      awk '/^Registered/ { on = 1; next } /^Recommended/ { on = 0 }
+           on && $1 == "org.gridora.Gridora.desktop" { n++ } END { print n + 0 }'
+  }
+  echo "listed before: $(listed) time(s) among the registered programs"
+  toggle_association
+  echo "mimeapps.list after on:"
+  cat "$home/.config/mimeapps.list" 2>/dev/null || true
+  [ "$(cat "$home/.config/mimeapps.list" 2>/dev/null)" = \
+    $'[Default Applications]\napplication/x-gridora=org.gridora.Gridora.desktop' ] ||
+    fail "on did not make Gridora the user's default"
+  written=$(find "$home/.local/share" -type f 2>/dev/null | grep -i gridora || true)
+  [ -z "$written" ] || fail "per-user files written: $written"
+  echo "$("${user_env[@]}" xdg-mime query default application/x-gridora) is the default; listed" \
+    "$(listed) time(s)"
+  [ "$(listed)" = 1 ] || fail "Open with does not list Gridora once"
+  toggle_association
+  [ ! -e "$home/.config/mimeapps.list" ] || fail "off left $(cat "$home/.config/mimeapps.list")"
+  echo "after off: no mimeapps.list; listed $(listed) time(s)"
   kill "$app_pid"
   wait "$app_pid" 2>/dev/null || true
   app_pid=""

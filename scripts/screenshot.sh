@@ -15,7 +15,11 @@
 #   OUT/fullsolve-9x9.png an expert puzzle of our generator that F2 gives up on,
 #                        solved by ツール > 完全に解く
 #   OUT/scale2-16x16.png the 16 x 16 sample at the display scale 2 (QT_SCALE_FACTOR=2)
+#   OUT/scale2-launcher-16x16.png  the same with the launcher open, the
+#                        board just stored into memory 1 in its miniature
 #   OUT/zoom200-solved-9x9.png  the solved 9 x 9 sample at the zoom 200%
+#   OUT/zoom200-aids-16x16.png  the 16 x 16 sample in play at the zoom 200%
+#                        with the tools on (candidates as small digits)
 # The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
@@ -248,6 +252,16 @@ app_pid=$!
 id=$(main_window)
 sleep 1
 shoot "$id" "$out/scale2-16x16.png"
+# The pointer on the right-hand side opens the launcher.
+eval "$(xdotool getwindowgeometry --shell "$id")"
+xdotool mousemove $((X + 600)) $((Y + 300))
+sleep 0.3
+xdotool mousemove $((X + 610)) $((Y + 320))
+sleep 0.8
+# A click on store 1 puts the board into memory 1 and shows its miniature.
+xdotool mousemove $((X + 541)) $((Y + 146)) click 1
+sleep 0.8
+shoot "$id" "$out/scale2-launcher-16x16.png"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 
 export XDG_CONFIG_HOME=$work/config-zoom
@@ -264,3 +278,15 @@ sleep 2
 shoot "$id" "$out/zoom200-solved-9x9.png"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 app_pid=""
+
+# The 16 x 16 sample in play at the zoom 200% with the tools on: the
+# candidates as small digits. (The program ended by a signal has saved its
+# settings, the tools off among them: the file is written anew.)
+{
+  cat tests/data/settings/fresh_after_quit.ini
+  printf '%s\r\n' "[Tools]" "Zoom=200" "ShowCandidates=True" "HighlightSame=True" \
+    "ShowMistakes=True"
+} >"$XDG_CONFIG_HOME/gridora/Gridora.ini"
+launch "$work/play16.gdr"
+shoot "$id" "$out/zoom200-aids-16x16.png"
+quit_app

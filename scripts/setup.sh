@@ -20,7 +20,7 @@ packages=(
   qt6-translations-l10n
   dpkg-dev desktop-file-utils appstream lintian
   chromium chromium-driver python3-selenium python3-html5lib
-  cups cups-client printer-driver-cups-pdf poppler-utils xvfb xdotool
+  cups cups-client printer-driver-cups-pdf poppler-utils xvfb xdotool x11-apps
 )
 
 missing=()

@@ -40,5 +40,6 @@ int main(int argc, char* argv[]) {
   gridora::SetIniFile(state, gridora::kIniFileName);
   gridora::ui::ApplyZoom(gridora::ReadZoomSetting(state));
   auto window = gridora::ui::StartMain(state, arguments);
+  gridora::ui::EndWithSession(*window);
   return QApplication::exec();
 }

@@ -50,6 +50,11 @@ const std::string& ApplicationFolder() {
   return folder;
 }
 
+bool RunsInstalled() {
+  const fs::path exe = ExecutablePath();
+  return !exe.empty() && exe.has_parent_path() && ApplicationFolder() != exe.parent_path().string();
+}
+
 std::string ResolveAppPath(std::string_view folder, std::string_view name) {
   if (!name.empty() && name.front() == '/') return std::string(name);
   std::string path(folder);

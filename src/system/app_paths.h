@@ -23,6 +23,11 @@ const std::string& ApplicationFolder();
 // application folder.
 std::string ApplicationFolderFor(const std::string& executableFolder, std::string_view dataFromBin);
 
+// True when the running program is an installed one: its application folder
+// is the data folder beside its own folder, not its own folder. The system
+// then carries the program's desktop entry and MIME type.
+bool RunsInstalled();
+
 // The full path of the running executable ("" when it cannot be found),
 // also after its file was replaced while it runs.
 std::string ExecutablePath();

@@ -142,15 +142,28 @@ std::optional<IniFile> LoadMimeApps() {
   return apps;
 }
 
-void RegisterDefault() {
+// Makes this program the user's default for the type; `listed` also puts
+// it first among the type's added programs, which a program whose entry the
+// system does not know needs to appear in "Open with" lists.
+void RegisterDefault(bool listed) {
   auto apps = LoadMimeApps();
   if (!apps) return;
   apps->Set(kDefaultGroup, kGdrMimeType, kDesktopId);
-  std::vector<std::string> added = IdList(*apps, kAddedGroup);
-  std::erase(added, kDesktopId);
-  added.insert(added.begin(), kDesktopId);
-  apps->Set(kAddedGroup, kGdrMimeType, IdListText(added));
+  if (listed) {
+    std::vector<std::string> added = IdList(*apps, kAddedGroup);
+    std::erase(added, kDesktopId);
+    added.insert(added.begin(), kDesktopId);
+    apps->Set(kAddedGroup, kGdrMimeType, IdListText(added));
+  }
   WriteLogged(MimeAppsPath().string(), apps->Bytes());
+}
+
+// True when the user's mimeapps.list makes this program the type's default.
+bool IsUserDefault() {
+  const auto apps = LoadMimeApps();
+  if (!apps) return false;
+  const std::vector<std::string> ids = IdList(*apps, kDefaultGroup);
+  return !ids.empty() && ids.front() == kDesktopId;
 }
 
 // Takes this program's entry out of the lists of `groups` in the file at
@@ -187,17 +200,26 @@ int IsExtensionAssociated(const std::string& extension) {
   for (const char* const* dir = g_get_system_data_dirs(); *dir != nullptr; ++dir) {
     folders.push_back((fs::path(*dir) / "mime").string());
   }
-  return MimeGlobMatches(folders, "x" + extension) ? 1 : 0;
+  if (!MimeGlobMatches(folders, "x" + extension)) return 0;
+  return !RunsInstalled() || IsUserDefault() ? 1 : 0;
 }
 
 void SetFileAssociation(Association state) {
   std::error_code error;
+  if (RunsInstalled()) {
+    if (state == Association::On) {
+      RegisterDefault(false);
+    } else {
+      RemoveIdFrom(MimeAppsPath(), {kDefaultGroup});
+    }
+    return;
+  }
   const fs::path package = MimeFolder() / "packages" / kMimePackageName;
   if (state == Association::On) {
     WriteLogged(package.string(), MimePackage());
     UpdateMimeDatabase();
     WriteDesktopEntry();
-    RegisterDefault();
+    RegisterDefault(true);
     return;
   }
   // The database is rebuilt even when the package was gone already: an

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_file.h"
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "support/core_fixture.h"
 #include "support/temp_dir.h"
 #include "system/profile.h"
@@ -25,6 +30,37 @@ class SettingsFileTest : public CoreTest {
     return ReadBytes(TestDataPath("settings/" + name));
   }
 };
+
+// How often the settings file is opened (for reading or writing) while
+// `run` runs, seen by the kernel's file watch on its folder.
+int OpensOf(const std::string& folder, const std::string& name, const std::function<void()>& run) {
+  const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  if (watch < 0 || ::inotify_add_watch(watch, folder.c_str(), IN_OPEN) < 0) return -1;
+  run();
+  int opens = 0;
+  alignas(inotify_event) char buffer[8192];
+  for (;;) {
+    const ssize_t got = ::read(watch, buffer, sizeof buffer);
+    if (got <= 0) break;
+    for (ssize_t at = 0; at < got;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+      if (event->len > 0 && name == event->name) ++opens;
+      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+    }
+  }
+  ::close(watch);
+  return opens;
+}
+
+TEST_F(SettingsFileTest, startAndQuitEachReadTheFileOnce) {
+  // A file of many lines costs one parse per start and one per quit, not
+  // one per key.
+  UseFile("fresh_after_quit.ini");
+  const std::string folder = dir.path().string();
+  EXPECT_EQ(OpensOf(folder, "Gridora.ini", [&] { LoadSettings(app); }), 1);
+  EXPECT_EQ(OpensOf(folder, "Gridora.ini", [&] { ASSERT_TRUE(SaveSettings(app)); }), 1);
+  EXPECT_EQ(File(), Golden("fresh_after_quit.ini"));
+}
 
 TEST_F(SettingsFileTest, firstRunGreetsAndWritesOnlyInformation) {
   LoadSettings(app);

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "system/desktop_sandbox.h"
 #include "system/file_association.h"
 
@@ -15,6 +19,32 @@ constexpr const char* kExpectedPackage =
     "    <glob pattern=\"*.gdr\"/>\n"
     "  </mime-type>\n"
     "</mime-info>\n";
+
+namespace fs = std::filesystem;
+
+// How often the desktop's "Open with" list (the type's registered
+// applications, as `gio mime` prints them) names this program.
+int TimesListed(const DesktopSandbox& box) {
+  const std::string out = box.Run({"gio", "mime", "application/x-gridora"}).out;
+  const std::size_t start = out.find("Registered applications:");
+  if (start == std::string::npos) return 0;
+  const std::string listed = out.substr(start, out.find("Recommended applications:") - start);
+  int times = 0;
+  for (std::size_t at = 0;
+       (at = listed.find("\torg.gridora.Gridora.desktop\n", at)) != std::string::npos; ++at) {
+    ++times;
+  }
+  return times;
+}
+
+// The regular files below `folder`.
+std::vector<std::string> FilesBelow(const std::string& folder) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (!entry.is_directory()) files.push_back(entry.path().string());
+  }
+  return files;
+}
 
 class AssociationTest : public ::testing::Test {
  protected:
@@ -43,6 +73,83 @@ TEST_F(AssociationTest, turningOnRegistersTypeEntryAndDefaultOfThisProgram) {
   EXPECT_EQ(ReadBytes(MimeApps()),
             "[Default Applications]\napplication/x-gridora=org.gridora.Gridora.desktop\n"
             "[Added Associations]\napplication/x-gridora=org.gridora.Gridora.desktop;\n");
+  EXPECT_EQ(TimesListed(box), 1);
+}
+
+// The program as its package installs it into the sandbox's "system"
+// folders: the executable in bin/ with the data folder beside it, the
+// desktop entry and the MIME package of dist/, and the caches rebuilt as
+// the package's triggers do. The probe plays the program.
+std::string InstallIntoSystem(DesktopSandbox& box) {
+  const fs::path bin = box.Path("sys/bin");
+  fs::create_directories(bin);
+  fs::create_directories((bin / GRIDORA_DATA_FROM_BIN).lexically_normal());
+  const std::string program = (bin / "gridora").string();
+  fs::copy_file(GRIDORA_PROBE_PATH, program);
+  std::string entry = ReadBytes(GRIDORA_DIST_DIR "/org.gridora.Gridora.desktop.in");
+  const std::string exec = "@CMAKE_INSTALL_FULL_BINDIR@/gridora";
+  entry.replace(entry.find(exec), exec.size(), program);
+  WriteBytes(box.Path("sys/share/applications/org.gridora.Gridora.desktop"), entry);
+  box.AddSystemMimePackage("org.gridora.Gridora.xml",
+                           ReadBytes(GRIDORA_DIST_DIR "/org.gridora.Gridora.xml"));
+  EXPECT_EQ(box.Run({"update-desktop-database", box.Path("sys/share/applications")}).status, 0);
+  box.ProbePath = program;
+  return program;
+}
+
+// Installed, the system carries the type and the entry: the check box only
+// makes the program the user's default in mimeapps.list, and off gives the
+// user that file back byte for byte. "Open with" lists the system's entry
+// once throughout.
+TEST_F(AssociationTest, installedProgramOnlySetsTheUsersDefault) {
+  const std::string program = InstallIntoSystem(box);
+  box.AddSystemEntry("other.desktop", "other %f", "application/x-gridora;");
+  constexpr const char* kLine = "application/x-gridora=org.gridora.Gridora.desktop\n";
+  struct Case {
+    std::string before;  // "" for no file
+    std::string on;
+  };
+  const std::vector<Case> cases = {
+      {"", std::string("[Default Applications]\n") + kLine},
+      {"# mine\n[Added Associations]\ntext/plain=other.desktop;\n\n"
+       "[Default Applications]\ntext/plain=other.desktop\n\n[Removed Associations]\n"
+       "image/png=other.desktop",
+       std::string("# mine\n[Added Associations]\ntext/plain=other.desktop;\n\n"
+                   "[Default Applications]\ntext/plain=other.desktop\n") +
+           kLine + "\n[Removed Associations]\nimage/png=other.desktop"},
+      {"[Added Associations]\napplication/x-gridora=other.desktop;\n",
+       std::string("[Added Associations]\napplication/x-gridora=other.desktop;\n"
+                   "[Default Applications]\n") +
+           kLine},
+  };
+  const std::string query[] = {"xdg-mime", "query", "default", "application/x-gridora"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before);
+    if (!c.before.empty()) WriteBytes(MimeApps(), c.before);
+    EXPECT_EQ(Associated(), "0\n");
+    EXPECT_EQ(TimesListed(box), 1);
+
+    ASSERT_EQ(box.Probe({"associate", "1"}).status, 0);
+    EXPECT_EQ(ReadBytes(MimeApps()), c.on);
+    EXPECT_EQ(Associated(), "1\n");
+    EXPECT_EQ(
+        box.Probe({"default", "x.gdr"}).out,
+        "TYPE application/x-gridora\nAPP org.gridora.Gridora.desktop\nEXEC " + program + " %f\n");
+    EXPECT_EQ(box.Run({std::begin(query), std::end(query)}).out, "org.gridora.Gridora.desktop\n");
+    EXPECT_EQ(TimesListed(box), 1);
+    EXPECT_EQ(FilesBelow(box.DataHome()), std::vector<std::string>{});
+
+    ASSERT_EQ(box.Probe({"associate", "0"}).status, 0);
+    if (c.before.empty()) {
+      EXPECT_FALSE(fs::exists(MimeApps()));
+    } else {
+      EXPECT_EQ(ReadBytes(MimeApps()), c.before);
+    }
+    EXPECT_EQ(Associated(), "0\n");
+    EXPECT_EQ(TimesListed(box), 1);
+    EXPECT_EQ(FilesBelow(box.DataHome()), std::vector<std::string>{});
+    fs::remove(MimeApps());
+  }
 }
 
 TEST_F(AssociationTest, turningOffRemovesOnlyWhatWasAdded) {

@@ -54,6 +54,12 @@ class DesktopSandbox {
     RunUpdateMimeDatabase(dir_ / "sys/share/mime");
   }
 
+  // A MIME package of the "system" database, named `name`.
+  void AddSystemMimePackage(const std::string& name, const std::string& bytes) {
+    WriteBytes(dir_ / ("sys/share/mime/packages/" + name), bytes);
+    RunUpdateMimeDatabase(dir_ / "sys/share/mime");
+  }
+
   // A desktop entry of the "system" applications folder.
   // `extraLines` ("Terminal=true\n") go at its end.
   void AddSystemEntry(const std::string& id, const std::string& exec,

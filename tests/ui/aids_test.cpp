@@ -5,11 +5,14 @@
 
 #include <QFile>
 #include <QMenuBar>
+#include <map>
+#include <vector>
 
 #include "aids/board_aids.h"
 #include "aids/hint.h"
 #include "core/history.h"
 #include "support/temp_dir.h"
+#include "ui/main/board_surface.h"
 #include "window_fixture.h"
 
 namespace gridora::ui::testing {
@@ -22,6 +25,58 @@ QString Text(const char* utf8) {
 // A 9 x 9 puzzle from the copied sets.
 constexpr const char* kPuzzle =
     ".5..83.17...1..4..3.4..56.8....3...9.9.8245....6....7...9....5...729..861.36.72.4";
+
+// On 16 x 16 a candidate's place is 3.75 pixels a side: a dot at 1 and 1.5
+// device pixels per pixel, the board's text for the digit from 2 on (zoom
+// 200%, or a display scale of 2), inside its place.
+TEST(CandidateDrawingTest, sixteenBoardShowsTheTextWhereTheDevicePixelsAllowIt) {
+  for (const auto& [ratio, text] : std::vector<std::pair<double, bool>>{
+           {1, false}, {1.5, false}, {2, true}, {2.5, true}, {3, true}})
+    EXPECT_EQ(CandidatesAsText(15.0 / 4 * ratio), text) << ratio;
+  EXPECT_TRUE(CandidatesAsText(25.0 / 3));  // 9 x 9 at 100%
+
+  BoardSurface surface(16, QPixmap(), nullptr);
+  const int cell = 17;  // row 2, column 2
+  BoardMarks marks;
+  for (int d = 0; d <= 16; ++d) marks.digitTexts.push_back(QString::number(d));
+  marks.candidates[cell] = 1 << 4 | 1 << 15;  // 5 and 16
+  BoardMarks letters = marks;
+  letters.digitTexts[5] = "e";
+  letters.digitTexts[16] = "g";
+  const auto render = [&](double ratio, const BoardMarks& shown) {
+    surface.SetMarks(shown);
+    QImage image(surface.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    surface.render(&image);
+    return image;
+  };
+  EXPECT_EQ(render(1, marks), render(1, letters));
+  EXPECT_EQ(render(1.5, marks), render(1.5, letters));
+  // The room between the lines that cross the cell.
+  const QRect room =
+      surface.Label(cell)->geometry().marginsRemoved(surface.Label(cell)->contentsMargins());
+  for (const double ratio : {2.0, 3.0}) {
+    const QImage digits = render(ratio, marks);
+    const QImage other = render(ratio, letters);
+    // The place of digit d in the room, in pixels.
+    const auto place = [&](int d) {
+      const QSizeF side(room.width() / 4.0, room.height() / 4.0);
+      return QRectF(room.left() + (d - 1) % 4 * side.width(),
+                    room.top() + (d - 1) / 4 * side.height(), side.width(), side.height());
+    };
+    std::map<int, int> changed;  // by place: 5, 16, or 0 for outside both
+    for (int y = 0; y < digits.height(); ++y)
+      for (int x = 0; x < digits.width(); ++x) {
+        if (digits.pixel(x, y) == other.pixel(x, y)) continue;
+        const QPointF at = QPointF(x + 0.5, y + 0.5) / ratio;
+        ++changed[place(5).contains(at) ? 5 : place(16).contains(at) ? 16 : 0];
+      }
+    EXPECT_GT(changed[5], 4 * ratio) << ratio;
+    EXPECT_GT(changed[16], 4 * ratio) << ratio;
+    EXPECT_EQ(changed[0], 0) << ratio;
+  }
+}
 
 class AidsTest : public WindowTest {
  protected:
@@ -155,6 +210,50 @@ TEST_F(AidsTest, f3ShowsTheNextStepUntilTheBoardChangesAndPlacesNothing) {
   Settle();
   EXPECT_EQ(Marks().hintFocus.count(), 0u);
   EXPECT_EQ(Marks().hintSupport.count(), 0u);
+}
+
+// A hint longer than the status panel shows whole in a note over the
+// window, clear of the cells it is about; the panel keeps its one line as
+// before. The note goes with the hint, with the next status text, or on a
+// click. Followed hint by hint through a whole puzzle.
+TEST_F(AidsTest, longHintShowsWholeInANoteClearOfItsCells) {
+  PutPuzzle(kPuzzle);
+  const QRect client = window->centralWidget()->geometry();
+  int top = 0, bottom = 0;
+  for (Hint expected = NextHint(state); expected.digit != 0; expected = NextHint(state)) {
+    Key(Qt::Key_F3);
+    EXPECT_EQ(Inform(), expected.text);
+    const QLabel* inform = window->InformPanel();
+    const bool cut =
+        inform->fontMetrics().horizontalAdvance(inform->text()) > inform->contentsRect().width();
+    QLabel* note = window->HintNote();
+    ASSERT_EQ(note && note->isVisible(), cut) << expected.text;
+    if (!cut) continue;
+    EXPECT_EQ(note->text().toStdString(), expected.text);
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    EXPECT_EQ(note->width(), client.width());
+    EXPECT_TRUE(client.contains(note->geometry()));
+    const QLabel* cell = Label(expected.cell);
+    const QRect cellRect(cell->mapTo(window.get(), QPoint(0, 0)), cell->size());
+    EXPECT_FALSE(note->geometry().intersects(cellRect)) << expected.text;
+    ++(note->geometry().bottom() == client.bottom() ? bottom : top);
+    if (expected.cell % 3 == 0) {
+      Key(Qt::Key_C, Qt::ControlModifier);  // the next status text
+      EXPECT_FALSE(note->isVisible());
+      Key(Qt::Key_F3);
+      QTest::mouseClick(note, Qt::LeftButton);
+      EXPECT_FALSE(note->isVisible());
+      Key(Qt::Key_F3);
+    }
+    SetCell(app(), expected.cell, expected.digit);
+    Settle();
+    EXPECT_FALSE(note->isVisible());
+  }
+  EXPECT_GT(bottom, 0);
+  EXPECT_GT(top, 0);
+  Key(Qt::Key_F3);
+  EXPECT_EQ(Inform(), "ヒント：すべてのマスが埋まっています");
+  EXPECT_FALSE(window->HintNote()->isVisible());
 }
 
 TEST_F(AidsTest, ctrlCCopiesTheBlackDigitsAndCtrlVPastesThemAsANewPuzzle) {

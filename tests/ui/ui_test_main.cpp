@@ -21,7 +21,11 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Settings and the file dialog's history go to a folder of this run only.
   QTemporaryDir config;
-  if (config.isValid()) setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+  if (config.isValid()) {
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    // The recovery copy too.
+    setenv("XDG_STATE_HOME", (config.path() + "/state").toLocal8Bit().constData(), 1);
+  }
   QApplication application(argc, argv);
   gridora::ui::RegisterFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);

@@ -49,6 +49,8 @@ class WindowTest : public ::testing::Test {
     // A settings folder of this test only; it starts as a first run.
     ASSERT_TRUE(config.isValid());
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_STATE_HOME", (config.path() + QStringLiteral("/state")).toLocal8Bit().constData(),
+           1);
     window = StartMain(state, {}, [this](MainWindow& w) {
       w.SetMessageAnswerer([this](const std::string& text, const std::string& title,
                                   MessageButtons buttons, MessageIcon icon) {

@@ -3,8 +3,13 @@
 // by a factor on top of the display's scale; the designed geometry stays in
 // logical pixels, so it is multiplied exactly.
 
+#include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 
+#include "ui/main/launcher_panel.h"
+#include "ui/main/toolbar_rules.h"
+#include "ui/main/toolbar_strip.h"
 #include "ui/main/zoom.h"
 #include "window_fixture.h"
 
@@ -70,6 +75,88 @@ TEST_F(ZoomTest, menuStepsAndShortcutsScaleTheWholeWindowExactly) {
     EXPECT_DOUBLE_EQ(window->devicePixelRatioF(), base * expected / 100.0);
   }
   EXPECT_EQ(window->size(), size);
+}
+
+// A picture that only repeats each pixel `scale` x `scale` times holds no
+// such block of differing pixels; a picture drawn at that scale has many.
+int MixedBlocks(const QImage& image, int scale) {
+  int mixed = 0;
+  for (int y = 0; y + scale <= image.height(); y += scale)
+    for (int x = 0; x + scale <= image.width(); x += scale) {
+      bool same = true;
+      for (int i = 0; i < scale * scale; ++i)
+        same = same && image.pixel(x + i % scale, y + i / scale) == image.pixel(x, y);
+      if (!same) ++mixed;
+    }
+  return mixed;
+}
+
+QImage Shot(QWidget* widget) {
+  QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  shot.setDevicePixelRatio(1);
+  return shot;
+}
+
+// The toolbar and the launcher icons are pictures: at 100% the ones of
+// scale 1, pixel for pixel; at 200% and 300% pictures drawn at that scale,
+// with the toolbar's frames in the desktop's colours and its buttons still
+// raised and lowered.
+TEST_F(ZoomTest, toolbarAndLauncherPicturesAreDrawnAtTheZoomsScale) {
+  ToolbarStrip* strip = window->Toolbar();
+  ASSERT_EQ(window->devicePixelRatioF(), 1.0);
+  EXPECT_EQ(Shot(strip), strip->Shown());
+  const QPalette& colours = window->palette();
+  const ToolbarButton& new16 = kToolbar[1];
+  const ZoomMenu& zoom = window->ZoomItems();
+  for (const auto& [step, scale] : {std::pair{zoom.steps[2], 2}, std::pair{zoom.steps[3], 3}}) {
+    SCOPED_TRACE(scale);
+    Choose(step);
+    const QImage& sharp = strip->ShownAt(scale);
+    ASSERT_EQ(sharp.size(), strip->Shown().size() * scale);
+    EXPECT_EQ(Shot(strip), sharp);
+    EXPECT_GT(MixedBlocks(sharp, scale), 300);
+    EXPECT_EQ(MixedBlocks(strip->Shown().scaled(sharp.size()), scale), 0);
+    // No key colour shows, nor a blend of one with a glyph.
+    for (int y = 0; y < sharp.height(); ++y)
+      for (int x = 0; x < sharp.width(); ++x) {
+        const QColor c = sharp.pixel(x, y);
+        ASSERT_LT(std::min(c.red(), c.blue()) - c.green(), 40) << x << "," << y;
+      }
+    // Raised under the pointer, its frame lines `scale` device pixels wide.
+    const QPointF on((new16.left + new16.right) / 2, 12);
+    QMouseEvent move(QEvent::MouseMove, on, strip->mapToGlobal(on), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(strip, &move);
+    ASSERT_EQ(strip->HotButton(), 1);
+    const QImage raised = Shot(strip);
+    for (int i = 0; i < scale; ++i) {
+      EXPECT_EQ(raised.pixel(new16.left * scale + i, scale * 12),
+                colours.color(QPalette::Light).rgb());
+      EXPECT_EQ(raised.pixel(new16.right * scale + i, scale * 12),
+                colours.color(QPalette::Dark).rgb());
+    }
+    EXPECT_EQ(raised.pixel(new16.left * scale + scale, scale * 12),
+              colours.color(QPalette::Button).rgb());
+    QTest::mouseMove(window->centralWidget(), QPoint(3, 150));
+    EXPECT_EQ(Shot(strip), sharp);
+    EXPECT_EQ(Shot(strip).pixel(new16.left * scale, scale * 12),
+              colours.color(QPalette::Button).rgb());
+
+    // The miniature of the stored board, at the same scale.
+    LauncherPanel* launcher = window->Launcher();
+    for (int cell = 0; cell < 81; ++cell) SetCell(app(), cell, 1 + (cell * 4 + cell / 9) % 9);
+    launcher->Button(0)->click();
+    const QPixmap mini = launcher->Preview()->pixmap();
+    EXPECT_EQ(mini.devicePixelRatio(), scale);
+    EXPECT_EQ(mini.size(), QSize(72, 72) * scale);
+    EXPECT_EQ(launcher->Preview()->size(), QSize(72, 72));
+    EXPECT_GT(MixedBlocks(mini.toImage(), scale), 81 * 4);
+    for (int column = 0; column < 3; ++column) {
+      const QImage icon = Shot(launcher->Icon(column));
+      EXPECT_EQ(icon.size(), QSize(17, 17) * scale);
+      EXPECT_GT(MixedBlocks(icon, scale), 20) << column;
+    }
+  }
 }
 
 }  // namespace

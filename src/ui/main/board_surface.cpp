@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/board_surface.h"
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 
@@ -157,14 +159,48 @@ void BoardSurface::PaintMarks(QPainter& painter) {
   }
 }
 
+bool CandidatesAsText(double placeDevicePixels) {
+  return placeDevicePixels >= kSmallestTextPlace;
+}
+
+namespace {
+
+// `text` as large as it fits into `box`: its ink 80% of the box's height
+// and at most 90% of its width, narrowed for texts of two characters. The
+// font is drawn large and scaled down, so that the size is not rounded to
+// whole pixels.
+void PaintFittedText(QPainter& painter, const QRectF& box, const QString& text) {
+  QFont font = GothicFont(8);
+  font.setPixelSize(100);
+  const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+  if (ink.isEmpty()) return;
+  const double height = 0.8 * box.height() / ink.height();
+  const double width = std::min(height, 0.9 * box.width() / ink.width());
+  painter.save();
+  painter.setFont(font);
+  painter.translate(box.center());
+  painter.scale(width, height);
+  painter.drawText(-ink.center(), text);
+  painter.restore();
+}
+
+}  // namespace
+
 // The candidates of one cell in a square of B x B places, digit d at place
-// d - 1 in reading order: on 9 x 9 as digits in the largest font a place
-// holds; the 16 x 16 places are too small for a digit (under 4 pixels), so
-// each candidate is a dot there, its place telling the digit (the cell's
-// tip names them).
+// d - 1 in reading order, each in the text the board shows for it. On
+// 9 x 9 in the largest font a place holds. A 16 x 16 place is under 4
+// pixels: with as many device pixels it shows a dot, its place telling the
+// digit (the cell's tip names them); where the display's scale and the
+// zoom give it enough device pixels, the text, fitted to the place.
 void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& area) {
   const int side = boardSize_ == 16 ? 4 : 3;
   const double place = static_cast<double>(area.width()) / side;
+  // The device painted on: the screen's backing store, or the image that
+  // the board is rendered into.
+  const QPaintDevice* device =
+      painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+  const double ratio = device ? device->devicePixelRatioF() : 1.0;
+  const bool dots = boardSize_ == 16 && !CandidatesAsText(place * ratio);
   QFont font = GothicFont(8);
   font.setPixelSize(std::max(4, static_cast<int>(place + 0.5)));
   painter.setFont(font);
@@ -172,13 +208,26 @@ void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& are
   for (int d : DigitsOf{marks_.candidates[static_cast<std::size_t>(cell)]}) {
     const QRectF box(area.left() + (d - 1) % side * place, area.top() + (d - 1) / side * place,
                      place, place);
-    if (boardSize_ == 16) {
+    if (dots) {
       painter.fillRect(QRectF(box.center() - QPointF(1, 1), QSizeF(2, 2)), kCandidateText);
       continue;
     }
     const auto t = static_cast<std::size_t>(d);
     const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
-    painter.drawText(box, Qt::AlignCenter, text);
+    if (boardSize_ == 16) {
+      // The places of the label's room between the lines, so that the
+      // lines drawn over the board leave every text whole.
+      const QRectF room =
+          labels_[static_cast<std::size_t>(cell)]->contentsRect().translated(area.topLeft());
+      const QSizeF inner(room.width() / side, room.height() / side);
+      PaintFittedText(painter,
+                      QRectF(room.topLeft() + QPointF((d - 1) % side * inner.width(),
+                                                      (d - 1) / side * inner.height()),
+                             inner),
+                      text);
+    } else {
+      painter.drawText(box, Qt::AlignCenter, text);
+    }
   }
 }
 

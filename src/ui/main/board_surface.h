@@ -24,6 +24,11 @@ struct BoardMarks {
   bool operator==(const BoardMarks&) const = default;
 };
 
+// Whether candidates are drawn as text in places of `placeDevicePixels`
+// device pixels a side (the text needs kSmallestTextPlace), or as dots.
+inline constexpr double kSmallestTextPlace = 7;
+bool CandidatesAsText(double placeDevicePixels);
+
 class BoardSurface : public QWidget {
  public:
   BoardSurface(int boardSize, const QPixmap& texture, QWidget* parent);

@@ -10,6 +10,42 @@
 
 namespace gridora::ui {
 
+namespace {
+
+// The picture of launcher_icons@`scale`x.png: the three icons drawn at
+// `scale` times the size of their places.
+QImage SharpIcons(int scale) {
+  QImage icons(QStringLiteral(":/gridora/launcher_icons@%1x.png").arg(scale));
+  icons.setDevicePixelRatio(1);  // cut in image pixels below
+  return icons;
+}
+
+// A column icon. At one device pixel per pixel the label stretches the
+// 16 x 16 picture over its 17 x 17 place; with more device pixels it draws
+// the icon drawn at 2 or 3 times the place's size instead.
+class ColumnIcon : public QLabel {
+ public:
+  ColumnIcon(std::array<QImage, 2> sharp, QWidget* parent)
+      : QLabel(parent), sharp_(std::move(sharp)) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio <= 1) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(contentsRect(), sharp_[ratio <= 2 ? 0 : 1]);
+  }
+
+ private:
+  std::array<QImage, 2> sharp_;  // at 2 and 3
+};
+
+}  // namespace
+
 LauncherPanel::LauncherPanel(LauncherEvents events, QWidget* parent)
     : QWidget(parent), events_(std::move(events)) {
   setObjectName(QStringLiteral("picLaunch"));
@@ -17,8 +53,11 @@ LauncherPanel::LauncherPanel(LauncherEvents events, QWidget* parent)
   setAutoFillBackground(true);
 
   const QImage strip(QStringLiteral(":/gridora/launcher_icons.png"));
+  const QImage sharp2 = SharpIcons(2);
+  const QImage sharp3 = SharpIcons(3);
   for (int column = 0; column < 3; ++column) {
-    auto* icon = new QLabel(this);
+    auto* icon = new ColumnIcon(
+        {sharp2.copy(34 * column, 0, 34, 34), sharp3.copy(51 * column, 0, 51, 51)}, this);
     icon->setObjectName(QStringLiteral("imgLaunch_%1").arg(column));
     icon->setGeometry(Px(60 + 360 * column), 0, Px(255), Px(255));
     icon->setScaledContents(true);
@@ -69,7 +108,7 @@ void LauncherPanel::SetButtonEnabled(int k, bool enabled) {
 
 void LauncherPanel::ShowPreview(const QImage& image) {
   preview_->setPixmap(QPixmap::fromImage(image));
-  preview_->resize(image.size());
+  preview_->resize(image.deviceIndependentSize().toSize());
 }
 
 bool LauncherPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -30,7 +30,8 @@ class LauncherPanel : public QWidget {
   QLabel* Icon(int column) const;
   QLabel* Preview() const { return preview_; }
   void SetButtonEnabled(int k, bool enabled);
-  // Shows `image` under the buttons (imgPreview takes the image's size).
+  // Shows `image` under the buttons (imgPreview takes the image's size in
+  // pixels: its size over its device pixel ratio).
   void ShowPreview(const QImage& image);
 
  protected:

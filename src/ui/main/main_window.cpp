@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "settings/window_placement.h"
+#include "system/recovery.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/client_area.h"
 #include "ui/main/fonts.h"
@@ -150,6 +151,7 @@ void MainWindow::ShowCell(int boardSize, int index, const std::string& caption, 
   if (CellLabel* label = Board(boardSize)->Label(index))
     label->Show(QString::fromStdString(caption), ToQColor(color));
   ScheduleAidsRefresh();
+  ScheduleRecoveryUpdate();
 }
 
 void MainWindow::ShowBoardFrame(int boardSize) {
@@ -177,6 +179,7 @@ QLabel* MainWindow::Property(PropertyLabel label) const {
 
 void MainWindow::ShowProperty(PropertyLabel label, const std::string& text) {
   if (QLabel* target = Property(label)) target->setText(QString::fromStdString(text));
+  ScheduleRecoveryUpdate();
 }
 
 void MainWindow::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {
@@ -190,6 +193,7 @@ void MainWindow::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {
 void MainWindow::SetInformText(const std::string& text) {
   inform_->setText(QString::fromStdString(text));
   inform_->setToolTip({});  // a hint's whole sentence goes with the hint
+  HideHintNote();
 }
 
 void MainWindow::MoveCursorBar(int boardSize, int cell) {
@@ -248,6 +252,7 @@ void MainWindow::ShowStatus(const std::string& text) {
     state_.LastStatusText = text;
     inform_->setText(QString::fromStdString(text));
     inform_->setToolTip({});  // a hint's whole sentence goes with the hint
+    HideHintNote();
   }
   // The launcher's own tips begin with "メモリ" or "解" and leave it open.
   if (launcher_->isVisible() && text.rfind("メ", 0) != 0 && text.rfind("解", 0) != 0)

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -35,7 +36,9 @@ class QDialog;
 
 namespace gridora {
 class AssociationService;
-}
+class RecoveryKeeper;
+struct RecoveryFiles;
+}  // namespace gridora
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -155,10 +158,26 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void RefreshAids();
   // The next step in the status bar and on the board (F3).
   void ShowHint();
+  // The note that shows the whole hint when the status panel cuts it; null
+  // until the first such hint.
+  QLabel* HintNote() const { return hintNote_; }
   // The puzzle onto the clipboard as one line (Ctrl+C).
   void CopyPuzzle();
   // A puzzle from the clipboard's text as a new puzzle (Ctrl+V).
   void PastePuzzleText();
+
+  // --- The recovery copy (main_window_recovery.cpp) ---------------------------
+  // Keeps a copy of the puzzle in `files` while it has unsaved changes, after
+  // offering the copy an earlier run left behind. Does nothing when another
+  // running program keeps its copy there.
+  void StartRecovery(const RecoveryFiles& files);
+  // Writes (or deletes) the copy now rather than after the short gap that
+  // gathers quick changes into one write.
+  void UpdateRecoveryCopy();
+  // What an end forced from outside (a signal, the session's logout) does
+  // before the process goes: the copy written, the settings saved as a quit
+  // saves them; no question.
+  void PrepareSessionEnd();
 
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
@@ -199,11 +218,14 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // The quit sequence up to closing: the save-changes question and the
   // settings. False when the user chose to keep the program running.
   bool ReadyToQuit();
+  // Writes the settings file; a failure is logged, as nobody waits for it.
+  void SaveSettingsOrLog();
   void BackgroundMouseMove(const QPoint& pos);
   void ConnectTools();
   // Turns a check item's aid on or off.
   void ToggleTool(bool ToolSettings::*setting);
   void ScheduleAidsRefresh();
+  void ScheduleRecoveryUpdate();
   // The cell whose digit is highlighted: the keypad cursor in keypad mode,
   // the cell pressed last otherwise; -1 for none.
   int FocusCell() const;
@@ -228,7 +250,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   std::function<void()> beeper_;
   AssociationService* association_ = nullptr;
   PrinterFactory printerFactory_;
-  QImage digitGlyphs_;  // picNumber8
+  std::array<QImage, 3> digitGlyphs_;  // picNumber8, and its glyphs at 2 and 3
   QElapsedTimer yieldClock_;
   qint64 yieldGapMs_ = 30;
   bool quitting_ = false;
@@ -238,9 +260,17 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   std::unique_ptr<PressRecorder> pressRecorder_;  // between the labels and the input modes
   int lastPressed_ = -1;                          // cell of the last press on the board shown
   bool aidsPending_ = false;
+  std::unique_ptr<RecoveryKeeper> recovery_;
+  QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on
   int hintSize_ = 0;        // its size; 0: no hint shown
+  QLabel* hintNote_ = nullptr;
+  // Shows the hint's whole sentence in the note when the panel is too
+  // narrow for it, over the bottom of the window or, when the hint's cells
+  // lie there, under the toolbar.
+  void ShowHintNote();
+  void HideHintNote();
 };
 
 }  // namespace gridora::ui

@@ -5,12 +5,15 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "aids/board_aids.h"
 #include "aids/puzzle_text.h"
 #include "core/board.h"
 #include "core/file_commands.h"
+#include "ui/main/board_surface.h"
 #include "ui/main/main_window.h"
 
 namespace gridora::ui {
@@ -23,6 +26,15 @@ constexpr const char* kPasteFailedTitle = "貼り付け失敗";
 constexpr const char* kNotAPuzzleText =
     "クリップボードの文字は問題として読めませんでした。\r\n"
     "81文字(16×16は256文字)の1行か、9行(16行)の表にしてください。";
+
+// The note of a long hint: a click puts it away.
+class NoteLabel : public QLabel {
+ public:
+  explicit NoteLabel(QWidget* parent) : QLabel(parent) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override { hide(); }
+};
 
 }  // namespace
 
@@ -77,6 +89,7 @@ void MainWindow::RefreshAids() {
   const int size = state_.BoardSize;
   const BoardCodes& board = state_.Board;
   if (hintSize_ != 0 && (hintSize_ != size || hintBoard_ != board)) hintSize_ = 0;
+  if (hintSize_ == 0) HideHintNote();
 
   BoardMarks marks;
   if (hintSize_ != 0) {
@@ -126,9 +139,54 @@ void MainWindow::ShowHint() {
   hintBoard_ = state_.Board;
   hintSize_ = state_.BoardSize;
   ShowStatus(hint_.text);
-  // The panel is narrower than most sentences: the whole one on hover.
+  // The panel is narrower than most sentences: the whole one on hover,
+  // and in the note.
   inform_->setToolTip(QString::fromStdString(hint_.text));
   RefreshAids();
+  ShowHintNote();
+}
+
+void MainWindow::ShowHintNote() {
+  const QString text = QString::fromStdString(hint_.text);
+  if (inform_->fontMetrics().horizontalAdvance(text) <= inform_->contentsRect().width()) {
+    HideHintNote();
+    return;
+  }
+  if (!hintNote_) {
+    // A child of the window, not of the client area, so that the printed
+    // client area never holds it.
+    hintNote_ = new NoteLabel(this);
+    hintNote_->setObjectName(QStringLiteral("hintNote"));
+    hintNote_->setTextFormat(Qt::PlainText);
+    hintNote_->setWordWrap(true);
+    hintNote_->setFrameShape(QFrame::Box);
+    hintNote_->setMargin(2);
+    hintNote_->setFont(inform_->font());
+    hintNote_->setAutoFillBackground(true);
+    hintNote_->setBackgroundRole(QPalette::ToolTipBase);
+    hintNote_->setForegroundRole(QPalette::ToolTipText);
+  }
+  hintNote_->setText(text);
+  const QRect client = centralWidget()->geometry();
+  const int height = hintNote_->heightForWidth(client.width());
+  QRect note(client.left(), client.bottom() + 1 - height, client.width(), height);
+  // Where the hint's cells are.
+  const BoardSurface* board = Board(hintSize_);
+  QRect cells;
+  for (int cell : hint_.focus) {
+    const QRect r = board->Label(cell)->geometry();
+    cells |= QRect(board->mapTo(this, r.topLeft()), r.size());
+  }
+  if (note.intersects(cells)) {
+    note.moveTop(toolbar_->mapTo(this, QPoint(0, toolbar_->height())).y());
+  }
+  hintNote_->setGeometry(note);
+  hintNote_->show();
+  hintNote_->raise();
+}
+
+void MainWindow::HideHintNote() {
+  if (hintNote_) hintNote_->hide();
 }
 
 void MainWindow::CopyPuzzle() {

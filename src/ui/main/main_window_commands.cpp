@@ -134,6 +134,7 @@ void MainWindow::RunCommand(Command command) {
       ShowSettingsDialog();
       break;
   }
+  ScheduleRecoveryUpdate();
 }
 
 void MainWindow::BindCommand(QAction* action, Command command) {
@@ -216,14 +217,23 @@ void MainWindow::LauncherButtonHovered(int k) {
 }
 
 void MainWindow::ShowSlotPreview(const BoardCodes& codes) {
-  if (digitGlyphs_.isNull()) digitGlyphs_ = DigitGlyphs();
-  launcher_->ShowPreview(SlotMiniature(codes, state_.BoardSize, digitGlyphs_));
+  // As many device pixels as the launcher has, up to 3 a pixel.
+  const qreal ratio = launcher_->devicePixelRatioF();
+  const int scale = ratio <= 1 ? 1 : ratio <= 2 ? 2 : 3;
+  QImage& glyphs = digitGlyphs_[static_cast<std::size_t>(scale - 1)];
+  if (glyphs.isNull()) glyphs = DigitGlyphs(scale);
+  launcher_->ShowPreview(SlotMiniature(codes, state_.BoardSize, glyphs, scale));
+}
+
+void MainWindow::SaveSettingsOrLog() {
+  if (const WriteStatus saved = SaveSettings(app()); !saved)
+    LogFailure(LogArea::Settings, "cannot save the settings to " + state_.IniPath, saved.error());
 }
 
 bool MainWindow::ReadyToQuit() {
   if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
-  if (const WriteStatus saved = SaveSettings(app()); !saved)
-    LogFailure(LogArea::Settings, "cannot save the settings to " + state_.IniPath, saved.error());
+  SaveSettingsOrLog();
+  UpdateRecoveryCopy();  // nothing unsaved is left: the copy goes
   quitting_ = true;
   return true;
 }

@@ -12,6 +12,7 @@
 #include "solver/solver_tables.h"
 #include "system/launcher.h"
 #include "system/profile.h"
+#include "system/recovery.h"
 
 namespace gridora::ui {
 
@@ -50,6 +51,7 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
   window->Toolbar()->show();
   window->RefreshNumLock();
   window->setFocus();
+  window->StartRecovery(RecoveryFilesIn(StateFolder()));
   return window;
 }
 

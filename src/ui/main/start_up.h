@@ -14,9 +14,14 @@ namespace gridora::ui {
 
 // Runs start-up in order: tables, the hidden window, default settings, the
 // settings file, an empty 9 x 9 puzzle, the command line, then shows the
-// window and sets up the input mode. `prepare`, when given, runs as soon as
-// the window exists (tests use it to answer message boxes).
+// window, sets up the input mode and offers a recovery copy left behind. `prepare`, when given,
+// runs as soon as the window exists (tests use it to answer message boxes).
 std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::string>& arguments,
                                       const std::function<void(MainWindow&)>& prepare = {});
+
+// Ends the program without questions when it is told to from outside:
+// SIGTERM, SIGHUP, or the session manager's request to save before a
+// logout. The recovery copy and the settings are written first.
+void EndWithSession(MainWindow& window);
 
 }  // namespace gridora::ui

@@ -22,19 +22,64 @@ Color ToColor(QRgb rgb) {
   return Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
+bool IsKeyColor(QRgb rgb) {
+  const Color c = ToColor(rgb);
+  return ColorDistance(c, kKeyShadow) <= kKeyTolerance ||
+         ColorDistance(c, kKeyHighlight) <= kKeyTolerance ||
+         ColorDistance(c, kKeyFace) <= kKeyTolerance;
+}
+
+// The toolbar's glyphs drawn at `scale`, one image pixel a device pixel.
+QImage Glyphs(int scale) {
+  QImage glyphs = QImage(QStringLiteral(":/gridora/toolbar_glyphs@%1x.png").arg(scale))
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // The reader takes the "@2x" of the name for a pixel ratio; the strip's
+  // pictures are all kept at ratio 1 and copied pixel for pixel.
+  glyphs.setDevicePixelRatio(1);
+  return glyphs;
+}
+
+QImage Filled(QSize size, const QColor& colour) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(colour);
+  return image;
+}
+
 }  // namespace
 
 ToolbarStrip::ToolbarStrip(AppState& state, ToolbarHost host, QWidget* parent)
     : QWidget(parent),
       state_(state),
       host_(std::move(host)),
-      source_(
-          QImage(QStringLiteral(":/gridora/toolbar.png")).convertToFormat(QImage::Format_RGB32)),
-      strip_(352, kRowHeight, QImage::Format_RGB32) {
+      keyed_(QImage(QStringLiteral(":/gridora/toolbar.png")).convertToFormat(QImage::Format_RGB32)),
+      source_(keyed_),
+      strip_(Filled(QSize(352, kRowHeight), palette().color(QPalette::Button))),
+      sharp_{
+          Sharp{2, Glyphs(2), {}, Filled(strip_.size() * 2, palette().color(QPalette::Button))},
+          Sharp{3, Glyphs(3), {}, Filled(strip_.size() * 3, palette().color(QPalette::Button))}} {
   setObjectName(QStringLiteral("picToolBar"));
   setFixedSize(strip_.size());
   setMouseTracking(true);
-  strip_.fill(palette().color(QPalette::Button));
+}
+
+const QImage& ToolbarStrip::ShownAt(int scale) const {
+  return scale <= 1 ? strip_ : sharp_[scale == 2 ? 0 : 1].strip;
+}
+
+void ToolbarStrip::PrepareSharp(Sharp& sharp, const QColor& face) const {
+  // The button images in the desktop's colours, each pixel as large as the
+  // scale; a glyph's own pixels give way to the face, for the drawn glyph.
+  QImage ground = source_;
+  for (int y = 0; y < ground.height(); ++y) {
+    for (int x = 0; x < ground.width(); ++x) {
+      if (!IsKeyColor(keyed_.pixel(x, y))) ground.setPixel(x, y, face.rgb());
+    }
+  }
+  sharp.source =
+      ground.scaled(ground.size() * sharp.scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  QPainter painter(&sharp.source);
+  painter.drawImage(QPoint(0, 0), sharp.glyphs);
+  sharp.strip.fill(face);
 }
 
 void ToolbarStrip::Prepare(const QColor& shadow, const QColor& highlight, const QColor& face) {
@@ -48,6 +93,7 @@ void ToolbarStrip::Prepare(const QColor& shadow, const QColor& highlight, const 
     }
   }
   strip_.fill(face);
+  for (Sharp& sharp : sharp_) PrepareSharp(sharp, face);
   CopyNormal();
   update();
 }
@@ -59,16 +105,25 @@ void ToolbarStrip::Restore() {
   hot_ = kHotCleared;
 }
 
+void ToolbarStrip::Copy(const QRect& from, QPoint to) {
+  QPainter(&strip_).drawImage(to, source_, from);
+  for (Sharp& sharp : sharp_) {
+    // Before the desktop's colours are known there is nothing to copy.
+    if (sharp.source.isNull()) continue;
+    const int s = sharp.scale;
+    QPainter(&sharp.strip)
+        .drawImage(to * s, sharp.source, QRect(from.topLeft() * s, from.size() * s));
+  }
+}
+
 void ToolbarStrip::CopyNormal() {
-  QPainter painter(&strip_);
-  painter.drawImage(QPoint(0, 0), source_, QRect(0, 0, kSourceWidth, kRowHeight));
+  Copy(QRect(0, 0, kSourceWidth, kRowHeight), QPoint(0, 0));
 }
 
 void ToolbarStrip::CopyButton(int index, Row row) {
   const ToolbarButton& entry = kToolbar[static_cast<std::size_t>(index)];
-  QPainter painter(&strip_);
-  painter.drawImage(QPoint(entry.left, 0), source_,
-                    QRect(entry.left, row * kRowHeight, entry.right - entry.left + 1, kRowHeight));
+  Copy(QRect(entry.left, row * kRowHeight, entry.right - entry.left + 1, kRowHeight),
+       QPoint(entry.left, 0));
 }
 
 void ToolbarStrip::ShowTip(int index) {
@@ -80,7 +135,15 @@ void ToolbarStrip::ShowTip(int index) {
 
 void ToolbarStrip::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), strip_);
+  const qreal ratio = devicePixelRatioF();
+  if (ratio <= 1) {
+    painter.drawImage(QPoint(0, 0), strip_);
+    return;
+  }
+  // The sharp strip that has at least the device's pixels, fitted to the
+  // strip (one to one at 2 and 3; smoothly scaled down at 1.5 and 2.5).
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(rect(), ShownAt(ratio <= 2 ? 2 : 3));
 }
 
 void ToolbarStrip::mouseMoveEvent(QMouseEvent* event) {

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -43,6 +44,10 @@ class ToolbarStrip : public QWidget {
 
   const QImage& Source() const { return source_; }
   const QImage& Shown() const { return strip_; }
+  // What the strip shows at `scale` (2 or 3) device pixels per pixel: the
+  // same buttons, their glyphs drawn at that scale. The strip paints the
+  // one that fits its device pixel ratio, and Shown() at ratio 1.
+  const QImage& ShownAt(int scale) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -52,14 +57,27 @@ class ToolbarStrip : public QWidget {
 
  private:
   enum Row { kNormal = 0, kRaised = 1, kPressed = 2 };
+  // The strip at 2 and 3 device pixels per pixel: the glyphs drawn at that
+  // scale over the button images of `source_` without their glyphs.
+  struct Sharp {
+    int scale;
+    QImage glyphs;  // transparent ground, in the places of the source
+    QImage source;
+    QImage strip;
+  };
+  void PrepareSharp(Sharp& sharp, const QColor& face) const;
+  // Copies the source's rectangle `from` onto the strip at `to`, at every scale.
+  void Copy(const QRect& from, QPoint to);
   void CopyNormal();
   void CopyButton(int index, Row row);
   void ShowTip(int index);
 
   AppState& state_;
   ToolbarHost host_;
+  QImage keyed_;   // the source as loaded, in the key colours
   QImage source_;  // picToolSource, 350 x 72
   QImage strip_;   // what the strip shows, 352 x 24
+  std::array<Sharp, 2> sharp_;
   int hot_ = kHotNone;
 };
 
