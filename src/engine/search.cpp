@@ -315,10 +315,6 @@ class Search {
     }
   }
 
-  // The open cell with the fewest candidates. Among cells with two, the
-  // one whose digits stand in the most open peers: either way it goes, it
-  // takes the most candidates away (on sparse 16 x 16 boards this cuts the
-  // guesses by a factor of ten and more).
   int ChooseCell() const {
     int best = 0, bestCount = N + 1;
     for (int c = 0; c < C; ++c) {
@@ -329,21 +325,6 @@ class Search {
         best = c;
         bestCount = n;
         if (n == 2) break;
-      }
-    }
-    if (bestCount != 2) return best;
-    int bestReach = -1;
-    for (int c = best; c < C; ++c) {
-      const Mask m = board_.cand[c];
-      if (IsSingle(m) || CountBits(m) != 2) continue;
-      int reach = 0;
-      for (const std::uint8_t p : kShape<N>.peers[c]) {
-        const Mask q = board_.cand[p];
-        reach += !IsSingle(q) && (q & m) != 0;
-      }
-      if (reach > bestReach) {
-        bestReach = reach;
-        best = c;
       }
     }
     return best;
