@@ -3,6 +3,8 @@
 
 #include <bit>
 
+#include "engine/band_search.h"
+
 namespace gridora::engine {
 namespace {
 
@@ -364,8 +366,7 @@ SearchResult CountSolutionsFromMasks(int boardSize, const Masks& masks, int limi
     Search<16> search;
     return search.Run(masks, limit, keep);
   }
-  Search<9> search;
-  return search.Run(masks, limit, keep);
+  return CountSolutions9(masks, limit, keep);
 }
 
 SearchResult CountSolutions(int boardSize, const Grid& givens, int limit, std::span<Grid> keep) {

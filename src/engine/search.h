@@ -4,8 +4,10 @@
 // solutions up to a limit and proves a puzzle unique.
 //
 // Responsibilities:
-//  - propagate naked and hidden singles to a fixed point on bit-parallel
-//    candidate sets (one 16-bit mask a cell);
+//  - 9 x 9 boards: the band search of band_search.h (per-digit bitboards);
+//  - 16 x 16 boards: propagate naked and hidden singles and box/line
+//    reductions to a fixed point on bit-parallel candidate sets (one 16-bit
+//    mask a cell);
 //  - branch on the most constrained open cell, depth first, on an explicit
 //    stack that lives in the search object: nothing is allocated while a
 //    search runs;

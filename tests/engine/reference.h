@@ -25,7 +25,12 @@ inline constexpr int kCaseDivisor = 10;
 class ReferenceCounter {
  public:
   ReferenceCounter(int size, const engine::Grid& givens)
-      : n_(size), b_(size == 16 ? 4 : 3), g_(givens) {}
+      : n_(size), b_(size == 16 ? 4 : 3), g_(givens) {
+    allowed_.fill(0xFFFFu);
+  }
+  // An empty board whose cells may only take the digits of their masks.
+  ReferenceCounter(int size, const engine::Masks& allowed)
+      : n_(size), b_(size == 16 ? 4 : 3), g_{}, allowed_(allowed) {}
 
   // Solutions up to `limit`; 0 when two givens clash.
   int Count(int limit) {
@@ -45,6 +50,7 @@ class ReferenceCounter {
 
  private:
   bool Legal(int cell, int d) const {
+    if ((allowed_[static_cast<std::size_t>(cell)] >> (d - 1) & 1u) == 0) return false;
     const int row = cell / n_, column = cell % n_;
     const int top = row / b_ * b_, left = column / b_ * b_;
     for (int k = 0; k < n_; ++k) {
@@ -102,6 +108,7 @@ class ReferenceCounter {
 
   int n_, b_;
   engine::Grid g_;
+  engine::Masks allowed_;
   int limit_ = 1;
   int found_ = 0;
 };

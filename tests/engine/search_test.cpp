@@ -112,13 +112,17 @@ TEST(SearchTest, thePuzzleSetsAreSolvedAndCounted) {
 
 // Random boards cut from random solved grids, a third of them with one cell
 // overwritten by a random digit (often a clash or a dead end): the count up
-// to three and the kept solutions agree with the reference counter.
+// to the limit and the kept solutions agree with the reference counter.
+// Counting to 40 on sparse 9 x 9 boards takes the search past its first
+// guesses, where it also reasons on mini-lines and branches on band
+// matchings.
 TEST(SearchTest, randomBoardsAgreeWithTheReferenceCounter) {
   struct Case {
-    int size, boards, minPercent, maxPercent;
+    int size, boards, minPercent, maxPercent, limit;
   };
   int unsolvable = 0, several = 0;
-  for (const Case& c : {Case{9, 3000, 30, 60}, Case{16, 150, 55, 75}}) {
+  for (const Case& c :
+       {Case{9, 3000, 30, 60, 3}, Case{9, 300, 12, 35, 40}, Case{16, 150, 55, 75, 3}}) {
     for (int i = 0; i < c.boards / kCaseDivisor; ++i) {
       engine::Random random(static_cast<std::uint64_t>(i) * 7919 +
                             static_cast<std::uint64_t>(c.size));
@@ -132,9 +136,9 @@ TEST(SearchTest, randomBoardsAgreeWithTheReferenceCounter) {
             static_cast<std::uint8_t>(1 + random.Below(c.size));
       }
       SCOPED_TRACE(engine::PuzzleLineOf(c.size, board));
-      std::array<Grid, 3> kept{};
-      const engine::SearchResult r = CountSolutions(c.size, board, 3, kept);
-      ASSERT_EQ(r.solutions, ReferenceCounter(c.size, board).Count(3));
+      std::vector<Grid> kept(static_cast<std::size_t>(c.limit));
+      const engine::SearchResult r = CountSolutions(c.size, board, c.limit, kept);
+      ASSERT_EQ(r.solutions, ReferenceCounter(c.size, board).Count(c.limit));
       std::set<Grid> distinct;
       for (int k = 0; k < r.solutions; ++k) {
         EXPECT_TRUE(engine::SolvesPuzzle(c.size, board, kept[static_cast<std::size_t>(k)]));
@@ -148,6 +152,110 @@ TEST(SearchTest, randomBoardsAgreeWithTheReferenceCounter) {
   // Both kinds of board really were met.
   EXPECT_GT(unsolvable, 100 / kCaseDivisor);
   EXPECT_GT(several, 100 / kCaseDivisor);
+}
+
+// Candidate masks as the generator passes them: digits forbidden in open
+// cells, now and then a cell that lost its grid digit or every digit. The
+// count to three agrees with the reference counter held to the same masks,
+// and every kept solution takes each cell's digit from its mask.
+TEST(SearchTest, candidateMasksAgreeWithTheReferenceCounter) {
+  int unsolvable = 0, several = 0;
+  for (const int size : {9, 16}) {
+    const std::uint16_t all = size == 16 ? 0xFFFFu : 0x1FFu;
+    for (int i = 0; i < (size == 9 ? 600 : 60) / kCaseDivisor; ++i) {
+      engine::Random random(static_cast<std::uint64_t>(i) * 104729 +
+                            static_cast<std::uint64_t>(size));
+      const Grid full = engine::RandomFullGrid(size, random);
+      const int openPercent = size == 9 ? 40 + random.Below(36) : 20 + random.Below(16);
+      engine::Masks masks{};
+      for (int c = 0; c < size * size; ++c) {
+        const auto at = static_cast<std::size_t>(c);
+        const auto own = static_cast<std::uint16_t>(1u << (full[at] - 1));
+        masks[at] = own;
+        if (random.Below(100) >= openPercent) continue;
+        for (int d = 0; d < size; ++d) {
+          if (random.Below(size == 9 ? 2 : 3) == 0) {
+            masks[at] = static_cast<std::uint16_t>(masks[at] | 1u << d);
+          }
+        }
+        masks[at] = static_cast<std::uint16_t>(masks[at] & all);
+      }
+      const auto cell = static_cast<std::size_t>(random.Below(size * size));
+      if (i % 3 == 0) masks[cell] = static_cast<std::uint16_t>(all & ~masks[cell]);
+      if (i % 10 == 5) masks[cell] = 0;
+      std::array<Grid, 3> kept{};
+      const engine::SearchResult r = engine::CountSolutionsFromMasks(size, masks, 3, kept);
+      ASSERT_EQ(r.solutions, ReferenceCounter(size, masks).Count(3)) << "board " << i;
+      for (int k = 0; k < r.solutions; ++k) {
+        const Grid& g = kept[static_cast<std::size_t>(k)];
+        EXPECT_TRUE(engine::IsSolvedGrid(size, g));
+        for (int c = 0; c < size * size; ++c) {
+          const auto at = static_cast<std::size_t>(c);
+          EXPECT_NE(masks[at] >> (g[at] - 1) & 1u, 0u) << "board " << i << ", cell " << c;
+        }
+      }
+      unsolvable += r.solutions == 0;
+      several += r.solutions > 1;
+    }
+  }
+  EXPECT_GT(unsolvable, 60 / kCaseDivisor);
+  EXPECT_GT(several, 20 / kCaseDivisor);
+}
+
+// A board turned about (digits relabelled, rows and columns moved within
+// and between bands, rows and columns swapped) has as many solutions as
+// before. The 9 x 9 search keeps rows and columns in different shapes (a
+// band word holds three rows), so this checks each rule in both directions.
+TEST(SearchTest, countsDoNotDependOnHowTheBoardIsTurned) {
+  const char* data = std::getenv("GRIDORA_TEST_DATA");
+  const std::vector<SetPuzzle> puzzles =
+      LoadFolder(std::filesystem::path(data != nullptr ? data : GRIDORA_TEST_DATA_DIR) / "puzzles");
+  engine::Random random(2026);
+  const auto order = [&] {
+    std::array<int, 9> o{};
+    const int first = random.Below(3);
+    const int second = (first + 1 + random.Below(2)) % 3;
+    const int bands[3] = {first, second, 3 - first - second};
+    for (int b = 0; b < 3; ++b) {
+      const int shift = random.Below(3);
+      const bool flip = random.Below(2) == 1;
+      for (int k = 0; k < 3; ++k) {
+        o[static_cast<std::size_t>(b * 3 + k)] =
+            bands[b] * 3 + (flip ? 2 - (k + shift) % 3 : (k + shift) % 3);
+      }
+    }
+    return o;
+  };
+  int turned = 0;
+  for (const SetPuzzle& p : puzzles) {
+    if (p.size != 9) continue;
+    SCOPED_TRACE(p.where);
+    const int limit = p.count >= 0 ? 1000 : 2;
+    const int expected = CountSolutions(9, p.givens, limit).solutions;
+    for (int t = 0; t < 3; ++t) {
+      const std::array<int, 9> rows = order(), columns = order();
+      std::array<int, 10> digit{};
+      for (int d = 1; d <= 9; ++d) digit[static_cast<std::size_t>(d)] = (d - 1 + t * 4) % 9 + 1;
+      const bool transpose = t != 1;
+      Grid board{};
+      for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+          const int from =
+              rows[static_cast<std::size_t>(r)] * 9 + columns[static_cast<std::size_t>(c)];
+          const int to = transpose ? c * 9 + r : r * 9 + c;
+          board[static_cast<std::size_t>(to)] =
+              static_cast<std::uint8_t>(digit[p.givens[static_cast<std::size_t>(from)]]);
+        }
+      }
+      const engine::SearchResult r = CountSolutions(9, board, limit);
+      ASSERT_EQ(r.solutions, expected) << "turn " << t;
+      if (r.solutions > 0) {
+        EXPECT_TRUE(engine::SolvesPuzzle(9, board, r.first));
+      }
+      ++turned;
+    }
+  }
+  EXPECT_GT(turned, 150);
 }
 
 TEST(SearchTest, oddBoards) {
