@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/puzzle_file.h"
+#include "support/core_fixture.h"
 #include "support/temp_dir.h"
 
 namespace gridora::testing {
@@ -36,21 +37,15 @@ ino_t InodeOf(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
-TEST(RecoveryTest, copyFollowsTheUnsavedPuzzleAndBelongsToOneProgram) {
+class RecoveryCopyTest : public CoreTest {};
+
+TEST_F(RecoveryCopyTest, copyFollowsTheUnsavedPuzzleAndBelongsToOneProgram) {
   TempDir dir;
   const RecoveryFiles files = RecoveryFilesIn((dir.path() / "state/gridora").string());
   const std::string golden = ReadBytes(TestDataPath("golden9.gdr"));
-  AppState state;
   ASSERT_TRUE(ParsePuzzleFile(golden).puzzle);
   const PuzzleFile puzzle = *ParsePuzzleFile(golden).puzzle;
-  state.BoardSize = puzzle.BoardSize;
-  state.Board = puzzle.Board;
-  state.CharacterList = puzzle.CharacterList;
-  state.PuzzleAuthor = puzzle.PuzzleAuthor;
-  state.PuzzleDate = puzzle.PuzzleDate;
-  state.PuzzleComment = puzzle.PuzzleComment;
-  state.PuzzleEnabled = puzzle.PuzzleEnabled;
-  state.PuzzleFileName = "/home/u/パズル.gdr";
+  ApplyPuzzleFile(app, puzzle, "/home/u/パズル.gdr");
 
   {
     RecoveryKeeper keeper(files);
