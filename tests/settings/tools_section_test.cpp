@@ -43,5 +43,27 @@ TEST(ToolsSectionTest, valuesReadAsTheOtherBooleansOfTheFile) {
   EXPECT_FALSE(tools.ShowMistakes);  // unreadable: the default
 }
 
+// Play mode's settings appear one by one once changed, the one on by
+// default ("メモを自動で消す") included, and stay once written.
+TEST(ToolsSectionTest, playSettingsAreWrittenOnlyOnceChanged) {
+  IniFile ini = IniFile::Parse(kSpecified);
+  ToolSettings tools;
+  EXPECT_TRUE(tools.AutoRemoveNotes);
+  tools.AutoRemoveNotes = false;
+  WriteToolsSection(ini, tools);
+  const std::string off = std::string(kSpecified) +
+                          "[Tools]\r\nShowCandidates=False\r\nHighlightSame=False\r\n"
+                          "ShowMistakes=False\r\nZoom= 100\r\nAutoRemoveNotes=False\r\n";
+  EXPECT_EQ(ini.Bytes(), off);
+  EXPECT_EQ(ReadToolsSection(IniFile::Parse(off)), tools);
+  tools = ToolSettings{};
+  tools.ShowTimer = true;
+  WriteToolsSection(ini, tools);
+  EXPECT_EQ(ini.Bytes(), std::string(kSpecified) +
+                             "[Tools]\r\nShowCandidates=False\r\nHighlightSame=False\r\n"
+                             "ShowMistakes=False\r\nZoom= 100\r\nAutoRemoveNotes=True\r\n"
+                             "ShowTimer=True\r\n");
+}
+
 }  // namespace
 }  // namespace gridora::testing
