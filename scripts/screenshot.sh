@@ -20,6 +20,9 @@
 #   OUT/zoom200-solved-9x9.png  the solved 9 x 9 sample at the zoom 200%
 #   OUT/zoom200-aids-16x16.png  the 16 x 16 sample in play at the zoom 200%
 #                        with the tools on (candidates as small digits)
+#   OUT/play-9x9.png, OUT/play-16x16.png  games of play mode in progress, with
+#                        the player's digits, notes and the clock
+#   OUT/records-dialog.png  the records of play mode ("成績")
 # The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
@@ -290,3 +293,9 @@ app_pid=""
 launch "$work/play16.gdr"
 shoot "$id" "$out/zoom200-aids-16x16.png"
 quit_app
+
+# Play mode: a 9 x 9 and a 16 x 16 game in progress with notes and the
+# clock (play-9x9.png, play-16x16.png) and the records dialog
+# (records-dialog.png), taken by the end-to-end run of play mode.
+SHOTS=$(cd "$out" && pwd) bash tests/e2e/play_e2e.sh build/src/app/gridora \
+  build/src/app/gridora-solve tests/data/settings/fresh_after_quit.ini

@@ -11,31 +11,9 @@ app=$1
 puzzle=$2
 settings=$3
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in Xvfb xdotool xwd; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/setup.sh installs it)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill -KILL "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "recovery end to end: $*" >&2
-  exit 1
-}
-
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
-xvfb_pid=$!
-read -r -t 20 number <&3
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM
-# A sanitizer build checks for leaks at the end: not in the system's libraries.
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+name="recovery end to end"
+# shellcheck source=x_session.sh
+source "$here/x_session.sh"
 export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state HOME=$work
 ini=$XDG_CONFIG_HOME/gridora/Gridora.ini
 copy=$XDG_STATE_HOME/gridora/recovery.gdr
@@ -43,28 +21,6 @@ cp "$puzzle" "$work/mine.gdr"
 # Not a first run: no greeting box in the way.
 mkdir -p "$XDG_CONFIG_HOME/gridora"
 cp "$settings" "$ini"
-
-wait_window() {
-  for _ in $(seq 100); do
-    local id
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window named $1"
-}
-
-wait_gone() {
-  for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
-  local status=0
-  wait "$app_pid" || status=$?
-  app_pid=""
-  return "$status"
-}
 
 start() {
   "$app" "$@" &

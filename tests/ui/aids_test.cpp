@@ -277,6 +277,11 @@ TEST_F(AidsTest, ctrlCCopiesTheBlackDigitsAndCtrlVPastesThemAsANewPuzzle) {
   EXPECT_EQ(Code(16), 0);
   EXPECT_TRUE(window->Board(16)->isVisible());
   EXPECT_EQ(Inform(), "問題を貼り付けました");
+  // The pasted puzzle is played: undo stops at its digits. Out of play
+  // mode, undo goes back to the empty board.
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Code(15), 16);
+  window->RunCommand({CommandId::PlayMode});
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(state.Board, BoardCodes{});
   Key(Qt::Key_A, Qt::ControlModifier);  // still redo

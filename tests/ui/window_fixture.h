@@ -51,6 +51,8 @@ class WindowTest : public ::testing::Test {
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     setenv("XDG_STATE_HOME", (config.path() + QStringLiteral("/state")).toLocal8Bit().constData(),
            1);
+    // Play mode's records and kept games.
+    setenv("XDG_DATA_HOME", (config.path() + QStringLiteral("/data")).toLocal8Bit().constData(), 1);
     window = StartMain(state, {}, [this](MainWindow& w) {
       w.SetMessageAnswerer([this](const std::string& text, const std::string& title,
                                   MessageButtons buttons, MessageIcon icon) {

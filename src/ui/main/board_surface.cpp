@@ -155,7 +155,13 @@ void BoardSurface::PaintMarks(QPainter& painter) {
     } else if (marks_.highlighted.test(i)) {
       painter.fillRect(area, kHighlight);
     }
-    if (marks_.candidates[i] != 0) PaintCandidates(painter, cell, area);
+    if (marks_.notes[i] != 0) {
+      PaintCandidates(painter, cell, area, marks_.notes[i], marks_.noteColor);
+    } else if (marks_.candidates[i] != 0) {
+      painter.setOpacity(marks_.candidatesFaint ? 0.4 : 1.0);
+      PaintCandidates(painter, cell, area, marks_.candidates[i], kCandidateText);
+      painter.setOpacity(1.0);
+    }
   }
 }
 
@@ -192,7 +198,8 @@ void PaintFittedText(QPainter& painter, const QRectF& box, const QString& text) 
 // pixels: with as many device pixels it shows a dot, its place telling the
 // digit (the cell's tip names them); where the display's scale and the
 // zoom give it enough device pixels, the text, fitted to the place.
-void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& area) {
+void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& area, CandMask mask,
+                                   const QColor& color) {
   const int side = boardSize_ == 16 ? 4 : 3;
   const double place = static_cast<double>(area.width()) / side;
   // The device painted on: the screen's backing store, or the image that
@@ -204,12 +211,12 @@ void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& are
   QFont font = GothicFont(8);
   font.setPixelSize(std::max(4, static_cast<int>(place + 0.5)));
   painter.setFont(font);
-  painter.setPen(kCandidateText);
-  for (int d : DigitsOf{marks_.candidates[static_cast<std::size_t>(cell)]}) {
+  painter.setPen(color);
+  for (int d : DigitsOf{mask}) {
     const QRectF box(area.left() + (d - 1) % side * place, area.top() + (d - 1) / side * place,
                      place, place);
     if (dots) {
-      painter.fillRect(QRectF(box.center() - QPointF(1, 1), QSizeF(2, 2)), kCandidateText);
+      painter.fillRect(QRectF(box.center() - QPointF(1, 1), QSizeF(2, 2)), color);
       continue;
     }
     const auto t = static_cast<std::size_t>(d);

@@ -4,6 +4,7 @@
 // texture, the etched fine grid, the box lines and the frame, and holds the
 // N x N cell labels and the yellow keypad cursor bar.
 
+#include <QColor>
 #include <QPixmap>
 #include <QWidget>
 #include <vector>
@@ -21,6 +22,14 @@ struct BoardMarks {
   CellSet highlighted;              // the cells of the focused digit
   CellSet hintFocus;                // the cells a hint is about
   CellSet hintSupport;              // the cells that make the hint work
+  // Play mode: the player's notes (bit d - 1 for digit d), drawn where the
+  // candidates go and instead of them; the candidates fainter while any
+  // note is shown; digits that differ from the solution (drawn as mistakes
+  // by the labels).
+  std::array<std::uint16_t, kMaxCells> notes{};
+  QColor noteColor;
+  bool candidatesFaint = false;
+  CellSet wrongDigits;
   bool operator==(const BoardMarks&) const = default;
 };
 
@@ -54,7 +63,9 @@ class BoardSurface : public QWidget {
   // its caption is drawn wholly between them.
   void KeepCaptionsOffLines();
   void PaintMarks(QPainter& painter);
-  void PaintCandidates(QPainter& painter, int cell, const QRect& area);
+  // The digits of `mask` at the candidates' places of `cell`.
+  void PaintCandidates(QPainter& painter, int cell, const QRect& area, CandMask mask,
+                       const QColor& color);
 
   int boardSize_;
   QPixmap texture_;

@@ -48,6 +48,15 @@ enum class CommandId {
   GeneratePuzzle,  // argument: board size 9 or 16
   FullSolve,
   CountSolutions,
+  // Play mode (play_mode.h).
+  PlayMode,           // check item: starts or ends a game
+  NoteInput,          // check item: digits go into the notes
+  AutoRemoveNotes,    // check item: flips the setting
+  CandidatesToNotes,  // the candidates of every empty cell become its notes
+  ClearNotes,
+  ShowWrongDigits,  // check item: flips the setting
+  ShowTimer,        // check item: flips the setting
+  Records,          // the records dialog
 };
 
 struct Command {

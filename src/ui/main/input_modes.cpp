@@ -76,6 +76,14 @@ bool InputModes::Legal(int cell, int digit) const {
   return IsPlacementLegal(app_.state, cell, digit);
 }
 
+bool InputModes::Put(int cell, int value) {
+  if (guard_ && guard_->Refuses(cell)) return false;
+  if (guard_ && value != 0 && guard_->TakesAsNote(cell, value)) return false;
+  SetCell(app_, cell, value);
+  if (guard_) guard_->Placed(cell);
+  return true;
+}
+
 void InputModes::StopTimerOnly() {
   interval_ = 0;
   timer_.stop();
@@ -88,6 +96,7 @@ void InputModes::StopRepeat() {
 }
 
 void InputModes::CellMouseDown(int, int cell, Qt::MouseButton button, const QPoint& globalPos) {
+  if (guard_ && guard_->OpensNoteList(cell, button, globalPos)) return;
   switch (app_.state.settings.InputMode) {
     case InputKind::Mouse:
       repeatCell_ = cell;
@@ -98,11 +107,11 @@ void InputModes::CellMouseDown(int, int cell, Qt::MouseButton button, const QPoi
       break;
     case InputKind::Keypad:
       if (button == Qt::LeftButton) PlaceCursor(app_, cell);
-      if (button == Qt::RightButton) SetCell(app_, cell, 0);
+      if (button == Qt::RightButton) Put(cell, 0);
       break;
     case InputKind::PopupList:
       if (button == Qt::LeftButton) ShowPopupList(cell, globalPos);
-      if (button == Qt::RightButton) SetCell(app_, cell, 0);
+      if (button == Qt::RightButton) Put(cell, 0);
       break;
   }
 }
@@ -139,12 +148,16 @@ void InputModes::TimerStep() {
   }
   const int d = ((held_ & kButtonLeft) ? 1 : 0) - ((held_ & kButtonRight) ? 1 : 0);
   if (d == 0 || !s.IsCellIndex(repeatCell_)) return;
+  if (guard_ && guard_->Refuses(repeatCell_)) {
+    StopTimerOnly();
+    return;
+  }
   const int n = s.BoardSize;
   int v = DigitOf(s.Board[static_cast<std::size_t>(repeatCell_)]);
   do {
     v = (v + d + n + 1) % (n + 1);
   } while (v != 0 && !Legal(repeatCell_, v));
-  SetCell(app_, repeatCell_, v);
+  Put(repeatCell_, v);
 }
 
 bool InputModes::KeyDown(const QKeyEvent& event) {
@@ -157,13 +170,15 @@ bool InputModes::KeyDown(const QKeyEvent& event) {
       return true;
     case KeypadKind::Move:
       PlaceCursor(app_, action.cell);
-      if (action.erase) SetCell(app_, action.cell, 0);
+      if (action.erase) Put(action.cell, 0);
       return true;
     case KeypadKind::Value:
       if (action.value > n) {
         if (s.settings.Beep) app_.screen.Beep();
+      } else if (guard_ && action.value != 0 && guard_->TakesAsNote(s.CursorCell, action.value)) {
+        return true;  // a note: the cursor stays for the next one
       } else if (action.value == 0 || Legal(s.CursorCell, action.value)) {
-        SetCell(app_, s.CursorCell, action.value);
+        Put(s.CursorCell, action.value);
       }
       break;
     case KeypadKind::Other:
@@ -190,11 +205,11 @@ void InputModes::ShowPopupList(int cell, const QPoint& globalPos) {
   QAction* chosen = view_.ExecPopup(*popup_.menu, at);
   if (!chosen || !chosen->isEnabled() || !chosen->isVisible()) return;
   if (chosen == popup_.erase) {
-    SetCell(app_, popupCell_, 0);
+    Put(popupCell_, 0);
     return;
   }
   for (int i = 1; i <= 16; ++i) {
-    if (chosen == popup_.digits[static_cast<std::size_t>(i)]) SetCell(app_, popupCell_, i);
+    if (chosen == popup_.digits[static_cast<std::size_t>(i)]) Put(popupCell_, i);
   }
 }
 

@@ -46,6 +46,26 @@ class InputView {
   virtual QAction* ExecPopup(QMenu& menu, const QPoint& globalPos) = 0;
 };
 
+// What play mode decides about the input. Without a guard (play mode
+// off), every input mode acts exactly as before.
+class InputGuard {
+ public:
+  virtual ~InputGuard() = default;
+  // True when `cell` must keep its digit (a given); the guard has told the
+  // user why.
+  virtual bool Refuses(int cell) = 0;
+  // True when digits go into the notes now: the guard has flipped note
+  // `digit` of `cell` instead.
+  virtual bool TakesAsNote(int cell, int digit) = 0;
+  // True when a press of `button` on `cell` opens the note list instead of
+  // what the mode does (the middle button in every mode, and the left one
+  // in the mouse and list modes while notes are entered); the guard has
+  // shown it.
+  virtual bool OpensNoteList(int cell, Qt::MouseButton button, const QPoint& globalPos) = 0;
+  // The input set `cell` (after SetCell).
+  virtual void Placed(int cell) = 0;
+};
+
 // The status hint of each mode, shown while the pointer moves over a cell.
 std::string InputHint(InputKind inputMode);
 
@@ -76,6 +96,9 @@ class InputModes : public QObject, public CellMouseHandler {
   // Ends a running auto-repeat, as releasing every button does.
   void StopRepeat();
 
+  // Play mode's say over the input; null for none.
+  void SetGuard(InputGuard* guard) { guard_ = guard; }
+
   int HeldButtons() const { return held_; }
   int RepeatCell() const { return repeatCell_; }
   // The cell the pop-up digit list was last opened for.
@@ -86,6 +109,9 @@ class InputModes : public QObject, public CellMouseHandler {
   void StopTimerOnly();  // interval 0: the held buttons stay as they are
   void ShowPopupList(int cell, const QPoint& globalPos);
   bool Legal(int cell, int digit) const;
+  // SetCell, unless the guard refuses the cell or takes the digit as a
+  // note. True when the cell was set.
+  bool Put(int cell, int value);
 
   App app_;
   InputView& view_;
@@ -95,6 +121,7 @@ class InputModes : public QObject, public CellMouseHandler {
   int held_ = 0;      // HeldButtons
   int repeatCell_ = 0;
   int popupCell_ = 0;
+  InputGuard* guard_ = nullptr;
 };
 
 }  // namespace gridora::ui

@@ -24,6 +24,7 @@
 #include "ui/main/launcher_tips.h"
 #include "ui/main/num_lock.h"
 #include "ui/main/plain_label.h"
+#include "ui/main/play_mode.h"
 #include "ui/main/window_hints.h"
 
 namespace gridora::ui {
@@ -79,6 +80,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   wall16_->SetMouseHandler(input_);
   ConnectMenu();
   ConnectTools();
+  ConnectPlay();
   ConnectEngineTools();
 
   // The window keeps its designed size.
@@ -149,7 +151,8 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::ShowCell(int boardSize, int index, const std::string& caption, Color color) {
   if (CellLabel* label = Board(boardSize)->Label(index))
-    label->Show(QString::fromStdString(caption), ToQColor(color));
+    label->Show(QString::fromStdString(caption),
+                ToQColor(play_ ? play_->CellColor(boardSize, index, color) : color));
   ScheduleAidsRefresh();
   ScheduleRecoveryUpdate();
 }
@@ -160,6 +163,7 @@ void MainWindow::ShowBoardFrame(int boardSize) {
   hidden->hide();
   shown->show();
   lastPressed_ = -1;
+  if (play_) play_->PuzzleReset();
   ScheduleAidsRefresh();
 }
 

@@ -45,6 +45,7 @@ class QPrinter;
 namespace gridora::ui {
 
 class ClientArea;
+class PlayMode;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
  public:
@@ -166,6 +167,13 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // A puzzle from the clipboard's text as a new puzzle (Ctrl+V).
   void PastePuzzleText();
 
+  // --- Play mode (main_window_play.cpp) -----------------------------------------
+  PlayMode& Play() const { return *play_; }
+  // Shows `menu` as the pop-up lists do (replaceable in tests).
+  QAction* ShowPopupMenu(QMenu& menu, const QPoint& globalPos) {
+    return ExecPopup(menu, globalPos);
+  }
+
   // --- The recovery copy (main_window_recovery.cpp) ---------------------------
   // Keeps a copy of the puzzle in `files` while it has unsaved changes, after
   // offering the copy an earlier run left behind. Does nothing when another
@@ -206,6 +214,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // (main_window_tools.cpp).
   void ConnectEngineTools();
   void GeneratePuzzle(int boardSize);
+  // Play mode's items and its guard over the input.
+  void ConnectPlay();
   void FullSolve();
   void CountSolutions();
   // The menu item runs `command`.
@@ -266,6 +276,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   BoardCodes hintBoard_{};  // the board the hint was found on
   int hintSize_ = 0;        // its size; 0: no hint shown
   QLabel* hintNote_ = nullptr;
+  PlayMode* play_ = nullptr;  // a child of the window
   // Shows the hint's whole sentence in the note when the panel is too
   // narrow for it, over the bottom of the window or, when the hint's cells
   // lie there, under the toolbar.

@@ -15,6 +15,7 @@
 #include "core/file_commands.h"
 #include "ui/main/board_surface.h"
 #include "ui/main/main_window.h"
+#include "ui/main/play_mode.h"
 
 namespace gridora::ui {
 
@@ -86,6 +87,7 @@ int MainWindow::FocusCell() const {
 
 void MainWindow::RefreshAids() {
   aidsPending_ = false;
+  play_->Sync();
   const int size = state_.BoardSize;
   const BoardCodes& board = state_.Board;
   if (hintSize_ != 0 && (hintSize_ != size || hintBoard_ != board)) hintSize_ = 0;
@@ -113,6 +115,7 @@ void MainWindow::RefreshAids() {
       }
     }
   }
+  play_->AddMarks(marks);
   const CellSet repeated = Tools().ShowMistakes ? RepeatedCells(board, size) : CellSet{};
   BoardSurface* shown = Board(size);
   shown->SetMarks(marks);
@@ -120,7 +123,7 @@ void MainWindow::RefreshAids() {
   for (int cell = 0; cell < size * size; ++cell) {
     const auto i = static_cast<std::size_t>(cell);
     CellLabel* label = shown->Label(cell);
-    label->SetAlert(repeated.test(i));
+    label->SetAlert(repeated.test(i) || marks.wrongDigits.test(i));
     // The candidates in a readable size, on hover.
     QString tip;
     if (marks.candidates[i] != 0) {
@@ -128,6 +131,13 @@ void MainWindow::RefreshAids() {
       for (int d : DigitsOf{marks.candidates[i]}) {
         tip += marks.digitTexts[static_cast<std::size_t>(d)] + QLatin1Char(' ');
       }
+      tip.chop(1);
+    }
+    // The player's notes, likewise (play mode), in the board's own texts.
+    if (marks.notes[i] != 0) {
+      tip = QString::fromUtf8("メモ：");
+      for (int d : DigitsOf{marks.notes[i]})
+        tip += QString::fromStdString(CharacterOf(state_, d)) + QLatin1Char(' ');
       tip.chop(1);
     }
     if (label->toolTip() != tip) label->setToolTip(tip);

@@ -16,6 +16,7 @@
 #include "system/launcher.h"
 #include "ui/main/launcher_tips.h"
 #include "ui/main/main_window.h"
+#include "ui/main/play_mode.h"
 #include "ui/main/slot_preview.h"
 
 namespace gridora::ui {
@@ -27,6 +28,9 @@ void MainWindow::RunCommand(Command command) {
   App a = app();
   if (AsksToSaveChanges(command.id) && !ConfirmSaveChanges(a)) return;
   const int n = command.argument;
+  const bool replaces = AsksToSaveChanges(command.id) || command.id == CommandId::PastePuzzle ||
+                        command.id == CommandId::GeneratePuzzle;
+  if (replaces) play_->BeforeReplacing();
   switch (command.id) {
     case CommandId::NewPuzzle9:
       NewPuzzle9(a);
@@ -38,10 +42,10 @@ void MainWindow::RunCommand(Command command) {
       OpenPuzzle(a);
       break;
     case CommandId::SavePuzzleAs:
-      SavePuzzleAs(a);
+      if (SavePuzzleAs(a)) play_->KeepGame();
       break;
     case CommandId::SavePuzzle:
-      SavePuzzle(a);
+      if (SavePuzzle(a)) play_->KeepGame();
       break;
     case CommandId::CellCount:
       ShowCellCount(a);
@@ -50,13 +54,14 @@ void MainWindow::RunCommand(Command command) {
       QuitApplication();
       break;
     case CommandId::Solve:
+      play_->MarkHelped();
       RunSolver(a);
       break;
     case CommandId::Undo:
-      UndoStep(a);
+      if (!play_->Undo()) UndoStep(a);
       break;
     case CommandId::Redo:
-      RedoStep(a);
+      if (!play_->Redo()) RedoStep(a);
       break;
     case CommandId::ChangeColor:
       ChangeColorClass(a, n / 4, n % 4);
@@ -101,6 +106,7 @@ void MainWindow::RunCommand(Command command) {
       ToggleTool(&ToolSettings::ShowMistakes);
       break;
     case CommandId::Hint:
+      play_->MarkHelped();
       ShowHint();
       break;
     case CommandId::CopyPuzzle:
@@ -113,6 +119,7 @@ void MainWindow::RunCommand(Command command) {
       GeneratePuzzle(n);
       break;
     case CommandId::FullSolve:
+      play_->MarkHelped();
       FullSolve();
       break;
     case CommandId::CountSolutions:
@@ -133,7 +140,18 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::Config:
       ShowSettingsDialog();
       break;
+    case CommandId::PlayMode:
+    case CommandId::NoteInput:
+    case CommandId::AutoRemoveNotes:
+    case CommandId::CandidatesToNotes:
+    case CommandId::ClearNotes:
+    case CommandId::ShowWrongDigits:
+    case CommandId::ShowTimer:
+    case CommandId::Records:
+      play_->Run(command);
+      break;
   }
+  if (replaces) play_->AfterReplacing(command.id);
   ScheduleRecoveryUpdate();
 }
 
@@ -232,6 +250,7 @@ void MainWindow::SaveSettingsOrLog() {
 
 bool MainWindow::ReadyToQuit() {
   if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
+  play_->KeepGame();
   SaveSettingsOrLog();
   UpdateRecoveryCopy();  // nothing unsaved is left: the copy goes
   quitting_ = true;

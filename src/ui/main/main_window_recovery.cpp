@@ -18,6 +18,7 @@
 #include "core/puzzle_file.h"
 #include "system/recovery.h"
 #include "ui/main/main_window.h"
+#include "ui/main/play_mode.h"
 #include "ui/main/start_up.h"
 
 namespace gridora::ui {
@@ -49,6 +50,7 @@ void MainWindow::StartRecovery(const RecoveryFiles& files) {
   auto keeper = std::make_unique<RecoveryKeeper>(files);
   if (!keeper->Claim()) return;
   recovery_ = std::move(keeper);
+  play_->SetRecoveryCopy(files.copy);
   if (recoveryTimer_ == nullptr) {
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setSingleShot(true);
@@ -65,7 +67,8 @@ void MainWindow::StartRecovery(const RecoveryFiles& files) {
   if (ShowMessage(kRecoveryQuestion, kRecoveryTitle, MessageButtons::YesNo,
                   MessageIcon::Question) == MessageAnswer::Yes) {
     ApplyPuzzleFile(a, left->puzzle, left->fileName);
-    state_.DataChanged = true;  // still not saved
+    state_.DataChanged = true;      // still not saved
+    play_->ResumeKept(files.copy);  // the game that went with the copy
   } else {
     recovery_->Discard();
   }
@@ -85,6 +88,7 @@ void MainWindow::UpdateRecoveryCopy() {
 
 void MainWindow::PrepareSessionEnd() {
   UpdateRecoveryCopy();
+  play_->KeepGame();
   SaveSettingsOrLog();
 }
 

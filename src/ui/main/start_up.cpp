@@ -13,6 +13,7 @@
 #include "system/launcher.h"
 #include "system/profile.h"
 #include "system/recovery.h"
+#include "ui/main/play_mode.h"
 
 namespace gridora::ui {
 
@@ -35,6 +36,7 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
     const auto absolute = std::filesystem::absolute(path, error);
     OpenWithAssociatedProgram(app, error ? path : absolute.string());
   });
+  window->Play().ResumeKept();  // the game kept beside the file, if any
   // The window is first drawn at the zoom of the settings (main has set it
   // already, before the window could be placed).
   ApplyZoom(state.settings.Tools.Zoom);
