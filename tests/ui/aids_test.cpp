@@ -350,6 +350,9 @@ TEST_F(AidsTest, ctrlCCopiesTheBlackDigitsAndCtrlVPastesThemAsANewPuzzle) {
   EXPECT_EQ(state.Board, BoardCodes{});
   Key(Qt::Key_A, Qt::ControlModifier);  // still redo
   EXPECT_EQ(Code(15), 16);
+  // Copied back in gridora-solve's form: 10 to 16 as "A" to "G".
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard, "123456789ABCDEFG" + std::string(240, '.') + "\n");
 }
 
 TEST_F(AidsTest, inKeypadModeTheShortcutsRunTheirCommandsAndThePlainKeyStillTypes) {
