@@ -22,10 +22,10 @@ struct BoardMarks {
   CellSet highlighted;              // the cells of the focused digit
   CellSet hintFocus;                // the cells a hint is about
   CellSet hintSupport;              // the cells that make the hint work
-  // Play mode: the player's notes (bit d - 1 for digit d), drawn where the
-  // candidates go and instead of them; the candidates fainter while any
-  // note is shown; digits that differ from the solution (drawn as mistakes
-  // by the labels).
+  // Play mode: the player's notes (bit d - 1 for digit d), drawn at the
+  // candidates' places and instead of them; the candidates fainter while
+  // any note is shown; digits that differ from the solution (drawn as
+  // mistakes by the labels).
   std::array<std::uint16_t, kMaxCells> notes{};
   QColor noteColor;
   bool candidatesFaint = false;
@@ -52,6 +52,20 @@ class BoardSurface : public QWidget {
   void SetMarks(const BoardMarks& marks);
   const BoardMarks& Marks() const { return marks_; }
 
+  // The place of digit `digit` (1 to N) in `cell`, in the surface's pixels:
+  // the cell cut into B x B equal squares, digit d in square d - 1 in
+  // reading order (on 16 x 16 the cell's room between the lines that cross
+  // it). Candidates, the player's notes and hint marks all use these places.
+  QRectF CandidatePlace(int cell, int digit) const;
+  // Draws the mark of `digit` in its place of `cell` as the candidates are
+  // drawn: `text` (the board's text for the digit) in `color`, or a dot
+  // where a 16 x 16 place has too few device pixels for text. Every mark
+  // keeps to its place, with visible space between neighbouring marks
+  // wider than any space inside one (so "10" "11" never read "1011").
+  // Call it from a paint function of the surface (PaintMarks).
+  void PaintCandidateMark(QPainter& painter, int cell, int digit, const QString& text,
+                          const QColor& color) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -63,9 +77,9 @@ class BoardSurface : public QWidget {
   // its caption is drawn wholly between them.
   void KeepCaptionsOffLines();
   void PaintMarks(QPainter& painter);
-  // The digits of `mask` at the candidates' places of `cell`.
-  void PaintCandidates(QPainter& painter, int cell, const QRect& area, CandMask mask,
-                       const QColor& color);
+  void PaintCandidates(QPainter& painter, int cell);
+  // The player's notes of one cell (play mode).
+  void PaintNotes(QPainter& painter, int cell);
 
   int boardSize_;
   QPixmap texture_;
