@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
 
 #include "ui/main/board_geometry.h"
 #include "ui/main/etched.h"
@@ -273,11 +276,61 @@ void BoardSurface::PaintCandidates(QPainter& painter, int cell) {
   }
 }
 
+namespace {
+
+// A note's mark drawn once and kept: a board full of notes repeats the
+// same few marks hundreds of times, and setting text is the costly part.
+struct NoteMarkKey {
+  QString text;
+  QRgb color;
+  int width;  // the place in hundredths of a pixel
+  int height;
+  int ratio;    // device pixels per pixel, in hundredths
+  int offsetX;  // where the place starts inside a pixel, in hundredths
+  int offsetY;
+  bool operator<(const NoteMarkKey& o) const {
+    return std::tie(text, color, width, height, ratio, offsetX, offsetY) <
+           std::tie(o.text, o.color, o.width, o.height, o.ratio, o.offsetX, o.offsetY);
+  }
+};
+constexpr std::size_t kMaxNoteMarks = 512;
+
+int Hundredths(double v) {
+  return static_cast<int>(std::lround(v * 100));
+}
+
+}  // namespace
+
 void BoardSurface::PaintNotes(QPainter& painter, int cell) {
+  static std::map<NoteMarkKey, QImage> marks;  // images: no window system behind them
+  const double ratio = DeviceRatio(painter);
   for (int d : DigitsOf{marks_.notes[static_cast<std::size_t>(cell)]}) {
     const auto t = static_cast<std::size_t>(d);
     const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
-    PaintCandidateMark(painter, cell, d, text, marks_.noteColor);
+    const QRectF place = CandidatePlace(cell, d);
+    const QPointF origin(std::floor(place.left()), std::floor(place.top()));
+    const NoteMarkKey key{text,
+                          marks_.noteColor.rgba(),
+                          Hundredths(place.width()),
+                          Hundredths(place.height()),
+                          Hundredths(ratio),
+                          Hundredths(place.left() - origin.x()),
+                          Hundredths(place.top() - origin.y())};
+    auto found = marks.find(key);
+    if (found == marks.end()) {
+      if (marks.size() >= kMaxNoteMarks) marks.clear();
+      const QSize pixels(static_cast<int>(std::ceil((place.right() - origin.x()) * ratio)) + 1,
+                         static_cast<int>(std::ceil((place.bottom() - origin.y()) * ratio)) + 1);
+      QImage mark(pixels, QImage::Format_ARGB32_Premultiplied);
+      mark.setDevicePixelRatio(ratio);
+      mark.fill(Qt::transparent);
+      QPainter markPainter(&mark);
+      markPainter.translate(-origin);
+      PaintCandidateMark(markPainter, cell, d, text, marks_.noteColor);
+      markPainter.end();
+      found = marks.emplace(key, mark).first;
+    }
+    painter.drawImage(origin, found->second);
   }
 }
 
