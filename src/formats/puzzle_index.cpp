@@ -81,6 +81,16 @@ void Hash(std::uint64_t& key, std::string_view bytes) {
 
 }  // namespace
 
+std::optional<Format> DetectFileFormat(const std::string& path) {
+  File file(path);
+  struct stat info {};
+  if (OpenRegular(file, info)) return std::nullopt;
+  std::string head;
+  if (!ReadAt(file.fd(), static_cast<std::uint64_t>(info.st_size), 0, 64 * 1024, head))
+    return std::nullopt;
+  return DetectFormat(head);
+}
+
 std::string PuzzleIndex::ContentKeyText() const {
   char text[17];
   std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(key_));

@@ -13,12 +13,17 @@
 //   index.Load(index.size() - 1, last);
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "formats/formats.h"
 
 namespace gridora::formats {
+
+// The format of the regular file at `path` from its first bytes; nullopt
+// for a file that is not one (or not a regular file).
+std::optional<Format> DetectFileFormat(const std::string& path);
 
 class PuzzleIndex {
  public:
