@@ -83,7 +83,11 @@ bool IsUtf8(std::string_view text) {
 std::optional<std::string> PropertyText(std::string_view bytes) {
   if (bytes.size() > kMaxTextBytes) return std::nullopt;
   if (IsUtf8(bytes)) return std::string(bytes);
-  return ShiftJisToUtf8(bytes);
+  // The bound holds for the text as kept, so that what is written back is
+  // read again.
+  std::optional<std::string> text = ShiftJisToUtf8(bytes);
+  if (text && text->size() > kMaxTextBytes) return std::nullopt;
+  return text;
 }
 
 std::string_view Trimmed(std::string_view text) {

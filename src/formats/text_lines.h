@@ -50,7 +50,8 @@ ReadError CheckLine(std::string_view line, std::size_t number);
 std::string_view WithoutCr(std::string_view line);
 
 // The text of a property: UTF-8 as it is, otherwise read as Shift-JIS;
-// nullopt when it is neither or longer than kMaxTextBytes.
+// nullopt when it is neither or longer than kMaxTextBytes (as read and as
+// kept).
 std::optional<std::string> PropertyText(std::string_view bytes);
 
 // True for text that is valid UTF-8.
