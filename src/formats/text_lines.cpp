@@ -107,7 +107,7 @@ int CellDigit(char ch, int size) {
 char CellChar(int digit) {
   if (digit <= 0) return '.';
   if (digit <= 9) return static_cast<char>('0' + digit);
-  return static_cast<char>('a' + digit - 10);
+  return static_cast<char>('A' + digit - 10);
 }
 
 }  // namespace gridora::formats

@@ -63,7 +63,7 @@ std::string_view Trimmed(std::string_view text);
 // The digit a cell character stands for on a board of `size`: 0 for "." and
 // "0", 1-9, and on 16 x 16 "a"-"g" or "A"-"G" for 10 to 16; -1 otherwise.
 int CellDigit(char ch, int size);
-// The character of a digit: "." for 0, "1"-"9", "a"-"g".
+// The character of a digit: "." for 0, "1"-"9", "A"-"G".
 char CellChar(int digit);
 
 }  // namespace gridora::formats
