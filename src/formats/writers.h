@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Writers of the puzzle files of other programs: UTF-8 text, CR LF line
-// ends, "." for an empty cell and "A"-"G" for 10 to 16 What each writes is
+// ends, "." for an empty cell and "A"-"G" for 10 to 16. What each writes is
 // what the readers of readers.h take back unchanged (a round trip), within
 // what the format has a place for.
 
