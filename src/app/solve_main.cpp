@@ -26,6 +26,7 @@
 #include "formats/puzzle_index.h"
 #include "formats/readers.h"
 #include "line_input.h"
+#include "rate_cli.h"
 #include "solver/puzzle_line.h"
 #include "solver/solve_report.h"
 
@@ -68,6 +69,7 @@ struct Options {
   bool stats = false;
   std::optional<formats::Format> convert;
   EngineCliOptions engine;
+  RateOptions rate;
   std::vector<std::string> files;
 };
 
@@ -119,12 +121,16 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.solver.showLevel = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--rate") {
+      options.rate.rate = true;
+    } else if (arg == "--steps") {
+      options.rate.steps = true;
     } else if (arg == "--quiet") {
       options.quiet = true;
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage << kEngineUsage;
+      std::cout << kUsage << kEngineUsage << kRateUsage;
       std::exit(0);
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage << kEngineUsage;
@@ -279,6 +285,10 @@ class Runner {
   }
 
   std::string Solve(const PuzzleLine& parsed, OutcomeGroup& group) {
+    if (options_.rate.rate) {
+      group = OutcomeGroup::OneSolution;
+      return RateReport(parsed, options_.json, options_.rate.steps);
+    }
     if (options_.engine.engine) {
       int solutions = 0;
       std::string out = EngineReport(parsed, options_.engine, options_.json, solutions);
