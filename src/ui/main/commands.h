@@ -57,6 +57,12 @@ enum class CommandId {
   ShowWrongDigits,  // check item: flips the setting
   ShowTimer,        // check item: flips the setting
   Records,          // the records dialog
+  // Other programs' puzzle files and collections.
+  OpenOtherFormat,  // asks about unsaved changes before the file dialog
+  SaveOtherFormat,
+  NextPuzzle,
+  PreviousPuzzle,
+  PuzzleList,
 };
 
 struct Command {
@@ -69,7 +75,8 @@ struct Command {
 // True for the commands that replace the puzzle: they ask about unsaved
 // changes before they run.
 constexpr bool AsksToSaveChanges(CommandId id) {
-  return id == CommandId::NewPuzzle9 || id == CommandId::NewPuzzle16 || id == CommandId::OpenPuzzle;
+  return id == CommandId::NewPuzzle9 || id == CommandId::NewPuzzle16 ||
+         id == CommandId::OpenPuzzle || id == CommandId::OpenOtherFormat;
 }
 
 }  // namespace gridora::ui
