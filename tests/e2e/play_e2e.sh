@@ -265,11 +265,8 @@ if [ -n "${SHOTS:-}" ]; then
   size=16
   generate m
   park=0
-  # At the zoom 200%, where a 16 x 16 note is a digit, not a dot.
-  key ctrl+equal
-  key ctrl+equal
-  sleep 1
-  main=$(wait_window '^Gridora$')
+  # At 100% a 16 x 16 note is a dot (its place tells the digit; the
+  # cell's tip names them); from 200% on it is a digit.
   key F4
   for cell in 17 18 33 40 41 56 70 90 120 200; do
     goto "$cell"
@@ -278,10 +275,6 @@ if [ -n "${SHOTS:-}" ]; then
   key F4
   sleep 2
   shot "$main" play-16x16.png
-  key ctrl+minus
-  key ctrl+minus
-  sleep 1
-  main=$(wait_window '^Gridora$')
   size=9
 fi
 
