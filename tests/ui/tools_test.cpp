@@ -4,8 +4,13 @@
 // puzzle the Solve command gives up on, and the solution count box.
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
+#include "engine/generator.h"
 #include "engine/search.h"
 #include "ui/dialogs/generate_dialog.h"
 #include "window_fixture.h"
@@ -138,6 +143,96 @@ TEST_F(ToolsTest, countTheSolutions) {
     EXPECT_EQ(messages[0].text, c.verdict);
     EXPECT_EQ(messages[0].title, "解の数");
     EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+  }
+}
+
+// A 16 x 16 board without solution that the search takes long to refute:
+// the first twelve cells of the first row can take only eleven digits
+// (the other four are given in their columns, and one of the twelve stands
+// beside them), which no single, matching or column rule sees.
+std::vector<int> PigeonholeBoard() {
+  engine::Random random(1);
+  const engine::Grid full = engine::RandomFullGrid(16, random);
+  std::vector<int> board(256, 0);
+  for (int c = 0; c < 12; ++c) {
+    for (int r = 1; r < 16; ++r) {
+      const int d = full[static_cast<std::size_t>(r * 16 + c)];
+      if (std::find(full.begin() + 12, full.begin() + 16, d) != full.begin() + 16) {
+        board[static_cast<std::size_t>(r * 16 + c)] = d;
+      }
+    }
+  }
+  board[12] = full[0];
+  return board;
+}
+
+// 完全に解く and 解の数を調べる on a board that takes long: the window keeps
+// running its event loop, locked, with the wait cursor; the progress note
+// appears and its button, Esc on it, or Esc on the window before it shows
+// stop the search. The board and the answer slots stay as they were, no
+// message box appears, and the window is usable again.
+TEST_F(ToolsTest, longSearchesCanBeStopped) {
+  NewPuzzle16(app());
+  const std::vector<int> board = PigeonholeBoard();
+  for (int c = 0; c < 256; ++c) Put(c, board[static_cast<std::size_t>(c)]);
+  RedrawBoard(app());
+  const BoardCodes before = state.Board;
+  const auto note = []() -> QWidget* {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QStringLiteral("frmSearchWait") && w->isVisible()) return w;
+    }
+    return nullptr;
+  };
+  enum class Stop { Button, EscOnNote, EscBeforeNote };
+  struct Case {
+    const char* item;
+    Stop stop;
+  };
+  for (const Case& c :
+       {Case{"mnuToolsFullSolve", Stop::Button}, Case{"mnuToolsCount", Stop::EscOnNote},
+        Case{"mnuToolsFullSolve", Stop::EscBeforeNote}}) {
+    SCOPED_TRACE(c.item);
+    messages.clear();
+    int ticks = 0;
+    bool locked = false, waitCursor = false, noteSeen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      ++ticks;  // the event loop runs while the search does
+      locked = !window->isEnabled();
+      waitCursor = QApplication::overrideCursor() &&
+                   QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      QWidget* shown = note();
+      if (c.stop == Stop::EscBeforeNote) {
+        if (ticks == 2) QTest::keyClick(window.get(), Qt::Key_Escape);
+        return;
+      }
+      if (shown == nullptr) return;
+      noteSeen = true;
+      poll.stop();
+      EXPECT_EQ(shown->findChild<QLabel*>()->text().toStdString(), "解を探しています...");
+      if (c.stop == Stop::Button) {
+        QPushButton* button = shown->findChild<QPushButton*>();
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text().toStdString(), "中止");
+        button->click();
+      } else {
+        QTest::keyClick(shown, Qt::Key_Escape);
+      }
+    });
+    poll.start(50);
+    Item(c.item)->trigger();
+    poll.stop();
+    EXPECT_GT(ticks, 1);
+    EXPECT_TRUE(locked);
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(noteSeen, c.stop != Stop::EscBeforeNote);
+    EXPECT_EQ(note(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Inform(), "探索を中止しました");
+    EXPECT_EQ(state.Board, before);
+    EXPECT_FALSE(window->Menu().mnuDataAnswer[1]->isEnabled());
   }
 }
 
