@@ -149,6 +149,38 @@ constexpr long kProbeAfter = 4;
 
 using DigitBands = std::array<std::array<Word, 4>, 16>;
 
+// Digits against places in one unit (bit c of places[d]: digit d may take
+// the unit's cell c). One augmenting path for digit d over the places not
+// yet visited; digitAt holds the matching so far.
+bool Augment(const std::array<unsigned, 16>& places, std::array<int, 16>& digitAt, int d,
+             unsigned& visited) {
+  for (;;) {
+    const unsigned free = places[static_cast<std::size_t>(d)] & ~visited;
+    if (free == 0) return false;
+    const int c = std::countr_zero(free);
+    visited |= 1u << c;
+    int& held = digitAt[static_cast<std::size_t>(c)];
+    if (held < 0 || Augment(places, digitAt, held, visited)) {
+      held = d;
+      return true;
+    }
+  }
+}
+
+// True when the sixteen digits can take sixteen different places of the
+// unit. Each digit having a place and each cell a digit is not enough:
+// twelve cells may share eleven digits, which the per-digit rules and the
+// singles never see.
+bool EveryDigitFits(const std::array<unsigned, 16>& places) {
+  std::array<int, 16> digitAt;
+  digitAt.fill(-1);
+  for (int d = 0; d < 16; ++d) {
+    unsigned visited = 0;
+    if (!Augment(places, digitAt, d, visited)) return false;
+  }
+  return true;
+}
+
 // The set bits of all words: probing counts them twice a probe. The
 // package runs on any x86-64, whose first processors lack the popcount
 // instruction; the copy that uses it is chosen when the processor has it.
@@ -335,13 +367,41 @@ class BandSearch16 {
     }
   }
 
-  // Tries both ways of every pair that ForEachPair finds: a way that meets
+  // Every row, column and box can still give each digit a cell of its own
+  // (see EveryDigitFits).
+  bool UnitsFit() const {
+    std::array<std::array<unsigned, 16>, 16> columns{};  // [column][digit]: rows
+    for (int band = 0; band < 4; ++band) {
+      for (int lane = 0; lane < 4; ++lane) {
+        std::array<unsigned, 16> row, box;
+        for (int d = 0; d < 16; ++d) {
+          const Word x = s_.cand[static_cast<std::size_t>(d)][band];
+          row[static_cast<std::size_t>(d)] = static_cast<unsigned>(x >> (16 * lane)) & kRow;
+          box[static_cast<std::size_t>(d)] =
+              static_cast<unsigned>(Transposed(x) >> (16 * lane)) & kRow;
+          for (unsigned at = row[static_cast<std::size_t>(d)]; at != 0; at &= at - 1) {
+            columns[static_cast<std::size_t>(std::countr_zero(at))][static_cast<std::size_t>(d)] |=
+                1u << (band * 4 + lane);
+          }
+        }
+        if (!EveryDigitFits(row) || !EveryDigitFits(box)) return false;
+      }
+    }
+    for (const auto& column : columns) {
+      if (!EveryDigitFits(column)) return false;
+    }
+    return true;
+  }
+
+  // First checks that every unit can still hold every digit. Then tries
+  // both ways of every pair that ForEachPair finds: a way that meets
   // a contradiction is taken out, and the board is propagated again.
   // Otherwise the pair whose two ways take the most candidates away (the
   // product of both) is kept in choice_ for the next branch, the way that
   // leaves more room first: on a board with solutions it is the likelier.
   // False on a contradiction.
   bool Probe() {
+    if (!UnitsFit()) return false;
     for (;;) {
       const State saved = s_;
       const int total = Candidates();
