@@ -8,12 +8,12 @@
 set -euo pipefail
 ours=$1
 shift
-sat=$(cd "$(dirname "$0")/../.." && pwd)/shared/peers/sat-sudoku.py
+sat=${SAT_SUDOKU:-$(cd "$(dirname "$0")/../.." && pwd)/shared/peers/sat-sudoku.py}
 uptime
 echo '| set | puzzles | ours median ms | ours slowest ms | ours most guesses | cadical |'
 echo '|---|---:|---:|---:|---:|---|'
 for set in "$@"; do
-  row=$("$ours" --runs 1 --seconds 0 "$set" | awk 'NR == 2 {printf "%s | %s | %s | %s", $2, $9, $8, $10}')
+  row=$("$ours" --runs 1 --seconds 0 "$set" | awk 'NR == 2 {printf "%s | %s | %s | %s", $2, $8, $7, $9}')
   peer="(no cadical)"
   if command -v cadical >/dev/null && [ -f "$sat" ]; then
     peer=$(python3 "$sat" "$set" | sed 's/^[^;]*; //')
