@@ -2,8 +2,8 @@
 #pragma once
 // PuzzleIndex: a puzzle file of any format and any size, opened by
 // indexing it. Opening reads the file once, in pieces, checks every puzzle
-// and keeps only where each one starts (a collection of 49,158 lines costs
-// about half a megabyte); a puzzle is read again from the file when it is
+// and keeps only where each one starts (16 bytes a puzzle: 0.8 MB for a
+// collection of 49,158 lines); a puzzle is read again from the file when it is
 // asked for. A file with one broken puzzle is refused as a whole, with the
 // line, so nothing is ever loaded in part.
 //
