@@ -304,9 +304,16 @@ int Hundredths(double v) {
 void BoardSurface::PaintNotes(QPainter& painter, int cell) {
   static std::map<NoteMarkKey, QImage> marks;  // images: no window system behind them
   const double ratio = DeviceRatio(painter);
+  // Dots cost less than any copy of them.
+  const bool dots = boardSize_ == 16 &&
+                    !CandidatesAsText(Px(CellLabelRect(boardSize_, cell).width) / 4.0 * ratio);
   for (int d : DigitsOf{marks_.notes[static_cast<std::size_t>(cell)]}) {
     const auto t = static_cast<std::size_t>(d);
     const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
+    if (dots) {
+      PaintCandidateMark(painter, cell, d, text, marks_.noteColor);
+      continue;
+    }
     const QRectF place = CandidatePlace(cell, d);
     const QPointF origin(std::floor(place.left()), std::floor(place.top()));
     const NoteMarkKey key{text,
