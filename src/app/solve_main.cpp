@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "book_cli.h"
 #include "core/file_io.h"
 #include "core/file_title.h"
 #include "core/puzzle_format.h"
@@ -54,6 +55,7 @@ struct Options {
   bool quiet = false;
   bool stats = false;
   EngineCliOptions engine;
+  BookCliOptions book;
   std::vector<std::string> files;
 };
 
@@ -67,6 +69,10 @@ bool ParseInt(const char* text, int& value) {
 bool ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     if (const int used = ParseEngineOption(argc, argv, i, options.engine); used != 0) {
+      if (used < 0) return false;
+      continue;
+    }
+    if (const int used = ParseBookOption(argc, argv, i, options.book); used != 0) {
       if (used < 0) return false;
       continue;
     }
@@ -102,10 +108,11 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage << kEngineUsage;
+      std::cout << kUsage << kEngineUsage << kBookUsage;
       std::exit(0);
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-      std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage << kEngineUsage;
+      std::cerr << "gridora-solve: unknown option " << arg << "\n"
+                << kUsage << kEngineUsage << kBookUsage;
       return false;
     } else {
       options.files.push_back(arg);
@@ -263,6 +270,7 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   Options options;
   if (!ParseOptions(argc, argv, options)) return 2;
+  if (!options.book.output.empty()) return RunBook(options.book, options.engine, options.stats);
   if (options.engine.generate > 0) return RunGenerate(options.engine, options.stats);
   Runner runner(options);
   bool ok = true;
