@@ -20,6 +20,10 @@
 #   OUT/zoom200-solved-9x9.png  the solved 9 x 9 sample at the zoom 200%
 #   OUT/zoom200-aids-16x16.png  the 16 x 16 sample in play at the zoom 200%
 #                        with the tools on (candidates as small digits)
+#   OUT/book-preview-9x9.png  the print preview of a puzzle book of 8 puzzles,
+#                        4 a page (ツール > 問題集を作る, プレビュー)
+#   OUT/book-16x16-page.png  the first page of a 16 x 16 book PDF written by
+#                        gridora-solve --book, rendered by pdftoppm
 # The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
@@ -290,3 +294,40 @@ app_pid=""
 launch "$work/play16.gdr"
 shoot "$id" "$out/zoom200-aids-16x16.png"
 quit_app
+
+# A puzzle book in the print preview: 8 puzzles at 4 a page, seed 7.
+export XDG_CONFIG_HOME=$work/config-book
+build/src/app/gridora &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+# The second item with the mnemonic K (the first is 候補を表示).
+xdotool key alt+t
+sleep 0.5
+xdotool key k k Return
+sleep 1
+book=$(xdotool search --onlyvisible --name '^問題集を作る$' | head -1)
+xdotool windowfocus --sync "$book"
+xdotool key Tab Tab ctrl+a
+xdotool type 8
+xdotool key Tab Tab Tab Tab
+xdotool type 7
+xdotool key alt+v
+preview=""
+for _ in $(seq 600); do
+  preview=$(xdotool search --onlyvisible --name '^印刷プレビュー' 2>/dev/null | head -1 || true)
+  [ -n "$preview" ] && break
+  sleep 0.1
+done
+xdotool windowsize --sync "$preview" 1400 1000
+sleep 2
+shoot "$preview" "$out/book-preview-9x9.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# The first page of a 16 x 16 book, as a PDF viewer shows it.
+build/src/app/gridora-solve --book "$work/book16.pdf" --size 16 --grade standard --count 2 \
+  --per-page 2 --seed 16 --title "16×16 問題集" -j 2
+pdftoppm -r 110 -f 1 -l 1 -singlefile -png "$work/book16.pdf" "$out/book-16x16-page"
+echo "saved $out/book-16x16-page.png"

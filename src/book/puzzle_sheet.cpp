@@ -3,6 +3,9 @@
 
 #include "book/book_layout.h"
 #include "book/grid_drawing.h"
+#include "core/board.h"
+#include "core/file_title.h"
+#include "engine/texts.h"
 
 namespace gridora::book {
 
@@ -20,7 +23,7 @@ Text PlacedText(const Rect& box, std::string text, double size, Align align, boo
   return t;
 }
 
-std::string CharacterOf(const SheetContent& content, int digit) {
+std::string TextOf(const SheetContent& content, int digit) {
   if (digit < static_cast<int>(content.characters.size()) && !content.characters[digit].empty())
     return content.characters[digit];
   return std::to_string(digit);
@@ -66,8 +69,7 @@ Document SheetDocument(const SheetContent& content) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const int digit = content.digits[i];
     if (digit == 0 || (!content.given[i] && !content.withEntered)) continue;
-    cells[i] = {CharacterOf(content, digit),
-                content.given[i] ? CellKind::Given : CellKind::Entered};
+    cells[i] = {TextOf(content, digit), content.given[i] ? CellKind::Given : CellKind::Entered};
   }
   DrawGrid(document.pages.back(), square, n, cells);
   if (!content.solutionPage) return document;
@@ -78,11 +80,45 @@ Document SheetDocument(const SheetContent& content) {
     return document;
   }
   for (std::size_t i = 0; i < cells.size(); ++i) {
-    cells[i] = {CharacterOf(content, (*content.solution)[i]),
+    cells[i] = {TextOf(content, (*content.solution)[i]),
                 content.given[i] ? CellKind::Given : CellKind::Entered};
   }
   DrawGrid(page, square, n, cells);
   return document;
+}
+
+SheetContent SheetOf(const AppState& state, const std::array<bool, kMaxCells>* givens) {
+  SheetContent content;
+  const int n = state.BoardSize;
+  content.boardSize = n;
+  engine::Grid puzzle{};
+  for (int i = 0; i < n * n; ++i) {
+    const int code = state.Board[static_cast<std::size_t>(i)];
+    const int digit = DigitOf(code);
+    // Digits placed by the solver are neither the puzzle's nor the player's.
+    if (digit == 0 || ClassOf(code) != kClassBlack) continue;
+    content.digits[i] = static_cast<std::uint8_t>(digit);
+    content.given[i] = givens ? (*givens)[static_cast<std::size_t>(i)] : true;
+    if (content.given[i]) puzzle[i] = static_cast<std::uint8_t>(digit);
+  }
+  content.characters.resize(static_cast<std::size_t>(n + 1));
+  for (int d = 1; d <= n; ++d) content.characters[d] = CharacterOf(state, d);
+  const std::string title = FileTitleOf(state.PuzzleFileName);
+  content.title = state.PuzzleFileName == kNoFileName ? "問題" : title;
+  content.author = state.PuzzleAuthor;
+  content.date = state.PuzzleDate;
+  content.comment = state.PuzzleComment == kNoComment ? "" : state.PuzzleComment;
+  const engine::SearchResult result = engine::CountSolutions(n, puzzle, 2);
+  if (result.solutions == 1) content.solution = result.first;
+  content.noSolutionText = engine::CountVerdict(result.solutions);
+  return content;
+}
+
+bool HasEnteredDigits(const SheetContent& content) {
+  for (int i = 0; i < content.boardSize * content.boardSize; ++i) {
+    if (content.digits[i] != 0 && !content.given[i]) return true;
+  }
+  return false;
 }
 
 }  // namespace gridora::book

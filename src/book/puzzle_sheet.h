@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "book/page_document.h"
+#include "core/app_state.h"
 #include "core/cell.h"
 #include "engine/search.h"
 
@@ -32,5 +33,14 @@ struct SheetContent {
 };
 
 Document SheetDocument(const SheetContent& content);
+
+// The sheet of the puzzle of `state`: its characters, properties and (by a
+// complete search) its solution or the verdict why there is none. `givens`
+// marks the givens when a game says which they are; without it every black
+// digit is a given. The player's digits are the other black digits.
+SheetContent SheetOf(const AppState& state, const std::array<bool, kMaxCells>* givens);
+
+// True when the board holds a black digit that is not a given.
+bool HasEnteredDigits(const SheetContent& content);
 
 }  // namespace gridora::book

@@ -48,6 +48,8 @@ enum class CommandId {
   GeneratePuzzle,  // argument: board size 9 or 16
   FullSolve,
   CountSolutions,
+  PrintPuzzle,  // the puzzle as a clean page
+  MakeBook,     // a puzzle book
 };
 
 struct Command {

@@ -4,6 +4,7 @@
 // main_window_commands.cpp and main_window_dialogs.cpp.
 
 #include "ui/main/main_window.h"
+#include "ui/main/page_output.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,6 +80,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   wall16_->SetMouseHandler(input_);
   ConnectMenu();
   ConnectTools();
+  ConnectPageTools();
   ConnectEngineTools();
 
   // The window keeps its designed size.

@@ -45,6 +45,7 @@ class QPrinter;
 namespace gridora::ui {
 
 class ClientArea;
+class PageOutput;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
  public:
@@ -148,6 +149,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
     std::function<void(const std::string&)> write;
   };
   void SetClipboard(Clipboard clipboard) { clipboard_ = std::move(clipboard); }
+  // The printed pages of the "ツール" menu (the puzzle sheet, puzzle books).
+  PageOutput& Pages() { return *pages_; }
 
   // --- The playing aids (main_window_aids.cpp) -------------------------------
   ToolSettings& Tools() { return state_.settings.Tools; }
@@ -208,6 +211,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void GeneratePuzzle(int boardSize);
   void FullSolve();
   void CountSolutions();
+  // "問題を印刷" and "問題集を作る" in the "ツール" menu (main_window_pages.cpp).
+  void ConnectPageTools();
   // The menu item runs `command`.
   void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);
@@ -261,6 +266,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   int lastPressed_ = -1;                          // cell of the last press on the board shown
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
+  std::unique_ptr<PageOutput> pages_;  // printed pages and puzzle books
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on

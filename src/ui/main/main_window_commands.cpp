@@ -16,6 +16,7 @@
 #include "system/launcher.h"
 #include "ui/main/launcher_tips.h"
 #include "ui/main/main_window.h"
+#include "ui/main/page_output.h"
 #include "ui/main/slot_preview.h"
 
 namespace gridora::ui {
@@ -117,6 +118,12 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::CountSolutions:
       CountSolutions();
+      break;
+    case CommandId::PrintPuzzle:
+      pages_->PrintPuzzle(state_);
+      break;
+    case CommandId::MakeBook:
+      pages_->MakeBook();
       break;
     case CommandId::Print:
       PrintBoard(a);
