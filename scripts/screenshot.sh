@@ -302,10 +302,10 @@ app_pid=$!
 id=$(main_window)
 xdotool windowfocus --sync "$id"
 sleep 0.5
-# The second item with the mnemonic K (the first is 候補を表示).
+# K moves between 候補を表示(&K) and 問題集を作る(&K); the menu opens on the first.
 xdotool key alt+t
 sleep 0.5
-xdotool key k k Return
+xdotool key k Return
 sleep 1
 book=$(xdotool search --onlyvisible --name '^問題集を作る$' | head -1)
 xdotool windowfocus --sync "$book"
