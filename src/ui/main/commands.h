@@ -50,6 +50,12 @@ enum class CommandId {
   CountSolutions,
   PrintPuzzle,  // the puzzle as a clean page
   MakeBook,     // a puzzle book
+  // Other programs' puzzle files and collections.
+  OpenOtherFormat,  // asks about unsaved changes before the file dialog
+  SaveOtherFormat,
+  NextPuzzle,
+  PreviousPuzzle,
+  PuzzleList,
 };
 
 struct Command {
@@ -62,7 +68,8 @@ struct Command {
 // True for the commands that replace the puzzle: they ask about unsaved
 // changes before they run.
 constexpr bool AsksToSaveChanges(CommandId id) {
-  return id == CommandId::NewPuzzle9 || id == CommandId::NewPuzzle16 || id == CommandId::OpenPuzzle;
+  return id == CommandId::NewPuzzle9 || id == CommandId::NewPuzzle16 ||
+         id == CommandId::OpenPuzzle || id == CommandId::OpenOtherFormat;
 }
 
 }  // namespace gridora::ui

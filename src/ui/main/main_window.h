@@ -46,6 +46,7 @@ namespace gridora::ui {
 
 class ClientArea;
 class PageOutput;
+class FormatsTools;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
  public:
@@ -182,6 +183,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // saves them; no question.
   void PrepareSessionEnd();
 
+  // --- Other programs' puzzle files and collections (formats_tools.h) -------
+  FormatsTools& Formats() { return *formats_; }
+
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
   const MainMenu& Menu() const { return menu_; }
@@ -213,6 +217,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void CountSolutions();
   // "問題を印刷" and "問題集を作る" in the "ツール" menu (main_window_pages.cpp).
   void ConnectPageTools();
+  // The other programs' files and the collections in the "ツール" menu
+  // (main_window_formats.cpp).
+  void ConnectFormatsTools();
   // The menu item runs `command`.
   void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);
@@ -267,6 +274,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
   std::unique_ptr<PageOutput> pages_;  // printed pages and puzzle books
+  std::unique_ptr<FormatsTools> formats_;
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on
