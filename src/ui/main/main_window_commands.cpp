@@ -126,6 +126,7 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::MakeBook:
       pages_->MakeBook();
+      break;
     case CommandId::OpenOtherFormat:
       formats_->OpenOther();
       break;
