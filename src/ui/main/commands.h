@@ -48,6 +48,9 @@ enum class CommandId {
   GeneratePuzzle,  // argument: board size 9 or 16
   FullSolve,
   CountSolutions,
+  // Accessibility.
+  HighContrast,         // check item: flips the setting
+  HighContrastDesktop,  // check item: the look follows the desktop's switch
 };
 
 struct Command {

@@ -45,6 +45,7 @@ class QPrinter;
 namespace gridora::ui {
 
 class ClientArea;
+class WindowAccess;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
  public:
@@ -189,6 +190,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   QLabel* NumLockPanel() const { return numLock_; }
   QLabel* Property(PropertyLabel label) const;
   LauncherPanel* Launcher() const { return launcher_; }
+  // The window as assistive technology sees it, and the high-contrast look.
+  WindowAccess& Access() const { return *access_; }
   ToolbarStrip* Toolbar() const { return toolbar_; }
 
  protected:
@@ -261,6 +264,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   int lastPressed_ = -1;                          // cell of the last press on the board shown
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
+  std::unique_ptr<WindowAccess> access_;
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on
