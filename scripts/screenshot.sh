@@ -20,6 +20,9 @@
 #   OUT/zoom200-solved-9x9.png  the solved 9 x 9 sample at the zoom 200%
 #   OUT/zoom200-aids-16x16.png  the 16 x 16 sample in play at the zoom 200%
 #                        with the tools on (candidates as small digits)
+#   OUT/contrast-9x9.png, OUT/contrast-zoom200-9x9.png  the high-contrast
+#                        look at 100% and 200%: the 9 x 9 sample solved, one
+#                        digit erased, candidates and the keypad cursor shown
 # The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
@@ -290,3 +293,22 @@ app_pid=""
 launch "$work/play16.gdr"
 shoot "$id" "$out/zoom200-aids-16x16.png"
 quit_app
+
+# The high-contrast look at 100% and 200%: the solved sample with a cell
+# erased (its candidates shown) and the keypad cursor on a solver's digit.
+for zoom in 100 200; do
+  {
+    cat tests/data/settings/fresh_after_quit.ini | sed 's/^NInputMode=.*/NInputMode= 1\r/'
+    printf '%s\r\n' "[Tools]" "Zoom=$zoom" "ShowCandidates=True" "HighlightSame=True" \
+      "HighContrast=True"
+  } >"$XDG_CONFIG_HOME/gridora/Gridora.ini"
+  launch "$work/sample9.gdr"
+  xdotool key F2
+  sleep 2
+  xdotool windowfocus --sync "$id" key Right Right space Right Right
+  sleep 0.8
+  name=contrast-9x9.png
+  [ "$zoom" = 100 ] || name=contrast-zoom${zoom}-9x9.png
+  shoot "$id" "$out/$name"
+  quit_app
+done

@@ -77,14 +77,9 @@ keys() {
 }
 # Keypad mode from the keyboard: その他 > 文字の入力方法 > テンキー.
 keys alt+o i Down Return
-# Solve, close the solver's message, erase cell 2 (the cursor at 0).
+# Solve (the outcome goes to the status bar), then erase cell 2 (the cursor
+# stands at 0).
 keys F2
-sleep 1
-for _ in $(seq 30); do
-  dialog=$(xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null | grep -v "^$main\$" | head -1 || true)
-  [ -n "$dialog" ] && { xdotool windowfocus --sync "$dialog"; keys Return; break; }
-  sleep 0.2
-done
-xdotool windowfocus --sync "$main"
+sleep 2
 keys Right Right space
 /usr/bin/python3 "$here/accessibility_bus_check.py"
