@@ -29,7 +29,6 @@ StatusAnnouncer::StatusAnnouncer(QWidget* parent) : QWidget(parent) {
 
 void StatusAnnouncer::Announce(const QString& text) {
   text_ = text;
-  if (!QAccessible::isActive()) return;
   // Hidden and shown again, so that every text is a new appearance.
   hide();
   QAccessibleEvent named(this, QAccessible::NameChanged);

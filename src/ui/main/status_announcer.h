@@ -2,7 +2,8 @@
 #pragma once
 // StatusAnnouncer: a notification for assistive technology that draws
 // nothing. Each Announce shows it anew with the text as its name; screen
-// readers speak a notification that appears without moving the focus.
+// readers speak a notification that appears without moving the focus. Only
+// announce while assistive technology listens.
 
 #include <QWidget>
 

@@ -82,6 +82,7 @@ WindowAccess::WindowAccess(MainWindow& window, AppState& state, std::function<in
     headings_.emplace_back(heading, heading->palette());
   }
 
+  QAccessible::installActivationObserver(this);
   desktopHighContrast_ = DesktopHighContrast();
   desktopWatch_ = std::make_unique<DesktopContrastWatch>([this](bool on) {
     desktopHighContrast_ = on;
@@ -89,7 +90,14 @@ WindowAccess::WindowAccess(MainWindow& window, AppState& state, std::function<in
   });
 }
 
-WindowAccess::~WindowAccess() = default;
+WindowAccess::~WindowAccess() {
+  QAccessible::removeActivationObserver(this);
+}
+
+void WindowAccess::accessibilityActiveChanged(bool active) {
+  listening_ = active;
+  spokenSize_ = 0;  // tell everything anew
+}
 
 DigitKind WindowAccess::KindOf(int cell) const {
   if (!state_.IsCellIndex(cell)) return DigitKind::Empty;
@@ -123,7 +131,7 @@ int WindowAccess::FocusCell(int boardSize) const {
 void WindowAccess::Refresh() {
   ApplyLook();
   if (highContrast_) ShowLookOfCells();
-  if (QAccessible::isActive()) SpeakChanges();
+  if (Listening()) SpeakChanges();
 }
 
 void WindowAccess::SpeakChanges() {
@@ -169,7 +177,7 @@ void WindowAccess::SpeakChanges() {
 }
 
 void WindowAccess::Announce(const std::string& text) {
-  announcer_->Announce(QString::fromStdString(text));
+  if (Listening()) announcer_->Announce(QString::fromStdString(text));
 }
 
 bool WindowAccess::HighContrastWanted() const {

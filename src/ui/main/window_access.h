@@ -11,6 +11,7 @@
 //   access.Refresh();            // after every change of the board or cursor
 //   access.Announce("...");      // a new status text
 
+#include <QAccessible>
 #include <QPalette>
 #include <QString>
 #include <functional>
@@ -34,7 +35,7 @@ namespace gridora::ui {
 class MainWindow;
 class StatusAnnouncer;
 
-class WindowAccess : public CellVoice {
+class WindowAccess : public CellVoice, private QAccessible::ActivationObserver {
  public:
   // `focusCell` answers the cell the keyboard works on (-1 for none).
   WindowAccess(MainWindow& window, AppState& state, std::function<int()> focusCell);
@@ -69,6 +70,9 @@ class WindowAccess : public CellVoice {
   DigitKind KindOf(int cell) const;
 
  private:
+  // Whether assistive technology listens: the events cost nothing then.
+  bool Listening() const { return listening_ || QAccessible::isActive(); }
+  void accessibilityActiveChanged(bool active) override;
   void SetHighContrast(bool on);
   void ShowLookOfCells();
   void SpeakChanges();
@@ -82,6 +86,7 @@ class WindowAccess : public CellVoice {
   std::unique_ptr<DesktopContrastWatch> desktopWatch_;
   bool desktopHighContrast_ = false;
   bool highContrast_ = false;
+  bool listening_ = false;
   QPalette normalPalette_;
   std::vector<std::pair<QLabel*, QPalette>> headings_;
   // What was last said about the board shown, to send only the changes.
