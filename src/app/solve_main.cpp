@@ -30,6 +30,12 @@ namespace {
 
 using namespace gridora;
 
+// The exit statuses.
+constexpr int kExitOk = 0;
+constexpr int kExitUnreadable = 1;  // a file could not be read or a line was no puzzle
+constexpr int kExitUsage = 2;       // the command line was wrong
+constexpr int kExitNotUnique = 3;   // --unique: a puzzle has no solution or several
+
 // The longest line read: a 16 x 16 puzzle and room for blanks and a note.
 constexpr std::size_t kMaxPuzzleLineBytes = 1024;
 
@@ -46,7 +52,8 @@ constexpr const char* kUsage =
     "  --level           name the level in the success message\n"
     "  --json            one JSON object a puzzle\n"
     "  --quiet           no output per puzzle\n"
-    "  --stats           timing and outcome counts on standard error\n";
+    "  --stats           timing and outcome counts on standard error\n"
+    "  -h, --help        print this help and exit\n";
 
 struct Options {
   SolverOptions solver;
@@ -262,7 +269,7 @@ class Runner {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   Options options;
-  if (!ParseOptions(argc, argv, options)) return 2;
+  if (!ParseOptions(argc, argv, options)) return kExitUsage;
   if (options.engine.generate > 0) return RunGenerate(options.engine, options.stats);
   Runner runner(options);
   bool ok = true;
@@ -280,5 +287,7 @@ int main(int argc, char** argv) {
                  t.puzzles, t.seconds, t.seconds > 0 ? t.puzzles / t.seconds : 0.0, t.groups[0],
                  t.groups[1], t.groups[2], t.groups[3], t.groups[4]);
   }
-  return ok && runner.allUnique() ? 0 : 1;
+  // An input that could not be read leaves the verdict of --unique open.
+  if (!ok) return kExitUnreadable;
+  return runner.allUnique() ? kExitOk : kExitNotUnique;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # gridora-solve with the complete search, end to end: counts, the unique
-# verdict and its exit status, JSON, the same output on one thread and on
+# verdict and its exit statuses (3 not unique, 1 unreadable input), JSON, the same output on one thread and on
 # several, and generated puzzles (same seed, same lines; symmetric; unique).
 #   engine_cli_test.sh path/to/gridora-solve
 set -uo pipefail
@@ -26,8 +26,14 @@ check "count" "$(printf '5\n1\n0')" "$("$solver" --count 5 "$work/three.txt")"
 
 out=$("$solver" --unique "$work/three.txt"); status=$?
 check "unique verdicts" "$(printf '解が2つ以上あります\n解は1つだけです\n解がありません')" "$out"
-check "unique status, mixed" 1 "$status"
+check "unique status, not unique" 3 "$status"
 "$solver" --unique <<<"$unique" >/dev/null; check "unique status, one" 0 "$?"
+# Input that cannot be read is told apart, and wins over a verdict.
+"$solver" --unique "$work/missing.txt" 2>/dev/null; check "unique status, unreadable" 1 "$?"
+"$solver" --unique "$work/three.txt" "$work/missing.txt" >/dev/null 2>&1
+check "unique status, unreadable and not unique" 1 "$?"
+printf 'no puzzle\n%s\n' "$unique" | "$solver" --unique >/dev/null 2>&1
+check "unique status, a line that is no puzzle" 1 "$?"
 
 digits=$(echo "$solution" | sed 's/./&,/g; s/,$//')
 check "json" "{\"solutions\":1,\"solution\":[$digits]}" "$("$solver" --count 2 --json <<<"$unique")"
