@@ -23,6 +23,7 @@
 #include "core/puzzle_format.h"
 #include "engine_cli.h"
 #include "line_input.h"
+#include "rate_cli.h"
 #include "solver/puzzle_line.h"
 #include "solver/solve_report.h"
 
@@ -61,6 +62,7 @@ struct Options {
   bool quiet = false;
   bool stats = false;
   EngineCliOptions engine;
+  RateOptions rate;
   std::vector<std::string> files;
 };
 
@@ -104,12 +106,16 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.solver.showLevel = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--rate") {
+      options.rate.rate = true;
+    } else if (arg == "--steps") {
+      options.rate.steps = true;
     } else if (arg == "--quiet") {
       options.quiet = true;
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage << kEngineUsage;
+      std::cout << kUsage << kEngineUsage << kRateUsage;
       std::exit(0);
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage << kEngineUsage;
@@ -241,6 +247,10 @@ class Runner {
   }
 
   std::string Solve(const PuzzleLine& parsed, OutcomeGroup& group) {
+    if (options_.rate.rate) {
+      group = OutcomeGroup::OneSolution;
+      return RateReport(parsed, options_.json, options_.rate.steps);
+    }
     if (options_.engine.engine) {
       int solutions = 0;
       std::string out = EngineReport(parsed, options_.engine, options_.json, solutions);

@@ -43,7 +43,7 @@ check "engine board" "$(echo "${solution:72:9}" | sed 's/./& /g; s/ $//')" \
 
 # Several threads write what one thread writes, in input order.
 cat "$data"/*.txt >"$work/sets.txt"
-for mode in "" "--engine" "--count 3"; do
+for mode in "" "--engine" "--count 3" "--rate --json"; do
   # shellcheck disable=SC2086
   one=$("$solver" $mode -j 1 "$work/sets.txt" | md5sum)
   # shellcheck disable=SC2086
@@ -65,6 +65,15 @@ done <"$work/gen1.txt"
 "$solver" --generate 2 --size 16 --grade easy --seed 4 >"$work/gen16.txt"
 check "16 x 16 lines" 2 "$(grep -c '^[.1-9A-G]\{256\}$' "$work/gen16.txt")"
 "$solver" --unique "$work/gen16.txt" >/dev/null; check "16 x 16 unique" 0 "$?"
+
+# --rate: a line a puzzle with ER/EP/ED, technique and steps; --json holds
+# the rating as a number; --steps adds one line a step that ends the path.
+"$solver" --rate "$work/sets.txt" >"$work/rate.txt"
+check "rate lines" "$(grep -cE '^[.0-9A-Ga-g]{81}([ :]|$)|^[.0-9A-Ga-g]{256}' "$work/sets.txt")" "$(grep -c . "$work/rate.txt")"
+check "rate line form" 0 "$(grep -vc ' [0-9]*\.[0-9]+\?/[0-9]*\.[0-9]/[0-9]*\.[0-9] .*, [0-9]* steps$' "$work/rate.txt")"
+check "rate json" 1 "$("$solver" --rate --json <<<"$unique" | grep -c '"rating":[0-9]*\.[0-9],.*"technique":"')"
+steps=$("$solver" --rate <<<"$unique" | sed 's/.*, \([0-9]*\) steps$/\1/')
+check "rate steps" "$((steps + 1))" "$("$solver" --rate --steps <<<"$unique" | grep -c .)"
 
 "$solver" --generate 1 --grade nonsense >/dev/null 2>&1; check "bad grade" 2 "$?"
 "$solver" --count 0 <<<"$unique" >/dev/null 2>&1; check "bad count" 2 "$?"
