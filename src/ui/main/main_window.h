@@ -45,6 +45,7 @@ class QPrinter;
 namespace gridora::ui {
 
 class ClientArea;
+class FormatsTools;
 class WindowAccess;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
@@ -180,6 +181,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // saves them; no question.
   void PrepareSessionEnd();
 
+  // --- Other programs' puzzle files and collections (formats_tools.h) -------
+  FormatsTools& Formats() { return *formats_; }
+
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
   const MainMenu& Menu() const { return menu_; }
@@ -211,6 +215,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void GeneratePuzzle(int boardSize);
   void FullSolve();
   void CountSolutions();
+  // The other programs' files and the collections in the "ツール" menu
+  // (main_window_formats.cpp).
+  void ConnectFormatsTools();
   // The menu item runs `command`.
   void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);
@@ -264,6 +271,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   int lastPressed_ = -1;                          // cell of the last press on the board shown
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
+  std::unique_ptr<FormatsTools> formats_;
   std::unique_ptr<WindowAccess> access_;
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was

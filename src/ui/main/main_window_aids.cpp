@@ -14,6 +14,7 @@
 #include "core/board.h"
 #include "core/file_commands.h"
 #include "ui/main/board_surface.h"
+#include "ui/main/formats_tools.h"
 #include "ui/main/main_window.h"
 #include "ui/main/window_access.h"
 
@@ -139,6 +140,7 @@ void MainWindow::RefreshAids() {
     }
     if (label->toolTip() != tip) label->setToolTip(tip);
   }
+  formats_->BoardChanged();
   if (access_) access_->Refresh();
 }
 
