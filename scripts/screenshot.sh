@@ -24,6 +24,9 @@
 #                        4 a page (ツール > 問題集を作る, プレビュー)
 #   OUT/book-16x16-page.png  the first page of a 16 x 16 book PDF written by
 #                        gridora-solve --book, rendered by pdftoppm
+#   OUT/contrast-9x9.png, OUT/contrast-zoom200-9x9.png  the high-contrast
+#                        look at 100% and 200%: the 9 x 9 sample solved, one
+#                        digit erased, candidates and the keypad cursor shown
 # The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
@@ -331,3 +334,21 @@ build/src/app/gridora-solve --book "$work/book16.pdf" --size 16 --grade standard
   --per-page 2 --seed 16 --title "16×16 問題集" -j 2
 pdftoppm -r 110 -f 1 -l 1 -singlefile -png "$work/book16.pdf" "$out/book-16x16-page"
 echo "saved $out/book-16x16-page.png"
+# The high-contrast look at 100% and 200%: the solved sample with a cell
+# erased (its candidates shown) and the keypad cursor on a solver's digit.
+for zoom in 100 200; do
+  {
+    cat tests/data/settings/fresh_after_quit.ini | sed 's/^NInputMode=.*/NInputMode= 1\r/'
+    printf '%s\r\n' "[Tools]" "Zoom=$zoom" "ShowCandidates=True" "HighlightSame=True" \
+      "HighContrast=True"
+  } >"$XDG_CONFIG_HOME/gridora/Gridora.ini"
+  launch "$work/sample9.gdr"
+  xdotool key F2
+  sleep 2
+  xdotool windowfocus --sync "$id" key Right Right space Right Right
+  sleep 0.8
+  name=contrast-9x9.png
+  [ "$zoom" = 100 ] || name=contrast-zoom${zoom}-9x9.png
+  shoot "$id" "$out/$name"
+  quit_app
+done

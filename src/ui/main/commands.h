@@ -56,6 +56,9 @@ enum class CommandId {
   NextPuzzle,
   PreviousPuzzle,
   PuzzleList,
+  // Accessibility.
+  HighContrast,         // check item: flips the setting
+  HighContrastDesktop,  // check item: the look follows the desktop's switch
 };
 
 struct Command {

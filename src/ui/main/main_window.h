@@ -47,6 +47,7 @@ namespace gridora::ui {
 class ClientArea;
 class PageOutput;
 class FormatsTools;
+class WindowAccess;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
  public:
@@ -196,6 +197,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   QLabel* NumLockPanel() const { return numLock_; }
   QLabel* Property(PropertyLabel label) const;
   LauncherPanel* Launcher() const { return launcher_; }
+  // The window as assistive technology sees it, and the high-contrast look.
+  WindowAccess& Access() const { return *access_; }
   ToolbarStrip* Toolbar() const { return toolbar_; }
 
  protected:
@@ -275,6 +278,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   std::unique_ptr<RecoveryKeeper> recovery_;
   std::unique_ptr<PageOutput> pages_;  // printed pages and puzzle books
   std::unique_ptr<FormatsTools> formats_;
+  std::unique_ptr<WindowAccess> access_;
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on

@@ -102,6 +102,12 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::ShowMistakes:
       ToggleTool(&ToolSettings::ShowMistakes);
       break;
+    case CommandId::HighContrast:
+      ToggleTool(&ToolSettings::HighContrast);
+      break;
+    case CommandId::HighContrastDesktop:
+      ToggleTool(&ToolSettings::HighContrastDesktop);
+      break;
     case CommandId::Hint:
       formats_->NoteHelp();
       ShowHint();
