@@ -224,9 +224,6 @@ void ConfigDialog::BuildColorPage(QWidget* page) {
     lblColor_[i] = MakePlainLabel(frame, "lblColor", {}, {690, top, 300, 330});
     lblColor_[i]->setToolTip(Text("ここを押すとカラーパレットを表示します"));
     lblColor_[i]->setCursor(Qt::PointingHandCursor);
-<<<<<<< HEAD
-    txtPalette_[i] = Place(new QLineEdit(frame), "txtPalette", {1035, top + 15, 915, 300});
-=======
     // Reachable with Tab; Space or Enter opens the palette as a click does.
     const QString name = frame->title() + QLatin1Char(' ') + Text(rows[i].caption);
     lblColor_[i]->setFocusPolicy(Qt::StrongFocus);
@@ -234,8 +231,7 @@ void ConfigDialog::BuildColorPage(QWidget* page) {
     lblColor_[i]->setAccessibleDescription(lblColor_[i]->toolTip());
     lblColor_[i]->setStyleSheet(
         QStringLiteral("QLabel:focus { border: 2px dotted palette(text); }"));
-    txtPalette_[i] = Place(new QLineEdit(frame), "txtPalette", {1155, top + 15, 720, 300});
->>>>>>> main
+    txtPalette_[i] = Place(new QLineEdit(frame), "txtPalette", {1035, top + 15, 915, 300});
     txtPalette_[i]->setToolTip(Text("6桁の16進数カラーコードを入力してください"));
     txtPalette_[i]->setAccessibleName(name + Text(" カラーコード"));
   }
