@@ -15,13 +15,13 @@ namespace gridora {
 inline constexpr const char* kToolsSection = "Tools";
 
 struct ToolSettings {
-  bool ShowCandidates = false;  // small candidate digits in the empty cells
-  bool HighlightSame = false;   // a background for the cells of the focused digit
-  bool ShowMistakes = false;    // repeated digits in red
-  int Zoom = kDefaultZoom;      // the window's zoom in per cent, one of kZoomSteps
-  // Play mode (src/play). The one setting on by default: a file without the
-  // section still reads as it, and a user who never changes it gets no
-  // section.
+  bool ShowCandidates = false;       // small candidate digits in the empty cells
+  bool HighlightSame = false;        // a background for the cells of the focused digit
+  bool ShowMistakes = false;         // repeated digits in red
+  int Zoom = kDefaultZoom;           // the window's zoom in per cent, one of kZoomSteps
+  bool HighContrast = false;         // the high-contrast look
+  bool HighContrastDesktop = false;  // the look follows the desktop's high-contrast switch
+  // Play mode (src/play). AutoRemoveNotes is the one setting on by default.
   bool ShowTimer = false;        // the play clock in the status bar
   bool AutoRemoveNotes = true;   // a placed digit leaves the notes of its row, column and box
   bool ShowWrongDigits = false;  // digits that differ from the solution, drawn as mistakes
@@ -40,11 +40,13 @@ void ForEachToolSetting(Settings& tools, Visit&& visit) {
   visit("Zoom", tools.Zoom);
 }
 
-// Calls visit(key, member) for the settings of play mode. Each of them is
-// written only once it differs from its default or stands in the file
-// already, so the section of a user who never touched them stays as it was.
+// Settings written only once they differ from their default or the file
+// already holds them, so that a section written before they existed keeps
+// its bytes. Same `visit` as above.
 template <typename Settings, typename Visit>
-void ForEachPlaySetting(Settings& tools, Visit&& visit) {
+void ForEachSparseToolSetting(Settings& tools, Visit&& visit) {
+  visit("HighContrast", tools.HighContrast);
+  visit("HighContrastDesktop", tools.HighContrastDesktop);
   visit("ShowTimer", tools.ShowTimer);
   visit("AutoRemoveNotes", tools.AutoRemoveNotes);
   visit("ShowWrongDigits", tools.ShowWrongDigits);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "settings/tools_section.h"
 
+#include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/text.h"
 
@@ -21,7 +21,7 @@ ToolSettings ReadToolsSection(const IniFile& ini) {
     }
   };
   ForEachToolSetting(tools, read);
-  ForEachPlaySetting(tools, read);
+  ForEachSparseToolSetting(tools, read);
   if (!IsZoomStep(tools.Zoom)) tools.Zoom = kDefaultZoom;
   return tools;
 }
@@ -32,23 +32,22 @@ void WriteToolsSection(IniFile& ini, const ToolSettings& tools) {
   ForEachToolSetting(stored, [&](const char* key, auto&) {
     present = present || ini.Get(kToolsSection, key).has_value();
   });
-  if (present) {
-    ForEachToolSetting(tools, [&](const char* key, const auto& value) {
-      if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, bool>) {
-        ini.Set(kToolsSection, key, BoolText(value));
-      } else {
-        ini.Set(kToolsSection, key, NumberText(value));
-      }
-    });
-  }
-  // Play mode's settings one by one, each once it left its default.
-  std::vector<bool> defaults;
-  ForEachPlaySetting(stored, [&](const char*, const bool& value) { defaults.push_back(value); });
-  std::size_t k = 0;
-  ForEachPlaySetting(tools, [&](const char* key, const bool& value) {
-    if (value != defaults[k++] || ini.Get(kToolsSection, key)) {
+  if (!present) return;
+  const auto write = [&](const char* key, const auto& value) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, bool>) {
       ini.Set(kToolsSection, key, BoolText(value));
+    } else {
+      ini.Set(kToolsSection, key, NumberText(value));
     }
+  };
+  ForEachToolSetting(tools, write);
+  ToolSettings defaults;
+  std::map<std::string, int> initial;
+  ForEachSparseToolSetting(
+      defaults, [&](const char* key, auto& value) { initial[key] = static_cast<int>(value); });
+  ForEachSparseToolSetting(tools, [&](const char* key, const auto& value) {
+    if (static_cast<int>(value) != initial[key] || ini.Get(kToolsSection, key).has_value())
+      write(key, value);
   });
 }
 

@@ -57,12 +57,17 @@ enum class CommandId {
   ShowWrongDigits,  // check item: flips the setting
   ShowTimer,        // check item: flips the setting
   Records,          // the records dialog
+  PrintPuzzle,  // the puzzle as a clean page
+  MakeBook,     // a puzzle book
   // Other programs' puzzle files and collections.
   OpenOtherFormat,  // asks about unsaved changes before the file dialog
   SaveOtherFormat,
   NextPuzzle,
   PreviousPuzzle,
   PuzzleList,
+  // Accessibility.
+  HighContrast,         // check item: flips the setting
+  HighContrastDesktop,  // check item: the look follows the desktop's switch
 };
 
 struct Command {

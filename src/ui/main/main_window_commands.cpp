@@ -18,6 +18,7 @@
 #include "ui/main/launcher_tips.h"
 #include "ui/main/main_window.h"
 #include "ui/main/play_mode.h"
+#include "ui/main/page_output.h"
 #include "ui/main/slot_preview.h"
 
 namespace gridora::ui {
@@ -106,6 +107,12 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::ShowMistakes:
       ToggleTool(&ToolSettings::ShowMistakes);
       break;
+    case CommandId::HighContrast:
+      ToggleTool(&ToolSettings::HighContrast);
+      break;
+    case CommandId::HighContrastDesktop:
+      ToggleTool(&ToolSettings::HighContrastDesktop);
+      break;
     case CommandId::Hint:
       play_->MarkHelped();
       formats_->NoteHelp();
@@ -126,6 +133,12 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::CountSolutions:
       CountSolutions();
+      break;
+    case CommandId::PrintPuzzle:
+      pages_->PrintPuzzle(state_);
+      break;
+    case CommandId::MakeBook:
+      pages_->MakeBook();
       break;
     case CommandId::OpenOtherFormat:
       formats_->OpenOther();
