@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "engine/generator.h"
+#include "engine/generation_run.h"
 
 #include <numeric>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -119,8 +121,13 @@ Grid RandomFullGrid(int boardSize, Random& random) {
   return grid;
 }
 
-Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random& random,
-                 Grade ceiling) {
+namespace {
+
+// RemoveClues, asking `abandon` before each clue (or pair); nothing when it
+// said yes.
+std::optional<Grid> RemoveCluesUnless(int boardSize, const Grid& solution, Symmetry symmetry,
+                                      Random& random, Grade ceiling,
+                                      const std::function<bool()>& abandon) {
   const int cells = boardSize * boardSize;
   std::vector<std::pair<int, int>> orbits;  // second == first for a lone cell
   for (int c = 0; c < cells; ++c) {
@@ -130,6 +137,7 @@ Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random&
   Shuffle(orbits, random);
   Grid puzzle = solution;
   for (const auto& [a, b] : orbits) {
+    if (abandon && abandon()) return std::nullopt;
     Grid trial = puzzle;
     trial[static_cast<std::size_t>(a)] = 0;
     trial[static_cast<std::size_t>(b)] = 0;
@@ -158,21 +166,50 @@ Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random&
   return puzzle;
 }
 
-Generated Generate(const GenerateOptions& options) {
+// The seed of attempt k: the run's seed itself for the first, so that a
+// puzzle made at the first try is the one a single attempt gives.
+std::uint64_t AttemptSeed(std::uint64_t seed, int attempt) {
+  if (attempt == 0) return seed;
+  std::uint64_t x = seed + static_cast<std::uint64_t>(attempt) * 0x9E6C63D0676A9A99ull;
+  return SplitMix(x);
+}
+
+}  // namespace
+
+Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random& random,
+                 Grade ceiling) {
+  return *RemoveCluesUnless(boardSize, solution, symmetry, random, ceiling, {});
+}
+
+std::optional<Generated> GenerateAttempt(const GenerateOptions& options, int attempt,
+                                         const std::function<bool()>& abandon) {
   const int n = options.boardSize == 16 ? 16 : 9;
-  Random random(options.seed);
+  Random random(AttemptSeed(options.seed, attempt));
   Generated g;
-  for (;;) {
-    ++g.attempts;
-    g.solution = RandomFullGrid(n, random);
-    g.puzzle =
-        RemoveClues(n, g.solution, options.symmetry, random, options.grade.value_or(Grade::Expert));
-    g.grade = GradeOf(n, g.puzzle);
-    if (!options.grade || g.grade == *options.grade) break;
-  }
-  g.clues = 0;
+  g.solution = RandomFullGrid(n, random);
+  const std::optional<Grid> puzzle = RemoveCluesUnless(
+      n, g.solution, options.symmetry, random, options.grade.value_or(Grade::Expert), abandon);
+  if (!puzzle) return std::nullopt;
+  g.puzzle = *puzzle;
+  g.grade = GradeOf(n, g.puzzle);
+  g.attempts = attempt + 1;
   for (int c = 0; c < n * n; ++c) g.clues += g.puzzle[static_cast<std::size_t>(c)] != 0;
   return g;
+}
+
+Generated Generate(const GenerateOptions& options) {
+  Generated made;
+  made.cancelled = true;
+  RunGeneration(
+      options, 1, [&](std::size_t) { return options.seed; },
+      [&](std::size_t, const Generated& g) { made = g; });
+  return made;
+}
+
+void GenerateBatch(const GenerateOptions& options, std::size_t count,
+                   const std::function<void(std::size_t, const Generated&)>& emit) {
+  RunGeneration(
+      options, count, [&](std::size_t n) { return PuzzleSeed(options.seed, n); }, emit);
 }
 
 std::uint64_t PuzzleSeed(std::uint64_t seed, std::uint64_t n) {

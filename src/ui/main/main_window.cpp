@@ -16,6 +16,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/puzzle_stock.h"
 #include "settings/window_placement.h"
 #include "system/recovery.h"
 #include "ui/main/board_geometry.h"

@@ -34,6 +34,9 @@
 
 class QDialog;
 
+namespace gridora::engine {
+class PuzzleStock;
+}  // namespace gridora::engine
 namespace gridora {
 class AssociationService;
 class RecoveryKeeper;
@@ -179,6 +182,12 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // saves them; no question.
   void PrepareSessionEnd();
 
+  // --- The puzzle stock (main_window_tools.cpp) -------------------------------
+  // Serves 問題を作る from the puzzles kept in `folder` ("" keeps none). Its
+  // worker starts at the first 問題を作る and refills the stock from then on.
+  void StartPuzzleStock(const std::string& folder);
+  engine::PuzzleStock* Stock() const { return stock_.get(); }
+
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
   const MainMenu& Menu() const { return menu_; }
@@ -261,6 +270,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   int lastPressed_ = -1;                          // cell of the last press on the board shown
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
+  std::unique_ptr<engine::PuzzleStock> stock_;
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on
