@@ -31,10 +31,10 @@ inline constexpr const char* kEngineUsage =
     "  --count N         count the solutions up to N and print the count\n"
     "  --unique          exit status 0 when every puzzle has exactly one solution\n"
     "  -j N              solve on N threads (default: every core); output in input order\n"
-    "  --generate N      print N new puzzles, one a line\n"
+    "  --generate N      print N new puzzles, one a line; -j N threads share them\n"
     "  --size 9|16       board size of --generate (default 9)\n"
     "  --grade G         easy, standard, hard or expert (default: any)\n"
-    "  --seed S          same seed, same puzzles\n"
+    "  --seed S          same seed, same puzzles, whatever -j\n"
     "  --symmetric       clues symmetric under a half turn\n";
 
 // Looks at argv[i]: 1 when it was one of these options (i then stands on the

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -115,6 +116,27 @@ void LowerThreadPriority() {
   ::pthread_setname_np(::pthread_self(), "gridora-stock");
 }
 
+// Replaces the file by renaming a new one over it. Not flushed to disk: the
+// file is a cache, and one a crash left damaged fails its checksum and is
+// dropped; a flush would hold the lock long enough for the window's take to
+// wait on a worker that only runs when a core is free.
+bool ReplaceCacheFile(const std::string& path, std::string_view bytes) {
+  std::string temp = path + ".XXXXXX";
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool written = ::close(fd) == 0 && done == bytes.size();
+  if (written && ::rename(temp.c_str(), path.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
+}
+
 double ThreadCpuSeconds() {
   rusage usage{};
   ::getrusage(RUSAGE_THREAD, &usage);
@@ -201,15 +223,14 @@ bool PuzzleStock::Edit(Change change) {
   const bool damaged = bytes.status != ReadStatus::CannotOpen && !puzzles;
   if (!puzzles) puzzles.emplace();
   bool changed = change(*puzzles);
-  if (changed || damaged)
-    changed = static_cast<bool>(ReplaceFile(file_, FormatStock(*puzzles))) && changed;
+  if (changed || damaged) changed = ReplaceCacheFile(file_, FormatStock(*puzzles)) && changed;
   ::close(lock);  // releases the lock
   return changed;
 }
 
 std::optional<Generated> PuzzleStock::Take(const StockKey& key) {
   std::optional<Generated> taken;
-  Edit([&](std::vector<StockedPuzzle>& puzzles) {
+  const bool removed = Edit([&](std::vector<StockedPuzzle>& puzzles) {
     const auto it = std::find_if(puzzles.begin(), puzzles.end(),
                                  [&](const StockedPuzzle& p) { return p.key == key; });
     if (it == puzzles.end()) return false;
@@ -223,7 +244,8 @@ std::optional<Generated> PuzzleStock::Take(const StockKey& key) {
     puzzles.erase(it);
     return true;
   });
-  return taken;
+  // A puzzle that could not be taken out of the file stays there, unserved.
+  return removed ? taken : std::nullopt;
 }
 
 int PuzzleStock::Count(const StockKey& key) {
