@@ -186,7 +186,8 @@ constexpr long kHardAfter = 16;
 
 class BandSearch {
  public:
-  SearchResult Run(const Masks& masks, int limit, std::span<Grid> keep) {
+  SearchResult Run(const Masks& masks, int limit, std::span<Grid> keep,
+                   const SearchLimits& limits) {
     Load(masks);
     SearchResult result;
     int depth = 0;
@@ -199,6 +200,10 @@ class BandSearch {
         if (result.solutions == 0) WriteGrid(result.first);
         if (++result.solutions >= limit) return result;
         ok = false;
+      }
+      if ((ok || depth > 0) && limits.Reached(result.guesses)) {
+        result.stopped = true;
+        return result;
       }
       if (ok) {
         // Take the first way of a branch; the frame keeps the board for
@@ -499,9 +504,10 @@ class BandSearch {
 
 }  // namespace
 
-SearchResult CountSolutions9(const Masks& masks, int limit, std::span<Grid> keep) {
+SearchResult CountSolutions9(const Masks& masks, int limit, std::span<Grid> keep,
+                             const SearchLimits& limits) {
   BandSearch search;
-  return search.Run(masks, limit < 1 ? 1 : limit, keep);
+  return search.Run(masks, limit < 1 ? 1 : limit, keep, limits);
 }
 
 }  // namespace gridora::engine

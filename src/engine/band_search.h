@@ -14,6 +14,7 @@ namespace gridora::engine {
 
 // The solutions of a 9 x 9 board given as candidate masks, up to `limit`
 // (at least 1); the first min(limit, keep.size()) are copied into `keep`.
-SearchResult CountSolutions9(const Masks& masks, int limit, std::span<Grid> keep);
+SearchResult CountSolutions9(const Masks& masks, int limit, std::span<Grid> keep,
+                             const SearchLimits& limits);
 
 }  // namespace gridora::engine

@@ -84,7 +84,8 @@ class Search {
   using S = Shape<N>;
   static constexpr int C = S::C;
 
-  SearchResult Run(const Masks& masks, int limit, std::span<Grid> keep) {
+  SearchResult Run(const Masks& masks, int limit, std::span<Grid> keep,
+                   const SearchLimits& limits) {
     SearchResult result;
     int depth = 0;
     bool ok = Load(masks) && Propagate();
@@ -96,6 +97,10 @@ class Search {
         if (result.solutions == 0) WriteGrid(result.first);
         if (++result.solutions >= limit) return result;
         ok = false;
+      }
+      if ((ok || depth > 0) && limits.Reached(result.guesses)) {
+        result.stopped = true;
+        return result;
       }
       if (ok) {
         // Branch on the open cell with the fewest candidates, lowest digit first.
@@ -345,41 +350,47 @@ class Search {
   std::array<Frame, C> stack_;
 };
 
-Masks MasksOf(int boardSize, const Grid& givens, bool& valid) {
+bool KnownSize(int boardSize) {
+  return boardSize == 9 || boardSize == 16;
+}
+
+// The masks of a board's digits; false (and the masks unusable) when the
+// size is unknown or a byte is no digit of the size.
+bool MasksOf(int boardSize, const Grid& givens, Masks& masks) {
+  if (!KnownSize(boardSize)) return false;
   const Mask full = static_cast<Mask>(boardSize == 16 ? 0xFFFFu : 0x1FFu);
-  Masks masks{};
-  valid = true;
+  masks.fill(0);
   for (int c = 0; c < boardSize * boardSize; ++c) {
     const int d = givens[static_cast<std::size_t>(c)];
-    if (d > boardSize) valid = false;
+    if (d > boardSize) return false;
     masks[static_cast<std::size_t>(c)] = d == 0 ? full : static_cast<Mask>(1u << (d - 1));
   }
-  return masks;
+  return true;
 }
 
 }  // namespace
 
 SearchResult CountSolutionsFromMasks(int boardSize, const Masks& masks, int limit,
-                                     std::span<Grid> keep) {
+                                     std::span<Grid> keep, const SearchLimits& limits) {
   if (limit < 1) limit = 1;
   if (boardSize == 16) {
     Search<16> search;
-    return search.Run(masks, limit, keep);
+    return search.Run(masks, limit, keep, limits);
   }
-  return CountSolutions9(masks, limit, keep);
+  if (boardSize != 9) return {};
+  return CountSolutions9(masks, limit, keep, limits);
 }
 
-SearchResult CountSolutions(int boardSize, const Grid& givens, int limit, std::span<Grid> keep) {
-  bool valid = false;
-  const Masks masks = MasksOf(boardSize, givens, valid);
-  if (!valid) return {};
-  return CountSolutionsFromMasks(boardSize, masks, limit, keep);
+SearchResult CountSolutions(int boardSize, const Grid& givens, int limit, std::span<Grid> keep,
+                            const SearchLimits& limits) {
+  Masks masks;
+  if (!MasksOf(boardSize, givens, masks)) return {};
+  return CountSolutionsFromMasks(boardSize, masks, limit, keep, limits);
 }
 
 bool SolveBySingles(int boardSize, const Grid& givens, Grid& grid) {
-  bool valid = false;
-  const Masks masks = MasksOf(boardSize, givens, valid);
-  if (!valid) return false;
+  Masks masks;
+  if (!MasksOf(boardSize, givens, masks)) return false;
   if (boardSize == 16) {
     Search<16> search;
     return search.Singles(masks, grid);
@@ -389,8 +400,12 @@ bool SolveBySingles(int boardSize, const Grid& givens, Grid& grid) {
 }
 
 bool IsSolvedGrid(int boardSize, const Grid& grid) {
-  const int n = boardSize == 16 ? 16 : 9;
+  if (!KnownSize(boardSize)) return false;
+  const int n = boardSize;
   const int b = n == 16 ? 4 : 3;
+  for (int c = 0; c < n * n; ++c) {
+    if (grid[static_cast<std::size_t>(c)] > n) return false;
+  }
   for (int u = 0; u < n; ++u) {
     unsigned row = 0, column = 0, box = 0;
     for (int k = 0; k < n; ++k) {

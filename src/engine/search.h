@@ -20,6 +20,7 @@
 //   if (r.solutions == 1) { /* unique; r.first is the solution */ }
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <span>
 
@@ -36,26 +37,46 @@ using Grid = std::array<std::uint8_t, kMaxCells>;
 using Masks = std::array<std::uint16_t, kMaxCells>;
 
 struct SearchResult {
-  int solutions = 0;  // solutions found, 0 to the limit
-  long guesses = 0;   // branches taken (the first digit of a branch counts too)
-  Grid first{};       // the first solution, valid when solutions > 0
+  int solutions = 0;     // solutions found, 0 to the limit
+  long guesses = 0;      // branches taken (the first digit of a branch counts too)
+  Grid first{};          // the first solution, valid when solutions > 0
+  bool stopped = false;  // ended by SearchLimits before the answer was known
+};
+
+// How far a caller lets one search go. A search that reaches a bound stops
+// at once with `stopped` set; its solutions are then the ones found so far,
+// which proves neither a count nor that there is none.
+//
+//   std::atomic<bool> cancel{false};          // set from any thread
+//   SearchLimits limits{.maxGuesses = 0, .cancel = &cancel};
+//   SearchResult r = CountSolutions(16, givens, 2, {}, limits);
+//   if (r.stopped) { /* cancelled */ }
+struct SearchLimits {
+  long maxGuesses = 0;                        // 0: no bound on the guesses
+  const std::atomic<bool>* cancel = nullptr;  // read before every guess
+
+  // True when a search that has taken `guesses` guesses must stop.
+  bool Reached(long guesses) const {
+    return (maxGuesses > 0 && guesses >= maxGuesses) ||
+           (cancel != nullptr && cancel->load(std::memory_order_relaxed));
+  }
 };
 
 // Counts the solutions of `givens` on an N x N board (N = 9 or 16) up to
 // `limit` (at least 1). The first min(limit, keep.size()) solutions found are
-// copied into `keep`. A digit above N or two equal digits in a unit give no
-// solution.
-SearchResult CountSolutions(int boardSize, const Grid& givens, int limit,
-                            std::span<Grid> keep = {});
+// copied into `keep`. Any byte is accepted as a digit: one above N, two equal
+// digits in a unit, or a size other than 9 and 16 give no solution.
+SearchResult CountSolutions(int boardSize, const Grid& givens, int limit, std::span<Grid> keep = {},
+                            const SearchLimits& limits = {});
 
 // The same from candidate masks, for searches that forbid some digits in
 // some cells (the generator asks "is there a solution whose cell c is not
 // d?").
 SearchResult CountSolutionsFromMasks(int boardSize, const Masks& masks, int limit,
-                                     std::span<Grid> keep = {});
+                                     std::span<Grid> keep = {}, const SearchLimits& limits = {});
 
 // True when every row, column and box of the first N x N digits holds each
-// digit 1 to N once.
+// digit 1 to N once (N = 9 or 16; any other size is false).
 bool IsSolvedGrid(int boardSize, const Grid& grid);
 
 // True when `grid` is solved and keeps every nonzero digit of `givens`.

@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/generator.h"
@@ -299,6 +303,72 @@ TEST(SearchTest, oddBoards) {
     if (r.solutions > 0) {
       EXPECT_TRUE(engine::SolvesPuzzle(c.size, c.board, r.first));
     }
+  }
+}
+
+// Any byte may reach the entry points as a digit: out of range, the board
+// has no solution and no grid is solved, whatever the byte (the sanitizer
+// build catches a shift past the word).
+TEST(SearchTest, bytesOutOfRangeAreNoDigits) {
+  for (const int size : {9, 16}) {
+    const engine::SearchResult empty = CountSolutions(size, Grid{}, 1);
+    ASSERT_EQ(empty.solutions, 1);
+    for (const int byte : {size + 1, 17, 31, 32, 33, 64, 200, 255}) {
+      SCOPED_TRACE(::testing::Message() << size << " x " << size << ", byte " << byte);
+      Grid board{};
+      board[static_cast<std::size_t>(size * size - 1)] = static_cast<std::uint8_t>(byte);
+      EXPECT_EQ(CountSolutions(size, board, 2).solutions, 0);
+      Grid filled{};
+      EXPECT_FALSE(engine::SolveBySingles(size, board, filled));
+      Grid solved = empty.first;
+      solved[5] = static_cast<std::uint8_t>(byte);
+      EXPECT_FALSE(engine::IsSolvedGrid(size, solved));
+      EXPECT_FALSE(engine::SolvesPuzzle(size, Grid{}, solved));
+    }
+  }
+  for (const int size : {0, 4, 10, 15, 25}) {
+    EXPECT_EQ(CountSolutions(size, Grid{}, 1).solutions, 0) << size;
+    EXPECT_EQ(engine::CountSolutionsFromMasks(size, engine::Masks{}, 1).solutions, 0) << size;
+    EXPECT_FALSE(engine::IsSolvedGrid(size, Grid{})) << size;
+  }
+}
+
+// A caller bounds a search by guesses or stops it from another thread: it
+// returns at once, marked stopped, with what it had found. Counting every
+// solution of an empty board would not end otherwise.
+TEST(SearchTest, limitsStopTheSearch) {
+  for (const int size : {9, 16}) {
+    SCOPED_TRACE(size);
+    engine::SearchLimits bounded;
+    bounded.maxGuesses = 300;
+    const engine::SearchResult r = CountSolutions(size, Grid{}, INT_MAX, {}, bounded);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.guesses, 300);
+    EXPECT_GT(r.solutions, 0);
+    EXPECT_TRUE(engine::IsSolvedGrid(size, r.first));
+
+    // Enough guesses: the answer is complete and not marked.
+    bounded.maxGuesses = 100000;
+    const engine::SearchResult enough = CountSolutions(size, Grid{}, 2, {}, bounded);
+    EXPECT_FALSE(enough.stopped);
+    EXPECT_EQ(enough.solutions, 2);
+
+    std::atomic<bool> cancel{true};
+    engine::SearchLimits limits;
+    limits.cancel = &cancel;
+    const engine::SearchResult before = CountSolutions(size, Grid{}, 2, {}, limits);
+    EXPECT_TRUE(before.stopped);
+    EXPECT_EQ(before.guesses, 0);
+    EXPECT_EQ(before.solutions, 0);
+
+    cancel = false;
+    engine::SearchResult during;
+    std::thread worker([&] { during = CountSolutions(size, Grid{}, INT_MAX, {}, limits); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    cancel = true;
+    worker.join();
+    EXPECT_TRUE(during.stopped);
+    EXPECT_GT(during.guesses, 0);
   }
 }
 
