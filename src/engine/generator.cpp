@@ -56,12 +56,14 @@ Masks MasksOfPuzzle(int boardSize, const Grid& puzzle) {
   return masks;
 }
 
-// True when some solution of `masks` puts another digit than solution[a]
-// in cell a.
-bool DiffersAt(int boardSize, Masks masks, const Grid& solution, int a) {
+// Looks for a solution of `masks` that puts another digit than solution[a]
+// in cell a: one solution when there is such a one, none when there is not,
+// `stopped` when `limits` ended the search first.
+SearchResult OtherAt(int boardSize, Masks masks, const Grid& solution, int a,
+                     const SearchLimits& limits) {
   const auto i = static_cast<std::size_t>(a);
   masks[i] = static_cast<std::uint16_t>(masks[i] & ~(1u << (solution[i] - 1)));
-  return CountSolutionsFromMasks(boardSize, masks, 1).solutions > 0;
+  return CountSolutionsFromMasks(boardSize, masks, 1, {}, limits);
 }
 
 }  // namespace
@@ -123,11 +125,12 @@ Grid RandomFullGrid(int boardSize, Random& random) {
 
 namespace {
 
-// RemoveClues, asking `abandon` before each clue (or pair); nothing when it
-// said yes.
+// RemoveClues, asking `abandon` before each clue (or pair) and searching
+// within `limits`; nothing when it said yes or a search was stopped.
 std::optional<Grid> RemoveCluesUnless(int boardSize, const Grid& solution, Symmetry symmetry,
                                       Random& random, Grade ceiling,
-                                      const std::function<bool()>& abandon) {
+                                      const std::function<bool()>& abandon,
+                                      const SearchLimits& limits) {
   const int cells = boardSize * boardSize;
   std::vector<std::pair<int, int>> orbits;  // second == first for a lone cell
   for (int c = 0; c < cells; ++c) {
@@ -154,12 +157,14 @@ std::optional<Grid> RemoveCluesUnless(int boardSize, const Grid& solution, Symme
     // The puzzle before had one solution, so any other solution of the
     // trial differs from it in a or in b.
     Masks masks = MasksOfPuzzle(boardSize, trial);
-    bool unique = !DiffersAt(boardSize, masks, solution, a);
-    if (unique && b != a) {
+    SearchResult other = OtherAt(boardSize, masks, solution, a, limits);
+    if (!other.stopped && other.solutions == 0 && b != a) {
       masks[static_cast<std::size_t>(a)] =
           static_cast<std::uint16_t>(1u << (solution[static_cast<std::size_t>(a)] - 1));
-      unique = !DiffersAt(boardSize, masks, solution, b);
+      other = OtherAt(boardSize, masks, solution, b, limits);
     }
+    if (other.stopped) return std::nullopt;
+    bool unique = other.solutions == 0;
     if (unique && ceiling == Grade::Hard) unique = SolverGrade(boardSize, trial) != Grade::Expert;
     if (unique) puzzle = trial;
   }
@@ -178,7 +183,7 @@ std::uint64_t AttemptSeed(std::uint64_t seed, int attempt) {
 
 Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random& random,
                  Grade ceiling) {
-  return *RemoveCluesUnless(boardSize, solution, symmetry, random, ceiling, {});
+  return *RemoveCluesUnless(boardSize, solution, symmetry, random, ceiling, {}, {});
 }
 
 std::optional<Generated> GenerateAttempt(const GenerateOptions& options, int attempt,
@@ -187,8 +192,12 @@ std::optional<Generated> GenerateAttempt(const GenerateOptions& options, int att
   Random random(AttemptSeed(options.seed, attempt));
   Generated g;
   g.solution = RandomFullGrid(n, random);
-  const std::optional<Grid> puzzle = RemoveCluesUnless(
-      n, g.solution, options.symmetry, random, options.grade.value_or(Grade::Expert), abandon);
+  // The cancel flag also stops a uniqueness proof that runs long.
+  SearchLimits limits;
+  limits.cancel = options.cancel;
+  const std::optional<Grid> puzzle =
+      RemoveCluesUnless(n, g.solution, options.symmetry, random,
+                        options.grade.value_or(Grade::Expert), abandon, limits);
   if (!puzzle) return std::nullopt;
   g.puzzle = *puzzle;
   g.grade = GradeOf(n, g.puzzle);

@@ -56,8 +56,8 @@ struct GenerateOptions {
   std::optional<Grade> grade;  // none: the first puzzle made is taken
   std::uint64_t seed = 0;
   int threads = 1;  // threads trying attempts at once; the result does not depend on it
-  // Set from elsewhere to give up: checked between attempts and between the
-  // clues taken away.
+  // Set from elsewhere to give up: checked between attempts, between the
+  // clues taken away and before every guess of their uniqueness proofs.
   const std::atomic<bool>* cancel = nullptr;
 };
 
@@ -88,7 +88,7 @@ Generated Generate(const GenerateOptions& options);
 
 // Attempt `attempt` of options.seed: a full grid and its clues taken away,
 // whatever its grade. Nothing when `abandon` (asked between the clues)
-// returned true first.
+// returned true or options.cancel stopped a search first.
 std::optional<Generated> GenerateAttempt(const GenerateOptions& options, int attempt,
                                          const std::function<bool()>& abandon = {});
 

@@ -172,7 +172,8 @@ TEST(GeneratorTest, threadsChangeNoPuzzle) {
   EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6}));
 }
 
-// A run is given up between attempts and between the clues of an attempt.
+// A run is given up between attempts, between the clues of an attempt and
+// inside its searches.
 TEST(GeneratorTest, cancelStopsARun) {
   const std::atomic<bool> cancel{true};
   engine::GenerateOptions options;
@@ -183,10 +184,13 @@ TEST(GeneratorTest, cancelStopsARun) {
   int emitted = 0;
   engine::GenerateBatch(options, 5, [&](std::size_t, const engine::Generated&) { ++emitted; });
   EXPECT_EQ(emitted, 0);
+  // Within an attempt the flag stops the uniqueness proofs.
+  EXPECT_FALSE(engine::GenerateAttempt(options, 0, [] { return false; }));
+  options.cancel = nullptr;
+  EXPECT_TRUE(engine::GenerateAttempt(options, 0, [] { return false; }));
   int asked = 0;
   EXPECT_FALSE(engine::GenerateAttempt(options, 0, [&] { return ++asked == 5; }));
   EXPECT_EQ(asked, 5);
-  EXPECT_TRUE(engine::GenerateAttempt(options, 0, [] { return false; }));
 }
 
 TEST(GeneratorTest, randomNumbersAreUniformEnoughAndRepeatable) {
