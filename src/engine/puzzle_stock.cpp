@@ -6,7 +6,7 @@
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/time.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -137,11 +137,16 @@ bool ReplaceCacheFile(const std::string& path, std::string_view bytes) {
   return false;
 }
 
-double ThreadCpuSeconds() {
-  rusage usage{};
-  ::getrusage(RUSAGE_THREAD, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+double Seconds(const timespec& t) {
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// CPU time of `thread` (a running thread of this process) so far.
+double ThreadCpuSeconds(pthread_t thread) {
+  clockid_t clock{};
+  timespec t{};
+  if (::pthread_getcpuclockid(thread, &clock) != 0 || ::clock_gettime(clock, &t) != 0) return 0;
+  return Seconds(t);
 }
 
 }  // namespace
@@ -309,24 +314,23 @@ void PuzzleStock::Stop() {
   }
   wake_.notify_one();
   worker_.join();
+  stoppedWorkersCpu_ += endingWorkerCpu_;
 }
 
 void PuzzleStock::Work() {
   LowerThreadPriority();
-  const double before = workerCpu_.load();
   while (!stop_) {
-    const bool made = RefillOne();
-    workerCpu_ = before + ThreadCpuSeconds();
-    if (made) continue;
+    if (RefillOne()) continue;
     std::unique_lock lock(wakeMutex_);
     wake_.wait_for(lock, kRecheck, [this] { return stop_ || wakeRequested_; });
     wakeRequested_ = false;
   }
-  workerCpu_ = before + ThreadCpuSeconds();
+  // The thread's clock goes with it: its time is kept for Stop.
+  endingWorkerCpu_ = ThreadCpuSeconds(::pthread_self());
 }
 
-double PuzzleStock::WorkerCpuSeconds() const {
-  return workerCpu_.load();
+double PuzzleStock::WorkerCpuSeconds() {
+  return stoppedWorkersCpu_ + (worker_.joinable() ? ThreadCpuSeconds(worker_.native_handle()) : 0);
 }
 
 }  // namespace gridora::engine

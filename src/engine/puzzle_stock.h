@@ -84,8 +84,9 @@ class PuzzleStock {
   // worker's step, open to tests.
   bool RefillOne();
 
-  // CPU time the worker thread has used so far, in seconds.
-  double WorkerCpuSeconds() const;
+  // CPU time the worker threads have used so far, in seconds. Called on
+  // the thread that starts and stops the worker.
+  double WorkerCpuSeconds();
   const std::string& FilePath() const { return file_; }
 
  private:
@@ -104,7 +105,8 @@ class PuzzleStock {
   std::condition_variable wake_;
   bool wakeRequested_ = false;
   std::atomic<bool> stop_{false};
-  std::atomic<double> workerCpu_{0};
+  double stoppedWorkersCpu_ = 0;  // CPU time of the workers stopped before
+  double endingWorkerCpu_ = 0;    // written by the worker as it ends
   std::thread worker_;
 };
 

@@ -138,7 +138,8 @@ TEST(GeneratorTest, gradesFollowTheDeductionSolver) {
 TEST(GeneratorTest, threadsChangeNoPuzzle) {
   int raced = 0;  // puzzles that took several attempts
   for (const Grade grade : {Grade::Standard, Grade::Hard}) {
-    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+    // Seeds 1 and 2 take two to eight attempts at both grades.
+    for (std::uint64_t seed = 1; seed <= (kCaseDivisor > 1 ? 2u : 6u); ++seed) {
       engine::GenerateOptions options;
       options.grade = grade;
       options.seed = seed;
@@ -162,14 +163,14 @@ TEST(GeneratorTest, threadsChangeNoPuzzle) {
   options.seed = 99;
   options.threads = 3;
   std::vector<std::size_t> order;
-  engine::GenerateBatch(options, 7, [&](std::size_t n, const engine::Generated& g) {
+  engine::GenerateBatch(options, 5, [&](std::size_t n, const engine::Generated& g) {
     order.push_back(n);
     engine::GenerateOptions single = options;
     single.threads = 1;
     single.seed = engine::PuzzleSeed(99, n);
     EXPECT_EQ(g.puzzle, engine::Generate(single).puzzle) << n;
   });
-  EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
 }
 
 // A run is given up between attempts, between the clues of an attempt and

@@ -114,7 +114,9 @@ TEST_F(ToolsTest, aStockedPuzzleComesAtOnce) {
       generate.OkButton()->click();
     };
     Item("mnuToolsNew9")->trigger();
-    if (!fromStock) EXPECT_TRUE(waitCursor);
+    if (!fromStock) {
+      EXPECT_TRUE(waitCursor);
+    }
     engine::Grid board{};
     for (int c = 0; c < 81; ++c)
       board[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(DigitOf(Code(c)));
