@@ -95,13 +95,12 @@ std::optional<PuzzleText> ReadGrid(const std::vector<std::string_view>& rows) {
 }  // namespace
 
 std::string WritePuzzleText(const BoardCodes& board, int boardSize) {
-  static constexpr char kCharacters[] = ".123456789abcdefg";
   std::string text;
   for (int cell = 0; cell < boardSize * boardSize; ++cell) {
     const int code = board[static_cast<std::size_t>(cell)];
     const int digit = ClassOf(code) == kClassBlack ? DigitOf(code) : 0;
     // A digit the line cannot hold (beyond the board) is left out.
-    text += kCharacters[digit <= boardSize ? digit : 0];
+    text += PuzzleCharOf(digit <= boardSize ? digit : 0);
   }
   return text + "\n";
 }

@@ -3,8 +3,8 @@
 // The puzzle as plain text, for the clipboard.
 //
 // Written as one line of 81 or 256 characters and a line break: "." for an
-// empty cell, "1"-"9", and "a"-"g" for 10 to 16, as gridora-solve reads
-// puzzle lines. Only black digits are written (the givens and the user's
+// empty cell, "1"-"9", and "A"-"G" for 10 to 16, as gridora-solve reads
+// and writes puzzle lines. Only black digits are written (the givens and the user's
 // own); the solver's digits count as empty.
 //
 // Read from the forms people paste: such a line (also with "_" or "*" for

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/texts.h"
+#include "solver/puzzle_line.h"
 
 namespace gridora {
 namespace {
@@ -31,10 +32,6 @@ void AppendDigits(std::string& out, const engine::Grid& grid, int cells) {
     out += std::to_string(grid[static_cast<std::size_t>(c)]);
   }
   out += ']';
-}
-
-char DigitChar(int d) {
-  return d == 0 ? '.' : d <= 9 ? static_cast<char>('0' + d) : static_cast<char>('A' + d - 10);
 }
 
 }  // namespace
@@ -179,8 +176,8 @@ std::string EngineReport(const PuzzleLine& puzzle, const EngineCliOptions& optio
     for (int column = 0; column < size; ++column) {
       if (column > 0) out += ' ';
       const int c = row * size + column;
-      out += DigitChar(result.solutions > 0 ? solution[static_cast<std::size_t>(c)]
-                                            : givens[static_cast<std::size_t>(c)]);
+      out += PuzzleCharOf(result.solutions > 0 ? solution[static_cast<std::size_t>(c)]
+                                               : givens[static_cast<std::size_t>(c)]);
     }
     out += '\n';
   }

@@ -29,7 +29,8 @@ struct EngineCliOptions {
 inline constexpr const char* kEngineUsage =
     "  --engine          solve with the complete search instead\n"
     "  --count N         count the solutions up to N and print the count\n"
-    "  --unique          exit status 0 when every puzzle has exactly one solution\n"
+    "  --unique          tell whether each puzzle has exactly one solution; exit\n"
+    "                    status 3 when one has none or several\n"
     "  -j N              solve on N threads (default: every core); output in input order\n"
     "  --generate N      print N new puzzles, one a line; -j N threads share them\n"
     "  --size 9|16       board size of --generate (default 9)\n"

@@ -23,12 +23,19 @@
 #include "core/puzzle_format.h"
 #include "engine_cli.h"
 #include "line_input.h"
+#include "rate_cli.h"
 #include "solver/puzzle_line.h"
 #include "solver/solve_report.h"
 
 namespace {
 
 using namespace gridora;
+
+// The exit statuses.
+constexpr int kExitOk = 0;
+constexpr int kExitUnreadable = 1;  // a file could not be read or a line was no puzzle
+constexpr int kExitUsage = 2;       // the command line was wrong
+constexpr int kExitNotUnique = 3;   // --unique: a puzzle has no solution or several
 
 // The longest line read: a 16 x 16 puzzle and room for blanks and a note.
 constexpr std::size_t kMaxPuzzleLineBytes = 1024;
@@ -46,7 +53,8 @@ constexpr const char* kUsage =
     "  --level           name the level in the success message\n"
     "  --json            one JSON object a puzzle\n"
     "  --quiet           no output per puzzle\n"
-    "  --stats           timing and outcome counts on standard error\n";
+    "  --stats           timing and outcome counts on standard error\n"
+    "  -h, --help        print this help and exit\n";
 
 struct Options {
   SolverOptions solver;
@@ -54,6 +62,7 @@ struct Options {
   bool quiet = false;
   bool stats = false;
   EngineCliOptions engine;
+  RateOptions rate;
   std::vector<std::string> files;
 };
 
@@ -97,12 +106,16 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.solver.showLevel = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--rate") {
+      options.rate.rate = true;
+    } else if (arg == "--steps") {
+      options.rate.steps = true;
     } else if (arg == "--quiet") {
       options.quiet = true;
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage << kEngineUsage;
+      std::cout << kUsage << kEngineUsage << kRateUsage;
       std::exit(0);
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage << kEngineUsage;
@@ -234,6 +247,10 @@ class Runner {
   }
 
   std::string Solve(const PuzzleLine& parsed, OutcomeGroup& group) {
+    if (options_.rate.rate) {
+      group = OutcomeGroup::OneSolution;
+      return RateReport(parsed, options_.json, options_.rate.steps);
+    }
     if (options_.engine.engine) {
       int solutions = 0;
       std::string out = EngineReport(parsed, options_.engine, options_.json, solutions);
@@ -262,7 +279,7 @@ class Runner {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   Options options;
-  if (!ParseOptions(argc, argv, options)) return 2;
+  if (!ParseOptions(argc, argv, options)) return kExitUsage;
   if (options.engine.generate > 0) return RunGenerate(options.engine, options.stats);
   Runner runner(options);
   bool ok = true;
@@ -280,5 +297,7 @@ int main(int argc, char** argv) {
                  t.puzzles, t.seconds, t.seconds > 0 ? t.puzzles / t.seconds : 0.0, t.groups[0],
                  t.groups[1], t.groups[2], t.groups[3], t.groups[4]);
   }
-  return ok && runner.allUnique() ? 0 : 1;
+  // An input that could not be read leaves the verdict of --unique open.
+  if (!ok) return kExitUnreadable;
+  return runner.allUnique() ? kExitOk : kExitNotUnique;
 }

@@ -21,6 +21,13 @@ void AddLine(std::string& out, std::string_view line) {
   out += kCrLf;
 }
 
+// The text of `digit` as the HTML shows it: its character, escaped, or
+// "&nbsp;" when that is empty.
+std::string CellText(const AppState& state, int digit) {
+  const std::string text = CharacterOf(state, digit);
+  return text.empty() ? std::string("&nbsp;") : EscapeHtml(text);
+}
+
 std::string BgColorAttribute(Color color) {
   return " bgcolor=\"#" + ColorToHex(color) + "\"";
 }
@@ -71,8 +78,7 @@ std::string BuildHtmlTable(const AppState& state) {
       if (r == 0) line += " width=\"20\"";
       if ((c / box) % 2 == 1) line += BgColorAttribute(otherColor);
       const int code = state.Board[static_cast<std::size_t>(r * n + c)];
-      const std::string text = CharacterOf(state, ExportDigitOf(code));
-      line += ">" + (text.empty() ? std::string("&nbsp;") : EscapeHtml(text)) + "</TD>";
+      line += ">" + CellText(state, ExportDigitOf(code)) + "</TD>";
       AddLine(out, line);
     }
     AddLine(out, "  </TR>");
@@ -92,8 +98,22 @@ std::string BuildHtmlTable(const AppState& state) {
 std::string ReadTemplateFields(std::string_view text) {
   LineFieldReader reader(SplitLines(text));
   std::string out;
-  while (const std::optional<std::string> field = reader.ReadField()) AddLine(out, *field);
+  while (const std::optional<std::string> field =
+             reader.ReadField(LineFieldReader::Quotes::AcrossLines))
+    AddLine(out, *field);
   return out;
+}
+
+std::string CharacterItems(const AppState& state) {
+  std::string items;
+  for (int digit = 1; digit <= 9; ++digit) {
+    items += "<li>";
+    // "[" as a reference too, so that no item reads as a placeholder.
+    for (const char c : CellText(state, digit))
+      items += c == '[' ? std::string("&#91;") : std::string(1, c);
+    items += "</li>";
+  }
+  return items;
 }
 
 std::string BoxOrderPuzzleString(const AppState& state) {
@@ -117,7 +137,10 @@ std::string ReplaceFirst(std::string_view text, std::string_view placeholder,
 }
 
 std::string BuildGamePage(const AppState& state, std::string_view templateText) {
-  std::string page = ReadTemplateFields(templateText);
+  // The characters first: their items hold no "[", so the placeholders
+  // below are found where the template has them.
+  std::string page =
+      ReplaceFirst(ReadTemplateFields(templateText), "[gdrchar]", CharacterItems(state));
   page = ReplaceFirst(page, "[gifpath]", state.settings.GifPath);
   page = ReplaceFirst(page, "[gdrdata]", BoxOrderPuzzleString(state));
   std::string block;

@@ -41,9 +41,11 @@ std::string BuildHtmlTable(const AppState& state);
 // The template text as its fields, each followed by CR LF. Fields end at a
 // comma or a line end, an empty line is one empty field, leading spaces are
 // skipped, and a field that starts with a double quote runs to the next
-// double quote on its line (commas included) and loses both quotes; text
-// between that quote and the next comma is dropped. A line with no comma,
-// no leading blank and no leading quote therefore comes through unchanged.
+// double quote, commas and line ends included (the line ends come out as
+// CR LF), and loses both quotes; text between that quote and the next comma
+// is dropped. A line with no comma, no leading blank and no leading quote
+// therefore comes through unchanged. Only the template is read so: the
+// puzzle's texts are put in after, escaped, and cannot reach the fields.
 std::string ReadTemplateFields(std::string_view text);
 
 // The 81 digits of a 9 x 9 board in box order: box by box, top-left first,
@@ -55,10 +57,16 @@ std::string BoxOrderPuzzleString(const AppState& state);
 std::string ReplaceFirst(std::string_view text, std::string_view placeholder,
                          std::string_view value);
 
+// The display texts of the digits 1 to 9 for the game page, as HTML list
+// items escaped as the table's cells are, and "[" as "&#91;":
+// "<li>1</li><li>2</li>...".
+std::string CharacterItems(const AppState& state);
+
 // The game page: the template (as text, read already) through
-// ReadTemplateFields, then "[gifpath]" replaced by GifPath, "[gdrdata]" by
-// the box-order string and "[comment]" by the author and comment block,
-// the first occurrence of each.
+// ReadTemplateFields, then "[gdrchar]" replaced by the CharacterItems (a
+// template without it shows the digits), "[gifpath]" by GifPath,
+// "[gdrdata]" by the box-order string and "[comment]" by the author and
+// comment block, the first occurrence of each.
 std::string BuildGamePage(const AppState& state, std::string_view templateText);
 
 // The template file at `path`, converted from Shift-JIS; nullopt when it

@@ -30,7 +30,7 @@ std::optional<std::string> LineFieldReader::ReadLine() {
   return rest;
 }
 
-std::optional<std::string> LineFieldReader::ReadField() {
+std::optional<std::string> LineFieldReader::ReadField(Quotes quotes) {
   if (line_ >= lines_.size()) return std::nullopt;
   const std::string& line = lines_[line_];
   std::size_t pos = column_;
@@ -38,11 +38,19 @@ std::optional<std::string> LineFieldReader::ReadField() {
   while (pos < line.size() && line[pos] == ' ') ++pos;
   std::string field;
   if (pos < line.size() && line[pos] == '"') {
-    const std::size_t close = line.find('"', pos + 1);
+    std::size_t close = line.find('"', pos + 1);
     field = line.substr(pos + 1, close == std::string::npos ? close : close - pos - 1);
+    while (close == std::string::npos && quotes == Quotes::AcrossLines &&
+           line_ + 1 < lines_.size()) {
+      const std::string& next = lines_[++line_];
+      close = next.find('"');
+      field += "\r\n";
+      field += next.substr(0, close);
+    }
+    const std::string& last = lines_[line_];
     // Anything between the closing quote and the next comma belongs to no field.
-    pos = close == std::string::npos ? line.size() : close + 1;
-    pos = std::min(line.find(',', pos), line.size());
+    pos = close == std::string::npos ? last.size() : close + 1;
+    pos = std::min(last.find(',', pos), last.size());
   } else {
     const std::size_t comma = std::min(line.find(',', pos), line.size());
     field = line.substr(pos, comma - pos);

@@ -25,11 +25,16 @@ class LineFieldReader {
   // line. nullopt at the end of the text.
   std::optional<std::string> ReadLine();
 
+  // Where a quoted field may end: on its own line (the puzzle file), or at
+  // the next double quote however many lines on (the game template); the
+  // line ends it runs across stay in the field as CR LF.
+  enum class Quotes { EndOfLine, AcrossLines };
+
   // Skips leading spaces (not tabs), then takes the text up to the next "," or the end
   // of the line; a field that starts with a double quote runs to the
   // closing quote, which is dropped. After a "," the rest of the line is
   // left for the next field. nullopt at the end of the text.
-  std::optional<std::string> ReadField();
+  std::optional<std::string> ReadField(Quotes quotes = Quotes::EndOfLine);
 
   // 1-based number of the line the next read starts on.
   std::size_t LineNumber() const { return line_ + 1; }

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "solver/puzzle_line.h"
+
 namespace gridora::engine {
 namespace {
 
@@ -229,8 +231,7 @@ std::uint64_t PuzzleSeed(std::uint64_t seed, std::uint64_t n) {
 std::string PuzzleLineOf(int boardSize, const Grid& grid) {
   std::string line;
   for (int c = 0; c < boardSize * boardSize; ++c) {
-    const int d = grid[static_cast<std::size_t>(c)];
-    line += d == 0 ? '.' : d <= 9 ? static_cast<char>('0' + d) : static_cast<char>('A' + d - 10);
+    line += PuzzleCharOf(grid[static_cast<std::size_t>(c)]);
   }
   return line;
 }

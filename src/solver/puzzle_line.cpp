@@ -11,6 +11,12 @@ int PuzzleDigitOf(char ch, int size) {
   return -1;
 }
 
+char PuzzleCharOf(int digit) {
+  return digit == 0   ? '.'
+         : digit <= 9 ? static_cast<char>('0' + digit)
+                      : static_cast<char>('A' + digit - 10);
+}
+
 namespace {
 
 bool IsBlank(char ch) {

@@ -2,7 +2,7 @@
 #pragma once
 // One puzzle a line, as the command-line solver reads them: 81 characters
 // (9 x 9) or 256 (16 x 16); "." or "0" empty, "1"-"9", and on 16 x 16 also
-// "a"-"g" or "A"-"G" for 10 to 16. Whatever follows the first blank or ":"
+// "A"-"G" or "a"-"g" for 10 to 16 (written upper-case). Whatever follows the first blank or ":"
 // is ignored; blank lines and lines beginning with "#" hold no puzzle.
 
 #include <string>
@@ -25,5 +25,10 @@ PuzzleLine ParsePuzzleLine(std::string_view line);
 // "." and "0", 1-9, and on 16 x 16 "a"-"g" or "A"-"G" for 10 to 16; -1 for
 // any other character.
 int PuzzleDigitOf(char ch, int size);
+
+// The character that writes digit `digit` (0 to 16) in a puzzle line: "."
+// for empty, "1"-"9", and "A"-"G" for 10 to 16. Every puzzle line the
+// programs write (the clipboard, gridora-solve, the generator) uses it.
+char PuzzleCharOf(int digit);
 
 }  // namespace gridora

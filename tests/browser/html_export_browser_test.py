@@ -15,7 +15,10 @@ errors and without script errors, in which a visitor
   - gets the completion message, then empties the board with the clear
     button.
 The page is played twice: with the digit pictures beside it (the cells show
-pictures) and with none (the cells show text digits).
+pictures) and with none (the cells show text digits). A puzzle whose
+character list writes 1 as "A" and 9 as "<i>&" shows those texts on the
+page (in the cells and on the buttons, escaped, never as markup), keeps the
+pictures for the digits shown as themselves, and takes the key "A" for 1.
 
     html_export_browser_test.py --exporter gridora_export_page \
         --template data/js-gdr.dat --images data/gdr_cg --puzzle p.gdr \
@@ -232,6 +235,43 @@ def play(driver, page, givens, solution, with_images, shots):
     check(message(driver) == "", "the completion message goes with them")
 
 
+CHARACTERS = ["A", "2", "3", "4", "5", "6", "7", "8", "<i>&"]
+
+
+def check_characters(driver, args, work, givens):
+    puzzle = os.path.join(work, "letters.gdr")
+    data = open(args.puzzle, "rb").read()
+    check(data.count(b"1,2,3,4,5,6,7,8,9") == 1, "the test puzzle has the plain character list")
+    with open(puzzle, "wb") as out:
+        out.write(data.replace(b"1,2,3,4,5,6,7,8,9", ",".join(CHARACTERS).encode("cp932")))
+    folder = os.path.join(work, "letters")
+    os.makedirs(folder)
+    shutil.copytree(args.images, os.path.join(folder, "gdr_cg"))
+    page = os.path.join(folder, "game.html")
+    subprocess.run([args.exporter, "game", puzzle, args.template, page], check=True)
+    driver.get("file://" + page)
+    driver.execute_async_script(
+        "const done = arguments[0]; const t0 = Date.now();"
+        "(function wait() { if (document.querySelector('#board img') || Date.now() - t0 > 5000)"
+        " done(); else setTimeout(wait, 50); })();")
+    shown = [(bool(cell(driver, i).find_elements(By.TAG_NAME, "img")), cell(driver, i).text)
+             for i in range(81)]
+    expected = [(False, "") if not d else (True, "") if CHARACTERS[d - 1] == str(d)
+                else (False, CHARACTERS[d - 1]) for d in givens]
+    check(shown == expected, "the givens show the puzzle's characters, pictures only for digits")
+    check(not driver.find_elements(By.CSS_SELECTOR, "#board i, #pad i"),
+          "a character is text, never markup")
+    pad = [b.text for b in driver.find_elements(By.CSS_SELECTOR, "#pad button")][:9]
+    check(pad == CHARACTERS, "the digit buttons show the characters")
+    target = givens.index(0)
+    cell(driver, target).click()
+    keys(driver, "A")
+    check(digit_of(driver, target) == "1" and cell(driver, target).text == "A",
+          "the key A puts the digit 1, shown as A")
+    if args.screenshots:
+        driver.save_screenshot(os.path.join(args.screenshots, "html-game-characters.png"))
+
+
 def main():
     parser = argparse.ArgumentParser()
     for name in ("--exporter", "--template", "--images", "--puzzle"):
@@ -252,7 +292,7 @@ def main():
         except html5lib.html5parser.ParseError as error:
             raise Failure("the game page does not parse as HTML5: %s" % error)
         print("ok: the game page parses as HTML5 without errors")
-        for placeholder in ("[gifpath]", "[gdrdata]", "[comment]"):
+        for placeholder in ("[gifpath]", "[gdrdata]", "[comment]", "[gdrchar]"):
             check(placeholder not in text, "%s is filled" % placeholder)
 
         with_images = os.path.join(work, "with")
@@ -262,6 +302,7 @@ def main():
         play(driver, os.path.join(with_images, "game.html"), givens, solution, True,
              args.screenshots)
         play(driver, os.path.join(work, "game.html"), givens, solution, False, None)
+        check_characters(driver, args, work, givens)
     except Failure as failure:
         print("FAILED:", failure)
         return 1

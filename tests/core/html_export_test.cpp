@@ -106,9 +106,12 @@ TEST(TemplateFieldsTest, splitsAndUnquotesLikeTheFieldReader) {
       {"blanks before the quote go, blanks inside stay", "  \"  k(1, 2)\"\r\n", {"  k(1, 2)"}},
       {"text after the closing quote is dropped", "\"q, r\" tail\r\nnext\r\n", {"q, r", "next"}},
       {"a field after a quoted one", "\"q, r\" tail, s\r\n", {"q, r", "s"}},
-      {"a quote that never closes runs to the line end",
-       "\"open, end\r\nnext",
-       {"open, end", "next"}},
+      {"a quoted field runs across line ends, which stay in it",
+       "\"f(a,\r\n\r\n  b)\" tail, c\nd\r\n",
+       {"f(a,\r\n\r\n  b)", "c", "d"}},
+      {"a quote that never closes runs to the end of the text",
+       "\"open, end\r\nnext, last\r\n",
+       {"open, end\r\nnext, last"}},
       {"empty lines are empty fields", "a\r\n\r\n\r\nb\r\n", {"a", "", "", "b"}},
       {"line feeds alone end lines too", "a\nb, c\n", {"a", "b", "c"}},
       {"an empty text has no fields", "", {}},
@@ -146,32 +149,38 @@ TEST_F(HtmlExportTest, boxOrderStringWritesSolverDigitsAndEmptyCellsAsZero) {
             "000000000000000000000000002");
 }
 
+// The characters go in escaped as the table's cells, an empty one as
+// "&nbsp;", and neither they nor the author can take another's placeholder.
 TEST_F(HtmlExportTest, gamePageFillsTheFirstOfEachPlaceholder) {
   state.settings.GifPath = "img/";
-  state.PuzzleAuthor = "<b>&";
+  state.PuzzleAuthor = "<b>&[gdrchar]";
   state.PuzzleComment = "a \"b\" c";
+  state.CharacterList = "A,<b>,&,[comment],,six,7,8,9,10";
   Put(0, 0, 5);
   Put(0, 1, MakeCode(3, kClassGreen));
   Put(8, 8, 9);
   const std::string page = BuildGamePage(state,
                                          "<html>\r\n"
+                                         "<div>[comment]</div>\r\n"
+                                         "<ol>[gdrchar]</ol>\r\n"
                                          "<script>const gif = '[gifpath]';</script>\r\n"
                                          "  \"const data = '[gdrdata]', n = 81;\"\r\n"
-                                         "<div>[comment]</div>\r\n"
-                                         "again [gifpath][gdrdata][comment]\r\n");
+                                         "again [gifpath][gdrdata][comment][gdrchar]\r\n");
   EXPECT_EQ(page, CrLfLines({
                       "<html>",
-                      "<script>const gif = 'img/';</script>",
-                      "const data = '500000000000000000000000000"
-                      "000000000000000000000000000"
-                      "000000000000000000000000009', n = 81;",
                       "<div><FONT COLOR = \"Blue\">作者</FONT><BR>",
-                      "&lt;b&gt;&amp;<BR>",
+                      "&lt;b&gt;&amp;[gdrchar]<BR>",
                       "<BR>",
                       "<FONT COLOR = \"Blue\">コメント</FONT><BR>",
                       "a &quot;b&quot; c<BR>",
                       "</div>",
-                      "again [gifpath][gdrdata][comment]",
+                      "<ol><li>A</li><li>&lt;b&gt;</li><li>&amp;</li><li>&#91;comment]</li>"
+                      "<li>&nbsp;</li><li>six</li><li>7</li><li>8</li><li>9</li></ol>",
+                      "<script>const gif = 'img/';</script>",
+                      "const data = '500000000000000000000000000"
+                      "000000000000000000000000000"
+                      "000000000000000000000000009', n = 81;",
+                      "again [gifpath][gdrdata][comment][gdrchar]",
                   }));
 }
 
@@ -211,7 +220,7 @@ TEST(ShippedTemplateTest, everyLineComesThroughAsWritten) {
   }
   EXPECT_EQ(ReadTemplateFields(*text), CrLfLines(intended));
   // One of each placeholder, so the export fills them all.
-  for (const char* placeholder : {"[gifpath]", "[gdrdata]", "[comment]"}) {
+  for (const char* placeholder : {"[gifpath]", "[gdrdata]", "[comment]", "[gdrchar]"}) {
     const std::size_t first = text->find(placeholder);
     EXPECT_NE(first, std::string::npos) << placeholder;
     EXPECT_EQ(text->find(placeholder, first + 1), std::string::npos) << placeholder;

@@ -92,10 +92,13 @@ grep -q '^Beep=True' "$ini"
 # The focus starts on the tab strip: Right shows the hypothesis page, Tab
 # enters the 9 x 9 limit box (all selected), 5 replaces it. Back on the
 # strip, Left shows the input page, Tab reaches the beep buttons, Right picks
-# "鳴らさない"; Tab, Tab reach Ok.
+# "鳴らさない"; Tab, Tab reach Ok and Space presses it (the dialog has no
+# default button: Return there presses nothing, and the dialog stays open).
 start
 open_settings
 keys Right Tab 5 shift+Tab Left Tab Right Tab Tab Return
+xdotool search --onlyvisible --name '^Option$' >/dev/null || { echo "Return closed the dialog" >&2; exit 1; }
+keys space
 quit
 tr -d '\r' <"$ini" | grep -qx 'KateiMax9= 5' || { echo "KateiMax9 not stored:" >&2; cat "$ini" >&2; exit 1; }
 tr -d '\r' <"$ini" | grep -qx 'Beep=False' || { echo "Beep not stored:" >&2; cat "$ini" >&2; exit 1; }
@@ -104,7 +107,7 @@ tr -d '\r' <"$ini" | grep -qx 'Beep=False' || { echo "Beep not stored:" >&2; cat
 # dialog showed.
 start
 open_settings
-keys Tab Tab Right Left Tab Return
+keys Tab Tab Right Left Tab space
 quit
 tr -d '\r' <"$ini" | grep -qx 'KateiMax9= 5'
 tr -d '\r' <"$ini" | grep -qx 'Beep=False'

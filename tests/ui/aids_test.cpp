@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "aids/board_aids.h"
@@ -75,6 +76,74 @@ TEST(CandidateDrawingTest, sixteenBoardShowsTheTextWhereTheDevicePixelsAllowIt) 
     EXPECT_GT(changed[5], 4 * ratio) << ratio;
     EXPECT_GT(changed[16], 4 * ratio) << ratio;
     EXPECT_EQ(changed[0], 0) << ratio;
+  }
+}
+
+// A full 16 x 16 cell of candidates, 1 to 16, at the device pixels per
+// pixel of the zooms 150%, 200% and 300% and of the display scale 2 alone
+// and with 200% and 300% on it. Every mark inks only its own place; the
+// space beside a mark is at least 1.5 device pixels and wider than any
+// space inside a mark, so "10" and "11" never read as "1011"; a row of
+// marks keeps a blank line of pixels to the next; a text mark still fills
+// most of its place's height.
+TEST(CandidateDrawingTest, sixteenCandidatesStandApartAtEveryScale) {
+  BoardSurface surface(16, QPixmap(), nullptr);
+  const int cell = 17;
+  BoardMarks marks;
+  for (int d = 0; d <= 16; ++d) marks.digitTexts.push_back(QString::number(d));
+  marks.candidates[cell] = 0xFFFF;
+  const auto render = [&](double ratio, const BoardMarks& shown) {
+    surface.SetMarks(shown);
+    QImage image(surface.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    surface.render(&image);
+    return image;
+  };
+  for (const double ratio : {1.5, 2.0, 3.0, 4.0, 6.0}) {
+    const QImage bare = render(ratio, BoardMarks{});
+    const QImage full = render(ratio, marks);
+    // The visible ink of each digit in device pixels: its columns and rows.
+    std::map<int, std::set<int>> columns, rows;
+    int outside = 0;
+    for (int y = 0; y < full.height(); ++y)
+      for (int x = 0; x < full.width(); ++x) {
+        const QColor a = full.pixelColor(x, y), b = bare.pixelColor(x, y);
+        if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                std::abs(a.blue() - b.blue()) <
+            3 * 48)
+          continue;
+        const QPointF at = QPointF(x + 0.5, y + 0.5) / ratio;
+        int digit = 0;
+        for (int d = 1; d <= 16; ++d)
+          if (surface.CandidatePlace(cell, d).contains(at)) digit = d;
+        if (digit == 0) ++outside;
+        columns[digit].insert(x);
+        rows[digit].insert(y);
+      }
+    EXPECT_EQ(outside, 0) << ratio;
+    // The widest run of empty columns inside one mark.
+    int inner = 0;
+    for (int d = 1; d <= 16; ++d) {
+      ASSERT_FALSE(columns[d].empty()) << d << " at " << ratio;
+      int last = *columns[d].begin();
+      for (int x : columns[d]) inner = std::max(inner, x - last - 1), last = x;
+      if (ratio >= 2) {
+        const double height = *rows[d].rbegin() - *rows[d].begin() + 1;
+        EXPECT_GT(height, 0.6 * surface.CandidatePlace(cell, d).height() * ratio)
+            << d << " at " << ratio;
+      }
+    }
+    for (int d = 1; d <= 16; ++d) {
+      if (d % 4 != 0) {
+        const int across = *columns[d + 1].begin() - *columns[d].rbegin() - 1;
+        EXPECT_GE(across, std::max(1.5, inner + 1.0)) << d << " at " << ratio;
+      }
+      if (d <= 12) {
+        const int down = *rows[d + 4].begin() - *rows[d].rbegin() - 1;
+        EXPECT_GE(down, 1) << d << " at " << ratio;
+      }
+    }
   }
 }
 
@@ -281,6 +350,9 @@ TEST_F(AidsTest, ctrlCCopiesTheBlackDigitsAndCtrlVPastesThemAsANewPuzzle) {
   EXPECT_EQ(state.Board, BoardCodes{});
   Key(Qt::Key_A, Qt::ControlModifier);  // still redo
   EXPECT_EQ(Code(15), 16);
+  // Copied back in gridora-solve's form: 10 to 16 as "A" to "G".
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard, "123456789ABCDEFG" + std::string(240, '.') + "\n");
 }
 
 TEST_F(AidsTest, inKeypadModeTheShortcutsRunTheirCommandsAndThePlainKeyStillTypes) {

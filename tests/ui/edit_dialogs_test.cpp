@@ -120,6 +120,56 @@ TEST_F(EditDialogsTest, exchangeFromTheEditMenuRenumbersTheBoard) {
   EXPECT_EQ(Code(0), 1);
 }
 
+// The settings dialog and the digit exchange have no default button: after
+// an edit has enabled Ok, Enter and the keypad's Enter press nothing,
+// wherever the focus is (the edited control, Ok, Cancel).
+TEST_F(EditDialogsTest, enterPressesNoButtonOfTheSettingsOrTheExchange) {
+  SetCell(app(), 0, 1);
+  std::vector<QString> pressed;  // the dialog and focus where a key closed it
+  dialogAction = [&](QDialog& d) {
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    std::vector<QWidget*> focuses;
+    std::vector<QPushButton*> buttons;
+    if (auto* config = dynamic_cast<ConfigDialog*>(&d)) {
+      QTest::mouseClick(config->BeepOption(1), Qt::LeftButton, {},
+                        QPoint(8, config->BeepOption(1)->height() / 2));
+      buttons = {config->OkButton(), config->CancelButton(), config->HelpButton()};
+      focuses = {config->BeepOption(1), config->ChangeSpeed()};
+    } else {
+      auto& swap = dynamic_cast<SwapDialog&>(d);
+      QTest::keyClick(swap.Target(0), Qt::Key_Down);
+      buttons = {swap.OkButton(), swap.CancelButton(), swap.HelpButton()};
+      focuses = {swap.Target(0)};
+    }
+    EXPECT_TRUE(buttons[0]->isEnabled());
+    for (const QPushButton* button : buttons)
+      EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+    // Ok and Cancel (the help button would start a browser).
+    focuses.insert(focuses.end(), buttons.begin(), buttons.begin() + 2);
+    for (QWidget* focus : focuses) {
+      focus->setFocus();
+      for (const auto& [key, modifiers] :
+           {std::pair{Qt::Key_Return, Qt::KeyboardModifiers{}},
+            std::pair{Qt::Key_Enter, Qt::KeyboardModifiers{Qt::KeypadModifier}}}) {
+        QTest::keyClick(focus, key, modifiers);
+        if (!d.isVisible()) {
+          pressed.push_back(d.objectName() + QLatin1Char('/') + focus->objectName());
+          d.show();
+        }
+      }
+    }
+    d.reject();
+  };
+  window->Menu().mnuOtherConfig->trigger();
+  window->Menu().mnuEditSwap->trigger();
+  EXPECT_EQ(dialogs,
+            (std::vector<QString>{QStringLiteral("frmConfig"), QStringLiteral("frmSwap")}));
+  EXPECT_EQ(pressed, std::vector<QString>{});
+  EXPECT_TRUE(state.settings.Beep);
+  EXPECT_EQ(Code(0), 1);
+}
+
 TEST_F(EditDialogsTest, propertiesFromShortcutAndToolbarMarkThePuzzleChanged) {
   EXPECT_EQ(window->Menu().gdrFileProperty->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
   QPoint offset;

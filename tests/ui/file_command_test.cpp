@@ -3,6 +3,7 @@
 // of the commands that discard the puzzle, Qt's file dialog driven like a
 // user would, the command line at start-up, and quitting.
 
+#include <QDate>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,6 +30,56 @@ class FileCommandTest : public WindowTest {
     };
   }
 };
+
+// A new puzzle's date is today in the short form of the locale that dates
+// are written in (LC_ALL, LC_TIME, LANG, the first one set); under the C
+// or POSIX locale, or one the system does not know, as a Japanese system
+// writes it: 2026/12/07, never "7 Dec 2026".
+TEST_F(FileCommandTest, newPuzzleDateFollowsTheTimeLocaleAndIsYearFirstUnderC) {
+  struct Case {
+    const char* all;
+    const char* time;
+    const char* lang;
+    const char* format;
+  };
+  const Case cases[] = {
+      {nullptr, nullptr, "C.UTF-8", "yyyy/MM/dd"},
+      {nullptr, nullptr, "POSIX", "yyyy/MM/dd"},
+      {nullptr, nullptr, nullptr, "yyyy/MM/dd"},
+      {nullptr, "C", "de_DE.UTF-8", "yyyy/MM/dd"},
+      {"C.utf8", "de_DE.UTF-8", "de_DE.UTF-8", "yyyy/MM/dd"},
+      {nullptr, nullptr, "xx_YY.UTF-8", "yyyy/MM/dd"},
+      {nullptr, nullptr, "de_DE.UTF-8", "dd.MM.yy"},
+      {nullptr, "ja_JP.UTF-8", "C.UTF-8", "yyyy/MM/dd"},
+      {"", "", "en_US.UTF-8", "M/d/yy"},
+  };
+  const std::vector<std::pair<const char*, std::optional<std::string>>> saved = [] {
+    std::vector<std::pair<const char*, std::optional<std::string>>> values;
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+      const char* value = std::getenv(name);
+      values.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    }
+    return values;
+  }();
+  const auto set = [](const char* name, const char* value) {
+    if (value) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  };
+  for (const Case& c : cases) {
+    set("LC_ALL", c.all);
+    set("LC_TIME", c.time);
+    set("LANG", c.lang);
+    window->Menu().mnuFileNew9->trigger();
+    const std::string today =
+        QDate::currentDate().toString(QString::fromLatin1(c.format)).toStdString();
+    EXPECT_EQ(state.PuzzleDate, today) << (c.lang ? c.lang : "(no LANG)");
+    EXPECT_EQ(window->Property(PropertyLabel::Date)->text().toStdString(), today);
+  }
+  for (const auto& [name, value] : saved) set(name, value ? value->c_str() : nullptr);
+}
 
 TEST_F(FileCommandTest, saveAsThenOpenThroughTheFileDialog) {
   SetCell(app(), 0, 5);

@@ -4,6 +4,8 @@
 // puzzle the Solve command gives up on, and the solution count box.
 
 #include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "core/file_io.h"
@@ -37,6 +39,39 @@ class ToolsTest : public WindowTest {
     return engine::CountSolutions(state.BoardSize, givens, 2).solutions;
   }
 };
+
+// The help page (F1) has a section on the tools menu that names every
+// command of it, with the shortcut the menu shows, and tells of the
+// recovery copy in the words the program asks with.
+TEST_F(ToolsTest, helpPageDescribesEveryCommandOfTheToolsMenu) {
+  QFile file(QStringLiteral(GRIDORA_APP_DATA_DIR "/gridora.html"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString page = QString::fromUtf8(file.readAll());
+  const qsizetype start = page.indexOf(QStringLiteral("<h2 id=\"tools\">"));
+  ASSERT_GE(start, 0);
+  const QString section = page.mid(start, page.indexOf(QStringLiteral("<h2"), start + 1) - start);
+  std::vector<QString> missing;
+  std::vector<QMenu*> menus = {window->Menu().mnuTools};
+  while (!menus.empty()) {
+    QMenu* menu = menus.back();
+    menus.pop_back();
+    for (QAction* item : menu->actions()) {
+      if (item->isSeparator()) continue;
+      if (item->menu()) menus.push_back(item->menu());
+      // "問題を作る-9...(&N)" -> "問題を作る-9...", "&1 100%" -> "100%".
+      QString name = item->text();
+      name.remove(QRegularExpression(QStringLiteral("^&\\d ")));
+      name.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+      name.remove(QLatin1Char('&'));
+      if (!section.contains(name)) missing.push_back(name);
+      const QString keys = item->shortcut().toString(QKeySequence::PortableText);
+      if (!keys.isEmpty() && !section.contains(keys)) missing.push_back(name + ": " + keys);
+    }
+  }
+  EXPECT_EQ(missing, std::vector<QString>{});
+  EXPECT_TRUE(
+      page.contains(QString::fromUtf8("前回保存されなかった問題があります。復元しますか？")));
+}
 
 TEST_F(ToolsTest, itemsAtTheEndOfTheToolsMenu) {
   QStringList texts;

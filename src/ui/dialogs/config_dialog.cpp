@@ -114,6 +114,7 @@ ConfigDialog::ConfigDialog(Settings& settings, std::string& lastStatusText,
   ok_ = MakeButton(this, "cmdOk", QStringLiteral("Ok"), {120, 2985, 1335, 375});
   cancel_ = MakeButton(this, "cmdCancel", Text("キャンセル"), {1597, 2985, 1335, 375});
   helpButton_ = MakeButton(this, "cmdHelp", Text("ヘルプ"), {3075, 2985, 1335, 375});
+  NoDefaultButton({ok_, cancel_, helpButton_});
   Tip(ok_, "この設定に変更します");
   Tip(cancel_, "前の設定のままにします");
   Tip(helpButton_, "ヘルプを表示します");

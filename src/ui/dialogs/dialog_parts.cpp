@@ -12,6 +12,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
   return button;
 }
 
+void NoDefaultButton(std::initializer_list<QPushButton*> buttons) {
+  for (QPushButton* button : buttons) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+}
+
 void PlaceBesideOwner(QWidget& dialog, const QWidget* owner, int dx, int dy) {
   if (!owner) return;
   dialog.setWindowIcon(owner->windowIcon());

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 #include "ui/main/board_geometry.h"
 
@@ -14,6 +15,11 @@ namespace gridora::ui {
 // A push button at `rect` (twips) with an optional tool tip.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
                         const TwipsRect& rect, const QString& tip = {});
+
+// Makes none of `buttons` a default button: Qt would otherwise make the
+// first of them the dialog's default when it is shown, and Enter would
+// press it wherever the focus is. Enter then presses no button at all.
+void NoDefaultButton(std::initializer_list<QPushButton*> buttons);
 
 // Puts the dialog's top-left corner `dx`, `dy` twips right of and below the
 // owner's (the main window's) and gives it the owner's icon.

@@ -66,6 +66,7 @@ SwapDialog::SwapDialog(App app, QWidget* owner)
                        QString::fromUtf8("前の設定のままにします"));
   helpButton_ = MakeButton(this, "cmdHelp", QString::fromUtf8("ヘルプ"), {3480, 2400, 1095, 375},
                            QString::fromUtf8("ヘルプを表示します"));
+  NoDefaultButton({ok_, cancel_, helpButton_});
   connect(ok_, &QPushButton::clicked, this, [this] { Accept(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(helpButton_, &QPushButton::clicked, this, [this] {

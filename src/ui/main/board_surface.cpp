@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 
 #include "ui/main/board_geometry.h"
@@ -155,7 +156,7 @@ void BoardSurface::PaintMarks(QPainter& painter) {
     } else if (marks_.highlighted.test(i)) {
       painter.fillRect(area, kHighlight);
     }
-    if (marks_.candidates[i] != 0) PaintCandidates(painter, cell, area);
+    if (marks_.candidates[i] != 0) PaintCandidates(painter, cell);
   }
 }
 
@@ -165,69 +166,104 @@ bool CandidatesAsText(double placeDevicePixels) {
 
 namespace {
 
-// `text` as large as it fits into `box`: its ink 80% of the box's height
-// and at most 90% of its width, narrowed for texts of two characters. The
-// font is drawn large and scaled down, so that the size is not rounded to
-// whole pixels.
-void PaintFittedText(QPainter& painter, const QRectF& box, const QString& text) {
+// The part of a place that a text mark may ink: the rest of the place is
+// the space that keeps it apart from its neighbours.
+constexpr double kInkHeight = 0.72;
+constexpr double kInkWidth = 0.66;
+// The space between two characters of one mark, in parts of its height:
+// well under the space between marks, so a two-character text stays one.
+constexpr double kInnerSpace = 0.06;
+
+// The device pixels per pixel of what `painter` paints on: the screen's
+// backing store, or the image the board is rendered into.
+double DeviceRatio(const QPainter& painter) {
+  const QPaintDevice* device =
+      painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+  return device ? device->devicePixelRatioF() : 1.0;
+}
+
+// `text` as large as it fits into the ink part of `place`, centred. The
+// characters are set one by one, kInnerSpace apart, and the whole is
+// squeezed sideways when it is too wide. The font is drawn large and
+// scaled down, so that the size is not rounded to whole pixels.
+void PaintFittedText(QPainter& painter, const QRectF& place, const QString& text) {
   QFont font = GothicFont(8);
   font.setPixelSize(100);
-  const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
-  if (ink.isEmpty()) return;
-  const double height = 0.8 * box.height() / ink.height();
-  const double width = std::min(height, 0.9 * box.width() / ink.width());
+  const QFontMetricsF metrics(font);
+  struct Piece {
+    QString text;
+    double x;  // where its ink starts
+    QRectF ink;
+  };
+  std::vector<Piece> pieces;
+  QRectF ink;
+  QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+  for (qsizetype from = 0, to = graphemes.toNextBoundary(); to > from;
+       from = to, to = graphemes.toNextBoundary()) {
+    const QString piece = text.mid(from, to - from);
+    const QRectF pieceInk = metrics.tightBoundingRect(piece);
+    if (pieceInk.isEmpty()) continue;
+    const double x = ink.isNull() ? 0 : ink.right() + kInnerSpace * metrics.capHeight();
+    pieces.push_back({piece, x, pieceInk});
+    ink |= QRectF(x, pieceInk.top(), pieceInk.width(), pieceInk.height());
+  }
+  if (pieces.empty()) return;
+  const double height = kInkHeight * place.height() / ink.height();
+  const double width = std::min(height, kInkWidth * place.width() / ink.width());
   painter.save();
   painter.setFont(font);
-  painter.translate(box.center());
+  painter.translate(place.center());
   painter.scale(width, height);
-  painter.drawText(-ink.center(), text);
+  for (const Piece& piece : pieces)
+    painter.drawText(QPointF(piece.x - piece.ink.left(), 0) - ink.center(), piece.text);
   painter.restore();
 }
 
 }  // namespace
 
-// The candidates of one cell in a square of B x B places, digit d at place
-// d - 1 in reading order, each in the text the board shows for it. On
-// 9 x 9 in the largest font a place holds. A 16 x 16 place is under 4
-// pixels: with as many device pixels it shows a dot, its place telling the
-// digit (the cell's tip names them); where the display's scale and the
-// zoom give it enough device pixels, the text, fitted to the place.
-void BoardSurface::PaintCandidates(QPainter& painter, int cell, const QRect& area) {
+QRectF BoardSurface::CandidatePlace(int cell, int digit) const {
   const int side = boardSize_ == 16 ? 4 : 3;
-  const double place = static_cast<double>(area.width()) / side;
-  // The device painted on: the screen's backing store, or the image that
-  // the board is rendered into.
-  const QPaintDevice* device =
-      painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-  const double ratio = device ? device->devicePixelRatioF() : 1.0;
-  const bool dots = boardSize_ == 16 && !CandidatesAsText(place * ratio);
-  QFont font = GothicFont(8);
-  font.setPixelSize(std::max(4, static_cast<int>(place + 0.5)));
-  painter.setFont(font);
-  painter.setPen(kCandidateText);
+  const TwipsRect r = CellLabelRect(boardSize_, cell);
+  QRectF area(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+  // On 16 x 16 the lines drawn over the board would cut the marks of the
+  // outer places: they keep to the label's room between the lines.
+  if (boardSize_ == 16)
+    area =
+        QRectF(labels_[static_cast<std::size_t>(cell)]->contentsRect()).translated(area.topLeft());
+  const QSizeF size(area.width() / side, area.height() / side);
+  return QRectF(area.topLeft() +
+                    QPointF((digit - 1) % side * size.width(), (digit - 1) / side * size.height()),
+                size);
+}
+
+// A 16 x 16 place is under 4 pixels: with as many device pixels it shows a
+// dot, its place telling the digit (the cell's tip names them); where the
+// display's scale and the zoom give it enough device pixels, the text,
+// fitted to the place. On 9 x 9 the text in the largest font a place holds.
+void BoardSurface::PaintCandidateMark(QPainter& painter, int cell, int digit, const QString& text,
+                                      const QColor& color) const {
+  const QRectF place = CandidatePlace(cell, digit);
+  if (boardSize_ == 9) {
+    QFont font = GothicFont(8);
+    font.setPixelSize(std::max(4, static_cast<int>(place.width() + 0.5)));
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(place, Qt::AlignCenter, text);
+  } else if (!CandidatesAsText(Px(CellLabelRect(boardSize_, cell).width) / 4.0 *
+                               DeviceRatio(painter))) {
+    painter.fillRect(QRectF(place.center() - QPointF(1, 1), QSizeF(2, 2)), color);
+  } else {
+    painter.setPen(color);
+    PaintFittedText(painter, place, text);
+  }
+}
+
+// The candidates of one cell, each in the text the board shows for it.
+void BoardSurface::PaintCandidates(QPainter& painter, int cell) {
   for (int d : DigitsOf{marks_.candidates[static_cast<std::size_t>(cell)]}) {
-    const QRectF box(area.left() + (d - 1) % side * place, area.top() + (d - 1) / side * place,
-                     place, place);
-    if (dots) {
-      painter.fillRect(QRectF(box.center() - QPointF(1, 1), QSizeF(2, 2)), kCandidateText);
-      continue;
-    }
     const auto t = static_cast<std::size_t>(d);
     const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
-    if (boardSize_ == 16) {
-      // The places of the label's room between the lines, so that the
-      // lines drawn over the board leave every text whole.
-      const QRectF room =
-          labels_[static_cast<std::size_t>(cell)]->contentsRect().translated(area.topLeft());
-      const QSizeF inner(room.width() / side, room.height() / side);
-      PaintFittedText(painter,
-                      QRectF(room.topLeft() + QPointF((d - 1) % side * inner.width(),
-                                                      (d - 1) / side * inner.height()),
-                             inner),
-                      text);
-    } else {
-      painter.drawText(box, Qt::AlignCenter, text);
-    }
+    PaintCandidateMark(painter, cell, d, text, kCandidateText);
   }
 }
 

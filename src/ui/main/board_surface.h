@@ -43,6 +43,20 @@ class BoardSurface : public QWidget {
   void SetMarks(const BoardMarks& marks);
   const BoardMarks& Marks() const { return marks_; }
 
+  // The place of digit `digit` (1 to N) in `cell`, in the surface's pixels:
+  // the cell cut into B x B equal squares, digit d in square d - 1 in
+  // reading order (on 16 x 16 the cell's room between the lines that cross
+  // it). Candidates, the player's notes and hint marks all use these places.
+  QRectF CandidatePlace(int cell, int digit) const;
+  // Draws the mark of `digit` in its place of `cell` as the candidates are
+  // drawn: `text` (the board's text for the digit) in `color`, or a dot
+  // where a 16 x 16 place has too few device pixels for text. Every mark
+  // keeps to its place, with visible space between neighbouring marks
+  // wider than any space inside one (so "10" "11" never read "1011").
+  // Call it from a paint function of the surface (PaintMarks).
+  void PaintCandidateMark(QPainter& painter, int cell, int digit, const QString& text,
+                          const QColor& color) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -54,7 +68,7 @@ class BoardSurface : public QWidget {
   // its caption is drawn wholly between them.
   void KeepCaptionsOffLines();
   void PaintMarks(QPainter& painter);
-  void PaintCandidates(QPainter& painter, int cell, const QRect& area);
+  void PaintCandidates(QPainter& painter, int cell);
 
   int boardSize_;
   QPixmap texture_;

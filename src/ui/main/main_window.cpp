@@ -19,6 +19,7 @@
 #include "engine/puzzle_stock.h"
 #include "settings/window_placement.h"
 #include "system/recovery.h"
+#include "system/time_locale.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/client_area.h"
 #include "ui/main/fonts.h"
@@ -243,7 +244,14 @@ void MainWindow::SetSolving(bool solving) {
 }
 
 std::string MainWindow::TodayText() {
-  return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+  // The locale Qt's system locale takes its dates from, read afresh.
+  const std::string name = TimeLocaleName();
+  const QDate today = QDate::currentDate();
+  const QLocale locale(QString::fromStdString(name));
+  // A name Qt does not know reads as the C locale too.
+  if (IsPosixLocaleName(name) || locale.language() == QLocale::C)
+    return today.toString(QLatin1String(kPosixShortDate)).toStdString();
+  return locale.toString(today, QLocale::ShortFormat).toStdString();
 }
 
 // --- The window's own routines -------------------------------------------------

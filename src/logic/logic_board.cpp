@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "logic/logic_board.h"
+
+#include <algorithm>
+
+namespace gridora::logic {
+
+namespace {
+
+Geometry Build(int n, int box) {
+  Geometry g;
+  g.n = n;
+  g.box = box;
+  g.cells = n * n;
+  g.units.assign(static_cast<std::size_t>(3 * n), {});
+  g.unitsOf.assign(static_cast<std::size_t>(g.cells), {});
+  for (int cell = 0; cell < g.cells; ++cell) {
+    const int r = cell / n;
+    const int c = cell % n;
+    const int b = r / box * box + c / box;
+    g.unitsOf[static_cast<std::size_t>(cell)] = {b, n + r, 2 * n + c};
+    for (int u : g.unitsOf[static_cast<std::size_t>(cell)]) {
+      g.units[static_cast<std::size_t>(u)].push_back(cell);
+    }
+  }
+  g.peers.assign(static_cast<std::size_t>(g.cells), {});
+  for (int cell = 0; cell < g.cells; ++cell) {
+    auto& peers = g.peers[static_cast<std::size_t>(cell)];
+    for (int u : g.unitsOf[static_cast<std::size_t>(cell)]) {
+      for (int other : g.units[static_cast<std::size_t>(u)]) {
+        if (other != cell) peers.push_back(other);
+      }
+    }
+    std::sort(peers.begin(), peers.end());
+    peers.erase(std::unique(peers.begin(), peers.end()), peers.end());
+  }
+  return g;
+}
+
+}  // namespace
+
+bool Geometry::Sees(int a, int b) const {
+  if (a == b) return false;
+  const auto& ua = unitsOf[static_cast<std::size_t>(a)];
+  const auto& ub = unitsOf[static_cast<std::size_t>(b)];
+  return ua[0] == ub[0] || ua[1] == ub[1] || ua[2] == ub[2];
+}
+
+const Geometry& GeometryOf(int boardSize) {
+  static const Geometry nine = Build(9, 3);
+  static const Geometry sixteen = Build(16, 4);
+  return boardSize == 16 ? sixteen : nine;
+}
+
+UnitKind KindOf(const Geometry& g, int unit) {
+  if (unit < g.n) return UnitKind::Box;
+  return unit < 2 * g.n ? UnitKind::Row : UnitKind::Column;
+}
+
+LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>& digits)
+    : geo_(&GeometryOf(boardSize)) {
+  const Mask full = (Mask{1} << geo_->n) - 1;
+  std::array<Mask, kMaxCells> masks{};
+  for (int cell = 0; cell < geo_->cells; ++cell) masks[static_cast<std::size_t>(cell)] = full;
+  *this = LogicBoard(boardSize, digits, masks);
+}
+
+LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>& digits,
+                       const std::array<Mask, kMaxCells>& masks)
+    : geo_(&GeometryOf(boardSize)) {
+  const Mask full = (Mask{1} << geo_->n) - 1;
+  for (int cell = 0; cell < geo_->cells; ++cell) {
+    cand_[static_cast<std::size_t>(cell)] = masks[static_cast<std::size_t>(cell)] & full;
+  }
+  for (int cell = 0; cell < geo_->cells; ++cell) {
+    const int d = digits[static_cast<std::size_t>(cell)];
+    if (d >= 1 && d <= geo_->n) Place(cell, d);
+  }
+}
+
+Mask LogicBoard::Places(int unit, int digit) const {
+  Mask places = 0;
+  const auto& cells = geo_->units[static_cast<std::size_t>(unit)];
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    if (Has(cells[k], digit)) places |= Mask{1} << k;
+  }
+  return places;
+}
+
+bool LogicBoard::Solved() const {
+  for (int cell = 0; cell < geo_->cells; ++cell) {
+    if (Value(cell) == 0) return false;
+  }
+  return true;
+}
+
+bool LogicBoard::Broken() const {
+  for (int cell = 0; cell < geo_->cells; ++cell) {
+    if (Value(cell) == 0 && Cands(cell) == 0) return true;
+  }
+  for (int u = 0; u < 3 * geo_->n; ++u) {
+    Mask seen = 0;
+    Mask placed = 0;
+    for (int cell : geo_->units[static_cast<std::size_t>(u)]) {
+      if (Value(cell) != 0) {
+        if (placed & Bit(Value(cell))) return true;
+        placed |= Bit(Value(cell));
+      } else {
+        seen |= Cands(cell);
+      }
+    }
+    if ((seen | placed) != (Mask{1} << geo_->n) - 1) return true;
+  }
+  return false;
+}
+
+void LogicBoard::Place(int cell, int digit) {
+  value_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(digit);
+  cand_[static_cast<std::size_t>(cell)] = 0;
+  for (int peer : geo_->peers[static_cast<std::size_t>(cell)]) Remove(peer, digit);
+}
+
+}  // namespace gridora::logic

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The board the logic engine reasons on: the digits placed so far and the
+// candidates left in every empty cell, with the units of a 9 x 9 or a
+// 16 x 16 board. Plain data; the techniques read it and the engine applies
+// their steps to it.
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+#include "core/cell.h"
+
+namespace gridora::logic {
+
+using Mask = std::uint32_t;  // bit d - 1: digit d
+
+inline constexpr Mask Bit(int digit) {
+  return Mask{1} << (digit - 1);
+}
+inline int Count(Mask m) {
+  return std::popcount(m);
+}
+inline int Lowest(Mask m) {
+  return std::countr_zero(m) + 1;
+}
+
+// Rows, columns and boxes of one board size, and which of them hold a cell.
+struct Geometry {
+  int n = 9;       // cells a side
+  int box = 3;     // cells a box side
+  int cells = 81;  // n x n
+  // Units 0 to n - 1 are the boxes, n to 2n - 1 the rows, 2n to 3n - 1 the
+  // columns; each lists its n cells in reading order.
+  std::vector<std::vector<int>> units;
+  std::vector<std::array<int, 3>> unitsOf;  // box, row, column unit of a cell
+  std::vector<std::vector<int>> peers;      // the cells sharing a unit, ascending
+  int RowOf(int cell) const { return cell / n; }
+  int ColOf(int cell) const { return cell % n; }
+  int BoxOf(int cell) const { return unitsOf[static_cast<std::size_t>(cell)][0]; }
+  bool Sees(int a, int b) const;
+};
+
+// The geometry of a 9 x 9 or a 16 x 16 board, built once.
+const Geometry& GeometryOf(int boardSize);
+
+enum class UnitKind { Box, Row, Column };
+UnitKind KindOf(const Geometry& g, int unit);
+
+struct Candidate {
+  int cell = -1;
+  int digit = 0;
+  bool operator==(const Candidate&) const = default;
+  auto operator<=>(const Candidate&) const = default;
+};
+
+class LogicBoard {
+ public:
+  // The board of `digits` (0 empty, 1 to N), every empty cell with the
+  // digits none of its peers holds.
+  LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>& digits);
+  // The same with candidates of its own (an empty cell keeps only those of
+  // `masks` its peers allow).
+  LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>& digits,
+             const std::array<Mask, kMaxCells>& masks);
+
+  const Geometry& Geo() const { return *geo_; }
+  int Size() const { return geo_->n; }
+  int Value(int cell) const { return value_[static_cast<std::size_t>(cell)]; }
+  Mask Cands(int cell) const { return cand_[static_cast<std::size_t>(cell)]; }
+  bool Has(int cell, int digit) const { return (Cands(cell) & Bit(digit)) != 0; }
+  // The cells of `unit` where `digit` is still a candidate, as a bit per
+  // position in the unit.
+  Mask Places(int unit, int digit) const;
+  bool Solved() const;
+  // A cell without a digit or candidate, or a unit missing a digit that has
+  // no place left: the board contradicts itself.
+  bool Broken() const;
+
+  // Places `digit` in `cell` and removes it from the peers' candidates.
+  void Place(int cell, int digit);
+  void Remove(int cell, int digit) { cand_[static_cast<std::size_t>(cell)] &= ~Bit(digit); }
+  const std::array<std::uint8_t, kMaxCells>& Digits() const { return value_; }
+
+ private:
+  const Geometry* geo_;
+  std::array<std::uint8_t, kMaxCells> value_{};
+  std::array<Mask, kMaxCells> cand_{};
+};
+
+}  // namespace gridora::logic

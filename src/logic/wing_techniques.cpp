@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+// XY-Wing, XYZ-Wing, unique rectangles and the bivalue universal grave.
+#include <algorithm>
+
+#include "logic/techniques.h"
+
+namespace gridora::logic {
+
+namespace {
+
+// Removes `digit` from every cell that sees all of `ends`.
+std::vector<Candidate> SeenByAll(const LogicBoard& b, const std::vector<int>& ends, int digit) {
+  std::vector<Candidate> removals;
+  const Geometry& g = b.Geo();
+  for (int c : g.peers[static_cast<std::size_t>(ends.front())]) {
+    if (!b.Has(c, digit) || std::find(ends.begin(), ends.end(), c) != ends.end()) continue;
+    if (std::all_of(ends.begin(), ends.end(), [&](int e) { return g.Sees(c, e); })) {
+      removals.push_back({c, digit});
+    }
+  }
+  return removals;
+}
+
+std::optional<Step> Wing(const LogicBoard& b, bool xyz) {
+  const Geometry& g = b.Geo();
+  for (int pivot = 0; pivot < g.cells; ++pivot) {
+    const Mask pm = b.Cands(pivot);
+    if (Count(pm) != (xyz ? 3 : 2)) continue;
+    const auto& peers = g.peers[static_cast<std::size_t>(pivot)];
+    for (std::size_t i = 0; i < peers.size(); ++i) {
+      const Mask am = b.Cands(peers[i]);
+      if (Count(am) != 2) continue;
+      for (std::size_t j = i + 1; j < peers.size(); ++j) {
+        const Mask bm = b.Cands(peers[j]);
+        if (Count(bm) != 2 || am == bm) continue;
+        const Mask z = am & bm;
+        if (Count(z) != 1) continue;
+        if (xyz) {
+          if ((am | bm) != pm) continue;
+        } else {
+          if ((pm & z) != 0 || ((am | bm) & ~z) != pm) continue;
+        }
+        std::vector<int> ends = {peers[i], peers[j]};
+        if (xyz) ends.push_back(pivot);
+        const std::vector<Candidate> removals = SeenByAll(b, ends, Lowest(z));
+        if (removals.empty()) continue;
+        Step step;
+        step.technique = xyz ? Technique::XYZWing : Technique::XYWing;
+        step.rating = xyz ? 44 : 42;
+        step.removals = removals;
+        step.cells = {pivot, peers[i], peers[j]};
+        for (int c : step.cells) {
+          for (Mask m = b.Cands(c); m; m &= m - 1) step.pattern.push_back({c, Lowest(m)});
+        }
+        step.digit = Lowest(z);
+        return step;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FindXYWing(const LogicBoard& b) {
+  return Wing(b, false);
+}
+std::optional<Step> FindXYZWing(const LogicBoard& b) {
+  return Wing(b, true);
+}
+
+std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
+  const Geometry& g = b.Geo();
+  const int n = g.n;
+  std::optional<Step> best;
+  auto offer = [&](Step step) {
+    if (!best || step.rating < best->rating) best = std::move(step);
+  };
+  for (int r1 = 0; r1 < n; ++r1) {
+    for (int r2 = r1 + 1; r2 < n; ++r2) {
+      for (int c1 = 0; c1 < n; ++c1) {
+        for (int c2 = c1 + 1; c2 < n; ++c2) {
+          const int cells[4] = {r1 * n + c1, r1 * n + c2, r2 * n + c1, r2 * n + c2};
+          // Exactly two boxes.
+          const bool sameBandBoxes = (r1 / g.box == r2 / g.box) != (c1 / g.box == c2 / g.box);
+          if (!sameBandBoxes) continue;
+          Mask common = ~Mask{0};
+          bool open = true;
+          for (int c : cells) {
+            open = open && b.Value(c) == 0;
+            common &= b.Cands(c);
+          }
+          if (!open || Count(common) < 2) continue;
+          // Each pair of digits both in all four cells.
+          for (int a = 1; a <= n; ++a) {
+            for (int d = a + 1; d <= n; ++d) {
+              const Mask pair = Bit(a) | Bit(d);
+              if ((common & pair) != pair) continue;
+              std::vector<int> floor, roof;
+              for (int c : cells) (b.Cands(c) == pair ? floor : roof).push_back(c);
+              Step step;
+              step.technique = Technique::UniqueRectangle;
+              step.cells.assign(cells, cells + 4);
+              for (int c : cells) {
+                step.pattern.push_back({c, a});
+                step.pattern.push_back({c, d});
+              }
+              if (floor.size() == 3) {  // type 1
+                for (Mask m = pair; m; m &= m - 1) step.removals.push_back({roof[0], Lowest(m)});
+                step.rating = 45;
+                offer(step);
+                continue;
+              }
+              if (floor.size() != 2 || !g.Sees(roof[0], roof[1])) continue;
+              const Mask extra0 = b.Cands(roof[0]) & ~pair;
+              const Mask extra1 = b.Cands(roof[1]) & ~pair;
+              if (extra0 == extra1 && Count(extra0) == 1) {  // type 2
+                step.removals = SeenByAll(b, roof, Lowest(extra0));
+                step.rating = 45;
+                if (!step.removals.empty()) offer(step);
+              }
+              // Type 4: a digit of the pair confined to the roof in a unit they share.
+              for (int slot = 0; slot < 3; ++slot) {
+                const int unit =
+                    g.unitsOf[static_cast<std::size_t>(roof[0])][static_cast<std::size_t>(slot)];
+                if (unit !=
+                    g.unitsOf[static_cast<std::size_t>(roof[1])][static_cast<std::size_t>(slot)])
+                  continue;
+                for (int keep : {a, d}) {
+                  if (Count(b.Places(unit, keep)) != 2) continue;
+                  const int other = keep == a ? d : a;
+                  Step four = step;
+                  four.removals = {{roof[0], other}, {roof[1], other}};
+                  std::sort(four.removals.begin(), four.removals.end());
+                  four.rating = 45;
+                  four.units = {unit};
+                  offer(four);
+                }
+              }
+            }
+          }
+        }
+      }
+    }
+  }
+  return best;
+}
+
+std::optional<Step> FindBug(const LogicBoard& b) {
+  const Geometry& g = b.Geo();
+  int three = -1;
+  for (int c = 0; c < g.cells; ++c) {
+    if (b.Value(c) != 0) continue;
+    const int count = Count(b.Cands(c));
+    if (count == 2) continue;
+    if (count != 3 || three >= 0) return std::nullopt;
+    three = c;
+  }
+  if (three < 0) return std::nullopt;
+  // The digit that has three places in each unit of the cell.
+  for (Mask m = b.Cands(three); m; m &= m - 1) {
+    const int d = Lowest(m);
+    bool thrice = true;
+    for (int unit : g.unitsOf[static_cast<std::size_t>(three)])
+      thrice = thrice && Count(b.Places(unit, d)) == 3;
+    if (!thrice) continue;
+    // Every other unit and digit must hold exactly two places.
+    bool grave = true;
+    for (int unit = 0; unit < 3 * g.n && grave; ++unit) {
+      const auto& own = g.unitsOf[static_cast<std::size_t>(three)];
+      const bool mine = std::find(own.begin(), own.end(), unit) != own.end();
+      for (int e = 1; e <= g.n && grave; ++e) {
+        const int count = Count(b.Places(unit, e));
+        grave = count == 0 || count == (mine && e == d ? 3 : 2);
+      }
+    }
+    if (!grave) return std::nullopt;
+    Step step;
+    step.technique = Technique::Bug;
+    step.rating = 56;
+    step.placements = {{three, d}};
+    step.cells = {three};
+    step.digit = d;
+    return step;
+  }
+  return std::nullopt;
+}
+
+}  // namespace gridora::logic

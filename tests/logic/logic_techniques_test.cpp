@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+// Each technique on a board made by hand where it is the easiest step: the
+// engine must take it, with exactly the removals worked out by hand, and
+// tell it in the expected sentence.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "logic/describe.h"
+#include "logic/logic_engine.h"
+
+namespace gridora::logic {
+namespace {
+
+int Cell(int x, int y) {
+  return (y - 1) * 9 + (x - 1);
+}
+
+// An empty 9 x 9 board where every cell may hold every digit, except the
+// cells of `masks` (cell -> digits) and, for `digit`, the places of the
+// picture (nine rows of "x" where the digit may stand, "." where not).
+LogicBoard Board(const std::map<int, std::vector<int>>& masks, int digit = 0,
+                 const std::vector<std::string>& picture = {}) {
+  std::array<Mask, kMaxCells> cands{};
+  for (int c = 0; c < 81; ++c) cands[static_cast<std::size_t>(c)] = 0x1FF;
+  for (const auto& [cell, digits] : masks) {
+    Mask m = 0;
+    for (int d : digits) m |= Bit(d);
+    cands[static_cast<std::size_t>(cell)] = m;
+  }
+  for (std::size_t y = 0; y < picture.size(); ++y) {
+    for (std::size_t x = 0; x < 9; ++x) {
+      if (picture[y][x] == '.') cands[y * 9 + x] &= ~Bit(digit);
+    }
+  }
+  return LogicBoard(9, Digits{}, cands);
+}
+
+struct Case {
+  const char* name;
+  LogicBoard board;
+  Technique technique;
+  int rating;
+  std::vector<Candidate> removals;
+  std::string sentence;
+};
+
+TEST(LogicTechniques, EachHandMadeBoardGivesItsTechniqueWithExactRemovalsAndSentence) {
+  const std::vector<Case> cases = {
+      {"x-wing",
+       Board({}, 5,
+             {"x....x...", "xx.xxx.xx", "xxxxxxxxx", "xxxxxxxxx", "x....x...", "xxxxxxxxx",
+              ".xxx.xxxx", ".xxx.xxxx", "xx.xxx.xx"}),
+       Technique::XWing,
+       32,
+       {{Cell(1, 2), 5},
+        {Cell(6, 2), 5},
+        {Cell(1, 3), 5},
+        {Cell(6, 3), 5},
+        {Cell(1, 4), 5},
+        {Cell(6, 4), 5},
+        {Cell(1, 6), 5},
+        {Cell(6, 6), 5},
+        {Cell(6, 7), 5},
+        {Cell(6, 8), 5},
+        {Cell(1, 9), 5},
+        {Cell(6, 9), 5}},
+       "y =  1 の行と y =  5 の行で 5 が入るのは x =  1 の列と x =  6 の列との交点だけなので、( x "
+       "=  1, y =  2)・( x =  6, y =  2)・( x =  1, y =  3)・( x =  6, y =  3)・( x =  1, y =  "
+       "4)・( x =  6, y =  4)・( x =  1, y =  6)・( x =  6, y =  6)・( x =  6, y =  7)・( x =  6, "
+       "y =  8)・( x =  1, y =  9)・( x =  6, y =  9) から 5 を消せます（X-Wing）"},
+      {"xy-wing",
+       Board({{Cell(1, 1), {1, 2}}, {Cell(5, 1), {1, 3}}, {Cell(1, 5), {2, 3}}}),
+       Technique::XYWing,
+       42,
+       {{Cell(5, 5), 3}},
+       "( x =  1, y =  1) に何が入っても ( x =  5, y =  1) と ( x =  1, y =  5) のどちらかが 3 "
+       "になるので、( x =  5, y =  5) から 3 を消せます（XY-Wing）"},
+      {"xyz-wing",
+       Board({{Cell(2, 2), {1, 2, 3}}, {Cell(2, 8), {1, 3}}, {Cell(3, 1), {2, 3}}}),
+       Technique::XYZWing,
+       44,
+       {{Cell(2, 1), 3}, {Cell(2, 3), 3}},
+       "( x =  2, y =  2) に何が入っても ( x =  3, y =  1) と ( x =  2, y =  8) と ( x =  2, y =  "
+       "2) のどれかが 3 になるので、( x =  2, y =  1)・( x =  2, y =  3) から 3 "
+       "を消せます（XYZ-Wing）"},
+      {"naked pair",
+       Board({{Cell(2, 4), {6, 8}}, {Cell(7, 4), {6, 8}}}),
+       Technique::NakedPair,
+       30,
+       {{Cell(1, 4), 6},
+        {Cell(3, 4), 6},
+        {Cell(4, 4), 6},
+        {Cell(5, 4), 6},
+        {Cell(6, 4), 6},
+        {Cell(8, 4), 6},
+        {Cell(9, 4), 6},
+        {Cell(1, 4), 8},
+        {Cell(3, 4), 8},
+        {Cell(4, 4), 8},
+        {Cell(5, 4), 8},
+        {Cell(6, 4), 8},
+        {Cell(8, 4), 8},
+        {Cell(9, 4), 8}},
+       "( x =  2, y =  4)・( x =  7, y =  4) には 6・8 しか入らないので、( x =  1, y =  4)・( x =  "
+       "3, y =  4)・( x =  4, y =  4)・( x =  5, y =  4)・( x =  6, y =  4)・( x =  8, y =  4)・( "
+       "x =  9, y =  4) から 6 を、( x =  1, y =  4)・( x =  3, y =  4)・( x =  4, y =  4)・( x =  "
+       "5, y =  4)・( x =  6, y =  4)・( x =  8, y =  4)・( x =  9, y =  4) から 8 "
+       "を消せます（裸のペア）"},
+      {"skyscraper",
+       Board({}, 7,
+             {"x...x....", "xxxxxxxxx", "xxxxxxxxx", "xxxxxxxxx", "x....x...", "xxxxxxxxx",
+              "xxxxxxxxx", "xxxxxxxxx", "xxxxxxxxx"}),
+       Technique::Skyscraper,
+       40,
+       {{Cell(6, 2), 7}, {Cell(6, 3), 7}, {Cell(5, 4), 7}, {Cell(5, 6), 7}},
+       "7 は ( x =  5, y =  1) と ( x =  1, y =  1)、( x =  1, y =  5) と ( x =  6, y =  5) "
+       "のどちらかに入り、鎖の両端 ( x =  5, y =  1) か ( x =  6, y =  5) のどちらかは 7 なので、( "
+       "x =  6, y =  2)・( x =  6, y =  3)・( x =  5, y =  4)・( x =  5, y =  6) から 7 "
+       "を消せます（スカイスクレイパー）"},
+      {"xy-chain",
+       Board({{Cell(1, 1), {1, 2}},
+              {Cell(5, 1), {2, 3}},
+              {Cell(5, 5), {3, 4}},
+              {Cell(9, 5), {4, 1}}}),
+       Technique::YChain,
+       68,
+       {{Cell(9, 1), 1}},
+       "( x =  9, y =  1) が 1 だとすると、(9,1)=1 → (1,1)≠1 → (1,1)=2 → (5,1)≠2 → (5,1)=3 → "
+       "(5,5)≠3 → (5,5)=4 → (9,5)≠4 → (9,5)=1 → (9,1)≠1 となって矛盾するので、( x =  9, y =  1) "
+       "から 1 を消せます（XYチェーン）"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::optional<Step> step = NextStep(c.board);
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->technique, c.technique);
+    EXPECT_EQ(step->rating, c.rating);
+    if (!c.removals.empty()) {
+      std::vector<Candidate> expected = c.removals;
+      std::sort(expected.begin(), expected.end());
+      std::vector<Candidate> got = step->removals;
+      std::sort(got.begin(), got.end());
+      EXPECT_EQ(got, expected);
+    }
+    if (!c.sentence.empty()) {
+      EXPECT_EQ(Describe(*step, 9, nullptr), c.sentence);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace gridora::logic
