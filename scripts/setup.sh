@@ -12,7 +12,7 @@ packages=(
   build-essential cmake pkg-config ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libqt6printsupport6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libglib2.0-dev
+  libglib2.0-dev libexpat1-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   clang-format
   shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin

@@ -18,10 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "convert_cli.h"
 #include "core/file_io.h"
 #include "core/file_title.h"
 #include "core/puzzle_format.h"
 #include "engine_cli.h"
+#include "formats/puzzle_index.h"
+#include "formats/readers.h"
 #include "line_input.h"
 #include "rate_cli.h"
 #include "solver/puzzle_line.h"
@@ -45,7 +48,10 @@ constexpr const char* kUsage =
     "Solves the puzzles of the files (standard input when none is given or for \"-\"),\n"
     "one a line: 81 or 256 characters, \".\" or \"0\" empty, 1-9 and A-G;\n"
     "a line is at most 1024 bytes long;\n"
-    "a file whose name ends in .gdr is a Gridora puzzle file.\n"
+    "a file whose name ends in .gdr is a Gridora puzzle file; a file of another\n"
+    "format (.sdk, .ss, .opensudoku, a grid of 9 or 16 lines) is read by its content.\n"
+    "  --convert FORMAT  write the puzzles in FORMAT to standard output instead of\n"
+    "                    solving them: sdm (or txt), sdk, ss, grid, opensudoku, gdr\n"
     "  --max9 N          hypothesis limit on 9 x 9 (default 9)\n"
     "  --max16 N         hypothesis limit on 16 x 16 (default 3)\n"
     "  --mode 0|1        1 skips digits seen in earlier trials (default 1)\n"
@@ -61,6 +67,7 @@ struct Options {
   bool json = false;
   bool quiet = false;
   bool stats = false;
+  std::optional<formats::Format> convert;
   EngineCliOptions engine;
   RateOptions rate;
   std::vector<std::string> files;
@@ -100,6 +107,14 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         std::cerr << "gridora-solve: --mode is 0 or 1\n";
         return false;
       }
+    } else if (arg == "--convert") {
+      if (i + 1 < argc) options.convert = formats::FormatOfName(argv[i + 1]);
+      if (!options.convert) {
+        std::cerr << "gridora-solve: --convert needs a format: sdm, txt, sdk, ss, grid, "
+                     "opensudoku or gdr\n";
+        return false;
+      }
+      ++i;
     } else if (arg == "--no-alternatives") {
       options.solver.noAlternatives = true;
     } else if (arg == "--level") {
@@ -196,6 +211,29 @@ class Runner {
     return true;
   }
 
+  // Solves the puzzles of a file of another format, read through its index;
+  // false when it is not a puzzle file.
+  bool RunIndexed(const std::string& path) {
+    formats::PuzzleIndex index;
+    if (const formats::ReadError error = formats::PuzzleIndex::Open(path, index)) {
+      std::cerr << formats::DescribeError(path, error) << "\n";
+      return false;
+    }
+    for (std::size_t k = 0; k < index.size(); ++k) {
+      formats::Puzzle puzzle;
+      if (const formats::ReadError error = index.Load(k, puzzle)) {
+        std::cerr << formats::DescribeError(path, error) << "\n";
+        return false;
+      }
+      PuzzleLine line;
+      line.kind = PuzzleLine::Kind::Puzzle;
+      line.boardSize = puzzle.boardSize;
+      line.board = puzzle.givens;
+      Solve(line);
+    }
+    return true;
+  }
+
   // Solves the puzzles of the lines of `file` ("-" for standard input).
   bool RunLineFile(const std::string& file) {
     if (file == "-") return Run(STDIN_FILENO, "<stdin>");
@@ -276,16 +314,67 @@ class Runner {
 
 }  // namespace
 
+// Writes the puzzles of `files` in the format of --convert; false when one
+// could not be read or written.
+bool Convert(const Options& options) {
+  PuzzleConverter converter(*options.convert, std::cout);
+  bool ok = true;
+  for (const std::string& file : options.files) {
+    if (file == "-") {
+      BoundedLineReader reader(STDIN_FILENO, formats::kMaxLineBytes);
+      std::string line;
+      std::size_t number = 0;
+      for (LineStatus status; (status = reader.Next(line)) != LineStatus::End;) {
+        ++number;
+        if (status != LineStatus::Line) {
+          std::cerr << "<stdin>:" << number << ": cannot read the line\n";
+          return false;
+        }
+        formats::Puzzle puzzle;
+        formats::LineKind kind = formats::LineKind::Skip;
+        if (const auto error = formats::ReadPuzzleLine(line, number, puzzle, kind)) {
+          std::cerr << formats::DescribeError("<stdin>", error) << "\n";
+          ok = false;
+        } else if (kind == formats::LineKind::Puzzle) {
+          ok = converter.Add(puzzle, "<stdin>:" + std::to_string(number)) && ok;
+        }
+      }
+      continue;
+    }
+    formats::PuzzleIndex index;
+    if (const formats::ReadError error = formats::PuzzleIndex::Open(file, index)) {
+      std::cerr << formats::DescribeError(file, error) << "\n";
+      ok = false;
+      continue;
+    }
+    for (std::size_t k = 0; k < index.size(); ++k) {
+      formats::Puzzle puzzle;
+      if (const formats::ReadError error = index.Load(k, puzzle)) {
+        std::cerr << formats::DescribeError(file, error) << "\n";
+        ok = false;
+        break;
+      }
+      ok = converter.Add(puzzle, file + ": puzzle " + std::to_string(k + 1)) && ok;
+    }
+  }
+  return converter.Finish() && ok;
+}
+
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   Options options;
   if (!ParseOptions(argc, argv, options)) return kExitUsage;
   if (options.engine.generate > 0) return RunGenerate(options.engine, options.stats);
+  if (options.convert) return Convert(options) ? 0 : 1;
   Runner runner(options);
   bool ok = true;
   for (const std::string& file : options.files) {
-    const bool read = file != "-" && HasPuzzleExtension(file) ? runner.RunPuzzleFile(file)
-                                                              : runner.RunLineFile(file);
+    // Files of one puzzle a line keep their tolerant reading (a bad line is
+    // reported and skipped); other formats go through their index.
+    const auto format = file == "-" ? std::nullopt : formats::DetectFileFormat(file);
+    const bool read = file != "-" && HasPuzzleExtension(file)     ? runner.RunPuzzleFile(file)
+                      : format && *format != formats::Format::Sdm ? runner.RunIndexed(file)
+                                                                  : runner.RunLineFile(file);
     ok = read && ok;
   }
   runner.Flush();

@@ -21,13 +21,19 @@ Grid GivensOf(const AppState& state) {
   return givens;
 }
 
-FullSolveOutcome ComputeFullSolve(const AppState& state) {
+FullSolveOutcome ComputeFullSolve(const AppState& state, const SearchLimits& limits) {
   const int size = state.BoardSize == 9 ? 9 : 16;
   const int cells = size * size;
   const Grid givens = GivensOf(state);
   std::array<Grid, kSlotCount> found{};
   FullSolveOutcome outcome;
-  outcome.solutions = CountSolutions(size, givens, kFullSolveLimit, found).solutions;
+  const SearchResult result = CountSolutions(size, givens, kFullSolveLimit, found, limits);
+  if (result.stopped) {
+    outcome.stopped = true;
+    outcome.message = kSearchCancelledText;
+    return outcome;
+  }
+  outcome.solutions = result.solutions;
   const int stored = std::min(outcome.solutions, kSlotCount);
   for (int n = 0; n < stored; ++n) {
     BoardCodes& answer = outcome.answers[static_cast<std::size_t>(n)];
@@ -69,9 +75,10 @@ void ApplyFullSolve(App app, const FullSolveOutcome& outcome) {
   app.screen.SetInformText(outcome.message);
 }
 
-std::string CountSolutionsVerdict(const AppState& state) {
+std::string CountSolutionsVerdict(const AppState& state, const SearchLimits& limits) {
   const int size = state.BoardSize == 9 ? 9 : 16;
-  return CountVerdict(CountSolutions(size, GivensOf(state), 2).solutions);
+  const SearchResult result = CountSolutions(size, GivensOf(state), 2, {}, limits);
+  return result.stopped ? std::string() : CountVerdict(result.solutions);
 }
 
 std::string GeneratedComment(Grade grade) {

@@ -22,6 +22,7 @@ namespace gridora::engine {
 Grid GivensOf(const AppState& state);
 
 struct FullSolveOutcome {
+  bool stopped = false;                          // the search was stopped: nothing else is set
   int solutions = 0;                             // 0 to kFullSolveLimit
   std::array<BoardCodes, kSlotCount> answers{};  // answer slots 1 to 9 as stored
   std::string message;
@@ -33,16 +34,19 @@ inline constexpr int kFullSolveLimit = kSlotCount + 1;
 // Searches the board of `state`: every solution found (up to nine) as an
 // answer slot with the givens black and the rest in colour class 1; cells
 // that differ between the stored solutions in colour class 2. The message
-// is "成功！", " nつの解を発見", "10以上の解を発見" or "解がありません".
-FullSolveOutcome ComputeFullSolve(const AppState& state);
+// is "成功！", " nつの解を発見", "10以上の解を発見" or "解がありません". A
+// search stopped by `limits` gives `stopped` and the message
+// kSearchCancelledText.
+FullSolveOutcome ComputeFullSolve(const AppState& state, const SearchLimits& limits = {});
 
 // Stores the answers in slots 1 to n (enabling them, disabling the rest),
-// fetches slot 1 onto the board and shows the message. With no solution
-// nothing but the message changes.
+// fetches slot 1 onto the board and shows the message. With no solution,
+// or a stopped search, nothing but the message changes.
 void ApplyFullSolve(App app, const FullSolveOutcome& outcome);
 
-// The verdict of counting the board's solutions up to two.
-std::string CountSolutionsVerdict(const AppState& state);
+// The verdict of counting the board's solutions up to two; empty when
+// `limits` stopped the count.
+std::string CountSolutionsVerdict(const AppState& state, const SearchLimits& limits = {});
 
 // The comment a generated puzzle carries, naming its grade.
 std::string GeneratedComment(Grade grade);

@@ -94,23 +94,33 @@ int Random::Below(int n) {
   return static_cast<int>(r % range);
 }
 
-Grid RandomFullGrid(int boardSize, Random& random) {
+Grid RandomFullGrid(int boardSize, Random& random, long* guesses) {
   const int n = boardSize;
   const int side = n == 16 ? 4 : 3;
-  // The boxes on the diagonal share no row or column: any digits in them
-  // can be completed. The search completes the rest.
-  Grid start{};
-  for (int box = 0; box < side; ++box) {
-    std::vector<int> digits(static_cast<std::size_t>(n));
-    std::iota(digits.begin(), digits.end(), 1);
-    Shuffle(digits, random);
-    for (int k = 0; k < n; ++k) {
-      const int cell = (box * side + k / side) * n + box * side + k % side;
-      start[static_cast<std::size_t>(cell)] =
-          static_cast<std::uint8_t>(digits[static_cast<std::size_t>(k)]);
+  // The boxes on the diagonal share no row or column; the search completes
+  // the rest. Now and then it wanders long in a dead end before it finds a
+  // completion: such a start is given up after a bounded number of guesses
+  // and new diagonal boxes are drawn, which seldom fare the same.
+  SearchLimits bound;
+  bound.maxGuesses = kCompletionGuesses;
+  SearchResult done;
+  if (guesses != nullptr) *guesses = 0;
+  do {
+    Grid start{};
+    for (int box = 0; box < side; ++box) {
+      std::vector<int> digits(static_cast<std::size_t>(n));
+      std::iota(digits.begin(), digits.end(), 1);
+      Shuffle(digits, random);
+      for (int k = 0; k < n; ++k) {
+        const int cell = (box * side + k / side) * n + box * side + k % side;
+        start[static_cast<std::size_t>(cell)] =
+            static_cast<std::uint8_t>(digits[static_cast<std::size_t>(k)]);
+      }
     }
-  }
-  const Grid full = CountSolutions(n, start, 1).first;
+    done = CountSolutions(n, start, 1, {}, bound);
+    if (guesses != nullptr) *guesses += done.guesses;
+  } while (done.solutions == 0);
+  const Grid& full = done.first;
   // The search fills the rest the same way each time; moving rows and
   // columns within their bands spreads the grids further.
   const std::vector<int> rows = BandOrder(n, side, random);

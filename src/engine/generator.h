@@ -71,8 +71,12 @@ struct Generated {
   double seconds = 0;      // wall time from its first attempt to its result
 };
 
-// A random complete grid of the board size.
-Grid RandomFullGrid(int boardSize, Random& random);
+// The guesses after which RandomFullGrid gives up a start and draws another.
+inline constexpr long kCompletionGuesses = 2000;
+
+// A random complete grid of the board size. `guesses`, when given, receives
+// the search's guesses, over every start drawn.
+Grid RandomFullGrid(int boardSize, Random& random, long* guesses = nullptr);
 
 // Takes clues away from the full grid `solution` in a random order while the
 // puzzle keeps one solution and its grade stays at or below `ceiling`; with

@@ -4,32 +4,15 @@
 #include <bit>
 
 #include "engine/band_search.h"
+#include "engine/band_search16.h"
 
 namespace gridora::engine {
 namespace {
 
 using Mask = std::uint16_t;
 
-// Set bits of a byte. The build targets x86-64 without the popcount
-// instruction, where std::popcount becomes a library call.
-constexpr std::array<std::uint8_t, 256> kBitsOfByte = [] {
-  std::array<std::uint8_t, 256> table{};
-  for (int i = 0; i < 256; ++i) {
-    table[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(std::popcount(unsigned(i)));
-  }
-  return table;
-}();
-
-inline int CountBits(Mask m) {
-  return kBitsOfByte[m & 0xFFu] + kBitsOfByte[m >> 8];
-}
-
 inline bool IsSingle(Mask m) {
   return (m & (m - 1)) == 0;
-}
-
-inline Mask LowestBit(Mask m) {
-  return static_cast<Mask>(m & (~m + 1));
 }
 
 // Cells of every unit and peers of every cell, built at compile time.
@@ -75,63 +58,16 @@ struct Shape {
 template <int N>
 inline constexpr Shape<N> kShape{};
 
-// One search over an N x N board. The object holds every buffer the search
-// needs; it is large for 16 x 16 (about 140 KB) and lives on the caller's
-// stack for one call.
+// Naked and hidden singles on an N x N board, one candidate mask a cell.
 template <int N>
-class Search {
+class Singles {
  public:
   using S = Shape<N>;
   static constexpr int C = S::C;
 
-  SearchResult Run(const Masks& masks, int limit, std::span<Grid> keep,
-                   const SearchLimits& limits) {
-    SearchResult result;
-    int depth = 0;
-    bool ok = Load(masks) && Propagate();
-    for (;;) {
-      if (ok && board_.left == 0) {
-        if (result.solutions < static_cast<int>(keep.size())) {
-          WriteGrid(keep[static_cast<std::size_t>(result.solutions)]);
-        }
-        if (result.solutions == 0) WriteGrid(result.first);
-        if (++result.solutions >= limit) return result;
-        ok = false;
-      }
-      if ((ok || depth > 0) && limits.Reached(result.guesses)) {
-        result.stopped = true;
-        return result;
-      }
-      if (ok) {
-        // Branch on the open cell with the fewest candidates, lowest digit first.
-        const int cell = ChooseCell();
-        const Mask m = board_.cand[cell];
-        const Mask d = LowestBit(m);
-        Frame& frame = stack_[depth++];
-        frame.board = board_;
-        frame.cell = cell;
-        frame.rest = static_cast<Mask>(m & ~d);
-        ok = Try(cell, d);
-        ++result.guesses;
-        continue;
-      }
-      // Back to the deepest branch with a digit left to try.
-      while (depth > 0 && stack_[depth - 1].rest == 0) --depth;
-      if (depth == 0) return result;
-      Frame& frame = stack_[depth - 1];
-      const Mask d = LowestBit(frame.rest);
-      frame.rest = static_cast<Mask>(frame.rest & ~d);
-      board_ = frame.board;
-      const int cell = frame.cell;
-      if (frame.rest == 0) --depth;  // the last digit needs no saved state
-      ok = Try(cell, d);
-      ++result.guesses;
-    }
-  }
-
-  // Singles only; true when they solve the board.
-  bool Singles(const Masks& masks, Grid& grid) {
-    if (!Load(masks) || !Propagate(false) || board_.left != 0) return false;
+  // True when singles solve the board.
+  bool Fill(const Masks& masks, Grid& grid) {
+    if (!Load(masks) || !Propagate() || board_.left != 0) return false;
     WriteGrid(grid);
     return true;
   }
@@ -142,12 +78,6 @@ class Search {
     int left;                            // cells not yet placed
     std::array<Mask, S::kUnits> placed;  // digits placed in each unit
   };
-  struct Frame {
-    Board board;
-    int cell;
-    Mask rest;  // digits of `cell` still to try
-  };
-
   bool Load(const Masks& masks) {
     head_ = tail_ = 0;
     board_.left = C;
@@ -159,13 +89,6 @@ class Search {
       if (IsSingle(m)) Push(c);
     }
     return true;
-  }
-
-  bool Try(int cell, Mask digit) {
-    head_ = tail_ = 0;
-    board_.cand[cell] = digit;
-    Push(cell);
-    return Propagate();
   }
 
   void Push(int cell) { queue_[tail_++] = static_cast<std::uint8_t>(cell); }
@@ -226,113 +149,15 @@ class Search {
     return true;
   }
 
-  // Takes `digits` from a cell; false when the cell has none left.
-  bool Remove(int cell, Mask digits, bool& changed) {
-    Mask m = board_.cand[cell];
-    if ((m & digits) == 0) return true;
-    m = static_cast<Mask>(m & ~digits);
-    board_.cand[cell] = m;
-    changed = true;
-    if (m == 0) return false;
-    if (IsSingle(m)) Push(cell);
-    return true;
-  }
-
-  // Box and line meet in a segment of B cells. A digit that a box keeps to
-  // one segment leaves the rest of that line, and a digit that a line keeps
-  // to one segment leaves the rest of that box. Rows and columns are the
-  // same code with the board read transposed (`rows` false).
-  template <bool rows>
-  bool LockedCandidates(bool& changed) {
-    constexpr int B = S::B;
-    const auto at = [](int line, int k) { return rows ? line * N + k : k * N + line; };
-    std::array<Mask, N * B> seg;  // segment of line `line` in box column `s`: seg[line * B + s]
-    for (int line = 0; line < N; ++line) {
-      for (int s = 0; s < B; ++s) {
-        Mask m = 0;
-        for (int t = 0; t < B; ++t) m |= board_.cand[at(line, s * B + t)];
-        seg[line * B + s] = m;
-      }
-    }
-    // Digits in two segments or more of each line and of each box.
-    std::array<Mask, N> lineTwice, boxTwice;
-    for (int i = 0; i < N; ++i) {
-      Mask lineOnce = 0, boxOnce = 0;
-      lineTwice[i] = boxTwice[i] = 0;
-      for (int k = 0; k < B; ++k) {
-        const Mask l = seg[i * B + k];                    // line i, segment k
-        const Mask x = seg[(i / B * B + k) * B + i % B];  // box i (band i / B), segment k
-        lineTwice[i] |= lineOnce & l;
-        lineOnce |= l;
-        boxTwice[i] |= boxOnce & x;
-        boxOnce |= x;
-      }
-    }
-    for (int band = 0; band < B; ++band) {
-      for (int s = 0; s < B; ++s) {
-        for (int k = 0; k < B; ++k) {
-          const int line = band * B + k;
-          const Mask here = seg[line * B + s];
-          const Mask lineMore = lineTwice[line];
-          const Mask boxMore = boxTwice[band * B + s];
-          // Digits that the other side still holds are the ones worth a
-          // walk (placed digits drop out too).
-          const Mask pointing = static_cast<Mask>(here & ~boxMore & lineMore);
-          const Mask claiming = static_cast<Mask>(here & ~lineMore & boxMore);
-          // Kept to this segment within the box: clear the rest of the line.
-          if (pointing != 0) {
-            for (int k2 = 0; k2 < N; ++k2) {
-              if (k2 / B == s) continue;
-              if (!Remove(at(line, k2), pointing, changed)) return false;
-            }
-          }
-          // Kept to this segment within the line: clear the rest of the box.
-          if (claiming != 0) {
-            for (int o = 0; o < B; ++o) {
-              if (o == k) continue;
-              for (int t = 0; t < B; ++t) {
-                if (!Remove(at(band * B + o, s * B + t), claiming, changed)) return false;
-              }
-            }
-          }
-        }
-      }
-    }
-    return true;
-  }
-
-  // Singles to a fixed point, then (with `locked`) box and line
-  // reductions, until nothing changes. False on a contradiction.
-  bool Propagate(bool locked = true) {
+  // Naked and hidden singles to a fixed point. False on a contradiction.
+  bool Propagate() {
     for (;;) {
       if (!Drain()) return false;
       if (board_.left == 0) return true;
       bool found = false;
       if (!HiddenSingles(found)) return false;
-      if (found) continue;
-      if (!locked) return true;
-      bool changed = false;
-      // The segment sums leave placed cells out, so columns wait until the
-      // cells that rows have just fixed are placed.
-      if (!LockedCandidates<true>(changed)) return false;
-      if (!changed && !LockedCandidates<false>(changed)) return false;
-      if (!changed) return true;
+      if (!found) return true;
     }
-  }
-
-  int ChooseCell() const {
-    int best = 0, bestCount = N + 1;
-    for (int c = 0; c < C; ++c) {
-      const Mask m = board_.cand[c];
-      if (IsSingle(m)) continue;
-      const int n = CountBits(m);
-      if (n < bestCount) {
-        best = c;
-        bestCount = n;
-        if (n == 2) break;
-      }
-    }
-    return best;
   }
 
   void WriteGrid(Grid& grid) const {
@@ -347,7 +172,6 @@ class Search {
   std::array<std::uint8_t, C> queue_;
   int head_ = 0;
   int tail_ = 0;
-  std::array<Frame, C> stack_;
 };
 
 bool KnownSize(int boardSize) {
@@ -373,10 +197,7 @@ bool MasksOf(int boardSize, const Grid& givens, Masks& masks) {
 SearchResult CountSolutionsFromMasks(int boardSize, const Masks& masks, int limit,
                                      std::span<Grid> keep, const SearchLimits& limits) {
   if (limit < 1) limit = 1;
-  if (boardSize == 16) {
-    Search<16> search;
-    return search.Run(masks, limit, keep, limits);
-  }
+  if (boardSize == 16) return CountSolutions16(masks, limit, keep, limits);
   if (boardSize != 9) return {};
   return CountSolutions9(masks, limit, keep, limits);
 }
@@ -392,11 +213,11 @@ bool SolveBySingles(int boardSize, const Grid& givens, Grid& grid) {
   Masks masks;
   if (!MasksOf(boardSize, givens, masks)) return false;
   if (boardSize == 16) {
-    Search<16> search;
-    return search.Singles(masks, grid);
+    Singles<16> singles;
+    return singles.Fill(masks, grid);
   }
-  Search<9> search;
-  return search.Singles(masks, grid);
+  Singles<9> singles;
+  return singles.Fill(masks, grid);
 }
 
 bool IsSolvedGrid(int boardSize, const Grid& grid) {

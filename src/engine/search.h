@@ -4,14 +4,13 @@
 // solutions up to a limit and proves a puzzle unique.
 //
 // Responsibilities:
-//  - 9 x 9 boards: the band search of band_search.h (per-digit bitboards);
-//  - 16 x 16 boards: propagate naked and hidden singles and box/line
-//    reductions to a fixed point on bit-parallel candidate sets (one 16-bit
-//    mask a cell);
-//  - branch on the most constrained open cell, depth first, on an explicit
-//    stack that lives in the search object: nothing is allocated while a
-//    search runs;
-//  - stop at `limit` solutions and keep the first ones found.
+//  - 9 x 9 boards: the band search of band_search.h (per-digit bitboards,
+//    three 27-bit band words a digit);
+//  - 16 x 16 boards: the band search of band_search16.h (four 64-bit band
+//    words a digit; branches chosen by probing once a board proves hard);
+//  - singles alone (SolveBySingles) on one candidate mask a cell;
+//  - stop at `limit` solutions and keep the first ones found, or earlier at
+//    the bounds of SearchLimits.
 // It shares nothing with the deduction solver of src/solver, whose results
 // it never changes; the two only read the same boards.
 //

@@ -117,6 +117,27 @@ TEST_F(EngineCommandsTest, countVerdicts) {
   EXPECT_EQ(CountSolutionsVerdict(state), kNoSolutionText);
 }
 
+// A search stopped by its caller: the count has no verdict, and the full
+// solve changes nothing but the message.
+TEST_F(EngineCommandsTest, stoppedSearchesChangeOnlyTheMessage) {
+  std::atomic<bool> cancel{true};
+  SearchLimits limits;
+  limits.cancel = &cancel;
+  NewPuzzle9(app);  // an empty board needs guesses
+  EXPECT_EQ(CountSolutionsVerdict(state, limits), "");
+  const BoardCodes before = state.Board;
+  const auto slots = state.AnswerSlot;
+  const FullSolveOutcome outcome = ComputeFullSolve(state, limits);
+  EXPECT_TRUE(outcome.stopped);
+  ApplyFullSolve(app, outcome);
+  EXPECT_EQ(screen.informText, kSearchCancelledText);
+  EXPECT_EQ(state.Board, before);
+  EXPECT_EQ(state.AnswerSlot, slots);
+  cancel = false;
+  EXPECT_EQ(CountSolutionsVerdict(state, limits), kSeveralSolutionsText);
+  EXPECT_FALSE(ComputeFullSolve(state, limits).stopped);
+}
+
 TEST_F(EngineCommandsTest, generatedPuzzleArrivesLikeANewOne) {
   state.settings.UserName = "山田";
   screen.today = "2026/12/24";

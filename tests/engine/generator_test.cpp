@@ -194,6 +194,34 @@ TEST(GeneratorTest, cancelStopsARun) {
   EXPECT_EQ(asked, 5);
 }
 
+// The first full grid of every seed of a wide sweep (the grid of the first
+// puzzle `gridora-solve --generate --seed S` makes) takes few guesses: a
+// start the search wanders on is given up after kCompletionGuesses, and a
+// second such start in a row is not met.
+TEST(GeneratorTest, fullGridsTakeFewGuessesForEverySeed) {
+  for (const int size : {9, 16}) {
+    long total = 0;
+    int redrawn = 0;
+    const int seeds = (size == 16 ? 10000 : 3000) / kCaseDivisor;
+    for (int seed = 0; seed < seeds; ++seed) {
+      engine::Random random(engine::PuzzleSeed(static_cast<std::uint64_t>(seed), 0));
+      long guesses = 0;
+      const Grid grid = engine::RandomFullGrid(size, random, &guesses);
+      ASSERT_TRUE(engine::IsSolvedGrid(size, grid)) << "seed " << seed;
+      ASSERT_LT(guesses, 2 * engine::kCompletionGuesses) << "seed " << seed;
+      redrawn += guesses >= engine::kCompletionGuesses;
+      total += guesses;
+    }
+    EXPECT_LE(redrawn, seeds / 500) << size;
+    EXPECT_LT(total / seeds, size == 16 ? 200 : 20) << size;
+  }
+  // The seed whose grid the search used to wander on for a minute.
+  engine::Random random(engine::PuzzleSeed(2578, 0));
+  long guesses = 0;
+  EXPECT_TRUE(engine::IsSolvedGrid(16, engine::RandomFullGrid(16, random, &guesses)));
+  EXPECT_LT(guesses, engine::kCompletionGuesses);
+}
+
 TEST(GeneratorTest, randomNumbersAreUniformEnoughAndRepeatable) {
   engine::Random a(5), b(5), c(6);
   std::array<int, 7> histogram{};

@@ -5,13 +5,18 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <atomic>
+#include <climits>
 
 #include "core/file_io.h"
 #include "engine/puzzle_stock.h"
 #include "engine/search.h"
 #include "ui/dialogs/generate_dialog.h"
+#include "ui/main/search_wait.h"
 #include "window_fixture.h"
 
 namespace gridora::ui::testing {
@@ -213,6 +218,67 @@ TEST_F(ToolsTest, countTheSolutions) {
     EXPECT_EQ(messages[0].text, c.verdict);
     EXPECT_EQ(messages[0].title, "解の数");
     EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+  }
+}
+
+// A search that would run for ever (every solution of an empty 16 x 16
+// board) under the window, as 完全に解く and 解の数を調べる run theirs: the
+// event loop keeps running, the progress note appears, and its button, Esc
+// on it, or Esc on the window before it shows stop the search, which
+// returns marked stopped. Nothing is left behind. The commands read the
+// flag the same way (EngineCommandsTest.stoppedSearchesChangeOnlyTheMessage).
+TEST_F(ToolsTest, longSearchesCanBeStopped) {
+  const auto note = []() -> QWidget* {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QStringLiteral("frmSearchWait") && w->isVisible()) return w;
+    }
+    return nullptr;
+  };
+  enum class Stop { Button, EscOnNote, EscBeforeNote };
+  for (const Stop stop : {Stop::Button, Stop::EscOnNote, Stop::EscBeforeNote}) {
+    SCOPED_TRACE(static_cast<int>(stop));
+    int ticks = 0;
+    bool noteSeen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      ++ticks;  // the event loop runs while the search does
+      QWidget* shown = note();
+      if (stop == Stop::EscBeforeNote) {
+        if (ticks == 2) QTest::keyClick(window.get(), Qt::Key_Escape);
+        return;
+      }
+      if (shown == nullptr) return;
+      noteSeen = true;
+      poll.stop();
+      EXPECT_EQ(shown->windowTitle().toStdString(), "完全に解く");
+      EXPECT_EQ(shown->findChild<QLabel*>()->text().toStdString(), "解を探しています...");
+      if (stop == Stop::Button) {
+        QPushButton* button = shown->findChild<QPushButton*>();
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text().toStdString(), "中止");
+        button->click();
+      } else {
+        QTest::keyClick(shown, Qt::Key_Escape);
+      }
+    });
+    poll.start(50);
+    window->SetSolving(true);
+    SearchWait wait(window.get(), QStringLiteral("解を探しています..."),
+                    QStringLiteral("完全に解く"));
+    const engine::SearchResult result = wait.Run([](const std::atomic<bool>& cancel) {
+      engine::SearchLimits limits;
+      limits.cancel = &cancel;
+      return engine::CountSolutions(16, engine::Grid{}, INT_MAX, {}, limits);
+    });
+    window->SetSolving(false);
+    poll.stop();
+    EXPECT_TRUE(result.stopped);
+    EXPECT_TRUE(wait.Cancelled());
+    EXPECT_GT(result.solutions, 0);
+    EXPECT_GT(ticks, 1);
+    EXPECT_EQ(noteSeen, stop != Stop::EscBeforeNote);
+    EXPECT_EQ(note(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
   }
 }
 

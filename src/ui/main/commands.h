@@ -48,6 +48,12 @@ enum class CommandId {
   GeneratePuzzle,  // argument: board size 9 or 16
   FullSolve,
   CountSolutions,
+  // Other programs' puzzle files and collections.
+  OpenOtherFormat,  // asks about unsaved changes before the file dialog
+  SaveOtherFormat,
+  NextPuzzle,
+  PreviousPuzzle,
+  PuzzleList,
 };
 
 struct Command {
@@ -60,7 +66,8 @@ struct Command {
 // True for the commands that replace the puzzle: they ask about unsaved
 // changes before they run.
 constexpr bool AsksToSaveChanges(CommandId id) {
-  return id == CommandId::NewPuzzle9 || id == CommandId::NewPuzzle16 || id == CommandId::OpenPuzzle;
+  return id == CommandId::NewPuzzle9 || id == CommandId::NewPuzzle16 ||
+         id == CommandId::OpenPuzzle || id == CommandId::OpenOtherFormat;
 }
 
 }  // namespace gridora::ui

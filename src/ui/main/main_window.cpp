@@ -23,6 +23,7 @@
 #include "ui/main/board_geometry.h"
 #include "ui/main/client_area.h"
 #include "ui/main/fonts.h"
+#include "ui/main/formats_tools.h"
 #include "ui/main/launcher_tips.h"
 #include "ui/main/num_lock.h"
 #include "ui/main/plain_label.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   wall16_->SetMouseHandler(input_);
   ConnectMenu();
   ConnectTools();
+  ConnectFormatsTools();
   ConnectEngineTools();
 
   // The window keeps its designed size.

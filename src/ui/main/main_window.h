@@ -48,6 +48,7 @@ class QPrinter;
 namespace gridora::ui {
 
 class ClientArea;
+class FormatsTools;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
  public:
@@ -187,6 +188,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // worker starts at the first 問題を作る and refills the stock from then on.
   void StartPuzzleStock(const std::string& folder);
   engine::PuzzleStock* Stock() const { return stock_.get(); }
+  // --- Other programs' puzzle files and collections (formats_tools.h) -------
+  FormatsTools& Formats() { return *formats_; }
 
   // --- Parts of the window, for the start-up code and the tests -------------
   BoardSurface* Board(int boardSize) const { return boardSize == 16 ? wall16_ : wall9_; }
@@ -217,6 +220,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void GeneratePuzzle(int boardSize);
   void FullSolve();
   void CountSolutions();
+  // The other programs' files and the collections in the "ツール" menu
+  // (main_window_formats.cpp).
+  void ConnectFormatsTools();
   // The menu item runs `command`.
   void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);
@@ -271,6 +277,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
   std::unique_ptr<engine::PuzzleStock> stock_;
+  std::unique_ptr<FormatsTools> formats_;
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on

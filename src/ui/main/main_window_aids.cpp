@@ -14,6 +14,7 @@
 #include "core/board.h"
 #include "core/file_commands.h"
 #include "ui/main/board_surface.h"
+#include "ui/main/formats_tools.h"
 #include "ui/main/main_window.h"
 
 namespace gridora::ui {
@@ -132,6 +133,7 @@ void MainWindow::RefreshAids() {
     }
     if (label->toolTip() != tip) label->setToolTip(tip);
   }
+  formats_->BoardChanged();
 }
 
 void MainWindow::ShowHint() {

@@ -14,6 +14,7 @@
 #include "settings/settings_file.h"
 #include "solver/run_solver.h"
 #include "system/launcher.h"
+#include "ui/main/formats_tools.h"
 #include "ui/main/launcher_tips.h"
 #include "ui/main/main_window.h"
 #include "ui/main/slot_preview.h"
@@ -101,6 +102,7 @@ void MainWindow::RunCommand(Command command) {
       ToggleTool(&ToolSettings::ShowMistakes);
       break;
     case CommandId::Hint:
+      formats_->NoteHelp();
       ShowHint();
       break;
     case CommandId::CopyPuzzle:
@@ -117,6 +119,21 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::CountSolutions:
       CountSolutions();
+      break;
+    case CommandId::OpenOtherFormat:
+      formats_->OpenOther();
+      break;
+    case CommandId::SaveOtherFormat:
+      formats_->SaveOther();
+      break;
+    case CommandId::NextPuzzle:
+      formats_->Move(+1);
+      break;
+    case CommandId::PreviousPuzzle:
+      formats_->Move(-1);
+      break;
+    case CommandId::PuzzleList:
+      formats_->ShowList();
       break;
     case CommandId::Print:
       PrintBoard(a);

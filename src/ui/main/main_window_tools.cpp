@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The "ツール" menu: puzzles made by the generator, the complete search's
 // solutions and the solution count. Searches and generation run on a worker
-// thread while the window shows the wait cursor and keeps painting.
+// thread while the window shows the wait cursor and keeps painting; the
+// searches can be stopped (SearchWait).
 
 #include <QCoreApplication>
 #include <chrono>
@@ -12,8 +13,10 @@
 #include "core/file_commands.h"
 #include "engine/engine_commands.h"
 #include "engine/puzzle_stock.h"
+#include "engine/texts.h"
 #include "ui/dialogs/generate_dialog.h"
 #include "ui/main/main_window.h"
+#include "ui/main/search_wait.h"
 
 namespace gridora::ui {
 
@@ -77,17 +80,44 @@ void MainWindow::StartPuzzleStock(const std::string& folder) {
   stock_ = std::make_unique<engine::PuzzleStock>(folder);
 }
 
+namespace {
+
+// Runs a search of the board on a worker thread that Esc or the progress
+// note's button can stop, with the window locked meanwhile.
+template <typename Search>
+auto WhileSearching(MainWindow& window, const char* title, Search search) {
+  SearchWait wait(&window, QStringLiteral("解を探しています..."), QString::fromUtf8(title));
+  window.SetSolving(true);
+  auto result = wait.Run([&search](const std::atomic<bool>& cancel) {
+    engine::SearchLimits limits;
+    limits.cancel = &cancel;
+    return search(limits);
+  });
+  window.SetSolving(false);
+  return result;
+}
+
+}  // namespace
+
 void MainWindow::FullSolve() {
   const AppState copy = state_;
   const engine::FullSolveOutcome outcome =
-      WhileWaiting(*this, [&copy] { return engine::ComputeFullSolve(copy); });
+      WhileSearching(*this, "完全に解く", [&copy](const engine::SearchLimits& limits) {
+        return engine::ComputeFullSolve(copy, limits);
+      });
   engine::ApplyFullSolve(app(), outcome);
 }
 
 void MainWindow::CountSolutions() {
   const AppState copy = state_;
   const std::string verdict =
-      WhileWaiting(*this, [&copy] { return engine::CountSolutionsVerdict(copy); });
+      WhileSearching(*this, "解の数", [&copy](const engine::SearchLimits& limits) {
+        return engine::CountSolutionsVerdict(copy, limits);
+      });
+  if (verdict.empty()) {
+    ShowStatus(engine::kSearchCancelledText);
+    return;
+  }
   ShowMessage(verdict, "解の数", MessageButtons::Ok, MessageIcon::Information);
 }
 

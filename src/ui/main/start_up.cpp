@@ -13,6 +13,7 @@
 #include "system/launcher.h"
 #include "system/profile.h"
 #include "system/recovery.h"
+#include "ui/main/formats_tools.h"
 
 namespace gridora::ui {
 
@@ -50,6 +51,8 @@ std::unique_ptr<MainWindow> StartMain(AppState& state, const std::vector<std::st
   window->PrepareToolbarBitmap();
   window->Toolbar()->show();
   window->RefreshNumLock();
+  // The collection played last comes back when no file was named.
+  if (arguments.empty()) window->Formats().Resume();
   window->setFocus();
   window->StartRecovery(RecoveryFilesIn(StateFolder()));
   return window;
