@@ -10,6 +10,10 @@ set(GRIDORA_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/gridora)
 # The data folder as seen from the installed executables ("../share/gridora").
 file(RELATIVE_PATH GRIDORA_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/gridora)
+# The folder of gridora-solve's PDF module as seen from the executables.
+set(GRIDORA_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/gridora)
+file(RELATIVE_PATH GRIDORA_MODULE_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_LIBDIR}/gridora)
 
 # Copies data/ beside the executable of `target` whenever a file of it
 # changes, so that the build tree's program finds what the installed one

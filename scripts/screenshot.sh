@@ -20,6 +20,13 @@
 #   OUT/zoom200-solved-9x9.png  the solved 9 x 9 sample at the zoom 200%
 #   OUT/zoom200-aids-16x16.png  the 16 x 16 sample in play at the zoom 200%
 #                        with the tools on (candidates as small digits)
+#   OUT/book-preview-9x9.png  the print preview of a puzzle book of 8 puzzles,
+#                        4 a page (ツール > 問題集を作る, プレビュー)
+#   OUT/book-16x16-page.png  the first page of a 16 x 16 book PDF written by
+#                        gridora-solve --book, rendered by pdftoppm
+#   OUT/contrast-9x9.png, OUT/contrast-zoom200-9x9.png  the high-contrast
+#                        look at 100% and 200%: the 9 x 9 sample solved, one
+#                        digit erased, candidates and the keypad cursor shown
 # The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
@@ -290,3 +297,58 @@ app_pid=""
 launch "$work/play16.gdr"
 shoot "$id" "$out/zoom200-aids-16x16.png"
 quit_app
+
+# A puzzle book in the print preview: 8 puzzles at 4 a page, seed 7.
+export XDG_CONFIG_HOME=$work/config-book
+build/src/app/gridora &
+app_pid=$!
+id=$(main_window)
+xdotool windowfocus --sync "$id"
+sleep 0.5
+# K moves between 候補を表示(&K) and 問題集を作る(&K); the menu opens on the first.
+xdotool key alt+t
+sleep 0.5
+xdotool key k Return
+sleep 1
+book=$(xdotool search --onlyvisible --name '^問題集を作る$' | head -1)
+xdotool windowfocus --sync "$book"
+xdotool key Tab Tab ctrl+a
+xdotool type 8
+xdotool key Tab Tab Tab Tab
+xdotool type 7
+xdotool key alt+v
+preview=""
+for _ in $(seq 600); do
+  preview=$(xdotool search --onlyvisible --name '^印刷プレビュー' 2>/dev/null | head -1 || true)
+  [ -n "$preview" ] && break
+  sleep 0.1
+done
+xdotool windowsize --sync "$preview" 1400 1000
+sleep 2
+shoot "$preview" "$out/book-preview-9x9.png"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# The first page of a 16 x 16 book, as a PDF viewer shows it.
+build/src/app/gridora-solve --book "$work/book16.pdf" --size 16 --grade standard --count 2 \
+  --per-page 2 --seed 16 --title "16×16 問題集" -j 2
+pdftoppm -r 110 -f 1 -l 1 -singlefile -png "$work/book16.pdf" "$out/book-16x16-page"
+echo "saved $out/book-16x16-page.png"
+# The high-contrast look at 100% and 200%: the solved sample with a cell
+# erased (its candidates shown) and the keypad cursor on a solver's digit.
+for zoom in 100 200; do
+  {
+    cat tests/data/settings/fresh_after_quit.ini | sed 's/^NInputMode=.*/NInputMode= 1\r/'
+    printf '%s\r\n' "[Tools]" "Zoom=$zoom" "ShowCandidates=True" "HighlightSame=True" \
+      "HighContrast=True"
+  } >"$XDG_CONFIG_HOME/gridora/Gridora.ini"
+  launch "$work/sample9.gdr"
+  xdotool key F2
+  sleep 2
+  xdotool windowfocus --sync "$id" key Right Right space Right Right
+  sleep 0.8
+  name=contrast-9x9.png
+  [ "$zoom" = 100 ] || name=contrast-zoom${zoom}-9x9.png
+  shoot "$id" "$out/$name"
+  quit_app
+done

@@ -21,6 +21,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream lintian
   chromium chromium-driver python3-selenium python3-html5lib
   cups cups-client printer-driver-cups-pdf poppler-utils xvfb xdotool x11-apps
+  at-spi2-core python3-pyatspi dbus-daemon dbus-bin gsettings-desktop-schemas
 )
 
 missing=()

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "book_cli.h"
 #include "convert_cli.h"
 #include "core/file_io.h"
 #include "core/file_title.h"
@@ -69,6 +70,7 @@ struct Options {
   bool stats = false;
   std::optional<formats::Format> convert;
   EngineCliOptions engine;
+  BookCliOptions book;
   RateOptions rate;
   std::vector<std::string> files;
 };
@@ -83,6 +85,10 @@ bool ParseInt(const char* text, int& value) {
 bool ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     if (const int used = ParseEngineOption(argc, argv, i, options.engine); used != 0) {
+      if (used < 0) return false;
+      continue;
+    }
+    if (const int used = ParseBookOption(argc, argv, i, options.book); used != 0) {
       if (used < 0) return false;
       continue;
     }
@@ -130,10 +136,11 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage << kEngineUsage << kRateUsage;
+      std::cout << kUsage << kEngineUsage << kRateUsage << kBookUsage;
       std::exit(0);
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-      std::cerr << "gridora-solve: unknown option " << arg << "\n" << kUsage << kEngineUsage;
+      std::cerr << "gridora-solve: unknown option " << arg << "\n"
+                << kUsage << kEngineUsage << kRateUsage << kBookUsage;
       return false;
     } else {
       options.files.push_back(arg);
@@ -364,6 +371,7 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   Options options;
   if (!ParseOptions(argc, argv, options)) return kExitUsage;
+  if (!options.book.output.empty()) return RunBook(options.book, options.engine, options.stats);
   if (options.engine.generate > 0) return RunGenerate(options.engine, options.stats);
   if (options.convert) return Convert(options) ? 0 : 1;
   Runner runner(options);

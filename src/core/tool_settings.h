@@ -15,10 +15,12 @@ namespace gridora {
 inline constexpr const char* kToolsSection = "Tools";
 
 struct ToolSettings {
-  bool ShowCandidates = false;  // small candidate digits in the empty cells
-  bool HighlightSame = false;   // a background for the cells of the focused digit
-  bool ShowMistakes = false;    // repeated digits in red
-  int Zoom = kDefaultZoom;      // the window's zoom in per cent, one of kZoomSteps
+  bool ShowCandidates = false;       // small candidate digits in the empty cells
+  bool HighlightSame = false;        // a background for the cells of the focused digit
+  bool ShowMistakes = false;         // repeated digits in red
+  int Zoom = kDefaultZoom;           // the window's zoom in per cent, one of kZoomSteps
+  bool HighContrast = false;         // the high-contrast look
+  bool HighContrastDesktop = false;  // the look follows the desktop's high-contrast switch
 
   bool operator==(const ToolSettings&) const = default;
 };
@@ -32,6 +34,15 @@ void ForEachToolSetting(Settings& tools, Visit&& visit) {
   visit("HighlightSame", tools.HighlightSame);
   visit("ShowMistakes", tools.ShowMistakes);
   visit("Zoom", tools.Zoom);
+}
+
+// Settings written only once they differ from their default or the file
+// already holds them, so that a section written before they existed keeps
+// its bytes. Same `visit` as above.
+template <typename Settings, typename Visit>
+void ForEachSparseToolSetting(Settings& tools, Visit&& visit) {
+  visit("HighContrast", tools.HighContrast);
+  visit("HighContrastDesktop", tools.HighContrastDesktop);
 }
 
 }  // namespace gridora

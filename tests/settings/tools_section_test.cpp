@@ -43,5 +43,28 @@ TEST(ToolsSectionTest, valuesReadAsTheOtherBooleansOfTheFile) {
   EXPECT_FALSE(tools.ShowMistakes);  // unreadable: the default
 }
 
+// The look's settings join the section only once one is turned on, and
+// then stay, so a section written before them keeps its bytes.
+TEST(ToolsSectionTest, highContrastKeysAreWrittenOnceTurnedOnAndThenKept) {
+  const std::string before = std::string(kSpecified) +
+                             "[Tools]\r\nShowCandidates=True\r\nHighlightSame=False\r\n"
+                             "ShowMistakes=False\r\nZoom= 100\r\n";
+  IniFile ini = IniFile::Parse(before);
+  ToolSettings tools = ReadToolsSection(ini);
+  WriteToolsSection(ini, tools);
+  EXPECT_EQ(ini.Bytes(), before);
+
+  tools.HighContrastDesktop = true;
+  WriteToolsSection(ini, tools);
+  EXPECT_EQ(ini.Bytes(), before + "HighContrastDesktop=True\r\n");
+  EXPECT_EQ(ReadToolsSection(IniFile::Parse(ini.Bytes())), tools);
+
+  tools.HighContrastDesktop = false;
+  tools.HighContrast = true;
+  WriteToolsSection(ini, tools);
+  EXPECT_EQ(ini.Bytes(), before + "HighContrastDesktop=False\r\nHighContrast=True\r\n");
+  EXPECT_EQ(ReadToolsSection(IniFile::Parse(ini.Bytes())), tools);
+}
+
 }  // namespace
 }  // namespace gridora::testing

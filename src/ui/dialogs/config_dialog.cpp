@@ -174,6 +174,9 @@ void ConfigDialog::BuildAssumePage(QWidget* page) {
     // Reachable with Tab, and Left makes it smaller.
     hsbKateiMax_[i]->setFocusPolicy(Qt::StrongFocus);
     hsbKateiMax_[i]->setInvertedControls(false);
+    const QString name = Text("最大の可能性の数 ") + Text(captions[i]);
+    txtKateiMax_[i]->setAccessibleName(name);
+    hsbKateiMax_[i]->setAccessibleName(name);
   }
   QGroupBox* mode = Frame(page, "仮定法モード", {0, 1185, 2205, 1095});
   optAssume_ = OptionPair(mode, "optAssume", "「ガンガン」", "「あら捜し」", 0);
@@ -219,8 +222,16 @@ void ConfigDialog::BuildColorPage(QWidget* page) {
     lblColor_[i] = MakePlainLabel(frame, "lblColor", {}, {720, top, 375, 330});
     lblColor_[i]->setToolTip(Text("ここを押すとカラーパレットを表示します"));
     lblColor_[i]->setCursor(Qt::PointingHandCursor);
+    // Reachable with Tab; Space or Enter opens the palette as a click does.
+    const QString name = frame->title() + QLatin1Char(' ') + Text(rows[i].caption);
+    lblColor_[i]->setFocusPolicy(Qt::StrongFocus);
+    lblColor_[i]->setAccessibleName(name);
+    lblColor_[i]->setAccessibleDescription(lblColor_[i]->toolTip());
+    lblColor_[i]->setStyleSheet(
+        QStringLiteral("QLabel:focus { border: 2px dotted palette(text); }"));
     txtPalette_[i] = Place(new QLineEdit(frame), "txtPalette", {1155, top + 15, 720, 300});
     txtPalette_[i]->setToolTip(Text("6桁の16進数カラーコードを入力してください"));
+    txtPalette_[i]->setAccessibleName(name + Text(" カラーコード"));
   }
 }
 
@@ -385,12 +396,21 @@ void ConfigDialog::ShowConfigTip(const std::string& text) {
 
 bool ConfigDialog::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::KeyPress:
-      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_F1) {
         if (help_) help_();
         return true;
       }
+      if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        for (int i = 0; i < kColors; ++i) {
+          if (watched != lblColor_[static_cast<std::size_t>(i)]) continue;
+          ChooseColor(i);
+          return true;
+        }
+      }
       break;
+    }
     case QEvent::MouseMove:
       if (const auto tip = tips_.find(watched); tip != tips_.end()) ShowConfigTip(tip->second);
       break;

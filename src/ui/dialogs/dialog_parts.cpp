@@ -1,7 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs/dialog_parts.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
 namespace gridora::ui {
+
+void NameUnlabelledControls(QWidget& dialog) {
+  for (QWidget* control : dialog.findChildren<QWidget*>()) {
+    const bool unlabelled = qobject_cast<QLineEdit*>(control) ||
+                            qobject_cast<QAbstractSlider*>(control) ||
+                            qobject_cast<QAbstractSpinBox*>(control);
+    if (!unlabelled || !control->accessibleName().isEmpty()) continue;
+    for (QWidget* up = control->parentWidget(); up && up != &dialog; up = up->parentWidget()) {
+      if (auto* frame = qobject_cast<QGroupBox*>(up); frame && !frame->title().isEmpty()) {
+        control->setAccessibleName(QString(frame->title()).remove(QLatin1Char('&')));
+        break;
+      }
+    }
+  }
+}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
                         const TwipsRect& rect, const QString& tip) {

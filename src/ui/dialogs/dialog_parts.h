@@ -29,4 +29,9 @@ void PlaceBesideOwner(QWidget& dialog, const QWidget* owner, int dx, int dy);
 QColor ShadowColor(const QWidget& widget);
 QColor HighlightColor(const QWidget& widget);
 
+// Gives every control of `dialog` that has no name of its own (text boxes,
+// sliders, scroll bars, spin boxes) the title of the frame around it, so
+// that a screen reader can say what it is for.
+void NameUnlabelledControls(QWidget& dialog);
+
 }  // namespace gridora::ui

@@ -8,6 +8,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
+#include "aids/contrast.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/etched.h"
 #include "ui/main/fonts.h"
@@ -34,6 +35,14 @@ void PaintOutline(QPainter& painter, const TwipsRect& r, int width, const QColor
   painter.fillRect(px.left(), px.bottom() - width + 1, px.width(), width, color);
   painter.fillRect(px.left(), px.top(), width, px.height(), color);
   painter.fillRect(px.right() - width + 1, px.top(), width, px.height(), color);
+}
+
+QColor ToQColor(Color c) {
+  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+QColor HighContrast(CellGround ground) {
+  return ToQColor(HighContrastGround(ground));
 }
 
 }  // namespace
@@ -90,6 +99,12 @@ void BoardSurface::MoveCursorBar(int cell) {
 void BoardSurface::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const int side = Px(kBoardTwips);
+  if (marks_.highContrast) {
+    PaintHighContrastGround(painter);
+    PaintMarks(painter);
+    PaintHighContrastLines(painter);
+    return;
+  }
   if (!texture_.isNull()) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRect(0, 0, side, side), texture_);
@@ -147,14 +162,15 @@ void BoardSurface::PaintMarks(QPainter& painter) {
     const auto i = static_cast<std::size_t>(cell);
     const TwipsRect r = CellLabelRect(boardSize_, cell);
     const QRect area(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+    const bool contrast = marks_.highContrast;
     if (marks_.hintFocus.test(i)) {
-      painter.fillRect(area, kHintFocus);
-      painter.setPen(QPen(kHintFrame, 2));
+      painter.fillRect(area, contrast ? HighContrast(CellGround::HintFocus) : kHintFocus);
+      painter.setPen(QPen(contrast ? QColor(255, 255, 255) : kHintFrame, 2));
       painter.drawRect(area.adjusted(1, 1, -1, -1));
     } else if (marks_.hintSupport.test(i)) {
-      painter.fillRect(area, kHintSupport);
+      painter.fillRect(area, contrast ? HighContrast(CellGround::HintSupport) : kHintSupport);
     } else if (marks_.highlighted.test(i)) {
-      painter.fillRect(area, kHighlight);
+      painter.fillRect(area, contrast ? HighContrast(CellGround::Highlighted) : kHighlight);
     }
     if (marks_.candidates[i] != 0) PaintCandidates(painter, cell);
   }
@@ -263,7 +279,8 @@ void BoardSurface::PaintCandidates(QPainter& painter, int cell) {
   for (int d : DigitsOf{marks_.candidates[static_cast<std::size_t>(cell)]}) {
     const auto t = static_cast<std::size_t>(d);
     const QString text = t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
-    PaintCandidateMark(painter, cell, d, text, kCandidateText);
+    PaintCandidateMark(painter, cell, d, text,
+                       marks_.highContrast ? ToQColor(kHighContrastCandidates) : kCandidateText);
   }
 }
 
@@ -280,6 +297,26 @@ void BoardSurface::PaintBoxLines(QPainter& painter) {
   PaintOutline(painter, {0, 1200, kBoardTwips, 1215}, 2, kBlue);
   PaintOutline(painter, {1200, 0, 1215, kBoardTwips}, 2, kBlue);
   PaintOutline(painter, {0, 0, kBoardTwips, kBoardTwips}, 4, kBlue);
+}
+
+void BoardSurface::PaintHighContrastGround(QPainter& painter) {
+  painter.fillRect(rect(), ToQColor(HighContrastGround(CellGround::Plain)));
+}
+
+// Thin grey lines between the cells; the boxes and the frame in thick white.
+void BoardSurface::PaintHighContrastLines(QPainter& painter) {
+  const QColor fine = ToQColor(kHighContrastFineLines);
+  for (const EtchedLine& line : FineGridLines(boardSize_))
+    if (line.dark) PaintTwipsLine(painter, line.x1, line.y1, line.x2, line.y2, fine);
+  const QColor strong = ToQColor(kHighContrastLines);
+  const int side = Px(kBoardTwips);
+  const int box = BoxSideOf(boardSize_);
+  for (int k = 1; k < box; ++k) {
+    const int at = side * k / box;
+    painter.fillRect(at - 2, 0, 4, side, strong);
+    painter.fillRect(0, at - 2, side, 4, strong);
+  }
+  PaintOutline(painter, {0, 0, kBoardTwips, kBoardTwips}, 5, strong);
 }
 
 }  // namespace gridora::ui

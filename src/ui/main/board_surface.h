@@ -21,6 +21,7 @@ struct BoardMarks {
   CellSet highlighted;              // the cells of the focused digit
   CellSet hintFocus;                // the cells a hint is about
   CellSet hintSupport;              // the cells that make the hint work
+  bool highContrast = false;        // black ground, light lines (the high-contrast look)
   bool operator==(const BoardMarks&) const = default;
 };
 
@@ -28,6 +29,17 @@ struct BoardMarks {
 // device pixels a side (the text needs kSmallestTextPlace), or as dots.
 inline constexpr double kSmallestTextPlace = 7;
 bool CandidatesAsText(double placeDevicePixels);
+
+// What assistive technology is told about the cells of a board.
+class CellVoice {
+ public:
+  virtual ~CellVoice() = default;
+  // "3行5列 7 問題の数字" and the small digits shown in the cell.
+  virtual QString CellName(int boardSize, int cell) const = 0;
+  virtual QString CellDescription(int boardSize, int cell) const = 0;
+  // The cell that has the keyboard's attention, -1 for none.
+  virtual int FocusCell(int boardSize) const = 0;
+};
 
 class BoardSurface : public QWidget {
  public:
@@ -42,6 +54,9 @@ class BoardSurface : public QWidget {
   // Draws `marks` from now on; repaints only when they changed.
   void SetMarks(const BoardMarks& marks);
   const BoardMarks& Marks() const { return marks_; }
+  // What the cells say to assistive technology; null until set.
+  void SetVoice(const CellVoice* voice) { voice_ = voice; }
+  const CellVoice* Voice() const { return voice_; }
 
   // The place of digit `digit` (1 to N) in `cell`, in the surface's pixels:
   // the cell cut into B x B equal squares, digit d in square d - 1 in
@@ -68,6 +83,9 @@ class BoardSurface : public QWidget {
   // its caption is drawn wholly between them.
   void KeepCaptionsOffLines();
   void PaintMarks(QPainter& painter);
+  // The high-contrast ground and lines, instead of the texture and PaintLines.
+  void PaintHighContrastGround(QPainter& painter);
+  void PaintHighContrastLines(QPainter& painter);
   void PaintCandidates(QPainter& painter, int cell);
 
   int boardSize_;
@@ -75,6 +93,7 @@ class BoardSurface : public QWidget {
   std::vector<CellLabel*> labels_;
   QWidget* cursorBar_;
   BoardMarks marks_;
+  const CellVoice* voice_ = nullptr;
 };
 
 }  // namespace gridora::ui

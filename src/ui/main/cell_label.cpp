@@ -29,8 +29,16 @@ void CellLabel::SetAlert(bool alert) {
   ApplyColor();
 }
 
+void CellLabel::SetLook(const std::optional<CaptionLook>& look) {
+  if (look == look_) return;
+  look_ = look;
+  ApplyColor();
+  FitCaption();
+}
+
 void CellLabel::ApplyColor() {
-  const QColor shown = alert_ ? QColor(255, 0, 0) : color_;
+  QColor shown = alert_ ? QColor(255, 0, 0) : color_;
+  if (look_) shown = alert_ ? look_->alert : look_->color;
   if (palette().color(QPalette::WindowText) == shown) return;
   QPalette p = palette();
   p.setColor(QPalette::WindowText, shown);
@@ -48,6 +56,10 @@ void CellLabel::FitCaption() {
   const int room = contentsRect().width() - kMargin;
   const int needed = QFontMetrics(captionFont_).horizontalAdvance(text());
   QFont font = captionFont_;
+  if (look_) {
+    font.setBold(look_->bold);
+    font.setUnderline(look_->underline);
+  }
   if (needed > room && room > 0) font.setStretch(std::max(50, 100 * room / needed));
   if (font != this->font()) setFont(font);
 }

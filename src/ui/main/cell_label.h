@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <functional>
+#include <optional>
 
 namespace gridora::ui {
 
@@ -45,6 +46,16 @@ class PressRecorder : public CellMouseHandler {
   std::function<void(int cell)> pressed_;
 };
 
+// How a caption is drawn instead of its colour class's colour (the
+// high-contrast look).
+struct CaptionLook {
+  QColor color;
+  QColor alert;  // a repeated digit
+  bool bold;
+  bool underline;
+  bool operator==(const CaptionLook&) const = default;
+};
+
 class CellLabel : public QLabel {
  public:
   CellLabel(int boardSize, int cell, QWidget* parent);
@@ -61,6 +72,8 @@ class CellLabel : public QLabel {
   // on the small cells of 16 x 16, or a long display character) is drawn
   // narrower, so neighbouring captions never run into each other.
   void SetCaptionFont(const QFont& font);
+  // Draws the caption in `look` from now on; nullopt: as the colour class.
+  void SetLook(const std::optional<CaptionLook>& look);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -78,6 +91,7 @@ class CellLabel : public QLabel {
   CellMouseHandler* handler_ = nullptr;
   QColor color_;  // the colour of the cell's colour class
   bool alert_ = false;
+  std::optional<CaptionLook> look_;
 };
 
 }  // namespace gridora::ui

@@ -48,12 +48,17 @@ enum class CommandId {
   GeneratePuzzle,  // argument: board size 9 or 16
   FullSolve,
   CountSolutions,
+  PrintPuzzle,  // the puzzle as a clean page
+  MakeBook,     // a puzzle book
   // Other programs' puzzle files and collections.
   OpenOtherFormat,  // asks about unsaved changes before the file dialog
   SaveOtherFormat,
   NextPuzzle,
   PreviousPuzzle,
   PuzzleList,
+  // Accessibility.
+  HighContrast,         // check item: flips the setting
+  HighContrastDesktop,  // check item: the look follows the desktop's switch
 };
 
 struct Command {

@@ -140,6 +140,10 @@ void BuildToolsMenu(QMenuBar& bar, MainMenu& m) {
       AddItem(m.mnuTools, "コピー(&C)", "mnuToolsCopy", QKeySequence(Qt::CTRL | Qt::Key_C));
   m.mnuToolsPaste =
       AddItem(m.mnuTools, "貼り付け(&P)", "mnuToolsPaste", QKeySequence(Qt::CTRL | Qt::Key_V));
+  AddSeparator(m.mnuTools, "mnuToolsDumyAccess");
+  m.mnuToolsHighContrast = AddCheckItem(m.mnuTools, "ハイコントラスト(&A)", "mnuToolsHighContrast");
+  m.mnuToolsHighContrastDesktop = AddCheckItem(
+      m.mnuTools, "ハイコントラストはデスクトップに合わせる(&W)", "mnuToolsHighContrastDesktop");
 }
 
 void BuildOtherMenu(QMenuBar& bar, MainMenu& m) {

@@ -53,6 +53,8 @@ struct MainMenu {
   QAction* mnuToolsHint = nullptr;
   QAction* mnuToolsCopy = nullptr;
   QAction* mnuToolsPaste = nullptr;
+  QAction* mnuToolsHighContrast = nullptr;         // check item
+  QAction* mnuToolsHighContrastDesktop = nullptr;  // check item
 
   QMenu* mnuOther = nullptr;
   QAction* mnuOtherConfig = nullptr;

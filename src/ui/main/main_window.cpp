@@ -4,6 +4,7 @@
 // main_window_commands.cpp and main_window_dialogs.cpp.
 
 #include "ui/main/main_window.h"
+#include "ui/main/page_output.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,6 +28,7 @@
 #include "ui/main/launcher_tips.h"
 #include "ui/main/num_lock.h"
 #include "ui/main/plain_label.h"
+#include "ui/main/window_access.h"
 #include "ui/main/window_hints.h"
 
 namespace gridora::ui {
@@ -82,8 +84,10 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   wall16_->SetMouseHandler(input_);
   ConnectMenu();
   ConnectTools();
+  ConnectPageTools();
   ConnectFormatsTools();
   ConnectEngineTools();
+  access_ = std::make_unique<WindowAccess>(*this, state_, [this] { return FocusCell(); });
 
   // The window keeps its designed size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -196,6 +200,7 @@ void MainWindow::SetSlotFetchEnabled(SlotMenu menu, int n, bool enabled) {
 
 void MainWindow::SetInformText(const std::string& text) {
   inform_->setText(QString::fromStdString(text));
+  access_->Announce(text);
   inform_->setToolTip({});  // a hint's whole sentence goes with the hint
   HideHintNote();
 }
@@ -264,6 +269,7 @@ void MainWindow::ShowStatus(const std::string& text) {
     inform_->setText(QString::fromStdString(text));
     inform_->setToolTip({});  // a hint's whole sentence goes with the hint
     HideHintNote();
+    access_->Announce(text);
   }
   // The launcher's own tips begin with "メモリ" or "解" and leave it open.
   if (launcher_->isVisible() && text.rfind("メ", 0) != 0 && text.rfind("解", 0) != 0)

@@ -48,7 +48,9 @@ class QPrinter;
 namespace gridora::ui {
 
 class ClientArea;
+class PageOutput;
 class FormatsTools;
+class WindowAccess;
 
 class MainWindow : public QMainWindow, public ScreenPort, private InputView {
  public:
@@ -152,6 +154,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
     std::function<void(const std::string&)> write;
   };
   void SetClipboard(Clipboard clipboard) { clipboard_ = std::move(clipboard); }
+  // The printed pages of the "ツール" menu (the puzzle sheet, puzzle books).
+  PageOutput& Pages() { return *pages_; }
 
   // --- The playing aids (main_window_aids.cpp) -------------------------------
   ToolSettings& Tools() { return state_.settings.Tools; }
@@ -201,6 +205,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   QLabel* NumLockPanel() const { return numLock_; }
   QLabel* Property(PropertyLabel label) const;
   LauncherPanel* Launcher() const { return launcher_; }
+  // The window as assistive technology sees it, and the high-contrast look.
+  WindowAccess& Access() const { return *access_; }
   ToolbarStrip* Toolbar() const { return toolbar_; }
 
  protected:
@@ -220,6 +226,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void GeneratePuzzle(int boardSize);
   void FullSolve();
   void CountSolutions();
+  // "問題を印刷" and "問題集を作る" in the "ツール" menu (main_window_pages.cpp).
+  void ConnectPageTools();
   // The other programs' files and the collections in the "ツール" menu
   // (main_window_formats.cpp).
   void ConnectFormatsTools();
@@ -277,7 +285,9 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
   std::unique_ptr<engine::PuzzleStock> stock_;
+  std::unique_ptr<PageOutput> pages_;  // printed pages and puzzle books
   std::unique_ptr<FormatsTools> formats_;
+  std::unique_ptr<WindowAccess> access_;
   QTimer* recoveryTimer_ = nullptr;
   Hint hint_;               // the hint on the board, while the board is as it was
   BoardCodes hintBoard_{};  // the board the hint was found on

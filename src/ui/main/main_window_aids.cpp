@@ -16,6 +16,7 @@
 #include "ui/main/board_surface.h"
 #include "ui/main/formats_tools.h"
 #include "ui/main/main_window.h"
+#include "ui/main/window_access.h"
 
 namespace gridora::ui {
 
@@ -57,6 +58,8 @@ void MainWindow::ConnectTools() {
   BindCommand(m.mnuToolsHint, {CommandId::Hint});
   BindCommand(m.mnuToolsCopy, {CommandId::CopyPuzzle});
   BindCommand(m.mnuToolsPaste, {CommandId::PastePuzzle});
+  BindCommand(m.mnuToolsHighContrast, {CommandId::HighContrast});
+  BindCommand(m.mnuToolsHighContrastDesktop, {CommandId::HighContrastDesktop});
 }
 
 void MainWindow::ToggleTool(bool ToolSettings::*setting) {
@@ -69,6 +72,9 @@ void MainWindow::UpdateToolChecks() {
   menu_.mnuToolsCandidates->setChecked(Tools().ShowCandidates);
   menu_.mnuToolsHighlight->setChecked(Tools().HighlightSame);
   menu_.mnuToolsMistakes->setChecked(Tools().ShowMistakes);
+  menu_.mnuToolsHighContrast->setChecked(Tools().HighContrast);
+  menu_.mnuToolsHighContrast->setEnabled(!Tools().HighContrastDesktop);
+  menu_.mnuToolsHighContrastDesktop->setChecked(Tools().HighContrastDesktop);
 }
 
 void MainWindow::ScheduleAidsRefresh() {
@@ -93,6 +99,7 @@ void MainWindow::RefreshAids() {
   if (hintSize_ == 0) HideHintNote();
 
   BoardMarks marks;
+  marks.highContrast = access_ && access_->HighContrastShown();
   if (hintSize_ != 0) {
     for (int cell : hint_.focus) marks.hintFocus.set(static_cast<std::size_t>(cell));
     for (int cell : hint_.support) marks.hintSupport.set(static_cast<std::size_t>(cell));
@@ -134,6 +141,7 @@ void MainWindow::RefreshAids() {
     if (label->toolTip() != tip) label->setToolTip(tip);
   }
   formats_->BoardChanged();
+  if (access_) access_->Refresh();
 }
 
 void MainWindow::ShowHint() {

@@ -17,6 +17,7 @@
 #include "ui/main/formats_tools.h"
 #include "ui/main/launcher_tips.h"
 #include "ui/main/main_window.h"
+#include "ui/main/page_output.h"
 #include "ui/main/slot_preview.h"
 
 namespace gridora::ui {
@@ -101,6 +102,12 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::ShowMistakes:
       ToggleTool(&ToolSettings::ShowMistakes);
       break;
+    case CommandId::HighContrast:
+      ToggleTool(&ToolSettings::HighContrast);
+      break;
+    case CommandId::HighContrastDesktop:
+      ToggleTool(&ToolSettings::HighContrastDesktop);
+      break;
     case CommandId::Hint:
       formats_->NoteHelp();
       ShowHint();
@@ -119,6 +126,12 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::CountSolutions:
       CountSolutions();
+      break;
+    case CommandId::PrintPuzzle:
+      pages_->PrintPuzzle(state_);
+      break;
+    case CommandId::MakeBook:
+      pages_->MakeBook();
       break;
     case CommandId::OpenOtherFormat:
       formats_->OpenOther();

@@ -7,6 +7,7 @@
 
 #include "system/version_info.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/dialog_parts.h"
 #include "ui/main/board_geometry.h"
 #include "ui/main/main_window.h"
 
@@ -110,6 +111,7 @@ void MainWindow::ShowVersionBox(const std::string& notice) {
 }
 
 int MainWindow::RunDialog(QDialog& dialog) {
+  NameUnlabelledControls(dialog);
   if (dialogRunner_) {
     dialogRunner_(dialog);
     return dialog.result();

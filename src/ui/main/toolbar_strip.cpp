@@ -187,6 +187,11 @@ void ToolbarStrip::mousePressEvent(QMouseEvent* event) {
     host_.showInputMenu();
 }
 
+void ToolbarStrip::RunButton(int index) {
+  if (index >= 0 && index < kToolbarButtons && host_.run)
+    host_.run(kToolbar[static_cast<std::size_t>(index)].command);
+}
+
 void ToolbarStrip::mouseReleaseEvent(QMouseEvent*) {
   const int hot = hot_;
   Restore();

@@ -42,6 +42,12 @@ class ToolbarStrip : public QWidget {
   };
   int HotButton() const { return hot_; }
 
+  // What the buttons' tips and states are read from.
+  const AppState& State() const { return state_; }
+  // Runs button `index`'s command as a click on it does (for assistive
+  // technology, which presses a button without a pointer).
+  void RunButton(int index);
+
   const QImage& Source() const { return source_; }
   const QImage& Shown() const { return strip_; }
   // What the strip shows at `scale` (2 or 3) device pixels per pixel: the
