@@ -9,7 +9,8 @@
 #   OUT/html-dialog.png  the HTML export dialog
 #   OUT/settings-dialog.png, swap-9x9.png, swap-16x16.png, property-dialog.png
 #                        the editing dialogs
-#   OUT/html-table-chromium.png, html-game-clash.png, html-game-complete.png
+#   OUT/html-table-chromium.png, html-game-clash.png, html-game-complete.png,
+#     html-game-characters.png (a puzzle with its own characters)
 #                        the exported table and the game page in headless Chromium
 #   OUT/generated-9x9.png a 9 x 9 puzzle made by ツール > 問題を作る-9 (標準, symmetric)
 #   OUT/fullsolve-9x9.png an expert puzzle of our generator that F2 gives up on,

@@ -4,6 +4,7 @@
 // logical pixels, so it is multiplied exactly.
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -75,6 +76,49 @@ TEST_F(ZoomTest, menuStepsAndShortcutsScaleTheWholeWindowExactly) {
     EXPECT_DOUBLE_EQ(window->devicePixelRatioF(), base * expected / 100.0);
   }
   EXPECT_EQ(window->size(), size);
+}
+
+// Menus shown before a change of zoom follow it: after every menu of the
+// menu bar, their submenus and the pop-up list of the list input were open
+// at 100% and Ctrl++ went to 300%, each opens with a picture of three times
+// its size in pixels (a store kept from 100% would show only its top-left
+// third, cutting every item) and as large as a menu first shown at 300%.
+TEST_F(ZoomTest, menusShownBeforeAChangeOfZoomFollowIt) {
+  std::vector<QMenu*> menus = {window->Menu().popup.menu};
+  for (QAction* item : window->menuBar()->actions())
+    if (item->menu()) menus.push_back(item->menu());
+  for (std::size_t i = 0; i < menus.size(); ++i)  // and their submenus
+    for (QAction* item : menus[i]->actions())
+      if (item->menu()) menus.push_back(item->menu());
+  // Opens `menu`, lets it paint, and gives its size and its picture's.
+  const auto open = [](QMenu& menu) {
+    menu.popup(QPoint(0, 0));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    menu.repaint();
+    const QPaintDevice* picture =
+        menu.backingStore() ? menu.backingStore()->paintDevice() : nullptr;
+    const std::pair<QSize, QSize> sizes = {
+        menu.size(), picture ? QSize(picture->width(), picture->height()) : QSize()};
+    menu.hide();
+    return sizes;
+  };
+  for (QMenu* menu : menus) open(*menu);
+  // The tools menu opened from the menu bar, as the user opens it, and
+  // closed with Esc.
+  window->menuBar()->setActiveAction(window->ToolsMenu()->menuAction());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->ToolsMenu()));
+  QTest::keyClick(window->ToolsMenu(), Qt::Key_Escape);
+  QTest::keyClick(window->menuBar(), Qt::Key_Escape);
+  for (int i = 0; i < 4; ++i) Choose(window->ZoomItems().zoomIn);
+  ASSERT_EQ(state.settings.Tools.Zoom, 300);
+  for (QMenu* menu : menus) {
+    SCOPED_TRACE(menu->title().toStdString());
+    const auto [size, picture] = open(*menu);
+    EXPECT_EQ(picture, size * 3);
+    QMenu fresh;
+    fresh.addActions(menu->actions());
+    EXPECT_EQ(size, open(fresh).first);
+  }
 }
 
 // A picture that only repeats each pixel `scale` x `scale` times holds no

@@ -215,11 +215,13 @@ void ConfigDialog::BuildColorPage(QWidget* page) {
         MakePlainLabel(frame, "lblDumy", Text(rows[i].caption), {120, top + 45, 600, 255});
     lblDumy_[rows[i].label] = label;
     Tip(label, "色の変更を行います");
-    auto* swatch = Place(new QFrame(frame), "shpColor", {720, top, 375, 330});
+    // The swatch narrower than the row's height, so that the text box has
+    // room for six hexadecimal digits of any kind.
+    auto* swatch = Place(new QFrame(frame), "shpColor", {690, top, 300, 330});
     swatch->setFrameShape(QFrame::Box);
     swatch->setAutoFillBackground(true);
     shpColor_[i] = swatch;
-    lblColor_[i] = MakePlainLabel(frame, "lblColor", {}, {720, top, 375, 330});
+    lblColor_[i] = MakePlainLabel(frame, "lblColor", {}, {690, top, 300, 330});
     lblColor_[i]->setToolTip(Text("ここを押すとカラーパレットを表示します"));
     lblColor_[i]->setCursor(Qt::PointingHandCursor);
     // Reachable with Tab; Space or Enter opens the palette as a click does.
@@ -229,7 +231,7 @@ void ConfigDialog::BuildColorPage(QWidget* page) {
     lblColor_[i]->setAccessibleDescription(lblColor_[i]->toolTip());
     lblColor_[i]->setStyleSheet(
         QStringLiteral("QLabel:focus { border: 2px dotted palette(text); }"));
-    txtPalette_[i] = Place(new QLineEdit(frame), "txtPalette", {1155, top + 15, 720, 300});
+    txtPalette_[i] = Place(new QLineEdit(frame), "txtPalette", {1035, top + 15, 915, 300});
     txtPalette_[i]->setToolTip(Text("6桁の16進数カラーコードを入力してください"));
     txtPalette_[i]->setAccessibleName(name + Text(" カラーコード"));
   }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs/generate_dialog.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace gridora::ui {
 
@@ -54,6 +56,10 @@ GenerateDialog::GenerateDialog(int boardSize, const QIcon& icon, QWidget* parent
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);
+  // Wide enough for the whole title beside the title bar's icon and buttons.
+  const QFontMetricsF title(QApplication::font());
+  setMinimumWidth(static_cast<int>(
+      std::ceil(title.horizontalAdvance(windowTitle()) + 4 * (title.height() + 8))));
 }
 
 engine::Grade GenerateDialog::grade() const {

@@ -16,11 +16,12 @@ namespace gridora::ui {
 
 namespace {
 
-// QWidget::destroy is protected; a member pointer named through a derived
-// class reaches it for any widget. Destroying a top-level widget's native
+// QWidget::create and destroy are protected; a member pointer named through
+// a derived class reaches them for any widget. Destroying a top-level widget's native
 // window also drops its backing store, so the next show builds both at the
 // new scale.
 struct NativeWindow : QWidget {
+  static void Create(QWidget* widget) { (widget->*&NativeWindow::create)(0, true, true); }
   static void Destroy(QWidget* widget) { (widget->*&NativeWindow::destroy)(true, true); }
 };
 
@@ -59,7 +60,17 @@ void ApplyZoom(int percent) {
   std::vector<ShownWindow> shown;
   const QPointer<QWidget> active = QApplication::activeWindow();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (!widget->testAttribute(Qt::WA_WState_Created)) continue;
+    if (!widget->testAttribute(Qt::WA_WState_Created)) {
+      // A menu that was open once and closed has lost its native window but
+      // kept its backing store, sized in device pixels of the old scale:
+      // open again, only the old size's corner of it would be painted. A
+      // native window made and destroyed at once takes the store with it.
+      if (widget->backingStore()) {
+        NativeWindow::Create(widget);
+        NativeWindow::Destroy(widget);
+      }
+      continue;
+    }
     if (widget->isVisible()) {
       shown.push_back({widget, QPointF(widget->pos()) * widget->devicePixelRatioF()});
       widget->hide();
