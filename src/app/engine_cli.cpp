@@ -194,38 +194,30 @@ int RunGenerate(const EngineCliOptions& options, bool stats) {
     std::cerr << "gridora-solve: --seed " << seed << "\n";
   }
   const auto total = static_cast<std::size_t>(options.generate);
-  std::vector<double> seconds(total);
-  std::vector<engine::Generated> made(total);
-  RunInOrder(
-      total, JobCount(options),
-      [&](std::size_t n) {
-        engine::GenerateOptions generate;
-        generate.boardSize = options.size;
-        generate.symmetry =
-            options.symmetric ? engine::Symmetry::Rotate180 : engine::Symmetry::None;
-        generate.grade = options.grade;
-        generate.seed = engine::PuzzleSeed(seed, n);
-        const auto start = std::chrono::steady_clock::now();
-        made[n] = engine::Generate(generate);
-        seconds[n] =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        return engine::PuzzleLineOf(options.size, made[n].puzzle);
-      },
-      [](std::string&& line) { std::cout << line << '\n'; });
+  engine::GenerateOptions generate;
+  generate.boardSize = options.size;
+  generate.symmetry = options.symmetric ? engine::Symmetry::Rotate180 : engine::Symmetry::None;
+  generate.grade = options.grade;
+  generate.seed = seed;
+  generate.threads = JobCount(options);
+  // The statistics are gathered as the puzzles come, without keeping them.
+  std::vector<double> seconds;
+  std::map<int, int> clues;
+  std::map<std::string_view, int> grades;
+  long attempts = 0;
+  engine::GenerateBatch(generate, total, [&](std::size_t, const engine::Generated& g) {
+    std::cout << engine::PuzzleLineOf(options.size, g.puzzle) << '\n';
+    if (!stats) return;
+    seconds.push_back(g.seconds);
+    ++clues[g.clues];
+    ++grades[engine::GradeName(g.grade)];
+    attempts += g.attempts;
+  });
   std::cout.flush();
   if (stats && total > 0) {
-    std::vector<double> sorted = seconds;
-    std::sort(sorted.begin(), sorted.end());
-    std::map<int, int> clues;
-    std::map<std::string_view, int> grades;
-    long attempts = 0;
-    for (const engine::Generated& g : made) {
-      ++clues[g.clues];
-      ++grades[engine::GradeName(g.grade)];
-      attempts += g.attempts;
-    }
+    std::sort(seconds.begin(), seconds.end());
     std::fprintf(stderr, "puzzles %zu  median ms %.2f  worst ms %.2f  attempts per puzzle %.2f\n",
-                 total, sorted[total / 2] * 1000, sorted.back() * 1000,
+                 total, seconds[total / 2] * 1000, seconds.back() * 1000,
                  static_cast<double>(attempts) / static_cast<double>(total));
     std::fprintf(stderr, "grades");
     for (const auto& [name, n] : grades) std::fprintf(stderr, "  %s %d", name.data(), n);

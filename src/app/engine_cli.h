@@ -32,10 +32,10 @@ inline constexpr const char* kEngineUsage =
     "  --unique          tell whether each puzzle has exactly one solution; exit\n"
     "                    status 3 when one has none or several\n"
     "  -j N              solve on N threads (default: every core); output in input order\n"
-    "  --generate N      print N new puzzles, one a line\n"
+    "  --generate N      print N new puzzles, one a line; -j N threads share them\n"
     "  --size 9|16       board size of --generate (default 9)\n"
     "  --grade G         easy, standard, hard or expert (default: any)\n"
-    "  --seed S          same seed, same puzzles\n"
+    "  --seed S          same seed, same puzzles, whatever -j\n"
     "  --symmetric       clues symmetric under a half turn\n";
 
 // Looks at argv[i]: 1 when it was one of these options (i then stands on the

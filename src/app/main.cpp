@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "settings/settings_file.h"
+#include "system/app_paths.h"
 #include "system/profile.h"
 #include "ui/main/fonts.h"
 #include "ui/main/log_categories.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
   gridora::SetIniFile(state, gridora::kIniFileName);
   gridora::ui::ApplyZoom(gridora::ReadZoomSetting(state));
   auto window = gridora::ui::StartMain(state, arguments);
+  window->StartPuzzleStock(gridora::CacheFolder());
   gridora::ui::EndWithSession(*window);
   return QApplication::exec();
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "engine/generator.h"
+#include "engine/generation_run.h"
 
 #include <numeric>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -56,12 +58,14 @@ Masks MasksOfPuzzle(int boardSize, const Grid& puzzle) {
   return masks;
 }
 
-// True when some solution of `masks` puts another digit than solution[a]
-// in cell a.
-bool DiffersAt(int boardSize, Masks masks, const Grid& solution, int a) {
+// Looks for a solution of `masks` that puts another digit than solution[a]
+// in cell a: one solution when there is such a one, none when there is not,
+// `stopped` when `limits` ended the search first.
+SearchResult OtherAt(int boardSize, Masks masks, const Grid& solution, int a,
+                     const SearchLimits& limits) {
   const auto i = static_cast<std::size_t>(a);
   masks[i] = static_cast<std::uint16_t>(masks[i] & ~(1u << (solution[i] - 1)));
-  return CountSolutionsFromMasks(boardSize, masks, 1).solutions > 0;
+  return CountSolutionsFromMasks(boardSize, masks, 1, {}, limits);
 }
 
 }  // namespace
@@ -131,8 +135,14 @@ Grid RandomFullGrid(int boardSize, Random& random, long* guesses) {
   return grid;
 }
 
-Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random& random,
-                 Grade ceiling) {
+namespace {
+
+// RemoveClues, asking `abandon` before each clue (or pair) and searching
+// within `limits`; nothing when it said yes or a search was stopped.
+std::optional<Grid> RemoveCluesUnless(int boardSize, const Grid& solution, Symmetry symmetry,
+                                      Random& random, Grade ceiling,
+                                      const std::function<bool()>& abandon,
+                                      const SearchLimits& limits) {
   const int cells = boardSize * boardSize;
   std::vector<std::pair<int, int>> orbits;  // second == first for a lone cell
   for (int c = 0; c < cells; ++c) {
@@ -142,6 +152,7 @@ Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random&
   Shuffle(orbits, random);
   Grid puzzle = solution;
   for (const auto& [a, b] : orbits) {
+    if (abandon && abandon()) return std::nullopt;
     Grid trial = puzzle;
     trial[static_cast<std::size_t>(a)] = 0;
     trial[static_cast<std::size_t>(b)] = 0;
@@ -158,33 +169,68 @@ Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random&
     // The puzzle before had one solution, so any other solution of the
     // trial differs from it in a or in b.
     Masks masks = MasksOfPuzzle(boardSize, trial);
-    bool unique = !DiffersAt(boardSize, masks, solution, a);
-    if (unique && b != a) {
+    SearchResult other = OtherAt(boardSize, masks, solution, a, limits);
+    if (!other.stopped && other.solutions == 0 && b != a) {
       masks[static_cast<std::size_t>(a)] =
           static_cast<std::uint16_t>(1u << (solution[static_cast<std::size_t>(a)] - 1));
-      unique = !DiffersAt(boardSize, masks, solution, b);
+      other = OtherAt(boardSize, masks, solution, b, limits);
     }
+    if (other.stopped) return std::nullopt;
+    bool unique = other.solutions == 0;
     if (unique && ceiling == Grade::Hard) unique = SolverGrade(boardSize, trial) != Grade::Expert;
     if (unique) puzzle = trial;
   }
   return puzzle;
 }
 
-Generated Generate(const GenerateOptions& options) {
+// The seed of attempt k: the run's seed itself for the first, so that a
+// puzzle made at the first try is the one a single attempt gives.
+std::uint64_t AttemptSeed(std::uint64_t seed, int attempt) {
+  if (attempt == 0) return seed;
+  std::uint64_t x = seed + static_cast<std::uint64_t>(attempt) * 0x9E6C63D0676A9A99ull;
+  return SplitMix(x);
+}
+
+}  // namespace
+
+Grid RemoveClues(int boardSize, const Grid& solution, Symmetry symmetry, Random& random,
+                 Grade ceiling) {
+  return *RemoveCluesUnless(boardSize, solution, symmetry, random, ceiling, {}, {});
+}
+
+std::optional<Generated> GenerateAttempt(const GenerateOptions& options, int attempt,
+                                         const std::function<bool()>& abandon) {
   const int n = options.boardSize == 16 ? 16 : 9;
-  Random random(options.seed);
+  Random random(AttemptSeed(options.seed, attempt));
   Generated g;
-  for (;;) {
-    ++g.attempts;
-    g.solution = RandomFullGrid(n, random);
-    g.puzzle =
-        RemoveClues(n, g.solution, options.symmetry, random, options.grade.value_or(Grade::Expert));
-    g.grade = GradeOf(n, g.puzzle);
-    if (!options.grade || g.grade == *options.grade) break;
-  }
-  g.clues = 0;
+  g.solution = RandomFullGrid(n, random);
+  // The cancel flag also stops a uniqueness proof that runs long.
+  SearchLimits limits;
+  limits.cancel = options.cancel;
+  const std::optional<Grid> puzzle =
+      RemoveCluesUnless(n, g.solution, options.symmetry, random,
+                        options.grade.value_or(Grade::Expert), abandon, limits);
+  if (!puzzle) return std::nullopt;
+  g.puzzle = *puzzle;
+  g.grade = GradeOf(n, g.puzzle);
+  g.attempts = attempt + 1;
   for (int c = 0; c < n * n; ++c) g.clues += g.puzzle[static_cast<std::size_t>(c)] != 0;
   return g;
+}
+
+Generated Generate(const GenerateOptions& options) {
+  Generated made;
+  made.cancelled = true;
+  RunGeneration(
+      options, 1, [&](std::size_t) { return options.seed; },
+      [&](std::size_t, const Generated& g) { made = g; });
+  return made;
+}
+
+void GenerateBatch(const GenerateOptions& options, std::size_t count,
+                   const std::function<void(std::size_t, const Generated&)>& emit) {
+  RunGeneration(
+      options, count, [&](std::size_t n) { return PuzzleSeed(options.seed, n); }, emit);
 }
 
 std::uint64_t PuzzleSeed(std::uint64_t seed, std::uint64_t n) {

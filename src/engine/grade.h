@@ -19,6 +19,10 @@ namespace gridora::engine {
 
 enum class Grade { Easy, Standard, Hard, Expert };
 
+// The version of the rules GradeOf follows. Raised whenever they change, so
+// that puzzles graded under the old rules (the puzzle stock) are dropped.
+inline constexpr int kGradeRulesVersion = 1;
+
 // The grade of a puzzle that has exactly one solution.
 Grade GradeOf(int boardSize, const Grid& puzzle);
 

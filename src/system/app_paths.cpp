@@ -66,25 +66,45 @@ std::string ResolveAppPath(std::string_view name) {
   return ResolveAppPath(ApplicationFolder(), name);
 }
 
-std::string ConfigFolderFor(const char* xdgConfigHome, const char* home) {
+namespace {
+
+// "gridora" in the folder an XDG variable names, or in `fallback` (such as
+// ".config") under the home folder.
+std::string XdgFolderFor(const char* xdgValue, const char* home, std::string_view fallback) {
   // Relative values of the XDG variables are invalid and must be ignored.
-  if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
-    return ResolveAppPath(xdgConfigHome, "gridora");
-  }
+  if (xdgValue != nullptr && xdgValue[0] == '/') return ResolveAppPath(xdgValue, "gridora");
   // Without a home there is no private place: a shared folder such as /tmp
   // would let another user plant a link that our next save writes through.
   if (home == nullptr || home[0] != '/') return "";
-  return ResolveAppPath(ResolveAppPath(home, ".config"), "gridora");
+  return ResolveAppPath(ResolveAppPath(home, fallback), "gridora");
 }
 
-std::string ConfigFolder() {
+const char* HomeFolder() {
   const char* home = std::getenv("HOME");
   if (home == nullptr || home[0] != '/') {
     // No usable HOME (a service, a stripped environment): the account's own.
     const passwd* account = ::getpwuid(::getuid());
     if (account != nullptr) home = account->pw_dir;
   }
-  return ConfigFolderFor(std::getenv("XDG_CONFIG_HOME"), home);
+  return home;
+}
+
+}  // namespace
+
+std::string ConfigFolderFor(const char* xdgConfigHome, const char* home) {
+  return XdgFolderFor(xdgConfigHome, home, ".config");
+}
+
+std::string ConfigFolder() {
+  return ConfigFolderFor(std::getenv("XDG_CONFIG_HOME"), HomeFolder());
+}
+
+std::string CacheFolderFor(const char* xdgCacheHome, const char* home) {
+  return XdgFolderFor(xdgCacheHome, home, ".cache");
+}
+
+std::string CacheFolder() {
+  return CacheFolderFor(std::getenv("XDG_CACHE_HOME"), HomeFolder());
 }
 
 std::string HelpFilePath() {

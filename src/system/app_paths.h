@@ -49,6 +49,13 @@ std::string ConfigFolderFor(const char* xdgConfigHome, const char* home);
 // The same for the process's environment.
 std::string ConfigFolder();
 
+// The program's cache folder: "gridora" in $XDG_CACHE_HOME, or in
+// "$HOME/.cache" when that variable is unset, empty or not absolute; ""
+// when neither gives an absolute folder.
+std::string CacheFolderFor(const char* xdgCacheHome, const char* home);
+// The same for the process's environment.
+std::string CacheFolder();
+
 // The help document "gridora.html" in the application folder.
 std::string HelpFilePath();
 

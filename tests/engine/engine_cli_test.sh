@@ -62,6 +62,13 @@ while read -r p; do
   check "half-turn symmetry" "$(echo "$p" | tr '1-9' 'x')" "$reversed"
 done <"$work/gen1.txt"
 "$solver" --unique "$work/gen1.txt" >/dev/null; check "generated puzzles are unique" 0 "$?"
+# Standard puzzles take a few attempts each, which the threads share out.
+for j in 1 2 4; do
+  "$solver" --generate 8 --grade standard --seed 11 -j $j >"$work/std$j.txt"
+done
+cmp -s "$work/std1.txt" "$work/std2.txt" && cmp -s "$work/std1.txt" "$work/std4.txt" ||
+  { echo "-j changed the puzzles of a seed"; fail=1; }
+check "standard lines" 8 "$(grep -c '^[.1-9]\{81\}$' "$work/std4.txt")"
 "$solver" --generate 2 --size 16 --grade easy --seed 4 >"$work/gen16.txt"
 check "16 x 16 lines" 2 "$(grep -c '^[.1-9A-G]\{256\}$' "$work/gen16.txt")"
 "$solver" --unique "$work/gen16.txt" >/dev/null; check "16 x 16 unique" 0 "$?"

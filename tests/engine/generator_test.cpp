@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
+#include <vector>
 
 #include "engine/generator.h"
 #include "reference.h"
@@ -129,6 +131,67 @@ TEST(GeneratorTest, gradesFollowTheDeductionSolver) {
       }
     }
   }
+}
+
+// Attempts raced on several threads give the puzzle one thread gives, and
+// a batch gives each puzzle of its run whatever its thread count.
+TEST(GeneratorTest, threadsChangeNoPuzzle) {
+  int raced = 0;  // puzzles that took several attempts
+  for (const Grade grade : {Grade::Standard, Grade::Hard}) {
+    // Seeds 1 and 2 take two to eight attempts at both grades.
+    for (std::uint64_t seed = 1; seed <= (kCaseDivisor > 1 ? 2u : 6u); ++seed) {
+      engine::GenerateOptions options;
+      options.grade = grade;
+      options.seed = seed;
+      const engine::Generated one = engine::Generate(options);
+      EXPECT_FALSE(one.cancelled);
+      EXPECT_EQ(one.grade, grade);
+      raced += one.attempts > 1;
+      for (const int threads : {2, 4}) {
+        options.threads = threads;
+        const engine::Generated many = engine::Generate(options);
+        EXPECT_EQ(many.puzzle, one.puzzle) << threads;
+        EXPECT_EQ(many.solution, one.solution) << threads;
+        EXPECT_EQ(many.attempts, one.attempts) << threads;
+      }
+    }
+  }
+  EXPECT_GE(raced, 4) << "too few puzzles that needed a second attempt to test the race";
+
+  engine::GenerateOptions options;
+  options.grade = Grade::Standard;
+  options.seed = 99;
+  options.threads = 3;
+  std::vector<std::size_t> order;
+  engine::GenerateBatch(options, 5, [&](std::size_t n, const engine::Generated& g) {
+    order.push_back(n);
+    engine::GenerateOptions single = options;
+    single.threads = 1;
+    single.seed = engine::PuzzleSeed(99, n);
+    EXPECT_EQ(g.puzzle, engine::Generate(single).puzzle) << n;
+  });
+  EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+}
+
+// A run is given up between attempts, between the clues of an attempt and
+// inside its searches.
+TEST(GeneratorTest, cancelStopsARun) {
+  const std::atomic<bool> cancel{true};
+  engine::GenerateOptions options;
+  options.grade = Grade::Expert;
+  options.cancel = &cancel;
+  options.threads = 2;
+  EXPECT_TRUE(engine::Generate(options).cancelled);
+  int emitted = 0;
+  engine::GenerateBatch(options, 5, [&](std::size_t, const engine::Generated&) { ++emitted; });
+  EXPECT_EQ(emitted, 0);
+  // Within an attempt the flag stops the uniqueness proofs.
+  EXPECT_FALSE(engine::GenerateAttempt(options, 0, [] { return false; }));
+  options.cancel = nullptr;
+  EXPECT_TRUE(engine::GenerateAttempt(options, 0, [] { return false; }));
+  int asked = 0;
+  EXPECT_FALSE(engine::GenerateAttempt(options, 0, [&] { return ++asked == 5; }));
+  EXPECT_EQ(asked, 5);
 }
 
 // The first full grid of every seed of a wide sweep (the grid of the first

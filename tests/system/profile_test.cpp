@@ -100,6 +100,9 @@ TEST(AppPathsTest, configFolderFollowsXdgConfigHome) {
   EXPECT_EQ(ConfigFolderFor("relative/conf", "/home/u"), "/home/u/.config/gridora");
   EXPECT_EQ(ConfigFolderFor(nullptr, nullptr), "");
   EXPECT_EQ(ConfigFolderFor("", "relative/home"), "");
+  EXPECT_EQ(CacheFolderFor("/x/cache", "/home/u"), "/x/cache/gridora");
+  EXPECT_EQ(CacheFolderFor("relative/cache", "/home/u"), "/home/u/.cache/gridora");
+  EXPECT_EQ(CacheFolderFor(nullptr, nullptr), "");
 }
 
 TEST(AppPathsTest, setIniFileNamesFileInConfigFolder) {

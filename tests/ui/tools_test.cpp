@@ -12,6 +12,8 @@
 #include <atomic>
 #include <climits>
 
+#include "core/file_io.h"
+#include "engine/puzzle_stock.h"
 #include "engine/search.h"
 #include "ui/dialogs/generate_dialog.h"
 #include "ui/main/search_wait.h"
@@ -124,6 +126,44 @@ TEST_F(ToolsTest, makeAPuzzleOfEachSize) {
     EXPECT_EQ(window->Property(PropertyLabel::Comment)->text().toStdString(),
               "自動生成の問題 (難易度：やさしい)");
     EXPECT_EQ(Inform(), "問題を作りました (難易度：やさしい)");
+  }
+}
+
+// With a stock, 問題を作る places the stocked puzzle of the grade and
+// symmetry asked for and takes it out of the stock; once the stock has
+// none, the puzzle is made as before, under the wait cursor.
+TEST_F(ToolsTest, aStockedPuzzleComesAtOnce) {
+  const engine::StockKey hard{9, engine::Grade::Hard, engine::Symmetry::None};
+  const std::string folder = config.path().toStdString() + "/cache";
+  engine::GenerateOptions options;
+  options.grade = hard.grade;
+  options.seed = 5;
+  const engine::Generated stocked = engine::Generate(options);
+  ASSERT_TRUE(static_cast<bool>(
+      WriteFileCreatingFolders(folder + "/puzzle-stock.txt",
+                               engine::FormatStock({{hard, stocked.puzzle, stocked.solution}}))));
+  window->StartPuzzleStock(folder);
+  for (const bool fromStock : {true, false}) {
+    bool waitCursor = false;
+    dialogAction = [&](QDialog& dialog) {
+      auto& generate = dynamic_cast<GenerateDialog&>(dialog);
+      generate.GradeBox()->setCurrentIndex(2);  // 難問
+      generate.SymmetricBox()->setChecked(false);
+      QTimer::singleShot(0, window.get(),
+                         [&] { waitCursor = QApplication::overrideCursor() != nullptr; });
+      generate.OkButton()->click();
+    };
+    Item("mnuToolsNew9")->trigger();
+    if (!fromStock) {
+      EXPECT_TRUE(waitCursor);
+    }
+    engine::Grid board{};
+    for (int c = 0; c < 81; ++c)
+      board[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(DigitOf(Code(c)));
+    EXPECT_EQ(board == stocked.puzzle, fromStock);
+    EXPECT_EQ(Solutions(), 1);
+    EXPECT_EQ(Inform(), "問題を作りました (難易度：難問)");
+    if (fromStock) window->Stock()->Stop();  // the next one finds the stock empty
   }
 }
 

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/puzzle_stock.h"
 #include "settings/window_placement.h"
 #include "system/recovery.h"
 #include "system/time_locale.h"

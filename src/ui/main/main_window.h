@@ -34,6 +34,9 @@
 
 class QDialog;
 
+namespace gridora::engine {
+class PuzzleStock;
+}  // namespace gridora::engine
 namespace gridora {
 class AssociationService;
 class RecoveryKeeper;
@@ -192,6 +195,11 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // saves them; no question.
   void PrepareSessionEnd();
 
+  // --- The puzzle stock (main_window_tools.cpp) -------------------------------
+  // Serves 問題を作る from the puzzles kept in `folder` ("" keeps none). Its
+  // worker starts at the first 問題を作る and refills the stock from then on.
+  void StartPuzzleStock(const std::string& folder);
+  engine::PuzzleStock* Stock() const { return stock_.get(); }
   // --- Other programs' puzzle files and collections (formats_tools.h) -------
   FormatsTools& Formats() { return *formats_; }
 
@@ -286,6 +294,7 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   int lastPressed_ = -1;                          // cell of the last press on the board shown
   bool aidsPending_ = false;
   std::unique_ptr<RecoveryKeeper> recovery_;
+  std::unique_ptr<engine::PuzzleStock> stock_;
   std::unique_ptr<PageOutput> pages_;  // printed pages and puzzle books
   std::unique_ptr<FormatsTools> formats_;
   std::unique_ptr<WindowAccess> access_;

@@ -8,9 +8,11 @@
 #include <chrono>
 #include <future>
 #include <random>
+#include <thread>
 
 #include "core/file_commands.h"
 #include "engine/engine_commands.h"
+#include "engine/puzzle_stock.h"
 #include "engine/texts.h"
 #include "ui/dialogs/generate_dialog.h"
 #include "ui/main/main_window.h"
@@ -63,11 +65,19 @@ void MainWindow::GeneratePuzzle(int boardSize) {
   options.symmetry = dialog.symmetric() ? engine::Symmetry::Rotate180 : engine::Symmetry::None;
   std::random_device device;
   options.seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   ShowStatus("問題を作っています...");
+  std::optional<engine::Generated> stocked;
+  if (stock_) stocked = stock_->Take({boardSize, *options.grade, options.symmetry});
   const engine::Generated made =
-      WhileWaiting(*this, [options] { return engine::Generate(options); });
+      stocked ? *stocked : WhileWaiting(*this, [options] { return engine::Generate(options); });
+  if (stock_) stock_->StartRefill();
   engine::PlaceGeneratedPuzzle(a, boardSize, made);
   ShowStatus("問題を作りました (難易度：" + GradeText(made.grade).toStdString() + ")");
+}
+
+void MainWindow::StartPuzzleStock(const std::string& folder) {
+  stock_ = std::make_unique<engine::PuzzleStock>(folder);
 }
 
 namespace {
