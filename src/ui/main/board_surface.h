@@ -30,7 +30,7 @@ struct BoardMarks {
   QColor noteColor;
   bool candidatesFaint = false;
   CellSet wrongDigits;
-  bool highContrast = false;        // black ground, light lines (the high-contrast look)
+  bool highContrast = false;  // black ground, light lines (the high-contrast look)
   bool operator==(const BoardMarks&) const = default;
 };
 

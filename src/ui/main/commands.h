@@ -57,8 +57,8 @@ enum class CommandId {
   ShowWrongDigits,  // check item: flips the setting
   ShowTimer,        // check item: flips the setting
   Records,          // the records dialog
-  PrintPuzzle,  // the puzzle as a clean page
-  MakeBook,     // a puzzle book
+  PrintPuzzle,      // the puzzle as a clean page
+  MakeBook,         // a puzzle book
   // Other programs' puzzle files and collections.
   OpenOtherFormat,  // asks about unsaved changes before the file dialog
   SaveOtherFormat,

@@ -17,8 +17,8 @@
 #include "ui/main/formats_tools.h"
 #include "ui/main/launcher_tips.h"
 #include "ui/main/main_window.h"
-#include "ui/main/play_mode.h"
 #include "ui/main/page_output.h"
+#include "ui/main/play_mode.h"
 #include "ui/main/slot_preview.h"
 
 namespace gridora::ui {
