@@ -31,6 +31,8 @@ expected=$work/expected.txt
 {
   echo games/gridora
   echo games/gridora-solve
+  # The PDF module gridora-solve --book loads.
+  echo "lib/$(gcc -print-multiarch)/gridora/gridora-pdf.so"
   (cd data && find . -type f | sed 's|^\./|share/gridora/|')
   echo share/applications/org.gridora.Gridora.desktop
   echo share/metainfo/org.gridora.Gridora.metainfo.xml
