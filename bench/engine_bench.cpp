@@ -2,8 +2,13 @@
 // Speed of the complete search on puzzle sets: puzzles per second for the
 // first solution and for counting to two (a uniqueness proof), one core.
 //
-//   gridora_engine_bench [--seconds S] [--runs R] file ...
+//   gridora_engine_bench [--seconds S] [--runs R] [--isa plain|avx2] [--cpu] file ...
 //
+// --isa runs 9 x 9 sets on the named build of the search (default: the
+// best the processor has), to compare the builds. --cpu counts the
+// process's CPU time instead of the wall clock: on a loaded machine the
+// time other processes take is then left out (their effect on the caches
+// is not).
 // Every file is run R times (default 5); a run repeats the whole set until
 // at least S seconds (default 1) have passed. The median run is reported
 // with the guesses per puzzle; then each puzzle is counted to two once, and
@@ -13,10 +18,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "engine/band_search.h"
 #include "engine/search.h"
 #include "solver/puzzle_line.h"
 
@@ -24,6 +31,18 @@ namespace {
 
 using namespace gridora;
 using Clock = std::chrono::steady_clock;
+
+bool cpuTime = false;
+
+// Seconds on the wall clock, or of the process's CPU time with --cpu.
+double Now() {
+  if (cpuTime) {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+  }
+  return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+}
 
 struct Set {
   std::string name;
@@ -50,22 +69,31 @@ bool Load(const std::string& path, Set& set) {
   return !set.puzzles.empty();
 }
 
+// The build of the 9 x 9 search to run, when --isa names one.
+bool isaGiven = false;
+engine::SearchIsa isa = engine::SearchIsa::Plain;
+
+engine::SearchResult Count(const Set& set, const engine::Grid& p, int limit) {
+  if (!isaGiven || set.size != 9) return engine::CountSolutions(set.size, p, limit);
+  return engine::CountSolutions9(p, limit, {}, {}, isa);
+}
+
 // Puzzles per second of one run, and the guesses of one pass.
 double Run(const Set& set, int limit, double seconds, long& guesses, long& sink) {
   long solved = 0;
   guesses = 0;
-  const auto start = Clock::now();
+  const double start = Now();
   double elapsed = 0;
   bool first = true;
   do {
     for (const engine::Grid& p : set.puzzles) {
-      const engine::SearchResult r = engine::CountSolutions(set.size, p, limit);
+      const engine::SearchResult r = Count(set, p, limit);
       sink += r.solutions + r.first[0];
       if (first) guesses += r.guesses;
     }
     first = false;
     solved += static_cast<long>(set.puzzles.size());
-    elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    elapsed = Now() - start;
   } while (elapsed < seconds);
   return static_cast<double>(solved) / elapsed;
 }
@@ -87,6 +115,16 @@ int main(int argc, char** argv) {
       seconds = std::atof(argv[++i]);
     } else if (arg == "--runs" && i + 1 < argc) {
       runs = std::max(1, std::atoi(argv[++i]));
+    } else if (arg == "--cpu") {
+      cpuTime = true;
+    } else if (arg == "--isa" && i + 1 < argc) {
+      const std::string name = argv[++i];
+      isaGiven = true;
+      isa = name == "avx2" ? engine::SearchIsa::Avx2 : engine::SearchIsa::Plain;
+      if (!engine::SearchIsaAvailable(isa)) {
+        std::fprintf(stderr, "%s: not available here\n", name.c_str());
+        return 1;
+      }
     } else {
       Set set;
       if (!Load(arg, set)) {
@@ -109,9 +147,9 @@ int main(int argc, char** argv) {
     std::vector<double> each;
     long worstGuesses = 0;
     for (const engine::Grid& p : set.puzzles) {
-      const auto start = Clock::now();
-      const engine::SearchResult r = engine::CountSolutions(set.size, p, 2);
-      each.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+      const double start = Now();
+      const engine::SearchResult r = Count(set, p, 2);
+      each.push_back(Now() - start);
       sink += r.solutions;
       worstGuesses = std::max(worstGuesses, r.guesses);
     }

@@ -7,11 +7,15 @@
 # there; without it only our figures are printed. Puzzles without any
 # solution are left out (the peers' driver cannot take them).
 #   bench/engine_compare.sh build/bench/gridora_engine_bench [puzzle folder]
+# PEER_PERMUTE=0 stops tdoku's driver from relabelling and shuffling each
+# puzzle itself (its -r0): use it on copies already shuffled with
+# bench/shuffle_sets.py, so that both sides see the same boards.
 set -euo pipefail
 ours=$1
 puzzles=${2:-$(cd "$(dirname "$0")/../.." && pwd)/shared/puzzles}
 seconds=${SECONDS_PER_RUN:-3}
 repeat=${REPEAT:-3}
+permute=${PEER_PERMUTE:-1}
 peers_script=$(cd "$(dirname "$0")/../.." && pwd)/shared/peers/build-tdoku.sh
 peers=""
 if [ -x "$peers_script" ] || [ -f "$peers_script" ]; then
@@ -28,7 +32,7 @@ for set in "$puzzles"/9x9_*.txt; do
   awk -F: '$2 != "0" {print $1}' "$set" >"$work/cells.txt"
   for round in $(seq "$repeat"); do
     if [ -n "$peers" ]; then
-      "$peers" -t"$seconds" -w1 -v0 -s tdoku,jsolve,fast_solv_9r2 "$work/cells.txt" 2>/dev/null |
+      "$peers" -t"$seconds" -w1 -v0 -r"$permute" -s tdoku,jsolve,fast_solv_9r2 "$work/cells.txt" 2>/dev/null |
         awk -F'|' -v dir="$work" '/^\|(tdoku|jsolve|fast_solv_9r2) /{split($2, n, " "); print $3 >> (dir "/" n[1])}' ||
         true
     fi

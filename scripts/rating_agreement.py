@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """Agreement of gridora-solve --rate with a reference rater's output (lines "<puzzle> ER/EP/ED ..."
-after the steps "<rating> <technique>: ..."): shares of equal ER, ER within 0.2, and the
-disagreements by technique.  rating_agreement.py LOG [-v]  (GRIDORA_SOLVE: the solver to run)"""
+after the steps "<rating> <technique>: ...", or "<puzzle> ER/EP/ED <hardest technique>"): shares of
+equal ER, ER within 0.2, and the disagreements by technique.
+rating_agreement.py LOG [-v]  (GRIDORA_SOLVE: the solver to run)"""
 import collections
 import json
+import re
 import os
 import subprocess
 import sys
@@ -15,6 +17,9 @@ for line in open(log):
     parts=line.split(' ')
     if len(parts[0])==81 and '/' in parts[1]:
         er,ep,ed=parts[1].split('/')
+        rest=' '.join(parts[2:])
+        if not steps and rest and not re.fullmatch(r'(\d+h)?(\d+m)?([\d.]+s)?',rest):
+            steps=[(float(er),rest)]
         ref.append((parts[0],float(er),float(ep),float(ed),steps)); steps=[]
     else:
         try: r=float(parts[0])

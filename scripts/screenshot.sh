@@ -13,8 +13,8 @@
 #     html-game-characters.png (a puzzle with its own characters)
 #                        the exported table and the game page in headless Chromium
 #   OUT/generated-9x9.png a 9 x 9 puzzle made by ツール > 問題を作る-9 (標準, symmetric)
-#   OUT/fullsolve-9x9.png an expert puzzle of our generator that F2 gives up on,
-#                        solved by ツール > 完全に解く
+#   OUT/fullsolve-9x9.png an expert puzzle that F2 gives up on (top1465's
+#                        first), solved by ツール > 完全に解く
 #   OUT/scale2-16x16.png the 16 x 16 sample at the display scale 2 (QT_SCALE_FACTOR=2)
 #   OUT/scale2-launcher-16x16.png  the same with the launcher open, the
 #                        board just stored into memory 1 in its miniature
@@ -23,6 +23,7 @@
 #                        with the tools on (candidates as small digits)
 #   OUT/play-9x9.png, OUT/play-16x16.png  games of play mode in progress, with
 #                        the player's digits, notes and the clock
+#   OUT/contrast-play-9x9.png  the 9 x 9 game in the high-contrast look
 #   OUT/records-dialog.png  the records of play mode ("成績")
 #   OUT/book-preview-9x9.png  the print preview of a puzzle book of 8 puzzles,
 #                        4 a page (ツール > 問題集を作る, プレビュー)
@@ -31,6 +32,10 @@
 #   OUT/contrast-9x9.png, OUT/contrast-zoom200-9x9.png  the high-contrast
 #                        look at 100% and 200%: the 9 x 9 sample solved, one
 #                        digit erased, candidates and the keypad cursor shown
+#   OUT/hint-chain-9x9.png  a hint of the logic engine past the basic
+#                        techniques (an X-chain) drawn on the board: its
+#                        pattern, the candidate it removes and the links
+#   OUT/solving-path.png the solving path window (ツール > 解き方を表示)
 # The virtual screen is 1920 x 1080.
 # OUT defaults to docs/screenshots. Installs Xvfb, xdotool and xwd when they
 # are missing (as root), builds the program first (scripts/setup.sh).
@@ -72,8 +77,9 @@ read -r -t 10 number <&3
 export DISPLAY=":$number"
 
 # A settings folder of its own, so the user's settings stay untouched; the
-# first run's greeting box is answered with Enter.
-export XDG_CONFIG_HOME=$work/config
+# first run's greeting box is answered with Enter. A state folder of its own
+# too: a recovery copy the user's last session left would be offered.
+export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state
 
 # Waits for the main window and prints its id, answering the greeting.
 main_window() {
@@ -229,16 +235,19 @@ sleep 3
 shoot "$id" "$out/generated-9x9.png"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 
-# An expert puzzle of our generator: F2 ends "解けませんでした", then the
-# complete search fills it.
-build/src/app/gridora-solve --generate 1 --grade expert --seed 3 -j 1 >"$work/expert.txt"
+# A puzzle F2 gives up on ("解けませんでした": the first of the top1465 list,
+# an expert one, ER 6.6 and above), then the complete search fills it. Our
+# generator's expert puzzles need chains, but F2's hypothesis search
+# mostly solves them.
+echo "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........" \
+  >"$work/expert.txt"
 python3 - "$work" <<'PY'
 import sys
 sys.path.insert(0, "scripts")
 from make_sample_puzzles import write_gdr
 line = open(sys.argv[1] + "/expert.txt").read().split()[0]
 grid = [[0 if ch == "." else int(ch) for ch in line[r * 9:r * 9 + 9]] for r in range(9)]
-write_gdr(sys.argv[1] + "/expert9.gdr", grid, 9, "自動生成の問題 (難易度：超難問)")
+write_gdr(sys.argv[1] + "/expert9.gdr", grid, 9, "超難問 (top1465 の 1 問目)")
 PY
 build/src/app/gridora "$work/expert9.gdr" &
 app_pid=$!
@@ -303,8 +312,9 @@ shoot "$id" "$out/zoom200-aids-16x16.png"
 quit_app
 
 # Play mode: a 9 x 9 and a 16 x 16 game in progress with notes and the
-# clock (play-9x9.png, play-16x16.png) and the records dialog
-# (records-dialog.png), taken by the end-to-end run of play mode.
+# clock (play-9x9.png, play-16x16.png), the 9 x 9 one in the high-contrast
+# look (contrast-play-9x9.png) and the records dialog (records-dialog.png),
+# taken by the end-to-end run of play mode.
 SHOTS=$(cd "$out" && pwd) bash tests/e2e/play_e2e.sh build/src/app/gridora \
   build/src/app/gridora-solve tests/data/settings/fresh_after_quit.ini
 # A puzzle book in the print preview: 8 puzzles at 4 a page, seed 7.
@@ -314,10 +324,9 @@ app_pid=$!
 id=$(main_window)
 xdotool windowfocus --sync "$id"
 sleep 0.5
-# K moves between 候補を表示(&K) and 問題集を作る(&K); the menu opens on the first.
 xdotool key alt+t
 sleep 0.5
-xdotool key k Return
+xdotool key k
 sleep 1
 book=$(xdotool search --onlyvisible --name '^問題集を作る$' | head -1)
 xdotool windowfocus --sync "$book"
@@ -361,3 +370,53 @@ for zoom in 100 200; do
   shoot "$id" "$out/$name"
   quit_app
 done
+# The logic engine's hint past the basic techniques: a puzzle followed with
+# F3 (shown, then applied) up to its first fish or chain, here an X-chain
+# after two XY-Wings, drawn on the board with the candidates on
+# (hint-chain-9x9.png);
+# then the whole solving path of the puzzle, ツール > 解き方を表示
+# (solving-path.png).
+chain=".................1..2..3.4......253..16..7....8...........1.....5..8....4......27"
+before=$(build/src/app/gridora-solve --rate --json --steps - <<<"$chain" | python3 -c '
+import json, sys
+path = json.load(sys.stdin)["path"]
+kinds = ("chain", "cycle", "x-wing", "fish", "skyscraper", "kite")
+print(next(k for k, step in enumerate(path) if any(w in step["technique"] for w in kinds)))')
+python3 - "$work" "$chain" <<'PY'
+import sys
+sys.path.insert(0, "scripts")
+from make_sample_puzzles import write_gdr
+line = sys.argv[2]
+grid = [[0 if ch == "." else int(ch) for ch in line[r * 9:r * 9 + 9]] for r in range(9)]
+write_gdr(sys.argv[1] + "/chain9.gdr", grid, 9, "連鎖の要る問題")
+PY
+# Settings and state of their own (no recovery copy of the runs before),
+# at the zoom 200% so that the links show.
+export XDG_CONFIG_HOME=$work/config-logic XDG_STATE_HOME=$work/state-logic
+mkdir -p "$XDG_CONFIG_HOME/gridora"
+{
+  cat tests/data/settings/fresh_after_quit.ini
+  printf '%s\r\n' "[Tools]" "Zoom=200" "ShowCandidates=True"
+} >"$XDG_CONFIG_HOME/gridora/Gridora.ini"
+launch "$work/chain9.gdr"
+for _ in $(seq "$before"); do
+  xdotool key --delay 60 F3 F3
+done
+xdotool key F3
+sleep 1
+shoot "$id" "$out/hint-chain-9x9.png"
+quit_app
+rm -rf "$XDG_STATE_HOME"  # the applied steps' recovery copy
+launch "$work/chain9.gdr"
+xdotool key alt+t
+sleep 0.5
+xdotool key w
+path=""
+for _ in $(seq 100); do
+  path=$(xdotool search --onlyvisible --name '^解き方$' 2>/dev/null | head -1 || true)
+  [ -n "$path" ] && break
+  sleep 0.1
+done
+sleep 1
+shoot "$path" "$out/solving-path.png"
+quit_app

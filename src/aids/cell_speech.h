@@ -6,7 +6,7 @@
 //   CellName(9, 22, "5", DigitKind::Given)    // "3行5列 5 問題の数字"
 //   CellName(9, 0, "", DigitKind::Empty)      // "1行1列 空き"
 
-#include <array>
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -22,8 +22,9 @@ enum class DigitKind {
   Player,  // placed by the player while playing a game
 };
 
-// Which cells are the puzzle's givens while a game is played.
-using GivenFlags = std::array<bool, kMaxCells>;
+// Which cells are the puzzle's givens while a game is played (the same
+// flags as a game keeps).
+using GivenFlags = std::bitset<kMaxCells>;
 
 // The kind of `code`. Without a game (`givens` null) every black digit is
 // the puzzle's; in a game a black digit that is not a given is the player's.

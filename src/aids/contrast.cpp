@@ -31,7 +31,7 @@ DigitLook HighContrastDigit(DigitKind kind) {
     case DigitKind::Solver:
       return {Rgb(255, 255, 0), false, false};
     case DigitKind::Player:
-      return {Rgb(255, 255, 255), false, true};
+      return {kHighContrastPlayer, false, true};
     case DigitKind::Given:
     case DigitKind::Empty:
       break;

@@ -5,6 +5,7 @@
 //
 //   ContrastRatio(Rgb(255, 255, 255), Rgb(0, 0, 0))   // 21
 //   HighContrastDigit(DigitKind::Solver).color        // yellow
+//   HighContrastDigit(DigitKind::Player).underline    // true
 
 #include "aids/cell_speech.h"
 #include "core/cell.h"
@@ -21,8 +22,8 @@ double ContrastRatio(Color a, Color b);
 inline constexpr double kEnhancedContrast = 7.0;
 
 // How a digit of one kind is drawn in the high-contrast look. The kinds
-// differ in more than colour: the puzzle's digits are bold, the player's
-// underlined, the solver's yellow and plain.
+// differ in colour and in more than colour: the puzzle's digits are white
+// and bold, the player's cyan and underlined, the solver's yellow and plain.
 struct DigitLook {
   Color color;
   bool bold;
@@ -43,6 +44,12 @@ Color HighContrastGround(CellGround ground);
 inline constexpr Color kHighContrastLines = Rgb(255, 255, 255);      // box lines and frame
 inline constexpr Color kHighContrastFineLines = Rgb(160, 160, 160);  // lines between cells
 inline constexpr Color kHighContrastCandidates = Rgb(200, 200, 200);
+// The player's colour (play mode): the player's digits and notes.
+inline constexpr Color kHighContrastPlayer = Rgb(0, 255, 255);
+// The player's notes. The candidates keep their full contrast beside them
+// (they are not made fainter, as on the normal board): nothing of the look
+// falls under the enhanced contrast.
+inline constexpr Color kHighContrastNotes = kHighContrastPlayer;
 inline constexpr Color kHighContrastAlert = Rgb(255, 170, 170);  // a repeated digit
 inline constexpr Color kHighContrastCaption = Rgb(255, 255, 0);  // headings of the panel
 

@@ -11,20 +11,6 @@
 
 namespace gridora::book {
 
-std::string GradeTitle(engine::Grade grade) {
-  switch (grade) {
-    case engine::Grade::Easy:
-      return "やさしい";
-    case engine::Grade::Standard:
-      return "標準";
-    case engine::Grade::Hard:
-      return "難問";
-    case engine::Grade::Expert:
-      return "超難問";
-  }
-  return std::string(engine::GradeName(grade));
-}
-
 std::string BookOptionsError(const BookOptions& options) {
   if (options.boardSize != 9 && options.boardSize != 16) return "盤の大きさは 9 か 16 です";
   if (options.count < 1 || options.count > kMaxBookPuzzles) return "問題の数は 1 から 500 です";
@@ -90,7 +76,7 @@ Text PlacedText(const Rect& box, std::string text, double size, Align align, boo
 std::string Subtitle(const BookOptions& options) {
   const std::string n = std::to_string(options.boardSize);
   std::string text = n + "×" + n;
-  if (options.grade) text += "・" + GradeTitle(*options.grade);
+  if (options.grade) text += "・" + std::string(engine::GradeTitle(*options.grade));
   text += "・" + std::to_string(options.count) + "問";
   if (options.symmetric) text += "・点対称";
   return text + "・シード " + std::to_string(options.seed);
@@ -126,8 +112,9 @@ Document BookDocument(const BookOptions& options, const std::vector<BookPuzzle>&
     Page& page = document.pages.back();
     const BookPuzzle& p = puzzles[static_cast<std::size_t>(n)];
     page.texts.push_back(PlacedText(
-        slots[k].label, "問題 " + std::to_string(n + 1) + "（" + GradeTitle(p.grade) + "）", 10,
-        Align::Left, true));
+        slots[k].label,
+        "問題 " + std::to_string(n + 1) + "（" + std::string(engine::GradeTitle(p.grade)) + "）",
+        10, Align::Left, true));
     DrawGrid(page, slots[k].square, options.boardSize,
              CellsOf(options.boardSize, p.puzzle, p.puzzle));
   }

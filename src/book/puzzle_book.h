@@ -58,7 +58,4 @@ std::optional<std::vector<BookPuzzle>> MakeBookPuzzles(
 // the solutions. The title defaults to "問題集".
 Document BookDocument(const BookOptions& options, const std::vector<BookPuzzle>& puzzles);
 
-// The grade as the pages and the window name it ("やさしい", ...).
-std::string GradeTitle(engine::Grade grade);
-
 }  // namespace gridora::book

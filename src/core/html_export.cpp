@@ -25,7 +25,7 @@ void AddLine(std::string& out, std::string_view line) {
 // "&nbsp;" when that is empty.
 std::string CellText(const AppState& state, int digit) {
   const std::string text = CharacterOf(state, digit);
-  return text.empty() ? std::string("&nbsp;") : EscapeHtml(text);
+  return text.empty() ? std::string("&nbsp;") : EscapeMarkup(text);
 }
 
 std::string BgColorAttribute(Color color) {
@@ -36,30 +36,6 @@ std::string BgColorAttribute(Color color) {
 
 int ExportDigitOf(int code) {
   return code < kClassStep ? code : 0;
-}
-
-std::string EscapeHtml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
 }
 
 std::string BuildHtmlTable(const AppState& state) {
@@ -86,11 +62,11 @@ std::string BuildHtmlTable(const AppState& state) {
   AddLine(out, "</TABLE>");
   AddLine(out, "<BR>");
   AddLine(out, "<FONT COLOR = \"Blue\">作者</FONT><BR>");
-  AddLine(out, EscapeHtml(state.PuzzleAuthor) + "<BR><BR>");
+  AddLine(out, EscapeMarkup(state.PuzzleAuthor) + "<BR><BR>");
   AddLine(out, "<FONT COLOR = \"Blue\">制作日</FONT><BR>");
-  AddLine(out, EscapeHtml(state.PuzzleDate) + "<BR><BR>");
+  AddLine(out, EscapeMarkup(state.PuzzleDate) + "<BR><BR>");
   AddLine(out, "<FONT COLOR = \"Blue\">コメント</FONT><BR>");
-  AddLine(out, EscapeHtml(state.PuzzleComment) + "<BR>");
+  AddLine(out, EscapeMarkup(state.PuzzleComment) + "<BR>");
   AddLine(out, "<BR clear=\"All\">");
   return out;
 }
@@ -145,10 +121,10 @@ std::string BuildGamePage(const AppState& state, std::string_view templateText) 
   page = ReplaceFirst(page, "[gdrdata]", BoxOrderPuzzleString(state));
   std::string block;
   AddLine(block, "<FONT COLOR = \"Blue\">作者</FONT><BR>");
-  AddLine(block, EscapeHtml(state.PuzzleAuthor) + "<BR>");
+  AddLine(block, EscapeMarkup(state.PuzzleAuthor) + "<BR>");
   AddLine(block, "<BR>");
   AddLine(block, "<FONT COLOR = \"Blue\">コメント</FONT><BR>");
-  AddLine(block, EscapeHtml(state.PuzzleComment) + "<BR>");
+  AddLine(block, EscapeMarkup(state.PuzzleComment) + "<BR>");
   return ReplaceFirst(page, "[comment]", block);
 }
 

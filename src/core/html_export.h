@@ -31,9 +31,6 @@ inline constexpr const char* kTemplateMissingText =
 // class 0, 0 (empty) for the solver's green and yellow digits.
 int ExportDigitOf(int code);
 
-// `text` with "&", "<", ">" and "\"" written as character references.
-std::string EscapeHtml(std::string_view text);
-
 // The plain table of the board with the author, date and comment below it:
 // boxes in a checkerboard of HtmlColor[1] and HtmlColor[2].
 std::string BuildHtmlTable(const AppState& state);

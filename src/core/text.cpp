@@ -193,6 +193,39 @@ const char* BoolText(bool value) {
   return value ? "True" : "False";
 }
 
+std::string EscapeMarkup(std::string_view text, bool breaksToo) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\n':
+        out += breaksToo ? "&#10;" : "\n";
+        break;
+      case '\r':
+        out += breaksToo ? "&#13;" : "\r";
+        break;
+      case '\t':
+        out += breaksToo ? "&#9;" : "\t";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 namespace {
 
 // Shape checks of the whole-text conversions.

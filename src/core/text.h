@@ -47,4 +47,9 @@ std::optional<bool> ConvertBoolean(std::string_view text);
 // "True" or "False".
 const char* BoolText(bool value);
 
+// `text` as markup text (HTML, or an XML attribute value): "&", "<", ">" and
+// "\"" written as character references; with `breaksToo` also line feed,
+// carriage return and tab, which an attribute value would otherwise lose.
+std::string EscapeMarkup(std::string_view text, bool breaksToo = false);
+
 }  // namespace gridora

@@ -1,9 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "engine/band_search.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define GRIDORA_BAND_AVX2 1
+#else
+#define GRIDORA_BAND_AVX2 0
+#endif
 
 namespace gridora::engine {
 namespace {
@@ -115,15 +124,6 @@ constexpr std::array<std::uint16_t, 512> kLone = [] {
   return t;
 }();
 
-// Bit r * 3 + k: row r of the band has a place in box k.
-inline unsigned Segments(Word x) {
-  return kBoxesOfRow[x & kRow] | kBoxesOfRow[(x >> 9) & kRow] << 3 | kBoxesOfRow[x >> 18] << 6;
-}
-
-inline Word Matched(Word x) {
-  return x & kMatched[Segments(x)];
-}
-
 // The cells of each of the six row-box matchings of a band.
 constexpr std::array<Word, 6> kMatchingCells = [] {
   std::array<Word, 6> t{};
@@ -160,18 +160,59 @@ inline Word Lone(Word x) {
 
 // Counts, per bit, how many of the words added have it, up to four.
 struct Tally {
-  unsigned one = 0, two = 0, three = 0, four = 0;
-  void Add(unsigned x) {
+  std::uint64_t one = 0, two = 0, three = 0, four = 0;
+  void Add(std::uint64_t x) {
     four |= three & x;
     three |= two & x;
     two |= one & x;
     one |= x;
   }
-  unsigned Three() const { return three & ~four; }
+  std::uint64_t Three() const { return three & ~four; }
 };
+
+// Three 9-bit fields, one a band (bits band * 9 on).
+constexpr std::uint64_t kBands = (1u << 27) - 1u;
+
+// Each band's field with the other two bands' fields ORed in.
+inline std::uint64_t OtherBands(std::uint64_t x) {
+  return ((x >> 9 | x << 18) | (x >> 18 | x << 9)) & kBands;
+}
+
+// Of nine 3-bit groups (a row's three boxes, as Segments gives them, for
+// each band), the groups with a single bit; kPinned for three bands at once.
+inline std::uint64_t PinnedGroups(std::uint64_t x) {
+  constexpr std::uint64_t kLow = 0x01249249u;
+  const std::uint64_t a = x & kLow, b = x >> 1 & kLow, c = x >> 2 & kLow;
+  return x & ((a ^ b ^ c) & ~(a & b & c)) * 7;
+}
 
 inline Word RowOf(Word bit) {
   return bit <= kRow ? kRow : bit <= (kRow << 9) ? kRow << 9 : kRow << 18;
+}
+
+// A digit's band words, and a fourth word that stays zero.
+using Bands = std::array<Word, 4>;
+
+// Four band words as one vector: the compiler's vectors are SSE registers
+// on x86-64 and plain words where a processor has none.
+using Lanes = Word __attribute__((vector_size(16)));
+constexpr Lanes kAllLanes = {kBand, kBand, kBand, 0};
+
+inline Lanes LanesOf(const Bands& bands) {
+  Lanes x;
+  std::memcpy(&x, bands.data(), sizeof x);
+  return x;
+}
+
+inline void Store(Bands& bands, Lanes x) {
+  std::memcpy(bands.data(), &x, sizeof x);
+}
+
+// True when any lane is not zero.
+inline bool Any(Lanes x) {
+  std::uint64_t halves[2];
+  std::memcpy(halves, &x, sizeof x);
+  return (halves[0] | halves[1]) != 0;
 }
 
 // The rows of a band holding any of `cells`, whole.
@@ -184,330 +225,97 @@ inline Word RowsOf(Word cells) {
 // mini-lines and branches on band matchings.
 constexpr long kHardAfter = 16;
 
-class BandSearch {
- public:
-  SearchResult Run(const Masks& masks, int limit, std::span<Grid> keep,
-                   const SearchLimits& limits) {
-    Load(masks);
-    SearchResult result;
-    int depth = 0;
-    bool ok = Propagate();
-    for (;;) {
-      if (ok && (s_.open[0] | s_.open[1] | s_.open[2]) == 0) {
-        if (result.solutions < static_cast<int>(keep.size())) {
-          WriteGrid(keep[static_cast<std::size_t>(result.solutions)]);
-        }
-        if (result.solutions == 0) WriteGrid(result.first);
-        if (++result.solutions >= limit) return result;
-        ok = false;
-      }
-      if ((ok || depth > 0) && limits.Reached(result.guesses)) {
-        result.stopped = true;
-        return result;
-      }
-      if (ok) {
-        // Take the first way of a branch; the frame keeps the board for
-        // the others.
-        Frame& frame = stack_[depth++];
-        if (result.guesses >= kHardAfter) hard_ = true;
-        Choose(frame);
-        frame.state = s_;
-        frame.next = 1;
-        s_.cand[frame.digit][frame.band] &= frame.ways[0];
-        dirty_ = 1u << frame.digit;
-        ok = Propagate();
-        ++result.guesses;
-        continue;
-      }
-      if (depth == 0) return result;
-      Frame& frame = stack_[depth - 1];
-      s_ = frame.state;
-      s_.cand[frame.digit][frame.band] &= frame.ways[frame.next];
-      if (++frame.next == frame.count) --depth;  // the last way needs no saved board
-      dirty_ = 1u << frame.digit;
-      ok = Propagate();
-      ++result.guesses;
-    }
+// The search for any processor.
+namespace plain {
+#define GRIDORA_BAND_PEXT 0
+#include "engine/band_search_body.h"
+#undef GRIDORA_BAND_PEXT
+}  // namespace plain
+
+#if GRIDORA_BAND_AVX2
+// The same search compiled for AVX2 and BMI2, run only where the processor
+// has them (kHasAvx2). The helpers above keep the plain target and are
+// inlined into these functions.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))), \
+                             apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("avx2,bmi,bmi2,popcnt,lzcnt")
+#endif
+namespace avx2 {
+#define GRIDORA_BAND_PEXT 1
+#include "engine/band_search_body.h"
+#undef GRIDORA_BAND_PEXT
+}  // namespace avx2
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+
+const bool kHasAvx2 = [] {
+  __builtin_cpu_init();  // this may run before the library's own start-up
+  return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") &&
+         __builtin_cpu_supports("bmi") && __builtin_cpu_supports("popcnt");
+}();
+#else
+constexpr bool kHasAvx2 = false;
+#endif
+
+}  // namespace
+
+bool SearchIsaAvailable(SearchIsa isa) {
+  return isa == SearchIsa::Plain || kHasAvx2;
+}
+
+namespace {
+
+// Loads the board (masks or digits) into the build of the search chosen
+// and runs it.
+template <class Board>
+SearchResult Run(const Board& board, int limit, std::span<Grid> keep, const SearchLimits& limits,
+                 [[maybe_unused]] SearchIsa isa) {
+  if (limit < 1) limit = 1;
+#if GRIDORA_BAND_AVX2
+  if (isa == SearchIsa::Avx2 && kHasAvx2) {
+    avx2::BandSearch search;
+    search.Load(board);
+    return search.Run(limit, keep, limits);
   }
+#endif
+  plain::BandSearch search;
+  search.Load(board);
+  return search.Run(limit, keep, limits);
+}
 
- private:
-  struct State {
-    std::array<std::array<Word, 3>, 9> cand;  // cells each digit may take, by band
-    std::array<Word, 3> open;                 // cells not yet placed, by band
-  };
-  // A branch: the ways it splits one digit's band into, tried in turn.
-  struct Frame {
-    State state;
-    std::array<Word, 6> ways;  // masks of the digit's band, one a way
-    int count;
-    int next;
-    int band;
-    int digit;
-  };
-
-  // Every digit everywhere, then each cell loses the digits its mask lacks
-  // (few walks: an open cell lacks none, a given lacks eight).
-  void Load(const Masks& masks) {
-    for (auto& bands : s_.cand) bands = {kBand, kBand, kBand};
-    s_.open = {kBand, kBand, kBand};
-    for (int band = 0; band < 3; ++band) {
-      for (int k = 0; k < 27; ++k) {
-        const Word bit = 1u << k;
-        for (unsigned lack = ~masks[static_cast<std::size_t>(band * 27 + k)] & 0x1FFu; lack != 0;
-             lack &= lack - 1) {
-          s_.cand[static_cast<std::size_t>(std::countr_zero(lack))][band] &= ~bit;
-        }
-      }
-    }
-    dirty_ = 0x1FFu;
-  }
-
-  // Brings one digit's three bands to a fixed point of the band matchings
-  // and the column rules, then places the digit where a row has one place
-  // left, taking those cells from the other digits. False on a
-  // contradiction.
-  bool Settle(int d) {
-    auto& f = s_.cand[d];
-    auto& matched = matched_[d];
-    Word a = f[0], b = f[1], c = f[2];
-    for (;;) {
-      // A word that was matched before needs no second look.
-      if (a != matched[0]) a = Matched(a);
-      if (b != matched[1]) b = Matched(b);
-      if (c != matched[2]) c = Matched(c);
-      if (a == 0 || b == 0 || c == 0) return false;
-      matched = {a, b, c};
-      const unsigned ca = Columns(a), cb = Columns(b), cc = Columns(c);
-      if ((ca | cb | cc) != kRow) return false;
-      const unsigned pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
-      const Word na = a & Spread(kKeep[ca & ~(cb | cc)] & ~(pb | pc));
-      const Word nb = b & Spread(kKeep[cb & ~(ca | cc)] & ~(pa | pc));
-      const Word nc = c & Spread(kKeep[cc & ~(ca | cb)] & ~(pa | pb));
-      if (na == a && nb == b && nc == c) break;
-      a = na;
-      b = nb;
-      c = nc;
-    }
-    f = {a, b, c};
-    for (int band = 0; band < 3; ++band) {
-      const Word placed = Lone(f[band]) & s_.open[band];
-      if (placed == 0) continue;
-      s_.open[band] &= ~placed;
-      for (int e = 0; e < 9; ++e) {
-        Word& other = s_.cand[e][band];
-        if (e == d || (other & placed) == 0) continue;
-        other &= ~placed;
-        dirty_ |= 1u << e;
-      }
-    }
-    return true;
-  }
-
-  // Settles the digits that changed, then places the cells with one digit
-  // left, until nothing changes. False on a contradiction.
-  bool Propagate() {
-    bool linesDone = false;
-    for (;;) {
-      while (dirty_ != 0) {
-        const int d = std::countr_zero(dirty_);
-        dirty_ &= dirty_ - 1;
-        if (!Settle(d)) return false;
-      }
-      std::array<Word, 3> once{}, twice{};
-      for (const auto& bands : s_.cand) {
-        for (int band = 0; band < 3; ++band) {
-          twice[band] |= once[band] & bands[band];
-          once[band] |= bands[band];
-        }
-      }
-      bool found = false;
-      for (int band = 0; band < 3; ++band) {
-        if (once[band] != kBand) return false;
-        const Word single = once[band] & ~twice[band] & s_.open[band];
-        if (single == 0) continue;
-        found = true;
-        for (int d = 0; d < 9; ++d) {
-          Word& f = s_.cand[d][band];
-          const Word mine = f & single;
-          if (mine == 0) continue;
-          // Two of them in one row would leave one cell empty.
-          if (Lone(mine) != mine) return false;
-          f &= ~RowsOf(mine) | mine;
-          dirty_ |= 1u << d;
-        }
-      }
-      if (!found) {
-        // Mini-lines cost more than they save on easy boards: only once a
-        // search has guessed a while, and once a propagation.
-        if (!hard_ || linesDone) return true;
-        linesDone = true;
-        bool changed = false;
-        if (!MiniLines(changed)) return false;
-        if (!changed) return true;
-      }
-    }
-  }
-
-  // A mini-line, the three cells where a box meets a row or a column,
-  // holds three different digits. When only three digits can go there,
-  // each of them must; when three digits must, no other can. False on a
-  // contradiction (fewer than three can, more than three must).
-  bool MiniLines(bool& changed) {
-    std::array<std::array<unsigned, 3>, 9> rows, columns;
-    for (int d = 0; d < 9; ++d) {
-      for (int band = 0; band < 3; ++band) {
-        rows[d][band] = Segments(s_.cand[d][band]);
-        columns[d][band] = Columns(s_.cand[d][band]);
-      }
-    }
-    const auto set = [&](int d, int band, Word keep) {
-      Word& f = s_.cand[d][band];
-      if ((f & keep) == f) return;
-      f &= keep;
-      dirty_ |= 1u << d;
-      changed = true;
-    };
-    for (int band = 0; band < 3; ++band) {
-      const int o1 = band == 0 ? 1 : 0, o2 = band == 2 ? 1 : 2;
-      Tally can, must, canColumn, mustColumn;
-      for (int d = 0; d < 9; ++d) {
-        can.Add(rows[d][band]);
-        must.Add(kPinned[rows[d][band]]);
-        canColumn.Add(columns[d][band]);
-        mustColumn.Add(columns[d][band] & ~(columns[d][o1] | columns[d][o2]));
-      }
-      if ((can.three & canColumn.three) != kRow || (must.four | mustColumn.four) != 0) {
-        return false;
-      }
-      const unsigned canThree = can.Three(), mustThree = must.Three();
-      const unsigned canColumnThree = canColumn.Three(), mustColumnThree = mustColumn.Three();
-      if ((canThree | mustThree | canColumnThree | mustColumnThree) == 0) continue;
-      for (int d = 0; d < 9; ++d) {
-        const unsigned r = rows[d][band], c = columns[d][band];
-        Word keep = kHoldAt[r & canThree] & ~kSegmentCells[mustThree & r & ~kPinned[r]];
-        const unsigned held = c & canColumnThree;
-        const unsigned mine = c & ~(columns[d][o1] | columns[d][o2]);
-        keep &= Spread(kKeep[held] & ~(mustColumnThree & c & ~mine));
-        set(d, band, keep);
-        if (held != 0) {
-          set(d, o1, ~Spread(held));
-          set(d, o2, ~Spread(held));
-        }
-      }
-    }
-    return true;
-  }
-
-  // The cell branch: an open cell with two digits left if there is one,
-  // else the open cell with the fewest; its lowest digit there, or not.
-  void ChooseCell(Frame& frame) const {
-    std::array<Word, 3> once{}, twice{}, thrice{};
-    for (const auto& bands : s_.cand) {
-      for (int band = 0; band < 3; ++band) {
-        thrice[band] |= twice[band] & bands[band];
-        twice[band] |= once[band] & bands[band];
-        once[band] |= bands[band];
-      }
-    }
-    int bestBand = -1, best = 10;
-    Word bestBit = 0;
-    for (int band = 0; band < 3 && best > 2; ++band) {
-      const Word two = twice[band] & ~thrice[band] & s_.open[band];
-      if (two != 0) {
-        bestBand = band;
-        bestBit = two & (~two + 1);
-        best = 2;
-        break;
-      }
-      for (Word open = s_.open[band]; open != 0; open &= open - 1) {
-        const Word bit = open & (~open + 1);
-        int n = 0;
-        for (const auto& bands : s_.cand) n += (bands[band] & bit) != 0;
-        if (n < best) {
-          best = n;
-          bestBand = band;
-          bestBit = bit;
-        }
-      }
-    }
-    int d = 0;
-    while ((s_.cand[d][bestBand] & bestBit) == 0) ++d;
-    frame.band = bestBand;
-    frame.digit = d;
-    frame.ways[0] = ~RowOf(bestBit) | bestBit;
-    frame.ways[1] = ~bestBit;
-    frame.count = 2;
-  }
-
-  // The band branch: one digit's row-box matchings in one band.
-  void ChooseBand(Frame& frame, int d, int band) const {
-    const unsigned m = Segments(s_.cand[d][band]);
-    frame.band = band;
-    frame.digit = d;
-    frame.count = 0;
-    for (const Word cells : kMatchingCells) {
-      if ((Segments(cells) & m) == Segments(cells)) frame.ways[frame.count++] = cells;
-    }
-  }
-
-  // The branch: the band whose digits have the fewest matchings left in
-  // all, and there the digit with the fewest (more than one); a cell when
-  // every digit has its matching fixed in every band.
-  void Choose(Frame& frame) const {
-    // Without the mini-lines, fixing matchings can go far into a dead end
-    // on a sparse board before any cell runs dry.
-    if (!hard_) return ChooseCell(frame);
-    std::array<std::array<int, 3>, 9> count;
-    int bestBand = -1, bestSum = 9 * 6 + 1;
-    for (int band = 0; band < 3; ++band) {
-      int sum = 0;
-      bool open = false;
-      for (int d = 0; d < 9; ++d) {
-        count[d][band] = kMatchings[Segments(s_.cand[d][band])];
-        sum += count[d][band];
-        open = open || count[d][band] > 1;
-      }
-      if (open && sum < bestSum) {
-        bestSum = sum;
-        bestBand = band;
-      }
-    }
-    if (bestBand < 0) return ChooseCell(frame);
-    int best = 0;
-    for (int d = 1; d < 9; ++d) {
-      const int n = count[d][bestBand];
-      if (n > 1 && (count[best][bestBand] < 2 || n < count[best][bestBand])) best = d;
-    }
-    ChooseBand(frame, best, bestBand);
-  }
-
-  void WriteGrid(Grid& grid) const {
-    grid.fill(0);
-    for (int d = 0; d < 9; ++d) {
-      for (int band = 0; band < 3; ++band) {
-        for (Word x = s_.cand[d][band]; x != 0; x &= x - 1) {
-          grid[static_cast<std::size_t>(band * 27 + std::countr_zero(x))] =
-              static_cast<std::uint8_t>(d + 1);
-        }
-      }
-    }
-  }
-
-  bool hard_ = false;  // see kHardAfter
-  // The last words of each digit that Matched left as they were: Matched
-  // keeps them unchanged, whatever board they come back in.
-  std::array<std::array<Word, 3>, 9> matched_{};
-  State s_;
-  unsigned dirty_ = 0;            // digits whose bands changed since they were settled
-  std::array<Frame, 112> stack_;  // a way places a cell or fixes a band's rows
-};
+SearchIsa Best() {
+  return kHasAvx2 ? SearchIsa::Avx2 : SearchIsa::Plain;
+}
 
 }  // namespace
 
 SearchResult CountSolutions9(const Masks& masks, int limit, std::span<Grid> keep,
+                             const SearchLimits& limits, SearchIsa isa) {
+  return Run(masks, limit, keep, limits, isa);
+}
+
+SearchResult CountSolutions9(const Masks& masks, int limit, std::span<Grid> keep,
                              const SearchLimits& limits) {
-  BandSearch search;
-  return search.Run(masks, limit < 1 ? 1 : limit, keep, limits);
+  return Run(masks, limit, keep, limits, Best());
+}
+
+SearchResult CountSolutions9(const Grid& givens, int limit, std::span<Grid> keep,
+                             const SearchLimits& limits, SearchIsa isa) {
+  std::uint8_t top = 0;  // no early exit: the loop runs on vectors
+  for (std::size_t c = 0; c < 81; ++c) top = std::max(top, givens[c]);
+  if (top > 9) return {};
+  return Run(givens, limit, keep, limits, isa);
+}
+
+SearchResult CountSolutions9(const Grid& givens, int limit, std::span<Grid> keep,
+                             const SearchLimits& limits) {
+  return CountSolutions9(givens, limit, keep, limits, Best());
 }
 
 }  // namespace gridora::engine

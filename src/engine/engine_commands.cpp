@@ -82,11 +82,7 @@ std::string CountSolutionsVerdict(const AppState& state, const SearchLimits& lim
 }
 
 std::string GeneratedComment(Grade grade) {
-  const char* name = grade == Grade::Easy       ? "やさしい"
-                     : grade == Grade::Standard ? "標準"
-                     : grade == Grade::Hard     ? "難問"
-                                                : "超難問";
-  return std::string("自動生成の問題 (難易度：") + name + ")";
+  return "自動生成の問題 (難易度：" + std::string(GradeTitle(grade)) + ")";
 }
 
 void PlaceGeneratedPuzzle(App app, int boardSize, const Generated& g) {

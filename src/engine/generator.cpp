@@ -156,14 +156,18 @@ std::optional<Grid> RemoveCluesUnless(int boardSize, const Grid& solution, Symme
     Grid trial = puzzle;
     trial[static_cast<std::size_t>(a)] = 0;
     trial[static_cast<std::size_t>(b)] = 0;
-    // Singles and the deduction passes prove the solution unique on their own.
-    if (ceiling == Grade::Easy) {
-      Grid filled{};
-      if (SolveBySingles(boardSize, trial, filled)) puzzle = trial;
+    // Singles prove the solution unique on their own, and rate at most 2.3:
+    // every grade keeps a trial they fill, with no search and no rating.
+    Grid filled{};
+    if (SolveBySingles(boardSize, trial, filled)) {
+      puzzle = trial;
       continue;
     }
+    if (ceiling == Grade::Easy) continue;
+    // Steps up to 3.4 never assume the solution unique, so solving by them
+    // proves it.
     if (ceiling == Grade::Standard) {
-      if (SolverGrade(boardSize, trial) == Grade::Standard) puzzle = trial;
+      if (RatingOf(boardSize, trial, kStandardMaxRating) <= kStandardMaxRating) puzzle = trial;
       continue;
     }
     // The puzzle before had one solution, so any other solution of the
@@ -177,7 +181,8 @@ std::optional<Grid> RemoveCluesUnless(int boardSize, const Grid& solution, Symme
     }
     if (other.stopped) return std::nullopt;
     bool unique = other.solutions == 0;
-    if (unique && ceiling == Grade::Hard) unique = SolverGrade(boardSize, trial) != Grade::Expert;
+    if (unique && ceiling == Grade::Hard)
+      unique = RatingOf(boardSize, trial, kHardMaxRating) <= kHardMaxRating;
     if (unique) puzzle = trial;
   }
   return puzzle;

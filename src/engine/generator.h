@@ -2,7 +2,8 @@
 #pragma once
 // The puzzle generator: a random full grid, then clues taken away one (or
 // one symmetric pair) at a time while the complete search proves that the
-// solution stays unique, and the result graded by the deduction solver.
+// solution stays unique, and the result graded by the logic engine's rating
+// (grade.h).
 //
 // The same seed gives the same puzzle on every machine and library: the
 // random numbers come from our own generator (xoshiro256**) and our own

@@ -1,37 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "engine/grade.h"
 
-#include <array>
-#include <string>
-
-#include "solver/solver.h"
-#include "solver/solver_tables.h"
+#include "logic/logic_engine.h"
 
 namespace gridora::engine {
 
-Grade SolverGrade(int boardSize, const Grid& puzzle) {
-  BoardCodes board{};
-  for (int c = 0; c < boardSize * boardSize; ++c) {
-    board[static_cast<std::size_t>(c)] = puzzle[static_cast<std::size_t>(c)];
-  }
-  static const std::array<std::string, 8> messages = [] {
-    std::array<std::string, 8> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = kSolveMessageTexts[i];
-    return texts;
-  }();
-  SolveSettings settings;  // the program's defaults
-  settings.limit = boardSize == 16 ? 3 : 9;
-  const SolveOutcome outcome = boardSize == 16 ? Solve16(board, settings, messages, nullptr)
-                                               : Solve9(board, settings, messages, nullptr);
-  if (outcome.solutionCount != 1 || outcome.state == SolveState::Stuck) return Grade::Expert;
-  return outcome.level == kLevelHard ? Grade::Hard : Grade::Standard;
+int RatingOf(int boardSize, const Grid& puzzle, int ceiling) {
+  const logic::Path path = logic::SolvePath(boardSize, puzzle, ceiling);
+  return path.solved ? path.er : 1000;
+}
+
+Grade GradeOfRating(int rating) {
+  if (rating <= kEasyMaxRating) return Grade::Easy;
+  if (rating <= kStandardMaxRating) return Grade::Standard;
+  return rating <= kHardMaxRating ? Grade::Hard : Grade::Expert;
 }
 
 Grade GradeOf(int boardSize, const Grid& puzzle) {
-  const Grade grade = SolverGrade(boardSize, puzzle);
-  if (grade != Grade::Standard) return grade;
-  Grid filled{};
-  return SolveBySingles(boardSize, puzzle, filled) ? Grade::Easy : Grade::Standard;
+  // Past 6.5 every rating is Expert: the chains and forcing chains above it,
+  // the slowest of the engine's searches, need not be tried.
+  return GradeOfRating(RatingOf(boardSize, puzzle, kHardMaxRating));
 }
 
 std::string_view GradeName(Grade grade) {
@@ -46,6 +34,20 @@ std::string_view GradeName(Grade grade) {
       return "expert";
   }
   return "easy";
+}
+
+std::string_view GradeTitle(Grade grade) {
+  switch (grade) {
+    case Grade::Easy:
+      return "やさしい";
+    case Grade::Standard:
+      return "標準";
+    case Grade::Hard:
+      return "難問";
+    case Grade::Expert:
+      return "超難問";
+  }
+  return "やさしい";
 }
 
 std::optional<Grade> GradeFromName(std::string_view name) {

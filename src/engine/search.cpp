@@ -204,6 +204,7 @@ SearchResult CountSolutionsFromMasks(int boardSize, const Masks& masks, int limi
 
 SearchResult CountSolutions(int boardSize, const Grid& givens, int limit, std::span<Grid> keep,
                             const SearchLimits& limits) {
+  if (boardSize == 9) return CountSolutions9(givens, limit, keep, limits);
   Masks masks;
   if (!MasksOf(boardSize, givens, masks)) return {};
   return CountSolutionsFromMasks(boardSize, masks, limit, keep, limits);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formats/collection.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -13,8 +14,8 @@ namespace gridora::formats {
 
 namespace {
 
-constexpr const char* kRecordsHeader = "Gridora collection 1";
-constexpr std::size_t kMaxRecordsBytes = 64 << 20;
+constexpr const char* kStateHeader = "Gridora collection 1";
+constexpr std::size_t kMaxStateBytes = 64 << 20;
 
 bool ReadNumber(std::string_view text, std::size_t& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -23,13 +24,13 @@ bool ReadNumber(std::string_view text, std::size_t& value) {
 
 }  // namespace
 
-CollectionRecords CollectionRecords::Load(const std::string& path) {
-  CollectionRecords records;
-  const FileBytes file = ReadWholeFile(path, kMaxRecordsBytes);
-  if (file.status != ReadStatus::Ok) return records;
+CollectionState CollectionState::Load(const std::string& path) {
+  CollectionState state;
+  const FileBytes file = ReadWholeFile(path, kMaxStateBytes);
+  if (file.status != ReadStatus::Ok) return state;
   TextLines lines(file.bytes);
   std::string_view line;
-  if (!lines.Next(line) || line != kRecordsHeader) return records;
+  if (!lines.Next(line) || line != kStateHeader) return state;
   while (lines.Next(line)) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
@@ -40,91 +41,96 @@ CollectionRecords CollectionRecords::Load(const std::string& path) {
     }
     std::size_t a = 0, b = 0, c = 0;
     if (words.size() == 2 && words[0] == "position" && ReadNumber(words[1], a)) {
-      records.position = a;
+      state.position = a;
     } else if (words.size() == 4 && words[0] == "solved" && ReadNumber(words[1], a) &&
                ReadNumber(words[2], b) && ReadNumber(words[3], c) && b <= 1'000'000'000) {
-      records.results[a] = {true, static_cast<int>(b), c != 0};
+      state.oldResults[a] = {true, static_cast<int>(b), c != 0};
     }
   }
-  return records;
+  return state;
 }
 
-bool CollectionRecords::Save(const std::string& path) const {
-  std::string text = std::string(kRecordsHeader) + "\n";
-  text += "position " + std::to_string(position) + "\n";
-  for (const auto& [k, result] : results) {
-    if (!result.solved) continue;
-    text += "solved " + std::to_string(k) + " " + std::to_string(result.seconds) + " " +
-            (result.helped ? "1" : "0") + "\n";
-  }
+bool CollectionState::Save(const std::string& path) const {
+  const std::string text =
+      std::string(kStateHeader) + "\n" + "position " + std::to_string(position) + "\n";
   return static_cast<bool>(WriteFileCreatingFolders(path, text));
 }
 
-Collection::Collection(PuzzleIndex index, std::string folder)
-    : index_(std::move(index)), folder_(std::move(folder)) {
-  records_ = CollectionRecords::Load(RecordsPath());
-  if (records_.position >= index_.size()) records_.position = 0;
+Collection::Collection(PuzzleIndex index, std::string stateFolder, std::string recordsPath)
+    : index_(std::move(index)),
+      stateFolder_(std::move(stateFolder)),
+      recordsPath_(std::move(recordsPath)) {
+  state_ = CollectionState::Load(StatePath());
+  if (state_.position >= index_.size()) state_.position = 0;
+  Reload();
+  MoveOldResults();
 }
 
-std::string Collection::RecordsPath() const {
-  return (std::filesystem::path(folder_) / (index_.ContentKeyText() + ".txt")).string();
+std::string Collection::StatePath() const {
+  return (std::filesystem::path(stateFolder_) / (index_.ContentKeyText() + ".txt")).string();
+}
+
+std::string Collection::RecordKeyOf(std::size_t k) const {
+  return "問題集 " + index_.ContentKeyText() + " " + std::to_string(k + 1);
+}
+
+void Collection::Record(play::Records& records, const play::GameResult& result) {
+  records.Add(RecordKeyOf(position()), result);
+  records_.Add(RecordKeyOf(position()), result);
+}
+
+void Collection::Reload() {
+  records_ = recordsPath_.empty() ? play::Records{} : play::Records::Load(recordsPath_);
+}
+
+void Collection::MoveOldResults() {
+  if (state_.oldResults.empty() || recordsPath_.empty()) return;
+  for (const auto& [k, result] : state_.oldResults) {
+    // Moved once: a puzzle the records know already keeps what they say.
+    if (k >= size() || records_.SummaryOf(RecordKeyOf(k)).solved > 0) continue;
+    records_.Add(RecordKeyOf(k), {std::int64_t{result.seconds} * 1000, result.helped, ""});
+  }
+  // The old results leave the state file only once the records hold them.
+  if (records_.Save(recordsPath_)) {
+    state_.oldResults.clear();
+    state_.Save(StatePath());
+  }
 }
 
 std::size_t Collection::FirstUnsolved() const {
   const std::size_t n = size();
   for (std::size_t step = 0; step < n; ++step) {
-    const std::size_t k = (records_.position + step) % n;
+    const std::size_t k = (state_.position + step) % n;
     if (!ResultOf(k).solved) return k;
   }
-  return records_.position;
+  return state_.position;
 }
 
 ReadError Collection::Go(std::size_t k, Puzzle& puzzle) {
   if (const ReadError error = index_.Load(k, puzzle)) return error;
-  records_.position = k;
-  records_.Save(RecordsPath());
+  state_.position = k;
+  state_.Save(StatePath());
   return {};
 }
 
-void Collection::Record(const PuzzleResult& result) {
-  records_.results[records_.position] = result;
-  records_.Save(RecordsPath());
-}
-
 PuzzleResult Collection::ResultOf(std::size_t k) const {
-  const auto found = records_.results.find(k);
-  return found == records_.results.end() ? PuzzleResult{} : found->second;
+  const play::RecordSummary summary = records_.SummaryOf(RecordKeyOf(k));
+  if (summary.solved == 0) return {};
+  const std::int64_t ms = summary.best           ? *summary.best
+                          : summary.last.empty() ? 0
+                                                 : summary.last.front().ms;
+  return {true, static_cast<int>(std::min<std::int64_t>(ms / 1000, 1'000'000'000)),
+          summary.unhelped == 0};
 }
 
 std::size_t Collection::SolvedCount() const {
   std::size_t count = 0;
-  for (const auto& [k, result] : records_.results) count += result.solved && k < size() ? 1 : 0;
+  for (std::size_t k = 0; k < size(); ++k) count += ResultOf(k).solved ? 1 : 0;
   return count;
 }
 
 std::string Collection::StatusText() const {
   return "問題 " + std::to_string(position() + 1) + " / " + std::to_string(size());
-}
-
-bool IsSolvedBoard(const BoardCodes& board, int size) {
-  const int box = BoxSideOf(size);
-  for (int unit = 0; unit < size; ++unit) {
-    std::uint32_t row = 0, column = 0, square = 0;
-    for (int i = 0; i < size; ++i) {
-      const int r = (unit / box) * box + i / box;
-      const int c = (unit % box) * box + i % box;
-      const int a = DigitOf(board[static_cast<std::size_t>(unit * size + i)]);
-      const int b = DigitOf(board[static_cast<std::size_t>(i * size + unit)]);
-      const int s = DigitOf(board[static_cast<std::size_t>(r * size + c)]);
-      if (a == 0 || b == 0 || s == 0 || a > size || b > size || s > size) return false;
-      row |= 1u << a;
-      column |= 1u << b;
-      square |= 1u << s;
-    }
-    const std::uint32_t all = ((1u << size) - 1) << 1;
-    if (row != all || column != all || square != all) return false;
-  }
-  return true;
 }
 
 std::string LastCollectionPath(const std::string& folder) {

@@ -37,17 +37,30 @@ void ApplyImportedPuzzle(App app, const Puzzle& puzzle, const std::string& statu
   app.screen.SetInformText(status);
 }
 
-Puzzle PuzzleOfBoard(const AppState& state, const Puzzle* original, const NoteMasks& notes) {
+play::GameRecord GameOfPuzzle(const Puzzle& puzzle) {
+  play::GameRecord game;
+  game.boardSize = puzzle.boardSize;
+  for (std::size_t k = 0; k < game.givens.size(); ++k) {
+    game.givens[k] = static_cast<std::uint8_t>(DigitOf(puzzle.givens[k]));
+    if (game.givens[k] == 0 && puzzle.entries[k] == 0) game.notes[k] = puzzle.notes[k];
+  }
+  return game;
+}
+
+Puzzle PuzzleOfBoard(const AppState& state, const Puzzle* original, const play::Game* game) {
   Puzzle puzzle;
   puzzle.boardSize = state.BoardSize;
   const bool known = original && original->boardSize == state.BoardSize;
+  const bool playing = game && game->Active() && game->BoardSize() == state.BoardSize;
   for (int k = 0; k < state.CellCount(); ++k) {
     const auto i = static_cast<std::size_t>(k);
     const int code = state.Board[i];
     const int digit = ClassOf(code) == kClassBlack ? DigitOf(code) : 0;
+    const bool given = playing ? game->IsGiven(k) : !known || original->givens[i] == digit;
     if (digit == 0) {
-      puzzle.notes[i] = notes[i];
-    } else if (!known || original->givens[i] == digit) {
+      // Notes of an empty cell only: a digit of the solver hides them.
+      if (playing && DigitOf(code) == 0) puzzle.notes[i] = game->Notes(k);
+    } else if (given) {
       puzzle.givens[i] = static_cast<CellCode>(digit);
     } else {
       puzzle.entries[i] = static_cast<CellCode>(digit);

@@ -9,6 +9,7 @@
 #include "core/app.h"
 #include "formats/formats.h"
 #include "formats/puzzle_index.h"
+#include "play/game.h"
 
 namespace gridora::formats {
 
@@ -26,10 +27,16 @@ std::optional<PuzzleIndex> OpenPuzzleFileOrTell(App app, const std::string& path
 // not Gridora's, so Save asks for a name instead of overwriting it.
 void ApplyImportedPuzzle(App app, const Puzzle& puzzle, const std::string& status);
 
-// The puzzle on the board: the black digits that `original` has as givens
-// are givens, the other black digits the player's; without an original
-// (another size, or none) every black digit is a given. Author, date and
-// comment are the board's; `notes` are the player's pencil marks.
-Puzzle PuzzleOfBoard(const AppState& state, const Puzzle* original, const NoteMasks& notes);
+// The game of play mode that `puzzle` holds: its givens, and the notes of
+// the player's pencil marks (the player's digits stand on the board).
+play::GameRecord GameOfPuzzle(const Puzzle& puzzle);
+
+// The puzzle on the board. With a game of play mode on the board (`game`
+// active, of the board's size), its givens are the puzzle's, the other
+// black digits and the notes the player's. Otherwise the black digits that
+// `original` has as givens are givens and the others the player's; without
+// an original (another size, or none) every black digit is a given. Author,
+// date and comment are the board's, the other texts the original's.
+Puzzle PuzzleOfBoard(const AppState& state, const Puzzle* original, const play::Game* game);
 
 }  // namespace gridora::formats

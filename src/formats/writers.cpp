@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 #include "core/puzzle_format.h"
+#include "core/text.h"
 #include "formats/text_lines.h"
 
 namespace gridora::formats {
@@ -44,38 +45,6 @@ std::string NoteText(std::uint16_t mask) {
     if (mask & 1u << (d - 1)) text += CellChar(d);
   }
   return text;
-}
-
-std::string XmlEscaped(const std::string& text) {
-  std::string out;
-  for (const char ch : text) {
-    switch (ch) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\n':
-        out += "&#10;";
-        break;
-      case '\r':
-        out += "&#13;";
-        break;
-      case '\t':
-        out += "&#9;";
-        break;
-      default:
-        out += ch;
-    }
-  }
-  return out;
 }
 
 }  // namespace
@@ -148,7 +117,7 @@ std::string WriteGdr(const Puzzle& puzzle) {
 
 std::string OpenSudokuStart(const std::string& folderName) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<opensudoku version=\"2\">\n<folder name=\"" +
-         XmlEscaped(folderName) + "\" created=\"0\">\n";
+         EscapeMarkup(folderName, true) + "\" created=\"0\">\n";
 }
 
 std::string OpenSudokuGame(const Puzzle& puzzle) {
@@ -166,8 +135,8 @@ std::string OpenSudokuGame(const Puzzle& puzzle) {
     }
   }
   std::string game = "<game created=\"0\" state=\"0\" time=\"0\" last_played=\"0\" data=\"" +
-                     XmlEscaped(data) + "\"";
-  if (!puzzle.comment.empty()) game += " note=\"" + XmlEscaped(puzzle.comment) + "\"";
+                     EscapeMarkup(data, true) + "\"";
+  if (!puzzle.comment.empty()) game += " note=\"" + EscapeMarkup(puzzle.comment, true) + "\"";
   return game + "/>\n";
 }
 

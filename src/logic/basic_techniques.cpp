@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Singles, locked candidates, naked and hidden subsets and basic fish.
+//
+// Each search walks the board in a fixed order and returns the first
+// pattern it meets: units as boxes, then columns, then rows; tuples of
+// positions or digits by the value of their bit mask, smallest first. The
+// order decides which of several patterns of one technique a path takes,
+// and so the steps that follow.
 #include <algorithm>
-#include <functional>
 
 #include "logic/techniques.h"
 
@@ -15,10 +20,6 @@ const Cells& UnitCells(const LogicBoard& b, int unit) {
   return b.Geo().units[static_cast<std::size_t>(unit)];
 }
 
-int UnitCount(const LogicBoard& b) {
-  return 3 * b.Size();
-}
-
 // The cells of `unit` at the positions of `places`.
 Cells CellsAt(const LogicBoard& b, int unit, Mask places) {
   Cells cells;
@@ -28,59 +29,33 @@ Cells CellsAt(const LogicBoard& b, int unit, Mask places) {
   return cells;
 }
 
-bool Placed(const LogicBoard& b, int unit, int digit) {
-  for (int cell : UnitCells(b, unit)) {
-    if (b.Value(cell) == digit) return true;
+int EmptyCells(const LogicBoard& b, int unit) {
+  int count = 0;
+  for (int cell : UnitCells(b, unit)) count += b.Value(cell) == 0 ? 1 : 0;
+  return count;
+}
+
+// Calls `visit` with every mask of `k` bits among the low `n`, in increasing
+// order of the mask; stops when it returns true.
+template <typename Visit>
+bool ForEachTuple(int n, int k, Visit visit) {
+  std::uint32_t m = (std::uint32_t{1} << k) - 1;
+  while (m < (std::uint32_t{1} << n)) {
+    if (visit(static_cast<Mask>(m))) return true;
+    const std::uint32_t low = m & (~m + 1);
+    const std::uint32_t ripple = m + low;
+    m = ripple | (((m ^ ripple) >> 2) / low);
   }
   return false;
 }
 
-// Calls `visit` with every combination of `k` of `items`; stops when it returns true.
-template <typename T>
-bool Combinations(const std::vector<T>& items, int k,
-                  const std::function<bool(const std::vector<T>&)>& visit) {
-  std::vector<T> pick;
-  std::function<bool(std::size_t)> walk = [&](std::size_t from) {
-    if (static_cast<int>(pick.size()) == k) return visit(pick);
-    for (std::size_t i = from; i < items.size(); ++i) {
-      pick.push_back(items[i]);
-      if (walk(i + 1)) return true;
-      pick.pop_back();
-    }
-    return false;
-  };
-  return walk(0);
-}
-
-// The hidden single that `removals` leave for one of their digits in
-// `unit` (none: -1) or in a unit of a removed cell of the kinds of bitmask
-// `kinds` (1 box, 2 row, 4 column), if any. A pointing counts the singles it
-// leaves in the boxes it removes from, a claiming and a hidden subset only
-// those in their own unit.
-std::optional<Candidate> SingleAfter(const LogicBoard& b, const std::vector<Candidate>& removals,
-                                     int unit, int kinds) {
-  LogicBoard after = b;
-  Mask digits = 0;
+// Boxes, columns, rows.
+std::vector<int> SubsetUnits(int n) {
   std::vector<int> units;
-  if (unit >= 0) units.push_back(unit);
-  for (const Candidate& r : removals) {
-    after.Remove(r.cell, r.digit);
-    digits |= Bit(r.digit);
-    for (int slot = 0; slot < 3; ++slot) {
-      if (kinds & (1 << slot))
-        units.push_back(
-            b.Geo().unitsOf[static_cast<std::size_t>(r.cell)][static_cast<std::size_t>(slot)]);
-    }
-  }
-  for (int u : units) {
-    for (Mask m = digits; m; m &= m - 1) {
-      const int d = Lowest(m);
-      const Mask places = after.Places(u, d);
-      if (Count(places) == 1 && !Placed(after, u, d))
-        return Candidate{CellsAt(after, u, places).front(), d};
-    }
-  }
-  return std::nullopt;
+  for (int u = 0; u < n; ++u) units.push_back(u);
+  for (int u = 2 * n; u < 3 * n; ++u) units.push_back(u);
+  for (int u = n; u < 2 * n; ++u) units.push_back(u);
+  return units;
 }
 
 struct LockedPattern {
@@ -92,37 +67,40 @@ struct LockedPattern {
   std::vector<Candidate> removals;
 };
 
-// Every locked-candidates pattern that removes something: pointing first.
-std::vector<LockedPattern> LockedPatterns(const LogicBoard& b) {
+// Every unit pair of locked candidates in the order they are tried: a box
+// against the columns and the rows, then the columns and the rows against
+// the boxes, digit by digit. `visit` returns true to stop.
+template <typename Visit>
+void ForEachLocked(const LogicBoard& b, Visit visit) {
   const Geometry& g = b.Geo();
-  std::vector<LockedPattern> found;
-  for (bool pointing : {true, false}) {
-    for (int unit = 0; unit < UnitCount(b); ++unit) {
-      if ((KindOf(g, unit) == UnitKind::Box) != pointing) continue;
-      for (int d = 1; d <= b.Size(); ++d) {
+  const int n = g.n;
+  struct Kinds {
+    int first;   // first unit of the kind the digit is confined in
+    int second;  // first unit of the kind it is removed from
+  };
+  const Kinds order[] = {{0, 2 * n}, {0, n}, {2 * n, 0}, {n, 0}};
+  for (const Kinds& kinds : order) {
+    for (int d = 1; d <= n; ++d) {
+      for (int unit = kinds.first; unit < kinds.first + n; ++unit) {
         const Mask places = b.Places(unit, d);
         if (Count(places) < 2) continue;
         const Cells cells = CellsAt(b, unit, places);
-        for (int slot = 0; slot < 3; ++slot) {
-          const int other =
-              g.unitsOf[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(slot)];
-          if (other == unit || (slot == 0) == pointing) continue;
-          const bool all = std::all_of(cells.begin(), cells.end(), [&](int c) {
-            return g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] == other;
-          });
-          if (!all) continue;
-          std::vector<Candidate> removals;
-          for (int c : UnitCells(b, other)) {
-            if (b.Has(c, d) && std::find(cells.begin(), cells.end(), c) == cells.end()) {
-              removals.push_back({c, d});
-            }
-          }
-          if (!removals.empty()) found.push_back({pointing, unit, other, d, cells, removals});
+        const int slot = kinds.second == 0 ? 0 : kinds.second == n ? 1 : 2;
+        const int other =
+            g.unitsOf[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(slot)];
+        const bool all = std::all_of(cells.begin(), cells.end(), [&](int c) {
+          return g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] == other;
+        });
+        if (!all) continue;
+        LockedPattern p{kinds.first == 0, unit, other, d, cells, {}};
+        for (int c : UnitCells(b, other)) {
+          if (b.Has(c, d) && std::find(cells.begin(), cells.end(), c) == cells.end())
+            p.removals.push_back({c, d});
         }
+        if (visit(p)) return;
       }
     }
   }
-  return found;
 }
 
 Step LockedStep(const LockedPattern& p, Technique technique, int rating) {
@@ -144,57 +122,6 @@ struct SubsetPattern {
   std::vector<Candidate> removals;
 };
 
-// Naked (`hidden` false) or hidden subsets of `size` in the units, in unit order.
-std::optional<SubsetPattern> NextSubset(const LogicBoard& b, int size, bool hidden,
-                                        const std::function<bool(const SubsetPattern&)>& accept) {
-  std::optional<SubsetPattern> result;
-  for (int unit = 0; unit < UnitCount(b) && !result; ++unit) {
-    const Cells& all = UnitCells(b, unit);
-    if (!hidden) {
-      Cells open;
-      for (int c : all) {
-        if (b.Value(c) == 0 && Count(b.Cands(c)) <= size) open.push_back(c);
-      }
-      Combinations<int>(open, size, [&](const Cells& pick) {
-        Mask digits = 0;
-        for (int c : pick) digits |= b.Cands(c);
-        if (Count(digits) != size) return false;
-        SubsetPattern p{unit, digits, pick, {}};
-        for (int c : all) {
-          if (std::find(pick.begin(), pick.end(), c) != pick.end()) continue;
-          for (Mask m = b.Cands(c) & digits; m; m &= m - 1) p.removals.push_back({c, Lowest(m)});
-        }
-        if (p.removals.empty() || !accept(p)) return false;
-        result = p;
-        return true;
-      });
-    } else {
-      std::vector<int> digits;
-      for (int d = 1; d <= b.Size(); ++d) {
-        const int count = Count(b.Places(unit, d));
-        if (count >= 1 && count <= size && !Placed(b, unit, d)) digits.push_back(d);
-      }
-      Combinations<int>(digits, size, [&](const std::vector<int>& pick) {
-        Mask places = 0;
-        Mask set = 0;
-        for (int d : pick) {
-          places |= b.Places(unit, d);
-          set |= Bit(d);
-        }
-        if (Count(places) != size) return false;
-        SubsetPattern p{unit, set, CellsAt(b, unit, places), {}};
-        for (int c : p.cells) {
-          for (Mask m = b.Cands(c) & ~set; m; m &= m - 1) p.removals.push_back({c, Lowest(m)});
-        }
-        if (p.removals.empty() || !accept(p)) return false;
-        result = p;
-        return true;
-      });
-    }
-  }
-  return result;
-}
-
 Step SubsetStep(const LogicBoard& b, const SubsetPattern& p, Technique technique, int rating) {
   Step step;
   step.technique = technique;
@@ -209,11 +136,41 @@ Step SubsetStep(const LogicBoard& b, const SubsetPattern& p, Technique technique
   return step;
 }
 
+// The first hidden subset of `size` digits in the units; `accept` may refuse one.
+template <typename Accept>
+std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, int minEmpty,
+                                               Accept accept) {
+  const int n = b.Size();
+  for (int unit : SubsetUnits(n)) {
+    if (EmptyCells(b, unit) < minEmpty) continue;
+    std::optional<SubsetPattern> found;
+    ForEachTuple(n, size, [&](Mask set) {
+      Mask places = 0;
+      for (Mask m = set; m; m &= m - 1) {
+        const Mask here = b.Places(unit, Lowest(m));
+        if (Count(here) < 2) return false;
+        places |= here;
+      }
+      if (Count(places) != size) return false;
+      SubsetPattern p{unit, set, CellsAt(b, unit, places), {}};
+      for (int c : p.cells) {
+        for (Mask m = b.Cands(c) & ~set; m; m &= m - 1) p.removals.push_back({c, Lowest(m)});
+      }
+      if (!accept(p)) return false;
+      found = std::move(p);
+      return true;
+    });
+    if (found) return found;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<Step> FindHiddenSingle(const LogicBoard& b) {
-  for (int unit = 0; unit < UnitCount(b); ++unit) {
-    for (int d = 1; d <= b.Size(); ++d) {
+  const int n = b.Size();
+  for (int unit : SubsetUnits(n)) {
+    for (int d = 1; d <= n; ++d) {
       const Mask places = b.Places(unit, d);
       if (Count(places) != 1) continue;
       Step step;
@@ -245,23 +202,54 @@ std::optional<Step> FindNakedSingle(const LogicBoard& b) {
 }
 
 std::optional<Step> FindDirectLocked(const LogicBoard& b) {
-  for (const LockedPattern& p : LockedPatterns(b)) {
-    if (const std::optional<Candidate> single =
-            SingleAfter(b, p.removals, p.pointing ? -1 : p.other, p.pointing ? 1 : 0)) {
-      Step step = LockedStep(p, p.pointing ? Technique::DirectPointing : Technique::DirectClaiming,
-                             p.pointing ? 17 : 19);
-      step.placements = {*single};
-      return step;
+  const Geometry& g = b.Geo();
+  std::optional<Step> result;
+  ForEachLocked(b, [&](const LockedPattern& p) {
+    // Another unit of the first kind that crosses the unit the digit is
+    // removed from, left with one place for it.
+    const int first = p.pointing ? 0 : p.unit < 2 * g.n ? g.n : 2 * g.n;
+    for (int third = first; third < first + g.n; ++third) {
+      if (third == p.unit) continue;
+      const Cells& cells = UnitCells(b, third);
+      const bool crosses = std::any_of(cells.begin(), cells.end(), [&](int c) {
+        const auto& own = g.unitsOf[static_cast<std::size_t>(c)];
+        return std::find(own.begin(), own.end(), p.other) != own.end();
+      });
+      if (!crosses || Count(b.Places(third, p.digit)) < 2) continue;
+      int left = -1;
+      int count = 0;
+      for (int c : cells) {
+        const auto& own = g.unitsOf[static_cast<std::size_t>(c)];
+        if (b.Has(c, p.digit) && std::find(own.begin(), own.end(), p.other) == own.end()) {
+          ++count;
+          left = c;
+        }
+      }
+      if (count != 1) continue;
+      result = LockedStep(p, p.pointing ? Technique::DirectPointing : Technique::DirectClaiming,
+                          p.pointing ? 17 : 19);
+      result->placements = {{left, p.digit}};
+      return true;
     }
-  }
-  return std::nullopt;
+    return false;
+  });
+  return result;
 }
 
 std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
   std::optional<Candidate> single;
-  const std::optional<SubsetPattern> p = NextSubset(b, size, true, [&](const SubsetPattern& s) {
-    single = SingleAfter(b, s.removals, s.unit, 0);
-    return single.has_value();
+  const auto p = FirstHiddenSubset(b, size, size + 1, [&](const SubsetPattern& s) {
+    Mask places = 0;
+    for (Mask m = s.digits; m; m &= m - 1) places |= b.Places(s.unit, Lowest(m));
+    for (int d = 1; d <= b.Size(); ++d) {
+      if (s.digits & Bit(d)) continue;
+      const Mask here = b.Places(s.unit, d);
+      if (Count(here) > 1 && Count(here & ~places) == 1) {
+        single = Candidate{CellsAt(b, s.unit, here & ~places).front(), d};
+        return true;
+      }
+    }
+    return false;
   });
   if (!p) return std::nullopt;
   Step step =
@@ -272,24 +260,51 @@ std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
 }
 
 std::optional<Step> FindLocked(const LogicBoard& b) {
-  const std::vector<LockedPattern> found = LockedPatterns(b);
-  if (found.empty()) return std::nullopt;
-  const LockedPattern& p = found.front();
-  return LockedStep(p, p.pointing ? Technique::Pointing : Technique::Claiming,
-                    p.pointing ? 26 : 28);
+  std::optional<Step> result;
+  ForEachLocked(b, [&](const LockedPattern& p) {
+    if (p.removals.empty()) return false;
+    result =
+        LockedStep(p, p.pointing ? Technique::Pointing : Technique::Claiming, p.pointing ? 26 : 28);
+    return true;
+  });
+  return result;
 }
 
 std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
-  const auto p = NextSubset(b, size, false, [](const SubsetPattern&) { return true; });
-  if (!p) return std::nullopt;
-  static constexpr Technique kinds[] = {Technique::NakedPair, Technique::NakedTriple,
-                                        Technique::NakedQuad};
-  static constexpr int ratings[] = {30, 36, 50};
-  return SubsetStep(b, *p, kinds[size - 2], ratings[size - 2]);
+  const int n = b.Size();
+  for (int unit : SubsetUnits(n)) {
+    if (EmptyCells(b, unit) < 2 * size) continue;
+    std::optional<SubsetPattern> found;
+    ForEachTuple(n, size, [&](Mask positions) {
+      const Cells pick = CellsAt(b, unit, positions);
+      Mask digits = 0;
+      for (int c : pick) {
+        if (Count(b.Cands(c)) < 2) return false;
+        digits |= b.Cands(c);
+      }
+      if (Count(digits) != size) return false;
+      SubsetPattern p{unit, digits, pick, {}};
+      for (int c : UnitCells(b, unit)) {
+        if (std::find(pick.begin(), pick.end(), c) != pick.end()) continue;
+        for (Mask m = b.Cands(c) & digits; m; m &= m - 1) p.removals.push_back({c, Lowest(m)});
+      }
+      if (p.removals.empty()) return false;
+      found = std::move(p);
+      return true;
+    });
+    if (found) {
+      static constexpr Technique kinds[] = {Technique::NakedPair, Technique::NakedTriple,
+                                            Technique::NakedQuad};
+      static constexpr int ratings[] = {30, 36, 50};
+      return SubsetStep(b, *found, kinds[size - 2], ratings[size - 2]);
+    }
+  }
+  return std::nullopt;
 }
 
 std::optional<Step> FindHiddenSubset(const LogicBoard& b, int size) {
-  const auto p = NextSubset(b, size, true, [](const SubsetPattern&) { return true; });
+  const auto p = FirstHiddenSubset(b, size, 2 * size + 1,
+                                   [](const SubsetPattern& s) { return !s.removals.empty(); });
   if (!p) return std::nullopt;
   static constexpr Technique kinds[] = {Technique::HiddenPair, Technique::HiddenTriple,
                                         Technique::HiddenQuad};
@@ -300,27 +315,30 @@ std::optional<Step> FindHiddenSubset(const LogicBoard& b, int size) {
 std::optional<Step> FindFish(const LogicBoard& b, int size) {
   const Geometry& g = b.Geo();
   const int n = b.Size();
-  for (int d = 1; d <= n; ++d) {
-    for (int base : {n, 2 * n}) {  // rows, then columns
-      const int cover = base == n ? 2 * n : n;
-      std::vector<int> lines;
-      for (int line = base; line < base + n; ++line) {
-        const int count = Count(b.Places(line, d));
-        if (count >= 2 && count <= size) lines.push_back(line);
-      }
-      std::optional<Step> result;
-      Combinations<int>(lines, size, [&](const std::vector<int>& pick) {
+  std::vector<int> placed(static_cast<std::size_t>(n + 1), 0);
+  for (int c = 0; c < g.cells; ++c) ++placed[static_cast<std::size_t>(b.Value(c))];
+  for (int base : {2 * n, n}) {  // columns, then rows
+    const int cover = base == n ? 2 * n : n;
+    std::optional<Step> result;
+    ForEachTuple(n, size, [&](Mask lines) {
+      for (int d = 1; d <= n; ++d) {
+        if (placed[static_cast<std::size_t>(d)] + 2 * size > n) continue;
         Mask covers = 0;
-        for (int line : pick) covers |= b.Places(line, d);
-        if (Count(covers) != size) return false;
+        bool each = true;
+        for (Mask m = lines; m && each; m &= m - 1) {
+          const Mask here = b.Places(base + std::countr_zero(m), d);
+          each = Count(here) >= 2;
+          covers |= here;
+        }
+        if (!each || Count(covers) != size) continue;
         Step step;
         for (Mask m = covers; m; m &= m - 1) {
           const int other = cover + std::countr_zero(m);
           step.units.push_back(other);
           for (int c : g.units[static_cast<std::size_t>(other)]) {
-            const int own = g.unitsOf[static_cast<std::size_t>(c)][base == n ? 1 : 2];
             if (!b.Has(c, d)) continue;
-            if (std::find(pick.begin(), pick.end(), own) == pick.end()) {
+            const int own = g.unitsOf[static_cast<std::size_t>(c)][base == n ? 1 : 2] - base;
+            if ((lines >> own & 1) == 0) {
               step.removals.push_back({c, d});
             } else {
               step.cells.push_back(c);
@@ -328,22 +346,25 @@ std::optional<Step> FindFish(const LogicBoard& b, int size) {
             }
           }
         }
-        if (step.removals.empty()) return false;
+        if (step.removals.empty()) continue;
         static constexpr Technique kinds[] = {Technique::XWing, Technique::Swordfish,
                                               Technique::Jellyfish};
         static constexpr int ratings[] = {32, 38, 52};
         step.technique = kinds[size - 2];
         step.rating = ratings[size - 2];
         step.digit = d;
-        step.units.insert(step.units.begin(), pick.begin(), pick.end());
+        std::vector<int> bases;
+        for (Mask m = lines; m; m &= m - 1) bases.push_back(base + std::countr_zero(m));
+        step.units.insert(step.units.begin(), bases.begin(), bases.end());
         std::sort(step.cells.begin(), step.cells.end());
         std::sort(step.pattern.begin(), step.pattern.end());
         std::sort(step.removals.begin(), step.removals.end());
-        result = step;
+        result = std::move(step);
         return true;
-      });
-      if (result) return result;
-    }
+      }
+      return false;
+    });
+    if (result) return result;
   }
   return std::nullopt;
 }

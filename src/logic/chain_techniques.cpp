@@ -1,40 +1,531 @@
 // SPDX-License-Identifier: MIT
-// Chains: single forcing chains on the candidates as they stand, then nets
-// of chains from one cell, one unit or one candidate both ways, static and
-// dynamic.
+// Chains of implications between candidates on 9 x 9 boards.
+//
+// A potential is a candidate said to be true ("on") or false ("off"). An on
+// potential makes the other candidates of its cell and its digit in the
+// cell's units off; an off potential makes a candidate on when it leaves its
+// cell with one candidate or its digit with one place in a unit. A net is
+// what follows from one assumption, breadth first, every potential kept with
+// the potentials that caused it; the length of a chain is the number of
+// distinct potentials behind its end, and the rating grows with it.
+//
+//  - single chains on the candidates as they stand: cycles (X, Y and mixed),
+//    whose weak links remove what sees both sides, and forcing chains from a
+//    candidate to its own negation;
+//  - nets of several chains: one digit only with the board following each
+//    removal (Nishio), then from all the candidates of a cell or all the
+//    places of a digit in a unit to a common result, first on the board as it
+//    stands, then dynamically, with contradictions and both ways of a
+//    candidate as well.
+//
+// Of every kind the step with the lowest rating is taken, then the shortest,
+// then the first in the order of the search (cells in reading order, digits
+// ascending).
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
-#include "logic/implications.h"
 #include "logic/techniques.h"
 
 namespace gridora::logic {
 
 namespace {
 
-// Bases of the chain ratings, in tenths, before the length bonus.
-constexpr int kXChainBase = 66;
-constexpr int kYChainBase = 66;
-constexpr int kXYChainBase = 70;
-constexpr int kCellChainsBase = 83;
-constexpr int kRegionChainsBase = 83;
-constexpr int kContradictionBase = 85;
-constexpr int kDoubleBase = 85;
-constexpr int kDynamicCellBase = 86;
-constexpr int kDynamicRegionBase = 86;
-// The chain length the bonus counts from: the nodes of a chain less this.
-constexpr int kSingleChainOffset = 2;
-constexpr int kNetOffset = 2;
+constexpr int kN = 9;
+constexpr int kCells = 81;
+constexpr int kKeys = kCells * kN * 2;
 
-void Offer(std::optional<Step>& best, Step step) {
-  if (!best || step.rating < best->rating) best = std::move(step);
+int Key(int cell, int digit, bool on) {
+  return (cell * kN + digit - 1) * 2 + (on ? 1 : 0);
+}
+int CellOf(int key) {
+  return key / 2 / kN;
+}
+int DigitOf(int key) {
+  return key / 2 % kN + 1;
+}
+bool IsOn(int key) {
+  return (key & 1) != 0;
+}
+Candidate CandidateOf(int key) {
+  return {CellOf(key), DigitOf(key)};
 }
 
-std::vector<Candidate> AllCandidates(const LogicBoard& b) {
-  std::vector<Candidate> all;
-  for (int cell = 0; cell < b.Geo().cells; ++cell) {
-    for (Mask m = b.Cands(cell); m; m &= m - 1) all.push_back({cell, Lowest(m)});
+using Grid = std::array<Mask, kCells>;
+
+struct Node {
+  int key;
+  int parent;  // the main cause, -1 for the assumption
+  int extra;   // further causes: `extraCount` entries of the net's list from `extra`
+  int extraCount;
+};
+
+// What an off potential makes on, and why: the off potential itself, then
+// the candidates taken off the board earlier that this rests on as well.
+struct Consequence {
+  int key = 0;
+  int parent = -1;
+  std::array<int, kN> hidden{};
+  int hiddenCount = 0;
+};
+
+// The potentials reached from an assumption.
+class Net {
+ public:
+  Net() { first_.fill(-1); }
+  void Clear() {
+    for (int key : order_) first_[static_cast<std::size_t>(key)] = -1;
+    order_.clear();
+    nodes_.clear();
+    extras_.clear();
+    count_.clear();
   }
-  return all;
+  bool Has(int key) const { return first_[static_cast<std::size_t>(key)] >= 0; }
+  int At(int key) const { return first_[static_cast<std::size_t>(key)]; }
+  // Adds a node; `keep` makes it the node of its key when it is the first.
+  int Add(int key, int parent, bool keep) { return Add(Consequence{key, parent, {}, 0}, keep); }
+  int Add(const Consequence& c, bool keep) {
+    nodes_.push_back({c.key, c.parent, static_cast<int>(extras_.size()), c.hiddenCount});
+    extras_.insert(extras_.end(), c.hidden.begin(), c.hidden.begin() + c.hiddenCount);
+    const int id = static_cast<int>(nodes_.size()) - 1;
+    if (keep && !Has(c.key)) {
+      first_[static_cast<std::size_t>(c.key)] = id;
+      order_.push_back(c.key);
+    }
+    return id;
+  }
+  // Adds an off potential caused by a pattern on the board: `causes` are
+  // nodes of this net, the candidates whose removal made the pattern.
+  int AddCaused(int key, const std::vector<int>& causes, bool keep) {
+    nodes_.push_back({key, causes.empty() ? -1 : causes.front(), static_cast<int>(extras_.size()),
+                      causes.empty() ? 0 : static_cast<int>(causes.size()) - 1});
+    if (!causes.empty()) extras_.insert(extras_.end(), causes.begin() + 1, causes.end());
+    const int id = static_cast<int>(nodes_.size()) - 1;
+    if (keep && !Has(key)) {
+      first_[static_cast<std::size_t>(key)] = id;
+      order_.push_back(key);
+    }
+    return id;
+  }
+  int KeyOf(int id) const { return nodes_[static_cast<std::size_t>(id)].key; }
+  int ParentOf(int id) const { return nodes_[static_cast<std::size_t>(id)].parent; }
+  // The keys in the order they were first reached.
+  const std::vector<int>& Order() const { return order_; }
+  // Distinct potentials behind `id`, itself included.
+  int Ancestors(int id) const {
+    if (count_.size() < nodes_.size()) count_.resize(nodes_.size(), 0);
+    int& known = count_[static_cast<std::size_t>(id)];
+    if (known > 0) return known;
+    std::array<std::uint64_t, (kKeys + 63) / 64> seen{};
+    std::vector<int> todo = {id};
+    int count = 0;
+    while (!todo.empty()) {
+      const int at = todo.back();
+      todo.pop_back();
+      const Node& node = nodes_[static_cast<std::size_t>(at)];
+      const auto word = static_cast<std::size_t>(node.key / 64);
+      const std::uint64_t bit = std::uint64_t{1} << (node.key % 64);
+      if (seen[word] & bit) continue;
+      seen[word] |= bit;
+      ++count;
+      if (node.parent >= 0) todo.push_back(node.parent);
+      for (int k = 0; k < node.extraCount; ++k)
+        todo.push_back(extras_[static_cast<std::size_t>(node.extra + k)]);
+    }
+    known = count;
+    return count;
+  }
+  // Whether `key` lies on the main line of causes behind `id`.
+  bool Behind(int id, int key) const {
+    for (int at = ParentOf(id); at >= 0; at = ParentOf(at)) {
+      if (KeyOf(at) == key) return true;
+    }
+    return false;
+  }
+  // The links along the main line of causes from the assumption to `id`.
+  std::vector<ChainLink> ChainTo(int id) const {
+    std::vector<ChainLink> links;
+    for (int at = id; ParentOf(at) >= 0; at = ParentOf(at)) {
+      links.push_back({CandidateOf(KeyOf(ParentOf(at))), CandidateOf(KeyOf(at)), IsOn(KeyOf(at))});
+    }
+    std::reverse(links.begin(), links.end());
+    return links;
+  }
+
+ private:
+  std::vector<Node> nodes_;
+  std::vector<int> extras_;
+  std::array<int, kKeys> first_;
+  std::vector<int> order_;
+  mutable std::vector<int> count_;
+};
+
+class Chainer {
+ public:
+  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()) {
+    for (int c = 0; c < kCells; ++c) {
+      grid_[static_cast<std::size_t>(c)] = b.Cands(c);
+      empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
+      ++placed_[static_cast<std::size_t>(b.Value(c))];
+    }
+  }
+
+  const Grid& Board() const { return grid_; }
+  const Geometry& Geo() const { return geo_; }
+
+  // The off potentials an on potential makes: the cell's other candidates
+  // (`cells`), then the digit in the box, the row and the column.
+  void OnToOff(const Grid& grid, int key, bool cells, std::vector<int>& out) const {
+    out.clear();
+    const int cell = CellOf(key);
+    const int d = DigitOf(key);
+    if (cells) {
+      for (Mask m = grid[static_cast<std::size_t>(cell)] & ~Bit(d); m; m &= m - 1)
+        out.push_back(Key(cell, Lowest(m), false));
+    }
+    std::array<bool, kCells> added{};
+    added[static_cast<std::size_t>(cell)] = true;
+    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
+      for (int c : geo_.units[static_cast<std::size_t>(unit)]) {
+        if (added[static_cast<std::size_t>(c)] || !(grid[static_cast<std::size_t>(c)] & Bit(d)))
+          continue;
+        added[static_cast<std::size_t>(c)] = true;
+        out.push_back(Key(c, d, false));
+      }
+    }
+  }
+
+  // The on potentials an off potential makes: the last candidate of its cell
+  // (`cells`), the last place of its digit in a unit (`units`). `source`,
+  // when given, is the board before the net began: candidates gone since
+  // then are causes as well.
+  void OffToOn(const Grid& grid, const Grid* source, const Net& net, int id, bool cells, bool units,
+               std::vector<Consequence>& out) const {
+    out.clear();
+    const int key = net.KeyOf(id);
+    const int cell = CellOf(key);
+    const int d = DigitOf(key);
+    const Mask here = grid[static_cast<std::size_t>(cell)];
+    if (cells && Count(here) == 2 && (here & Bit(d))) {
+      Consequence on{Key(cell, Lowest(here & ~Bit(d)), true), id, {}, 0};
+      if (source) {
+        for (Mask m = (*source)[static_cast<std::size_t>(cell)] & ~here; m; m &= m - 1) {
+          const int parent = net.At(Key(cell, Lowest(m), false));
+          if (parent >= 0) on.hidden[static_cast<std::size_t>(on.hiddenCount++)] = parent;
+        }
+      }
+      out.push_back(on);
+    }
+    if (!units) return;
+    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
+      const auto& all = geo_.units[static_cast<std::size_t>(unit)];
+      int other = -1;
+      int count = 0;
+      for (int c : all) {
+        if (c != cell && (grid[static_cast<std::size_t>(c)] & Bit(d))) {
+          other = c;
+          ++count;
+        }
+      }
+      if (count != 1) continue;
+      const int target = Key(other, d, true);
+      if (std::any_of(out.begin(), out.end(),
+                      [&](const Consequence& k) { return k.key == target; }))
+        continue;
+      Consequence on{target, id, {}, 0};
+      if (source) {
+        for (int c : all) {
+          if (((*source)[static_cast<std::size_t>(c)] & Bit(d)) &&
+              !(grid[static_cast<std::size_t>(c)] & Bit(d))) {
+            const int parent = net.At(Key(c, d, false));
+            if (parent >= 0 && on.hiddenCount < kN)
+              on.hidden[static_cast<std::size_t>(on.hiddenCount++)] = parent;
+          }
+        }
+      }
+      out.push_back(on);
+    }
+  }
+
+  struct Outcome {
+    Net net;
+    int absurdOn = -1;  // a potential reached both ways: its on and off nodes
+    int absurdOff = -1;
+  };
+
+  // Everything that follows from `key`, on potentials first; `dynamic`
+  // takes every off potential off the board as it goes and lets the
+  // singles it leaves act, `cells` allows the links inside cells. Stops at
+  // the first potential reached both on and off.
+  Outcome Follow(int key, bool dynamic, bool cells, bool patterns = false) const {
+    Outcome out;
+    Net& net = out.net;
+    Grid grid = grid_;
+    std::vector<int> pendingOn;
+    std::vector<int> pendingOff;
+    std::size_t headOn = 0;
+    std::size_t headOff = 0;
+    (IsOn(key) ? pendingOn : pendingOff).push_back(net.Add(key, -1, true));
+    std::vector<int> offs;
+    std::vector<Consequence> ons;
+    while (true) {
+      if (headOn < pendingOn.size()) {
+        const int p = pendingOn[headOn++];
+        OnToOff(grid, net.KeyOf(p), cells, offs);
+        for (int off : offs) {
+          if (net.Has(off ^ 1)) {
+            out.absurdOn = net.At(off ^ 1);
+            out.absurdOff = net.Add(off, p, false);
+            return out;
+          }
+          if (!net.Has(off)) pendingOff.push_back(net.Add(off, p, true));
+        }
+        continue;
+      }
+      if (headOff < pendingOff.size()) {
+        const int p = pendingOff[headOff++];
+        OffToOn(grid, dynamic ? &grid_ : nullptr, net, p, cells, true, ons);
+        if (dynamic)
+          grid[static_cast<std::size_t>(CellOf(net.KeyOf(p)))] &= ~Bit(DigitOf(net.KeyOf(p)));
+        for (const Consequence& on : ons) {
+          if (net.Has(on.key ^ 1)) {
+            out.absurdOff = net.At(on.key ^ 1);
+            out.absurdOn = net.Add(on, false);
+            return out;
+          }
+          if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
+        }
+        continue;
+      }
+      if (!patterns) return out;
+      // Stalled: the simple patterns the removals so far have made.
+      bool more = false;
+      for (const Caused& c : Patterns(grid, net)) {
+        if (!net.Has(c.key)) {
+          pendingOff.push_back(net.AddCaused(c.key, c.causes, true));
+          more = true;
+        }
+      }
+      if (!more) return out;
+    }
+  }
+
+ private:
+  struct Caused {
+    int key;
+    std::vector<int> causes;
+  };
+
+  // The removals of one pattern in the order they are taken: by cell, cells
+  // grouped by their index modulo a table size that grows with their number
+  // (the order the reference rater lists them in), digits ascending.
+  static void Removals(const std::vector<std::pair<int, Mask>>& byCell,
+                       const std::vector<int>& causes, std::vector<Caused>& out) {
+    std::size_t table = 16;
+    while (byCell.size() * 4 > table * 3) table *= 2;
+    std::vector<std::pair<int, Mask>> order = byCell;
+    std::stable_sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+      return static_cast<std::size_t>(a.first) % table < static_cast<std::size_t>(b.first) % table;
+    });
+    for (const auto& [cell, digits] : order) {
+      for (Mask m = digits; m; m &= m - 1) out.push_back({Key(cell, Lowest(m), false), causes});
+    }
+  }
+
+  static void AddTo(std::vector<std::pair<int, Mask>>& byCell, int cell, int d) {
+    for (auto& entry : byCell) {
+      if (entry.first == cell) {
+        entry.second |= Bit(d);
+        return;
+      }
+    }
+    byCell.push_back({cell, Bit(d)});
+  }
+
+  // The cells that see every cell of `cells`.
+  std::vector<int> SeeingAll(const std::vector<int>& cells) const {
+    std::vector<int> out;
+    for (int c : geo_.peers[static_cast<std::size_t>(cells.front())]) {
+      if (std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
+      if (std::all_of(cells.begin(), cells.end(), [&](int k) { return geo_.Sees(c, k); }))
+        out.push_back(c);
+    }
+    return out;
+  }
+
+  // The removals of locked candidates, hidden pairs, naked pairs and
+  // X-Wings on the board as the net has made it, tried in that order: the
+  // first kind with a pattern that rests on removals of the net gives all
+  // of its patterns that do.
+  std::vector<Caused> Patterns(const Grid& grid, const Net& net) const {
+    std::vector<Caused> out;
+    auto causesOf = [&](const std::vector<int>& keys) {
+      std::vector<int> nodes;
+      for (int key : keys) {
+        if (net.Has(key)) nodes.push_back(net.At(key));
+      }
+      return nodes;
+    };
+    auto places = [&](int unit, int d) {
+      Mask m = 0;
+      const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
+      for (std::size_t k = 0; k < cells.size(); ++k) {
+        if (grid[static_cast<std::size_t>(cells[k])] & Bit(d)) m |= Mask{1} << k;
+      }
+      return m;
+    };
+    auto emptyCells = [&](int unit) {
+      int count = 0;
+      for (int c : geo_.units[static_cast<std::size_t>(unit)])
+        count += empty_[static_cast<std::size_t>(c)] ? 1 : 0;
+      return count;
+    };
+    const int order[] = {0,  1,  2,  3,  4, 5,  6,  7,  8,  18, 19, 20, 21, 22,
+                         23, 24, 25, 26, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+    // Locked candidates: a unit's places of a digit that all see other cells.
+    for (int first : {0, kN, 2 * kN}) {
+      for (int d = 1; d <= kN; ++d) {
+        for (int unit = first; unit < first + kN; ++unit) {
+          const Mask m = places(unit, d);
+          if (Count(m) < 2 || Count(m) > 6) continue;
+          const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
+          std::vector<int> at;
+          for (Mask k = m; k; k &= k - 1)
+            at.push_back(cells[static_cast<std::size_t>(std::countr_zero(k))]);
+          std::vector<std::pair<int, Mask>> byCell;
+          for (int c : SeeingAll(at)) {
+            if (grid[static_cast<std::size_t>(c)] & Bit(d)) byCell.push_back({c, Bit(d)});
+          }
+          if (byCell.empty()) continue;
+          std::vector<int> keys;
+          for (int c : cells) {
+            if (!(grid[static_cast<std::size_t>(c)] & Bit(d)) &&
+                (grid_[static_cast<std::size_t>(c)] & Bit(d)))
+              keys.push_back(Key(c, d, false));
+          }
+          const std::vector<int> causes = causesOf(keys);
+          if (!causes.empty()) Removals(byCell, causes, out);
+        }
+      }
+    }
+    if (!out.empty()) return out;
+    // Hidden pairs.
+    for (int unit : order) {
+      if (emptyCells(unit) <= 4) continue;
+      for (int a = 1; a <= kN; ++a) {
+        for (int b = 1; b < a; ++b) {
+          const Mask pa = places(unit, a);
+          const Mask pb = places(unit, b);
+          if (Count(pa) < 2 || Count(pb) < 2 || Count(pa | pb) != 2) continue;
+          const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
+          std::vector<std::pair<int, Mask>> byCell;
+          for (Mask k = pa | pb; k; k &= k - 1) {
+            const int c = cells[static_cast<std::size_t>(std::countr_zero(k))];
+            const Mask extra = grid[static_cast<std::size_t>(c)] & ~(Bit(a) | Bit(b));
+            if (extra) byCell.push_back({c, extra});
+          }
+          if (byCell.empty()) continue;
+          std::vector<int> keys;
+          for (std::size_t k = 0; k < cells.size(); ++k) {
+            if ((pa | pb) >> k & 1) continue;
+            for (int d : {b, a}) {
+              if (grid_[static_cast<std::size_t>(cells[k])] & Bit(d))
+                keys.push_back(Key(cells[k], d, false));
+            }
+          }
+          const std::vector<int> causes = causesOf(keys);
+          if (!causes.empty()) Removals(byCell, causes, out);
+        }
+      }
+    }
+    if (!out.empty()) return out;
+    // Naked pairs, removed from every cell that sees both.
+    for (int unit : order) {
+      if (emptyCells(unit) < 4) continue;
+      const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
+      for (std::size_t j = 1; j < cells.size(); ++j) {
+        for (std::size_t i = 0; i < j; ++i) {
+          const Mask mi = grid[static_cast<std::size_t>(cells[i])];
+          const Mask mj = grid[static_cast<std::size_t>(cells[j])];
+          if (Count(mi) < 2 || Count(mj) < 2 || Count(mi | mj) != 2) continue;
+          std::vector<std::pair<int, Mask>> byCell;
+          for (Mask m = mi | mj; m; m &= m - 1) {
+            for (int c : SeeingAll({cells[i], cells[j]})) {
+              if (grid[static_cast<std::size_t>(c)] & Bit(Lowest(m))) AddTo(byCell, c, Lowest(m));
+            }
+          }
+          if (byCell.empty()) continue;
+          std::vector<int> keys;
+          for (int c : {cells[i], cells[j]}) {
+            for (Mask m = grid_[static_cast<std::size_t>(c)] & ~(mi | mj); m; m &= m - 1)
+              keys.push_back(Key(c, Lowest(m), false));
+          }
+          const std::vector<int> causes = causesOf(keys);
+          if (!causes.empty()) Removals(byCell, causes, out);
+        }
+      }
+    }
+    if (!out.empty()) return out;
+    // X-Wings: columns as the base lines first, then rows.
+    for (int base : {2 * kN, kN}) {
+      const int cover = base == kN ? 2 * kN : kN;
+      for (int j = 1; j < kN; ++j) {
+        for (int i = 0; i < j; ++i) {
+          for (int d = 1; d <= kN; ++d) {
+            if (placed_[static_cast<std::size_t>(d)] + 4 > kN) continue;
+            const Mask pi = places(base + i, d);
+            const Mask pj = places(base + j, d);
+            if (Count(pi) < 2 || Count(pj) < 2 || Count(pi | pj) != 2) continue;
+            std::vector<std::pair<int, Mask>> byCell;
+            for (Mask m = pi | pj; m; m &= m - 1) {
+              const auto& line = geo_.units[static_cast<std::size_t>(cover + std::countr_zero(m))];
+              for (std::size_t k = 0; k < line.size(); ++k) {
+                if (static_cast<int>(k) != i && static_cast<int>(k) != j &&
+                    (grid[static_cast<std::size_t>(line[k])] & Bit(d)))
+                  byCell.push_back({line[k], Bit(d)});
+              }
+            }
+            if (byCell.empty()) continue;
+            std::vector<int> keys;
+            for (int line : {base + i, base + j}) {
+              const auto& cells = geo_.units[static_cast<std::size_t>(line)];
+              for (std::size_t k = 0; k < cells.size(); ++k) {
+                if (((pi | pj) >> k & 1) == 0 &&
+                    (grid_[static_cast<std::size_t>(cells[k])] & Bit(d)) &&
+                    !(grid[static_cast<std::size_t>(cells[k])] & Bit(d)))
+                  keys.push_back(Key(cells[k], d, false));
+              }
+            }
+            const std::vector<int> causes = causesOf(keys);
+            if (!causes.empty()) Removals(byCell, causes, out);
+          }
+        }
+      }
+    }
+    return out;
+  }
+
+  const Geometry& geo_;
+  Grid grid_{};
+  std::array<bool, kCells> empty_{};
+  std::array<int, kN + 1> placed_{};
+};
+
+// A step found by the chains, with what orders it among the others.
+struct Found {
+  Step step;
+  int complexity = 0;
+  int sortKey = 0;
+};
+
+bool Better(const Found& a, const Found& b) {
+  if (a.step.rating != b.step.rating) return a.step.rating < b.step.rating;
+  if (a.complexity != b.complexity) return a.complexity < b.complexity;
+  return a.sortKey < b.sortKey;
+}
+
+void Offer(std::optional<Found>& best, Found found) {
+  if (!best || Better(found, *best)) best = std::move(found);
 }
 
 // The cells and candidates of the chains, for drawing.
@@ -52,16 +543,90 @@ void PatternOf(Step& step) {
   std::sort(step.cells.begin(), step.cells.end());
 }
 
-// One branch result per node: how many branches reached it and their total complexity.
-struct Tally {
-  explicit Tally(int cells) : count(static_cast<std::size_t>(cells * 32)), weight(count.size()) {}
-  std::vector<int> count;
-  std::vector<int> weight;
-  std::vector<std::vector<ChainLink>> chains;
-};
+// The result `key` as a step: an on potential places its digit (when the
+// cell has others to lose), an off one removes it.
+bool Conclude(Step& step, const Grid& grid, int key) {
+  const Candidate c = CandidateOf(key);
+  if (IsOn(key)) {
+    if ((grid[static_cast<std::size_t>(c.cell)] & ~Bit(c.digit)) == 0) return false;
+    step.placements = {c};
+  } else {
+    step.removals = {c};
+  }
+  step.digit = c.digit;
+  return true;
+}
 
-int NodeId(Candidate c, bool on) {
-  return (c.cell * 16 + c.digit - 1) * 2 + (on ? 1 : 0);
+// Cycles from `start`: nets that come back to it, breadth first, never
+// going back along their own line of causes.
+// `limit`: the longest loop worth finding (in potentials).
+void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
+            std::vector<int>& found) {
+  const Grid& grid = chainer.Board();
+  std::vector<int> pendingOn = {net.Add(start, -1, true)};
+  std::vector<int> pendingOff;
+  std::vector<int> offs;
+  std::vector<Consequence> ons;
+  int length = 0;
+  while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit) {
+    ++length;
+    for (std::size_t i = 0; i < pendingOn.size(); ++i) {
+      const int p = pendingOn[i];
+      chainer.OnToOff(grid, net.KeyOf(p), cells, offs);
+      for (int off : offs) {
+        if (!net.Behind(p, off)) pendingOff.push_back(net.Add(off, p, true));
+      }
+    }
+    pendingOn.clear();
+    ++length;
+    for (std::size_t i = 0; i < pendingOff.size(); ++i) {
+      chainer.OffToOn(grid, nullptr, net, pendingOff[i], cells, units, ons);
+      for (const Consequence& on : ons) {
+        if (length >= 4 && on.key == start) found.push_back(net.Add(on, false));
+        if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
+      }
+    }
+    pendingOff.clear();
+  }
+}
+
+// Forcing chains from `start` (on or off) to its own negation.
+// `limit`: the longest chain worth finding (in potentials).
+void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
+                   std::vector<int>& found) {
+  const Grid& grid = chainer.Board();
+  std::vector<int> pendingOn;
+  std::vector<int> pendingOff;
+  (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
+  std::vector<int> offs;
+  std::vector<Consequence> ons;
+  bool done = false;
+  for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
+       length += 2) {
+    for (std::size_t i = 0; i < pendingOn.size(); ++i) {
+      const int p = pendingOn[i];
+      chainer.OnToOff(grid, net.KeyOf(p), cells, offs);
+      for (int off : offs) {
+        if ((off ^ 1) == start && !done) {
+          found.push_back(net.Add(off, p, false));
+          done = true;
+        }
+        if (!net.Has(off)) pendingOff.push_back(net.Add(off, p, true));
+      }
+    }
+    pendingOn.clear();
+    for (std::size_t i = 0; i < pendingOff.size(); ++i) {
+      chainer.OffToOn(grid, nullptr, net, pendingOff[i], cells, true, ons);
+      for (const Consequence& on : ons) {
+        if ((on.key ^ 1) == start && !done) {
+          found.push_back(net.Add(on, false));
+          done = true;
+        }
+        if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
+      }
+    }
+    pendingOff.clear();
+  }
 }
 
 }  // namespace
@@ -79,184 +644,270 @@ int LengthBonus(int length) {
 }
 
 std::optional<Step> FindChain(const LogicBoard& b) {
-  std::optional<Step> best;
+  if (b.Size() != kN) return std::nullopt;
+  const Chainer chainer(b);
+  const Grid& grid = chainer.Board();
+  const Geometry& g = chainer.Geo();
+  std::optional<Found> best;
   struct Mode {
-    bool x;  // one digit, links in units
-    bool y;  // links in cells
+    bool cells;  // links inside cells
+    bool units;  // links inside units
   };
-  for (const Mode mode : {Mode{true, false}, Mode{false, true}, Mode{true, true}}) {
-    for (const Candidate& t : AllCandidates(b)) {
-      Implications::Options options;
-      options.unitLinks = mode.x;
-      options.cellLinks = mode.y;
-      options.otherDigits = mode.y;
-      options.onlyDigit = mode.y ? 0 : t.digit;
-      Implications net(b, options);
-      for (bool on : {true, false}) {
-        net.Run(t, on);
-        if (!net.Reached(t, !on)) continue;
-        const bool unit = net.UsesUnitLinks(t, !on);
-        const bool cell = net.UsesCellLinks(t, !on);
-        Step step;
-        step.technique = !cell ? Technique::XChain : !unit ? Technique::YChain : Technique::XYChain;
-        const int base = !cell ? kXChainBase : !unit ? kYChainBase : kXYChainBase;
-        step.rating = base + LengthBonus(net.Complexity(t, !on) - kSingleChainOffset);
-        if (best && step.rating >= best->rating) continue;
-        step.assumption = t;
-        if (on) {
-          step.removals = {t};
-        } else {
-          step.placements = {t};
+  Net cycles;
+  std::vector<Net> nets(2);
+  // The longest chain of a kind rated `base` that could still be taken.
+  auto limit = [&](int base) {
+    if (!best) return kKeys;
+    int length = 2;
+    while (length < kKeys && base + LengthBonus(length + 1 - 2) <= best->step.rating) ++length;
+    return base <= best->step.rating ? length : 0;
+  };
+  for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
+    const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
+    for (int cell = 0; cell < kCells; ++cell) {
+      const Mask cands = grid[static_cast<std::size_t>(cell)];
+      if (Count(cands) < 2 || (!mode.units && Count(cands) > 2)) continue;
+      for (Mask m = cands; m; m &= m - 1) {
+        const int start = Key(cell, Lowest(m), true);
+        std::vector<int> ends;
+        cycles.Clear();
+        Cycles(chainer, start, mode.cells, mode.units, limit(mode.cells && mode.units ? 70 : 65),
+               cycles, ends);
+        for (int end : ends) {
+          // The cells of the loop, and what sees the loop's both sides.
+          std::vector<int> loop;
+          for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at))
+            loop.push_back(CellOf(cycles.KeyOf(at)));
+          std::vector<int> forward;
+          std::vector<int> back;
+          for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
+            const int key = cycles.KeyOf(at);
+            for (int peer : g.peers[static_cast<std::size_t>(CellOf(key))]) {
+              if (std::find(loop.begin(), loop.end(), peer) != loop.end() ||
+                  !(grid[static_cast<std::size_t>(peer)] & Bit(DigitOf(key))))
+                continue;
+              (IsOn(key) ? forward : back).push_back(Key(peer, DigitOf(key), false));
+            }
+          }
+          Found found;
+          for (int key : forward) {
+            const Candidate c = CandidateOf(key);
+            if (std::find(back.begin(), back.end(), key) != back.end() &&
+                std::find(found.step.removals.begin(), found.step.removals.end(), c) ==
+                    found.step.removals.end())
+              found.step.removals.push_back(c);
+          }
+          if (found.step.removals.empty()) continue;
+          std::sort(found.step.removals.begin(), found.step.removals.end());
+          found.complexity = cycles.Ancestors(end);
+          found.sortKey = sortKey;
+          found.step.technique = !mode.cells   ? Technique::XCycle
+                                 : !mode.units ? Technique::YCycle
+                                               : Technique::XYCycle;
+          found.step.rating =
+              (mode.cells && mode.units ? 70 : 65) + LengthBonus(found.complexity - 2);
+          found.step.assumption = CandidateOf(start);
+          found.step.digit = DigitOf(start);
+          found.step.chains = {cycles.ChainTo(end)};
+          PatternOf(found.step);
+          Offer(best, std::move(found));
         }
-        step.chains = {net.ChainTo(t, !on)};
-        step.digit = t.digit;
-        PatternOf(step);
-        Offer(best, std::move(step));
+        if (!mode.units) continue;
+        std::vector<int> targets;
+        nets[0].Clear();
+        nets[1].Clear();
+        const int most = limit(mode.cells ? 70 : 66);
+        ForcingChains(chainer, start, mode.cells, most, nets[0], targets);
+        const std::size_t fromOn = targets.size();
+        ForcingChains(chainer, start ^ 1, mode.cells, most, nets[1], targets);
+        for (std::size_t t = 0; t < targets.size(); ++t) {
+          const Net& net = nets[t < fromOn ? 0 : 1];
+          const int target = targets[t];
+          Found found;
+          if (!Conclude(found.step, grid, net.KeyOf(target))) continue;
+          found.complexity = net.Ancestors(target);
+          found.sortKey = sortKey;
+          const std::vector<ChainLink> chain = net.ChainTo(target);
+          const bool viaUnits = std::any_of(chain.begin(), chain.end(), [](const ChainLink& l) {
+            return l.on && l.from.cell != l.to.cell;
+          });
+          found.step.technique = !mode.cells ? Technique::XChain
+                                 : viaUnits  ? Technique::XYChain
+                                             : Technique::YChain;
+          found.step.rating = (mode.cells ? 70 : 66) + LengthBonus(found.complexity - 2);
+          found.step.assumption = CandidateOf(start);
+          found.step.chains = {chain};
+          PatternOf(found.step);
+          Offer(best, std::move(found));
+        }
       }
     }
-    if (best && best->rating <= (mode.x && mode.y ? kXYChainBase : kXChainBase)) break;
   }
-  return best;
+  if (!best) return std::nullopt;
+  return std::move(best->step);
+}
+
+namespace {
+
+struct NetMode {
+  bool multiple;  // several chains from a cell or a unit
+  bool dynamic;
+  bool nishio;  // one digit at a time, contradictions only
+  int base;
+  bool patterns = false;  // a stalled net looks for locked candidates, pairs and X-Wings
+};
+
+std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
+  if (b.Size() != kN) return std::nullopt;
+  const Chainer chainer(b);
+  const Grid& grid = chainer.Board();
+  const Geometry& g = chainer.Geo();
+  std::optional<Found> best;
+  std::vector<std::optional<Chainer::Outcome>> onNets(kCells * kN);
+  auto onNet = [&](int cell, int d) -> const Chainer::Outcome& {
+    auto& slot = onNets[static_cast<std::size_t>(cell * kN + d - 1)];
+    if (!slot) slot = chainer.Follow(Key(cell, d, true), mode.dynamic, !mode.nishio, mode.patterns);
+    return *slot;
+  };
+  // Whether a step of `complexity` would come after the best one so far.
+  auto worse = [&](int complexity, int sortKey) {
+    if (!best) return false;
+    const int rating = mode.base + LengthBonus(complexity - 2);
+    if (rating != best->step.rating) return rating > best->step.rating;
+    if (complexity != best->complexity) return complexity > best->complexity;
+    return sortKey >= best->sortKey;
+  };
+  auto offer = [&](Found found, int complexity, int sortKey) {
+    found.complexity = complexity;
+    found.sortKey = sortKey;
+    found.step.rating = mode.base + LengthBonus(complexity - 2);
+    PatternOf(found.step);
+    best = std::move(found);
+  };
+  // A result every branch reached: its length over the branches' nets.
+  auto length = [](const std::vector<const Net*>& nets, int key) {
+    int complexity = 0;
+    for (const Net* net : nets) complexity += net->Ancestors(net->At(key));
+    return complexity;
+  };
+  auto chains = [](Found& found, const std::vector<const Net*>& nets, int key) {
+    for (const Net* net : nets) found.step.chains.push_back(net->ChainTo(net->At(key)));
+  };
+  for (int cell = 0; cell < kCells; ++cell) {
+    const Mask cands = grid[static_cast<std::size_t>(cell)];
+    const int count = Count(cands);
+    if (!(count > 2 || (count > 1 && mode.dynamic))) continue;
+    std::vector<const Net*> valueNets;
+    for (Mask m = cands; m; m &= m - 1) {
+      const int d = Lowest(m);
+      const Chainer::Outcome& on = onNet(cell, d);
+      valueNets.push_back(&on.net);
+      const bool contradictions = mode.dynamic || mode.nishio;
+      const bool both = count >= 3 && !mode.nishio && mode.dynamic;
+      if (contradictions || both) {
+        // A branch that contradicts itself: its assumption is false.
+        auto absurd = [&](const Chainer::Outcome& branch, bool placing) {
+          if (!contradictions || branch.absurdOn < 0) return;
+          const Net& net = branch.net;
+          const int complexity = net.Ancestors(branch.absurdOn) + net.Ancestors(branch.absurdOff);
+          if (worse(complexity, 7)) return;
+          Found found;
+          found.step.technique =
+              mode.nishio ? Technique::NishioChains : Technique::ContradictionChains;
+          (placing ? found.step.placements : found.step.removals) = {{cell, d}};
+          found.step.digit = d;
+          found.step.assumption = {cell, d};
+          found.step.chains = {net.ChainTo(branch.absurdOn), net.ChainTo(branch.absurdOff)};
+          offer(std::move(found), complexity, 7);
+        };
+        absurd(on, false);
+        const Chainer::Outcome off =
+            chainer.Follow(Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
+        absurd(off, true);
+        if (both) {
+          for (bool wantOn : {true, false}) {
+            for (int key : on.net.Order()) {
+              if (IsOn(key) != wantOn || !off.net.Has(key)) continue;
+              const int complexity = length({&on.net, &off.net}, key);
+              if (worse(complexity, 1)) continue;
+              Found found;
+              found.step.technique = Technique::DoubleChains;
+              if (!Conclude(found.step, grid, key)) continue;
+              found.step.assumption = {cell, d};
+              chains(found, {&on.net, &off.net}, key);
+              offer(std::move(found), complexity, 1);
+            }
+          }
+        }
+      }
+      if (mode.nishio) continue;
+      // The places of `d` in each unit of the cell, when the cell is the first of them.
+      for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
+        const auto& all = g.units[static_cast<std::size_t>(unit)];
+        std::vector<int> places;
+        for (int c : all) {
+          if (grid[static_cast<std::size_t>(c)] & Bit(d)) places.push_back(c);
+        }
+        const int n = static_cast<int>(places.size());
+        if (!(n == 2 || (mode.multiple && n > 2)) || places.front() != cell) continue;
+        std::vector<const Net*> nets;
+        for (int c : places) nets.push_back(c == cell ? &on.net : &onNet(c, d).net);
+        for (bool wantOn : {true, false}) {
+          for (int key : on.net.Order()) {
+            if (IsOn(key) != wantOn) continue;
+            if (!std::all_of(nets.begin(), nets.end(),
+                             [&](const Net* net) { return net->Has(key); }))
+              continue;
+            const int complexity = length(nets, key);
+            if (worse(complexity, 6)) continue;
+            Found found;
+            found.step.technique = mode.dynamic ? Technique::DynamicRegionForcingChains
+                                                : Technique::RegionForcingChains;
+            if (!Conclude(found.step, grid, key)) continue;
+            found.step.units = {unit};
+            found.step.assumption = {cell, d};
+            chains(found, nets, key);
+            offer(std::move(found), complexity, 6);
+          }
+        }
+      }
+    }
+    if (mode.nishio || !(count == 2 || (mode.multiple && count > 2))) continue;
+    for (bool wantOn : {true, false}) {
+      for (int key : valueNets.front()->Order()) {
+        if (IsOn(key) != wantOn) continue;
+        if (!std::all_of(valueNets.begin(), valueNets.end(),
+                         [&](const Net* net) { return net->Has(key); }))
+          continue;
+        const int complexity = length(valueNets, key);
+        if (worse(complexity, 5)) continue;
+        Found found;
+        found.step.technique =
+            mode.dynamic ? Technique::DynamicCellForcingChains : Technique::CellForcingChains;
+        if (!Conclude(found.step, grid, key)) continue;
+        chains(found, valueNets, key);
+        found.step.cells = {cell};
+        found.step.assumption = {cell, Lowest(cands)};
+        offer(std::move(found), complexity, 5);
+      }
+    }
+  }
+  if (!best) return std::nullopt;
+  return std::move(best->step);
+}
+
+}  // namespace
+
+std::optional<Step> FindNishioChains(const LogicBoard& b) {
+  return FindNets(b, {false, true, true, 75});
 }
 
 std::optional<Step> FindForcingChains(const LogicBoard& b, bool dynamic) {
-  const Geometry& g = b.Geo();
-  std::optional<Step> best;
-  Implications::Options options;
-  options.dynamic = dynamic;
-  Implications net(b, options);
+  return FindNets(b, {true, dynamic, false, dynamic ? 85 : 80});
+}
 
-  // The nodes every branch reached become the step's results.
-  auto conclude = [&](const std::vector<Candidate>& branches, Technique technique, int base,
-                      const std::vector<int>& cells, int unit) {
-    Tally tally(g.cells);
-    std::vector<std::vector<int>> reachedIds;
-    int live = 0;
-    for (const Candidate& branch : branches) {
-      if (!net.Run(branch, true)) continue;  // an impossible branch: the others decide
-      ++live;
-      for (bool on : {true, false}) {
-        for (const Candidate& c : net.ReachedAll(on)) {
-          const auto id = static_cast<std::size_t>(NodeId(c, on));
-          if (tally.count[id] + 1 != live) continue;
-          ++tally.count[id];
-          tally.weight[id] += net.Complexity(c, on);
-        }
-      }
-    }
-    if (live < 2) return;
-    for (int cell = 0; cell < g.cells; ++cell) {
-      for (Mask m = b.Cands(cell); m; m &= m - 1) {
-        const Candidate c{cell, Lowest(m)};
-        for (bool on : {true, false}) {
-          const auto id = static_cast<std::size_t>(NodeId(c, on));
-          if (tally.count[id] != live) continue;
-          if (on && b.Value(cell) != 0) continue;
-          if (std::find(branches.begin(), branches.end(), c) != branches.end()) continue;
-          Step step;
-          step.technique = technique;
-          step.rating = base + LengthBonus(tally.weight[id] - kNetOffset * live);
-          if (best && step.rating >= best->rating) continue;
-          (on ? step.placements : step.removals).push_back(c);
-          for (const Candidate& branch : branches) {
-            if (!net.Run(branch, true)) continue;
-            step.chains.push_back(net.ChainTo(c, on));
-          }
-          step.units = unit >= 0 ? std::vector<int>{unit} : std::vector<int>{};
-          PatternOf(step);
-          for (int k : cells) {
-            if (std::find(step.cells.begin(), step.cells.end(), k) == step.cells.end())
-              step.cells.push_back(k);
-          }
-          std::sort(step.cells.begin(), step.cells.end());
-          step.digit = c.digit;
-          Offer(best, std::move(step));
-        }
-      }
-    }
-  };
-
-  if (dynamic) {
-    // One candidate both ways.
-    for (const Candidate& t : AllCandidates(b)) {
-      for (bool on : {true, false}) {
-        if (net.Run(t, on)) continue;
-        const Candidate x = net.Conflict();
-        Step step;
-        step.technique = Technique::ContradictionChains;
-        step.rating = kContradictionBase + LengthBonus(net.Complexity(x, true) +
-                                                       net.Complexity(x, false) - 2 * kNetOffset);
-        if (best && step.rating >= best->rating) continue;
-        step.assumption = t;
-        (on ? step.removals : step.placements).push_back(t);
-        step.chains = {net.ChainTo(x, true), net.ChainTo(x, false)};
-        step.digit = t.digit;
-        PatternOf(step);
-        Offer(best, std::move(step));
-      }
-    }
-    for (const Candidate& t : AllCandidates(b)) {
-      // True and false both lead to the same result.
-      if (!net.Run(t, true)) continue;
-      std::vector<int> weight(static_cast<std::size_t>(g.cells * 32), 0);
-      for (bool on : {true, false}) {
-        for (const Candidate& c : net.ReachedAll(on))
-          weight[static_cast<std::size_t>(NodeId(c, on))] = net.Complexity(c, on);
-      }
-      if (!net.Run(t, false)) continue;
-      for (bool on : {true, false}) {
-        for (const Candidate& c : net.ReachedAll(on)) {
-          const int first = weight[static_cast<std::size_t>(NodeId(c, on))];
-          if (first == 0 || c == t || !b.Has(c.cell, c.digit)) continue;
-          Step step;
-          step.technique = Technique::DoubleChains;
-          step.rating = kDoubleBase + LengthBonus(first + net.Complexity(c, on) - 2 * kNetOffset);
-          if (best && step.rating >= best->rating) continue;
-          step.assumption = t;
-          (on ? step.placements : step.removals).push_back(c);
-          step.chains = {net.ChainTo(c, on)};
-          step.digit = c.digit;
-          Offer(best, std::move(step));
-        }
-      }
-      if (best && best->technique == Technique::DoubleChains && best->chains.size() == 1) {
-        // Add the other half of the best step's net when it came from this candidate.
-        if (best->assumption == t) {
-          const Candidate c =
-              best->placements.empty() ? best->removals.front() : best->placements.front();
-          const bool on = !best->placements.empty();
-          net.Run(t, true);
-          best->chains.insert(best->chains.begin(), net.ChainTo(c, on));
-          PatternOf(*best);
-        }
-      }
-    }
-  }
-  for (int cell = 0; cell < g.cells; ++cell) {
-    if (Count(b.Cands(cell)) < 2) continue;
-    std::vector<Candidate> branches;
-    for (Mask m = b.Cands(cell); m; m &= m - 1) branches.push_back({cell, Lowest(m)});
-    conclude(branches, dynamic ? Technique::DynamicCellForcingChains : Technique::CellForcingChains,
-             dynamic ? kDynamicCellBase : kCellChainsBase, {cell}, -1);
-  }
-  for (int unit = 0; unit < 3 * g.n; ++unit) {
-    for (int d = 1; d <= g.n; ++d) {
-      const Mask places = b.Places(unit, d);
-      if (Count(places) < 2) continue;
-      std::vector<Candidate> branches;
-      std::vector<int> cells;
-      for (Mask m = places; m; m &= m - 1) {
-        const int cell =
-            g.units[static_cast<std::size_t>(unit)][static_cast<std::size_t>(std::countr_zero(m))];
-        branches.push_back({cell, d});
-        cells.push_back(cell);
-      }
-      conclude(branches,
-               dynamic ? Technique::DynamicRegionForcingChains : Technique::RegionForcingChains,
-               dynamic ? kDynamicRegionBase : kRegionChainsBase, cells, unit);
-    }
-  }
-  return best;
+std::optional<Step> FindForcingChainsPlus(const LogicBoard& b) {
+  return FindNets(b, {true, true, false, 90, true});
 }
 
 }  // namespace gridora::logic

@@ -66,6 +66,16 @@ class Teller {
       case Technique::UniqueRectangle:
         return Cells(s.cells) + " が " + Digits(RectangleDigits()) +
                " だけになると二通りに入れ替えられて解が一つに決まらないので、" + Removed() + Name();
+      case Technique::WXYZWing:
+      case Technique::VWXYZWing:
+      case Technique::UVWXYZWing:
+        return AlsWing() + Removed() + Name();
+      case Technique::GroupedLinks:
+        return GroupedLinks() + Removed() + Name();
+      case Technique::XCycle:
+      case Technique::YCycle:
+      case Technique::XYCycle:
+        return Cycle() + Removed() + Name();
       case Technique::Bug:
         return L(s.cells.front()) + " 以外のマスは候補が二つずつなので、ここが " + D(s.digit) +
                " でないと解が一つに決まらず、" + L(s.cells.front()) + " は " + D(s.digit) +
@@ -177,6 +187,35 @@ class Teller {
     return D(s_.digit) + " は " + out + " のどちらかに入り、鎖の両端 " + L(s_.cells.front()) +
            " か " + L(s_.cells.back()) + " のどちらかは " + D(s_.digit) + " なので、";
   }
+  Mask DigitsIn(int cell) const {
+    Mask m = 0;
+    for (const Candidate& c : s_.pattern) {
+      if (c.cell == cell) m |= Bit(c.digit);
+    }
+    return m;
+  }
+  // The set is every cell but the last, the cell of two candidates.
+  std::string AlsWing() const {
+    const std::vector<int> set(s_.cells.begin(), s_.cells.end() - 1);
+    Mask all = 0;
+    for (int c : set) all |= DigitsIn(c);
+    const int pincer = s_.cells.back();
+    return Cells(set) + " には " + Digits(all) + " しか入らず、" + L(pincer) + " には " +
+           Digits(DigitsIn(pincer)) + " しか入らないので、";
+  }
+  std::string GroupedLinks() const {
+    std::string out;
+    for (std::size_t i = 0; i + 1 < s_.groups.size(); i += 2) {
+      out += (out.empty() ? "" : "、") + Cells(s_.groups[i]) + " と " + Cells(s_.groups[i + 1]);
+    }
+    return D(s_.digit) + " は " + out + " のどちらかに入り、鎖の両端 " + Cells(s_.groups.front()) +
+           " か " + Cells(s_.groups.back()) + " のどこかは " + D(s_.digit) + " なので、";
+  }
+  std::string Cycle() const {
+    const auto& chain = s_.chains.front();
+    return Node(chain.front().from, true) + ChainText(chain) +
+           " と輪になり、どちらに回っても同じなので、";
+  }
   std::string Node(const Candidate& c, bool on) const {
     return "(" + std::to_string(c.cell % n_ + 1) + "," + std::to_string(c.cell / n_ + 1) + ")" +
            (on ? "=" : "≠") + D(c.digit);
@@ -192,12 +231,11 @@ class Teller {
     switch (s.technique) {
       case Technique::CellForcingChains:
       case Technique::DynamicCellForcingChains:
-        out = L(s.cells.empty() ? 0 : s.chains.front().front().from.cell) + " にどの候補が入っても";
+        out = L(s.assumption.cell) + " にどの候補が入っても";
         break;
       case Technique::RegionForcingChains:
       case Technique::DynamicRegionForcingChains:
-        out = UnitText(s.units.front(), n_) + "で " + D(s.chains.front().front().from.digit) +
-              " がどこに入っても";
+        out = UnitText(s.units.front(), n_) + "で " + D(s.assumption.digit) + " がどこに入っても";
         break;
       case Technique::DoubleChains:
         out = L(s.assumption.cell) + " が " + D(s.assumption.digit) + " でもそうでなくても";
@@ -217,7 +255,7 @@ class Teller {
     }
     const bool contradiction =
         s.technique == Technique::XChain || s.technique == Technique::YChain ||
-        s.technique == Technique::XYChain || s.technique == Technique::XCycle ||
+        s.technique == Technique::XYChain || s.technique == Technique::NishioChains ||
         s.technique == Technique::ContradictionChains;
     out += contradiction ? " となって矛盾するので、" : " となるので、";
     return out + Removed();

@@ -46,9 +46,13 @@ bool Geometry::Sees(int a, int b) const {
   return ua[0] == ub[0] || ua[1] == ub[1] || ua[2] == ub[2];
 }
 
+// The tables live as long as the process: a worker thread (the puzzle
+// stock's) may still be rating when the program ends through exit(), for
+// example when Qt loses its X connection, and static destructors would pull
+// them from under it.
 const Geometry& GeometryOf(int boardSize) {
-  static const Geometry nine = Build(9, 3);
-  static const Geometry sixteen = Build(16, 4);
+  static const Geometry& nine = *new Geometry(Build(9, 3));
+  static const Geometry& sixteen = *new Geometry(Build(16, 4));
   return boardSize == 16 ? sixteen : nine;
 }
 

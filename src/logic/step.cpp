@@ -54,6 +54,13 @@ constexpr std::array kNames = {
           "dynamic cell forcing chains"},
     Names{Technique::DynamicRegionForcingChains, "動的な領域のフォーシングチェーン",
           "dynamic region forcing chains"},
+    Names{Technique::YCycle, "XYサイクル", "y-cycle"},
+    Names{Technique::XYCycle, "混合サイクル", "xy-cycle"},
+    Names{Technique::NishioChains, "ニシオのフォーシングチェーン", "nishio forcing chains"},
+    Names{Technique::WXYZWing, "WXYZ-Wing", "wxyz-wing"},
+    Names{Technique::VWXYZWing, "VWXYZ-Wing", "vwxyz-wing"},
+    Names{Technique::UVWXYZWing, "UVWXYZ-Wing", "uvwxyz-wing"},
+    Names{Technique::GroupedLinks, "グループ化したXチェーン", "grouped x-chain"},
 };
 
 const Names& Find(Technique technique) {

@@ -49,6 +49,13 @@ enum class Technique {
   DoubleChains,         // the candidate true and false lead to the same result
   DynamicCellForcingChains,
   DynamicRegionForcingChains,
+  YCycle,        // cycle through cells of two candidates
+  XYCycle,       // cycle mixing both kinds of link
+  NishioChains,  // one digit assumed, the board following it, to a contradiction
+  WXYZWing,      // three cells with four digits and a cell of two of them
+  VWXYZWing,     // four cells with five digits and a cell of two of them
+  UVWXYZWing,    // five cells with six digits and a cell of two of them
+  GroupedLinks,  // an X-chain of strong links, some between groups of cells
 };
 
 // "隠れたシングル", "X-Wing", ...
@@ -77,6 +84,9 @@ struct Step {
   // The chain or the chains of a chain technique, for drawing and telling.
   std::vector<std::vector<ChainLink>> chains;
   Candidate assumption;  // the candidate a chain starts from
+  // The nodes of a chain whose nodes may be groups of cells (a grouped
+  // X-chain), from its first end to its last.
+  std::vector<std::vector<int>> groups;
 };
 
 }  // namespace gridora::logic

@@ -27,11 +27,20 @@ std::optional<Step> FindXYWing(const LogicBoard& b);
 std::optional<Step> FindXYZWing(const LogicBoard& b);
 std::optional<Step> FindUniqueRectangle(const LogicBoard& b);
 std::optional<Step> FindBug(const LogicBoard& b);
+// An almost locked set of `cells` (3 to 5) cells and a cell of two of its
+// digits: WXYZ-, VWXYZ- and UVWXYZ-Wings.
+std::optional<Step> FindAlsWing(const LogicBoard& b, int cells);
 // Single chains on the candidates as they stand: cycles and forcing chains.
 std::optional<Step> FindChain(const LogicBoard& b);
 // Several chains from one cell or one unit, or from a candidate both ways;
 // `dynamic` lets the chains follow the singles they make.
 std::optional<Step> FindForcingChains(const LogicBoard& b, bool dynamic);
+// One candidate assumed true, the board following it digit by digit (its
+// other candidates and places), to a contradiction.
+std::optional<Step> FindNishioChains(const LogicBoard& b);
+// Dynamic forcing chains whose nets, when they stall, go on through the
+// locked candidates, hidden and naked pairs and X-Wings their removals make.
+std::optional<Step> FindForcingChainsPlus(const LogicBoard& b);
 
 // 0.1 more for every length threshold a chain of `length` links passes.
 int LengthBonus(int length);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
-// XY-Wing, XYZ-Wing, unique rectangles and the bivalue universal grave.
+// XY-Wing, XYZ-Wing, unique rectangles, the bivalue universal grave and
+// the wings of an almost locked set and a cell of two candidates.
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "logic/techniques.h"
 
@@ -184,6 +187,165 @@ std::optional<Step> FindBug(const LogicBoard& b) {
     return step;
   }
   return std::nullopt;
+}
+
+namespace {
+
+// An almost locked set of cells that all see each other (so lie in one
+// unit) holding one digit more than cells, with a cell of two candidates x
+// and z outside it. When every cell of the set holding x sees that cell, x
+// cannot be in both, so z is either in that cell or in the set: a cell that
+// sees all the z's of both cannot hold z. When z is restricted as well, the
+// set and the cell are locked together: each of the set's other digits
+// leaves the cells that see all its places in the set, and x and z leave the
+// cells that see all their places in the set and the cell.
+struct AlsWing {
+  std::vector<int> set;
+  int pincer = -1;
+  int x = 0;
+  int z = 0;
+  bool both = false;
+  int biggest = 0;  // most candidates of a cell of the set
+  int size = 0;     // candidates of the set's cells together
+  std::vector<Candidate> removals;
+  std::string Order() const {
+    return std::to_string(both ? 2 : 1) + std::to_string(biggest) + std::to_string(size);
+  }
+};
+
+int WingRating(int cells, int biggest) {
+  switch (cells) {
+    case 3:
+      return 55 + (1 - std::abs(3 - biggest));
+    case 4:
+      return 62 + (2 - std::abs(3 - biggest));
+    default:
+      return 66;
+  }
+}
+
+}  // namespace
+
+std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
+  const Geometry& g = b.Geo();
+  const int digits = cells + 1;
+  std::optional<AlsWing> best;
+  int bestRating = 0;
+  std::vector<int> set;
+  // The cells that see every cell of `within` and hold `digit`.
+  auto seeing = [&](const std::vector<int>& within, int digit, const std::vector<int>& skip,
+                    std::vector<Candidate>& out) {
+    for (int c : g.peers[static_cast<std::size_t>(within.front())]) {
+      if (!b.Has(c, digit) || std::find(skip.begin(), skip.end(), c) != skip.end()) continue;
+      if (std::all_of(within.begin(), within.end(), [&](int w) { return g.Sees(c, w); }))
+        out.push_back({c, digit});
+    }
+  };
+  auto holding = [&](int digit) {
+    std::vector<int> out;
+    for (int c : set) {
+      if (b.Has(c, digit)) out.push_back(c);
+    }
+    return out;
+  };
+  auto consider = [&](Mask all) {
+    int biggest = 0;
+    int size = 0;
+    for (int c : set) {
+      biggest = std::max(biggest, Count(b.Cands(c)));
+      size += Count(b.Cands(c));
+    }
+    std::vector<int> around;
+    for (int c : set) {
+      for (int p : g.peers[static_cast<std::size_t>(c)]) {
+        if (std::find(set.begin(), set.end(), p) == set.end()) around.push_back(p);
+      }
+    }
+    std::sort(around.begin(), around.end());
+    around.erase(std::unique(around.begin(), around.end()), around.end());
+    for (int pincer : around) {
+      const Mask pm = b.Cands(pincer);
+      if (Count(pm) != 2 || (pm & all) != pm) continue;
+      auto restricted = [&](int digit) {
+        const std::vector<int> in = holding(digit);
+        return std::all_of(in.begin(), in.end(), [&](int c) { return g.Sees(c, pincer); });
+      };
+      int x = Lowest(pm);
+      int z = Lowest(pm & ~Bit(x));
+      bool both = restricted(z);
+      if (!restricted(x)) {
+        if (!both) continue;
+        std::swap(x, z);
+        both = false;
+      }
+      AlsWing wing{set, pincer, x, z, both, biggest, size, {}};
+      std::vector<int> skip = set;
+      skip.push_back(pincer);
+      bool weak = false;
+      bool strongX = false;
+      if (both) {
+        for (Mask m = all & ~pm; m; m &= m - 1) {
+          const std::size_t before = wing.removals.size();
+          seeing(holding(Lowest(m)), Lowest(m), skip, wing.removals);
+          weak = weak || wing.removals.size() > before;
+        }
+        std::vector<int> within = holding(x);
+        within.push_back(pincer);
+        const std::size_t before = wing.removals.size();
+        seeing(within, x, skip, wing.removals);
+        strongX = wing.removals.size() > before;
+      }
+      std::vector<int> within = holding(z);
+      within.push_back(pincer);
+      const std::size_t before = wing.removals.size();
+      seeing(within, z, skip, wing.removals);
+      const bool strongZ = wing.removals.size() > before;
+      if (wing.removals.empty()) continue;
+      if (both && !weak && (!strongZ || !strongX)) wing.both = false;
+      const int rating = WingRating(cells, biggest);
+      const bool better =
+          !best || rating < bestRating ||
+          (rating == bestRating &&
+           (wing.removals.size() > best->removals.size() ||
+            (wing.removals.size() == best->removals.size() && wing.Order() > best->Order())));
+      if (better) {
+        best = std::move(wing);
+        bestRating = rating;
+      }
+    }
+  };
+  // Cells in increasing order, each seeing the ones before it.
+  auto extend = [&](auto&& self, int from, Mask all) -> void {
+    if (static_cast<int>(set.size()) == cells) {
+      if (Count(all) == digits) consider(all);
+      return;
+    }
+    for (int c = from; c < g.cells; ++c) {
+      const Mask m = b.Cands(c);
+      if (Count(m) < 2 || Count(all | m) > digits) continue;
+      if (!std::all_of(set.begin(), set.end(), [&](int s) { return g.Sees(s, c); })) continue;
+      set.push_back(c);
+      self(self, c + 1, all | m);
+      set.pop_back();
+    }
+  };
+  extend(extend, 0, 0);
+  if (!best) return std::nullopt;
+  static constexpr Technique kinds[] = {Technique::WXYZWing, Technique::VWXYZWing,
+                                        Technique::UVWXYZWing};
+  Step step;
+  step.technique = kinds[cells - 3];
+  step.rating = bestRating;
+  step.removals = best->removals;
+  std::sort(step.removals.begin(), step.removals.end());
+  step.removals.erase(std::unique(step.removals.begin(), step.removals.end()), step.removals.end());
+  step.cells = best->set;
+  step.cells.push_back(best->pincer);
+  for (int c : step.cells) {
+    for (Mask m = b.Cands(c); m; m &= m - 1) step.pattern.push_back({c, Lowest(m)});
+  }
+  step.digit = best->z;
+  return step;
 }
 
 }  // namespace gridora::logic

@@ -102,12 +102,16 @@ std::optional<RecoveredPuzzle> RecoveryKeeper::Pending() {
     if (!name.empty() && name.back() == '\n') name.pop_back();
     if (!name.empty() && name.find('\n') == std::string::npos) left.fileName = name;
   }
+  if (left.fileName != kNoFileName) {
+    const FileBytes file = ReadWholeFile(left.fileName, kMaxPuzzleFileBytes);
+    left.sameAsFile = file.status == ReadStatus::Ok && file.bytes == copy.bytes;
+  }
   return left;
 }
 
-WriteStatus RecoveryKeeper::Update(const AppState& state) {
+WriteStatus RecoveryKeeper::Update(const AppState& state, bool gameInPlay) {
   if (!Claimed()) return {};
-  if (!state.DataChanged) {
+  if (!state.DataChanged && !gameInPlay) {
     if (copyMayExist_) Discard();
     return {};
   }

@@ -3,6 +3,10 @@
 // The recovery copy: the current puzzle, kept on disk while it has unsaved
 // changes, so that a program killed or logged out loses nothing.
 //
+// A game of play mode in progress counts as unsaved work too: its notes and
+// time live beside the copy (play/kept_games.h), so the copy is kept while
+// a game is played, even on a puzzle without changes.
+//
 // The copy lives in the state folder ($XDG_STATE_HOME/gridora, by default
 // ~/.local/state/gridora) as "recovery.gdr", in the puzzle file form; the
 // path of the file the puzzle belongs to is kept beside it in
@@ -44,6 +48,9 @@ RecoveryFiles RecoveryFilesIn(const std::string& folder);
 struct RecoveredPuzzle {
   PuzzleFile puzzle;
   std::string fileName;  // kNoFileName for a puzzle never saved
+  // The puzzle's file still holds exactly the copy's bytes: only a game's
+  // state was unsaved, not the puzzle.
+  bool sameAsFile = false;
 };
 
 class RecoveryKeeper {
@@ -64,9 +71,9 @@ class RecoveryKeeper {
   std::optional<RecoveredPuzzle> Pending();
 
   // Brings the files in line with `state`: a copy of a puzzle with unsaved
-  // changes (written only when its bytes differ from the last ones), no
-  // copy of a puzzle without.
-  WriteStatus Update(const AppState& state);
+  // changes or with a game in play (`gameInPlay`), written only when its
+  // bytes differ from the last ones; no copy of a puzzle with neither.
+  WriteStatus Update(const AppState& state, bool gameInPlay = false);
 
   // Deletes the copy.
   void Discard();

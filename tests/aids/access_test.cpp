@@ -64,6 +64,7 @@ TEST(ContrastTest, everyDigitKindStandsOutSevenToOneOnEveryGround) {
       {"player", HighContrastDigit(DigitKind::Player).color},
       {"repeated", kHighContrastAlert},
       {"candidate", kHighContrastCandidates},
+      {"note", kHighContrastNotes},
   };
   for (CellGround ground : {CellGround::Plain, CellGround::Highlighted, CellGround::HintFocus,
                             CellGround::HintSupport}) {
@@ -75,15 +76,21 @@ TEST(ContrastTest, everyDigitKindStandsOutSevenToOneOnEveryGround) {
 }
 
 // Colour alone does not tell the kinds apart: each pair of kinds differs in
-// weight or underline too.
+// colour and in weight or underline too; the player's notes are in the
+// player's colour, which no candidate has.
 TEST(ContrastTest, digitKindsDifferInMoreThanColour) {
   const DigitKind kinds[] = {DigitKind::Given, DigitKind::Solver, DigitKind::Player};
   std::set<std::pair<bool, bool>> shapes;
+  std::set<Color> colours;
   for (DigitKind kind : kinds) {
     const DigitLook look = HighContrastDigit(kind);
     shapes.insert({look.bold, look.underline});
+    colours.insert(look.color);
   }
   EXPECT_EQ(shapes.size(), 3u);
+  EXPECT_EQ(colours.size(), 3u);
+  EXPECT_EQ(kHighContrastNotes, HighContrastDigit(DigitKind::Player).color);
+  EXPECT_NE(kHighContrastNotes, kHighContrastCandidates);
   EXPECT_TRUE(HighContrastDigit(DigitKind::Given).bold);
   EXPECT_TRUE(HighContrastDigit(DigitKind::Player).underline);
 }

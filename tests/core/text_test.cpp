@@ -73,6 +73,15 @@ TEST(BoolTextTest, words) {
   EXPECT_STREQ(BoolText(false), "False");
 }
 
+// One escape for the HTML export and the XML the other formats write: an
+// attribute value keeps its line breaks and tabs only as references.
+TEST(EscapeMarkupTest, htmlKeepsBreaksAndAttributesReferToThem) {
+  const std::string text = "a&b<c>\"d\"\r\n\te'";
+  EXPECT_EQ(EscapeMarkup(text), "a&amp;b&lt;c&gt;&quot;d&quot;\r\n\te'");
+  EXPECT_EQ(EscapeMarkup(text, true), "a&amp;b&lt;c&gt;&quot;d&quot;&#13;&#10;&#9;e'");
+  EXPECT_EQ(EscapeMarkup("山田"), "山田");
+}
+
 TEST(ColorTest, componentsPackRedFirst) {
   EXPECT_EQ(Rgb(48, 112, 80), 5271600u);
   EXPECT_EQ(Rgb(128, 128, 96), 6324352u);

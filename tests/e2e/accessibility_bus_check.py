@@ -7,7 +7,11 @@
 #    and kind;
 #  - every toolbar and launcher button named;
 #  - the arrow keys move the focus to the named cells (focus events);
-#  - a status text is announced by a notification.
+#  - a status text is announced by a notification;
+#  - a game: a puzzle made by 問題を作る-9 is played (play mode starts by
+#    itself); its givens, a digit of the player and a cell with the
+#    player's notes are named and described as such, and the changes come
+#    as events.
 # Keys are sent with xdotool; the program is in keypad mode and solved.
 #   accessibility_bus_check.py
 import subprocess
@@ -142,6 +146,154 @@ focus_now = [c.name for c in cells if state_of(c, pyatspi.STATE_FOCUSED)]
 check(focus_now == ["1行5列 7 問題の数字"], f"focused cells now {focus_now}")
 hint = "[テンキー入力]  左:カーソル移動 右:数字消去"
 check(hint in announced, f"status announced: {announced}")
+
+
+# --- A game ------------------------------------------------------------------
+
+
+def visible_window(pattern):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                           capture_output=True, text=True).stdout.split()
+    return found[0] if found else None
+
+
+def wait_window(pattern, seconds=30):
+    for _ in range(seconds * 10):
+        window = visible_window(pattern)
+        if window:
+            return window
+        time.sleep(0.1)
+    return None
+
+
+def xkeys(*names, window=None, repeat=1):
+    command = ["xdotool"]
+    if window:
+        command += ["windowfocus", "--sync", window]
+    command += ["key", "--clearmodifiers", "--delay", "30", "--repeat", str(repeat), *names]
+    subprocess.run(command, check=True)
+    time.sleep(0.3)
+
+
+def run_in_loop(steps):
+    """Runs each step in turn with the event loop turning, so that the
+    events they cause are heard; then a second for the last ones."""
+    loop = GLib.MainLoop()
+
+    def step(index):
+        if index < len(steps):
+            steps[index]()
+            GLib.timeout_add(200, step, index + 1)
+        else:
+            GLib.timeout_add(1000, loop.quit)
+        return False
+
+    GLib.timeout_add(100, step, 0)
+    GLib.timeout_add(60000, loop.quit)
+    loop.run()
+
+
+def fresh(node):
+    node.clearCache()
+    return node
+
+
+changes = []
+
+
+def on_change(event):
+    # The cell as it is once changed (Qt sends the object, not the text).
+    if event.source is not None and event.source.getRole() == pyatspi.ROLE_TABLE_CELL:
+        changes.append((event.type, event.source.name, event.source.description))
+
+
+for kind in ("object:property-change:accessible-name",
+             "object:property-change:accessible-description"):
+    pyatspi.Registry.registerEventListener(on_change, kind)
+
+
+def generate():
+    # ツール > 問題を作る-9, the dialog's defaults; the changed puzzle is not saved.
+    xkeys("alt+t")
+    xkeys("n")
+    dialog = wait_window("^問題を作る")
+    check(dialog is not None, "no 問題を作る dialog")
+    if dialog:
+        xkeys("Return", window=dialog)
+    for _ in range(300):
+        ask = visible_window("^セーブ確認$")
+        if ask:
+            xkeys("n", window=ask)
+        elif not visible_window("^問題を作る"):
+            break
+        time.sleep(0.1)
+    time.sleep(1)
+
+
+run_in_loop([generate])
+main = wait_window("^Gridora$")
+
+
+def new_puzzle_shown(names):
+    givens = sum(name.endswith(" 問題の数字") for name in names)
+    return givens >= 17 and all(name.endswith((" 問題の数字", " 空き")) for name in names)
+
+
+# The dialog closes before the puzzle is made when the stock is empty (a slow
+# build may take many seconds); wait for the board to show it.
+for _ in range(240):
+    names = [fresh(table.getChildAtIndex(i)).name for i in range(81)]
+    if new_puzzle_shown(names):
+        break
+    time.sleep(0.5)
+givens = [i for i, name in enumerate(names) if name.endswith(" 問題の数字")]
+board = [int(name.split()[1]) if i in givens else 0 for i, name in enumerate(names)]
+check(len(givens) >= 17 and all(names[i].endswith(" 空き") for i in range(81)
+                                if i not in givens),
+      f"a new puzzle of givens and empty cells: {names}")
+
+
+def free_digits(cell):
+    r, c = divmod(cell, 9)
+    seen = {board[j] for j in range(81)
+            if j // 9 == r or j % 9 == c or (j // 27, j % 9 // 3) == (r // 3, c // 3)}
+    return [d for d in range(1, 10) if d not in seen]
+
+
+empty = [i for i in range(81) if board[i] == 0]
+mine = empty[0]  # the player's digit; the cursor starts at cell 0
+digit = free_digits(mine)[0]
+noted = empty[-1]  # notes 1 and 2
+
+
+def name_of(cell, words, d=None):
+    r, c = divmod(cell, 9)
+    return f"{r + 1}行{c + 1}列 " + (f"{d} " if d else "") + words
+
+
+changes.clear()
+run_in_loop([
+    lambda: xkeys("Right", window=main, repeat=mine) if mine else None,
+    lambda: xkeys(str(digit), window=main),  # the cursor moves on
+    lambda: xkeys("Right", window=main, repeat=noted - mine - 1) if noted > mine + 1 else None,
+    lambda: xkeys("F4", "1", "2", "F4", window=main),  # notes: the cursor stays
+])
+cells = [fresh(table.getChildAtIndex(i)) for i in range(81)]
+given = givens[0]
+check(cells[given].name == name_of(given, "問題の数字", board[given]),
+      f"given {given} named {cells[given].name!r}")
+check(sum(c.name.endswith(" 問題の数字") for c in cells) == len(givens),
+      "the givens alone are named the puzzle's")
+check(cells[mine].name == name_of(mine, "入力した数字", digit),
+      f"the player's digit named {cells[mine].name!r}, expected "
+      f"{name_of(mine, '入力した数字', digit)!r}")
+check(cells[noted].name == name_of(noted, "空き"), f"the noted cell named {cells[noted].name!r}")
+check(cells[noted].description == "メモ：1 2",
+      f"the noted cell described {cells[noted].description!r}")
+check(("object:property-change:accessible-name", name_of(mine, "入力した数字", digit), "")
+      in changes, f"no name change heard for the player's digit: {changes}")
+check(("object:property-change:accessible-description", name_of(noted, "空き"), "メモ：1 2")
+      in changes, f"no description change heard for the notes: {changes}")
 
 if failures:
     sys.exit(1)

@@ -10,10 +10,13 @@
 #     records file holds the result and "成績(&R)..." shows it;
 #  5. a new puzzle, a digit, a note, some seconds of play, SIGTERM: the
 #     next start restores the copy with the same board (givens, the
-#     player's colour, the note) and the time kept.
+#     player's colour, the note) and the time kept;
+#  6. a new puzzle never saved and only notes on it (F4 and the note list
+#     by its key, Shift+F4; not one digit), SIGTERM: the next start brings
+#     back its givens, notes and time.
 # With SHOTS set to a folder it also saves the screenshots of play mode
 # there (9 x 9 and 16 x 16 games in progress with notes and the clock, the
-# records dialog).
+# 9 x 9 one in the high-contrast look too, the records dialog).
 #   play_e2e.sh GRIDORA GRIDORA_SOLVE SETTINGS_FILE
 set -euo pipefail
 app=$1
@@ -30,40 +33,6 @@ mkdir -p "$XDG_CONFIG_HOME/gridora"
 sed 's/^NInputMode=.*/NInputMode= 1\r/' "$settings" >"$ini"
 printf '[Tools]\r\nShowTimer=True\r\n' >>"$ini"
 
-start() {
-  "$app" "$@" &
-  app_pid=$!
-  main=$(wait_window '^Gridora$')
-  xdotool windowfocus --sync "$main"
-  sleep 0.5
-  cursor=0
-}
-
-key() {
-  xdotool windowfocus --sync "$main"
-  xdotool key --clearmodifiers --delay 30 "$@"
-  sleep 0.15
-}
-
-# The keypad cursor to cell $1 of an N x N board (N = $size): Right
-# presses, which wrap.
-goto() {
-  local cells=$((size * size))
-  local steps=$((($1 - cursor + cells) % cells))
-  if [ "$steps" -gt 0 ]; then
-    xdotool windowfocus --sync "$main"
-    xdotool key --clearmodifiers --delay 10 --repeat "$steps" Right
-    sleep 0.15
-  fi
-  cursor=$1
-}
-
-# A digit typed where the cursor stands; the cursor moves on.
-digit() {
-  key "$1"
-  cursor=$(((cursor + 1) % (size * size)))
-}
-
 # The key of digit $1: 1-9, then A-G for 10-16.
 key_of() {
   local letters=(0 1 2 3 4 5 6 7 8 9 a b c d e f g)
@@ -77,14 +46,6 @@ note() {
   key F4
 }
 
-# The fingerprints of the board's cells (one a line, the board last), the
-# cursor parked on cell $park so that it stands in the same place.
-cells() {
-  goto "$park"
-  xdotool mousemove 0 0
-  sleep 0.4
-  xwd -id "$main" -silent | python3 "$here/board_cells.py" "$size" >"$1"
-}
 cell_of() { sed -n "$(($2 + 1))p" "$1"; }
 
 shot() {
@@ -92,15 +53,6 @@ shot() {
   xdotool mousemove 0 0
   sleep 0.4
   xwd -id "$1" -silent | python3 "$here/../../scripts/xwd_to_png.py" "$SHOTS/$2"
-}
-
-# Opens ツール and chooses the item with access key $1.
-tools_item() {
-  xdotool windowfocus --sync "$main"
-  xdotool key --clearmodifiers alt+t
-  sleep 0.4
-  xdotool key --clearmodifiers "$1"
-  sleep 0.3
 }
 
 generate() {  # $1: the item's access key (n for 9 x 9, m for 16 x 16)
@@ -243,6 +195,13 @@ if [ -n "${SHOTS:-}" ]; then
   sleep 1
 fi
 shot "$main" play-9x9.png
+if [ -n "${SHOTS:-}" ]; then
+  tools_item a  # ハイコントラスト(&A), on and off again
+  sleep 1
+  shot "$main" contrast-play-9x9.png
+  tools_item a
+  sleep 0.5
+fi
 
 # 4. The rest from the solution: the solved message, a record.
 for ((cell = 0; cell < 81; ++cell)); do
@@ -278,18 +237,63 @@ if [ -n "${SHOTS:-}" ]; then
   size=9
 fi
 
-# 5. Mid-game SIGTERM: board, notes and time come back.
-generate n
-save_as "$work/game2.gdr"
-puzzle=$(digits_of "$work/game2.gdr")
-solution=$("$solver" --engine "$work/game2.gdr" | grep -E '^[1-9]( [1-9]){8}$' | tr -d ' \n')
-read -r e1 e2 park < <(python3 - "$puzzle" <<'PY'
+# A new start that answers the question about the copy left behind with
+# $1 (y: restore it, n: not).
+restart() {
+  "$app" &
+  app_pid=$!
+  local question
+  question=$(wait_window '^復元$')
+  xdotool windowfocus --sync "$question" key "$1"
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^復元$' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  main=$(wait_window '^Gridora$')
+  xdotool windowfocus --sync "$main"
+  sleep 0.5
+  cursor=0
+}
+
+# SIGTERM; the time of the game kept then goes to `elapsed`.
+term_mid_game() {
+  kill -TERM "$app_pid"
+  local status=0
+  wait_gone || status=$?
+  [ "$status" -eq 143 ] || fail "exit status $status after SIGTERM"
+  kept=$(grep -l '^size=9' "$XDG_DATA_HOME"/gridora/games/*.game 2>/dev/null | xargs -r ls -t | head -1)
+  [ -n "$kept" ] || fail "no game kept at SIGTERM"
+  elapsed=$(sed -n 's/^elapsed=//p' "$kept")
+}
+
+# A new start that restores the copy: the board as the fingerprints in
+# $work/$1 had it, and at the next SIGTERM a time no shorter than before;
+# $2 names the game.
+comes_back() {
+  restart y
+  cells "$work/$1.back"
+  cmp -s "$work/$1" "$work/$1.back" || fail "$2 came back otherwise (givens, notes or colours)"
+  local before=$elapsed
+  term_mid_game
+  [ "$elapsed" -ge "$before" ] || fail "the time of $2 went back from $before to $elapsed ms"
+}
+
+# The first and the last empty cell of the puzzle $1 and its last given.
+ends_of() {
+  python3 - "$1" <<'PY'
 import sys
 p = sys.argv[1]
 empty = [i for i in range(81) if p[i] == "0"]
 print(empty[0], empty[-1], max(i for i in range(81) if p[i] != "0"))
 PY
-)
+}
+
+# 5. Mid-game SIGTERM: board, notes and time come back.
+generate n
+save_as "$work/game2.gdr"
+puzzle=$(digits_of "$work/game2.gdr")
+solution=$("$solver" --engine "$work/game2.gdr" | grep -E '^[1-9]( [1-9]){8}$' | tr -d ' \n')
+read -r e1 e2 park < <(ends_of "$puzzle")
 goto "$e1"
 key F4
 for d in 1 2 3; do key "$d"; done
@@ -304,31 +308,36 @@ for _ in $(seq 30); do
   sleep 0.1
 done
 [ -f "$copy" ] || fail "no recovery copy mid-game"
-kill -TERM "$app_pid"
-status=0
-wait_gone || status=$?
-[ "$status" -eq 143 ] || fail "exit status $status after SIGTERM"
-kept=$(grep -l '^size=9' "$XDG_DATA_HOME"/gridora/games/*.game 2>/dev/null | xargs -r ls -t | head -1)
-[ -n "$kept" ] || fail "no game kept at SIGTERM"
-elapsed=$(sed -n 's/^elapsed=//p' "$kept")
+term_mid_game
 [ "$elapsed" -ge 3000 ] || fail "kept time $elapsed ms"
+comes_back k1 "the game"
 
-"$app" &
-app_pid=$!
-question=$(wait_window '^復元$')
-xdotool windowfocus --sync "$question" key y
-for _ in $(seq 50); do
-  xdotool search --onlyvisible --name '^復元$' >/dev/null 2>&1 || break
+# 6. A puzzle never saved, played with notes only: the copy exists for the
+#    game alone, and everything comes back after SIGTERM.
+restart n
+generate n
+for _ in $(seq 30); do
+  [ -f "$copy" ] && break
   sleep 0.1
 done
-main=$(wait_window '^Gridora$')
-xdotool windowfocus --sync "$main"
-sleep 0.5
-cursor=0
-cells "$work/k2"
-cmp -s "$work/k1" "$work/k2" || fail "the restored board differs (givens, notes or colours)"
-kill -TERM "$app_pid"
-wait_gone || true
-elapsed2=$(sed -n 's/^elapsed=//p' "$kept")
-[ "$elapsed2" -ge "$elapsed" ] || fail "the time went back from $elapsed to $elapsed2 ms"
+[ -f "$copy" ] || fail "no recovery copy of a game on a puzzle never saved"
+puzzle=$(digits_of "$copy")
+read -r e1 e2 park < <(ends_of "$puzzle")
+cells "$work/n0"
+goto "$e1"
+note 4
+# The note list from the keyboard: Shift+F4 opens it under the cursor's
+# cell, Down and Enter choose its first item, 1.
+goto "$e2"
+key shift+F4
+sleep 0.4
+xdotool key --clearmodifiers Down Return
+sleep 3
+cells "$work/n1"
+[ "$(cell_of "$work/n1" "$e1")" != "$(cell_of "$work/n0" "$e1")" ] || fail "the note (F4) was not drawn"
+[ "$(cell_of "$work/n1" "$e2")" != "$(cell_of "$work/n0" "$e2")" ] ||
+  fail "the note from the list (Shift+F4) was not drawn"
+term_mid_game
+[ "$elapsed" -ge 3000 ] || fail "kept time $elapsed ms of the game of notes"
+comes_back n1 "the game of notes"
 echo "play end to end: ok"

@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/band_search.h"
 #include "engine/generator.h"
 #include "engine/search.h"
 #include "reference.h"
@@ -261,6 +262,84 @@ TEST(SearchTest, countsDoNotDependOnHowTheBoardIsTurned) {
     }
   }
   EXPECT_GT(turned, 150);
+}
+
+// The builds of the 9 x 9 search for other instruction sets take the same
+// steps as the plain one, from digits as from masks: on every 9 x 9 puzzle
+// of the sets, on random candidate masks (many without a solution, many
+// with several), on the empty board and under a bound on guesses, they give
+// the same counts, the same kept solutions in the same order, the same
+// guesses.
+TEST(SearchTest, everyBuildOfThe9x9SearchGivesTheSameResults) {
+  if (!engine::SearchIsaAvailable(engine::SearchIsa::Avx2)) {
+    GTEST_SKIP() << "only the plain build runs on this processor";
+  }
+  // The board as digits or as masks.
+  const auto same = [](const auto& board, int limit, long maxGuesses) {
+    engine::SearchLimits limits;
+    limits.maxGuesses = maxGuesses;
+    std::array<Grid, 3> plainKept{}, fastKept{};
+    const engine::SearchResult plain =
+        engine::CountSolutions9(board, limit, plainKept, limits, engine::SearchIsa::Plain);
+    const engine::SearchResult fast =
+        engine::CountSolutions9(board, limit, fastKept, limits, engine::SearchIsa::Avx2);
+    EXPECT_EQ(plain.solutions, fast.solutions);
+    EXPECT_EQ(plain.guesses, fast.guesses);
+    EXPECT_EQ(plain.stopped, fast.stopped);
+    EXPECT_EQ(plain.first, fast.first);
+    EXPECT_EQ(plainKept, fastKept);
+    return plain;
+  };
+  const char* data = std::getenv("GRIDORA_TEST_DATA");
+  std::vector<SetPuzzle> puzzles =
+      LoadFolder(std::filesystem::path(data != nullptr ? data : GRIDORA_TEST_DATA_DIR) / "puzzles");
+  const std::vector<SetPuzzle> shared = LoadFolder(GRIDORA_SHARED_PUZZLES);
+  puzzles.insert(puzzles.end(), shared.begin(), shared.end());
+  long guesses = 0;
+  for (const SetPuzzle& p : puzzles) {
+    if (p.size != 9) continue;
+    SCOPED_TRACE(p.where);
+    engine::Masks masks{};
+    for (std::size_t c = 0; c < 81; ++c) {
+      masks[c] = static_cast<std::uint16_t>(p.givens[c] == 0 ? 0x1FFu : 1u << (p.givens[c] - 1));
+    }
+    for (const int limit : {1, 2, 3}) {
+      const engine::SearchResult fromDigits = same(p.givens, limit, 0);
+      const engine::SearchResult fromMasks = same(masks, limit, 0);
+      EXPECT_EQ(fromDigits.guesses, fromMasks.guesses);  // both loads give the same board
+      EXPECT_EQ(fromDigits.first, fromMasks.first);
+      guesses += fromDigits.guesses;
+    }
+  }
+  EXPECT_GT(guesses, 300);  // the hard puzzles took both builds deep
+  int unsolvable = 0, several = 0;
+  for (int i = 0; i < 3000 / kCaseDivisor; ++i) {
+    engine::Random random(static_cast<std::uint64_t>(i) * 6151 + 9);
+    const Grid full = engine::RandomFullGrid(9, random);
+    const int openPercent = 40 + random.Below(50);
+    engine::Masks masks{};
+    for (std::size_t c = 0; c < 81; ++c) {
+      masks[c] = static_cast<std::uint16_t>(1u << (full[c] - 1));
+      if (random.Below(100) >= openPercent) continue;
+      for (int d = 0; d < 9; ++d) {
+        if (random.Below(3) != 0) masks[c] = static_cast<std::uint16_t>(masks[c] | 1u << d);
+      }
+    }
+    if (i % 3 == 0) {
+      const auto cell = static_cast<std::size_t>(random.Below(81));
+      masks[cell] = static_cast<std::uint16_t>(0x1FFu & ~masks[cell]);
+    }
+    SCOPED_TRACE(::testing::Message() << "board " << i);
+    const engine::SearchResult r = same(masks, 3, 0);
+    unsolvable += r.solutions == 0;
+    several += r.solutions > 1;
+  }
+  EXPECT_GT(unsolvable, 100 / kCaseDivisor);
+  EXPECT_GT(several, 100 / kCaseDivisor);
+  engine::Masks empty{};
+  empty.fill(0x1FFu);
+  EXPECT_EQ(same(empty, 3, 0).solutions, 3);
+  EXPECT_TRUE(same(empty, INT_MAX, 500).stopped);
 }
 
 TEST(SearchTest, oddBoards) {

@@ -3,18 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <mutex>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "formats/collection.h"
+#include "formats/collection_ratings.h"
 #include "formats/import_puzzle.h"
 #include "formats/puzzle_index.h"
 #include "formats/readers.h"
 #include "formats/text_lines.h"
 #include "formats/writers.h"
+#include "logic/logic_engine.h"
+#include "play/kept_games.h"
 #include "support/core_fixture.h"
 #include "support/temp_dir.h"
 
@@ -337,6 +344,9 @@ TEST(FormatsTest, BrokenFilesAreRefusedWithTheLineAndNothingIsLoaded) {
   }
 }
 
+// The place in a collection and its results survive a new opening under
+// another name; the results are play mode's records, one key a puzzle; a
+// state file of an earlier version gives its results to the records once.
 TEST(FormatsTest, CollectionKeepsItsPlaceAndResultsUnderAnyName) {
   TempDir dir;
   // The public collection when it is there, else a small one of ours.
@@ -353,21 +363,30 @@ TEST(FormatsTest, CollectionKeepsItsPlaceAndResultsUnderAnyName) {
     std::ifstream in(path);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
   }
+  const std::string state = dir / "state";
+  const std::string recordsPath = play::RecordsPath(dir / "data");
 
-  Collection first(index, dir / "records");
+  Collection first(index, state, recordsPath);
   EXPECT_EQ(first.FirstUnsolved(), 0u);
   Puzzle puzzle;
   ASSERT_FALSE(first.Go(1, puzzle));
   EXPECT_EQ(puzzle.givens, BoardOf(lines[1].substr(0, 81)));
   EXPECT_EQ(first.StatusText(), "問題 2 / " + std::to_string(n));
-  first.Record({true, 312, false});
+  // Play mode's solved moment: its records take the result, then save it.
+  play::Records records;
+  first.Record(records, {312'400, false, "2026-12-07 20:15"});
+  EXPECT_EQ(first.ResultOf(1), (PuzzleResult{true, 312, false}));
   ASSERT_FALSE(first.Go(n - 1, puzzle));
   const std::string last = lines[n - 1].substr(0, puzzle.boardSize * puzzle.boardSize);
   EXPECT_EQ(WriteSdmLine(Givens(last)).substr(0, last.size()),
             WriteSdmLine(puzzle).substr(0, last.size()));
-  first.Record({true, 5, true});
+  first.Record(records, {5'000, true, "2026-12-07 20:20"});
+  ASSERT_TRUE(records.Save(recordsPath));
   EXPECT_TRUE(first.Go(n, puzzle));  // past the end: refused, nothing moves
   EXPECT_EQ(first.position(), n - 1);
+  const std::string key = first.RecordKeyOf(1);
+  EXPECT_EQ(key, "問題集 " + index.ContentKeyText() + " 2");
+  EXPECT_EQ(records.SummaryOf(key).best, 312'400);
 
   // A copy under another name is the same collection.
   const std::string copy = dir / "copy.txt";
@@ -375,7 +394,7 @@ TEST(FormatsTest, CollectionKeepsItsPlaceAndResultsUnderAnyName) {
   PuzzleIndex again;
   ASSERT_FALSE(PuzzleIndex::Open(copy, again));
   EXPECT_EQ(again.contentKey(), index.contentKey());
-  Collection second(again, dir / "records");
+  Collection second(again, state, recordsPath);
   EXPECT_EQ(second.position(), n - 1);
   EXPECT_EQ(second.ResultOf(1), (PuzzleResult{true, 312, false}));
   EXPECT_EQ(second.ResultOf(n - 1), (PuzzleResult{true, 5, true}));
@@ -383,21 +402,80 @@ TEST(FormatsTest, CollectionKeepsItsPlaceAndResultsUnderAnyName) {
   EXPECT_EQ(second.SolvedCount(), 2u);
   EXPECT_EQ(second.FirstUnsolved(), 0u);  // wraps past the solved last one
 
-  // Another content is another collection.
+  // Another content is another collection. Its state file of an earlier
+  // version held a result: the records take it, the file keeps the place.
   const std::string other = WriteTemp(dir, "other.sdm", kTop1 + "\n" + kEasy + "\n");
   PuzzleIndex otherIndex;
   ASSERT_FALSE(PuzzleIndex::Open(other, otherIndex));
   EXPECT_NE(otherIndex.contentKey(), index.contentKey());
-  EXPECT_EQ(Collection(otherIndex, dir / "records").SolvedCount(), 0u);
+  EXPECT_EQ(Collection(otherIndex, state, recordsPath).SolvedCount(), 0u);
+  const std::string oldState = state + "/" + otherIndex.ContentKeyText() + ".txt";
+  testing::WriteBytes(oldState, "Gridora collection 1\nposition 1\nsolved 0 75 1\nsolved 9 1 0\n");
+  const Collection moved(otherIndex, state, recordsPath);
+  EXPECT_EQ(moved.position(), 1u);
+  EXPECT_EQ(moved.ResultOf(0), (PuzzleResult{true, 75, true}));
+  EXPECT_EQ(moved.SolvedCount(), 1u);  // puzzle 9 is not in the file
+  EXPECT_EQ(testing::ReadBytes(oldState), "Gridora collection 1\nposition 1\n");
+  const play::Records kept = play::Records::Load(recordsPath);
+  EXPECT_EQ(kept.SummaryOf(moved.RecordKeyOf(0)).solved, 1);
+  EXPECT_EQ(kept.SummaryOf(key).best, 312'400) << "the other collection's results stay";
+  EXPECT_EQ(Collection(otherIndex, state, recordsPath).SolvedCount(), 1u) << "moved once";
 
   // A solved board is full with no repeat; a swap of two cells breaks it.
   BoardCodes solved =
       BoardOf("534678912672195348198342567859761423426853791713924856961537284287419635345286179");
-  EXPECT_TRUE(IsSolvedBoard(solved, 9));
+  EXPECT_TRUE(play::IsSolvedBoard(solved, 9));
   std::swap(solved[0], solved[1]);
-  EXPECT_FALSE(IsSolvedBoard(solved, 9));
+  EXPECT_FALSE(play::IsSolvedBoard(solved, 9));
   solved[1] = 0;
-  EXPECT_FALSE(IsSolvedBoard(solved, 9));
+  EXPECT_FALSE(play::IsSolvedBoard(solved, 9));
+}
+
+// The list's ratings: asked for puzzle by puzzle, found on the worker
+// thread with the logic engine's ER, and kept for the next list.
+TEST(FormatsTest, CollectionRatingsAreFoundInTheBackgroundAndCached) {
+  TempDir dir;
+  const std::string path = WriteTemp(dir, "three.sdm", kEasy + "\n" + kTop1 + "\n" + kCells + "\n");
+  PuzzleIndex index;
+  ASSERT_FALSE(PuzzleIndex::Open(path, index));
+  std::vector<Rating> expected;
+  for (const std::string& cells : {kEasy, kTop1, kCells}) {
+    logic::Digits digits{};
+    const BoardCodes board = BoardOf(cells);
+    for (std::size_t k = 0; k < 81; ++k) digits[k] = static_cast<std::uint8_t>(board[k]);
+    const logic::Path solved = logic::SolvePath(9, digits);
+    expected.push_back({solved.er, solved.solved});
+  }
+  ASSERT_GT(expected[1].er, expected[0].er) << "the hard puzzle rates above the easy one";
+
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::vector<std::size_t> ready;
+  const auto readyHook = [&](std::size_t k) {
+    const std::lock_guard lock(mutex);
+    ready.push_back(k);
+    changed.notify_all();
+  };
+  std::string cache;
+  {
+    CollectionRatings ratings(index, dir / "ratings", readyHook);
+    EXPECT_FALSE(ratings.Find(0));
+    for (std::size_t k : {0u, 2u, 1u, 1u, 7u}) ratings.Ask(k);  // twice, and past the end
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(changed.wait_for(lock, std::chrono::minutes(5), [&] { return ready.size() == 3; }));
+    lock.unlock();
+    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(ratings.Find(k), expected[k]) << k;
+    cache = ratings.CachePath();
+  }
+  EXPECT_EQ(testing::ReadBytes(cache).substr(0, 17), "GridoraRatings 1\n");
+  ready.clear();
+  CollectionRatings again(index, dir / "ratings", readyHook);
+  for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(again.Find(k), expected[k]) << k;
+  again.Ask(1);  // known: not rated again
+  EXPECT_TRUE(ready.empty());
+  EXPECT_EQ(RatingText({90, true}), "9.0");
+  EXPECT_EQ(RatingText({72, false}), "7.2+");
+  EXPECT_EQ(RatingText({0, false}), "-");
 }
 
 class ImportTest : public testing::CoreTest {};
@@ -418,15 +496,20 @@ TEST_F(ImportTest, APuzzleReplacesTheModelAndABrokenFileChangesNothing) {
   EXPECT_FALSE(state.DataChanged);
   EXPECT_EQ(screen.informText, "ファイルを開きました");
 
-  // The player's 4 is told apart from the givens through the original.
-  NoteMasks notes{};
-  notes[2] = 1 << 5;
-  const Puzzle back = PuzzleOfBoard(state, &played, notes);
+  // Without a game the player's 4 is told apart from the givens through
+  // the original; with one, through the game, which has the notes too.
+  Puzzle back = PuzzleOfBoard(state, &played, nullptr);
   EXPECT_EQ(back.givens, played.givens);
   EXPECT_EQ(back.entries, played.entries);
-  EXPECT_EQ(back.notes[2], 1 << 5);
   EXPECT_EQ(back.author, "山田");
-  EXPECT_EQ(PuzzleOfBoard(state, nullptr, {}).givens[1], 4);
+  EXPECT_EQ(PuzzleOfBoard(state, nullptr, nullptr).givens[1], 4);
+  play::Game game;
+  played.notes[2] = 1 << 5;
+  ASSERT_TRUE(game.Resume(state, GameOfPuzzle(played)));
+  back = PuzzleOfBoard(state, nullptr, &game);
+  EXPECT_EQ(back.givens, played.givens);
+  EXPECT_EQ(back.entries, played.entries);
+  EXPECT_EQ(back.notes, played.notes);
 
   const AppState before = state;
   const std::string broken = WriteTemp(dir, "broken.sdm", kTop1 + "\n" + kTop1 + "x\n");
@@ -439,6 +522,80 @@ TEST_F(ImportTest, APuzzleReplacesTheModelAndABrokenFileChangesNothing) {
   EXPECT_EQ(state.PuzzleAuthor, before.PuzzleAuthor);
   EXPECT_EQ(screen.informText, "ファイルを開きました");
   EXPECT_TRUE(OpenPuzzleFileOrTell(app, WriteTemp(dir, "good.sdm", kTop1 + "\n")));
+}
+
+// .sdk files with the player's digits and pencil marks, read into play mode
+// (the digits the player's, the marks the notes), played on, and written by
+// "他の形式で保存": the bytes each case expects, written out by hand.
+TEST_F(ImportTest, SdkProgressRoundTripsThroughPlayMode) {
+  const std::string texts = "#A山田\r\n#Cコメント\r\n";
+  const std::string givens = Joined(kRows, "\r\n");
+  const std::string rest = Joined(std::vector<std::string>(kRows.begin() + 1, kRows.end()), "\r\n");
+  std::string noMarks;
+  for (int r = 1; r < 9; ++r) noMarks += ". . . . . . . . .\r\n";
+  const std::string played = texts + "[Puzzle]\r\n" + givens + "[State]\r\n24.1.5..3\r\n" + rest +
+                             "[PencilMarks]\r\n. . 67 . . . . . .\r\n" + noMarks;
+  // 16 x 16: a digit of the player (10) in cell 3, notes 1 and 16 in cell 4.
+  ASSERT_EQ(kJanko.substr(0, 5), "D92..");
+  std::string bigGivens, bigState, bigMarks;
+  for (int r = 0; r < 16; ++r) {
+    std::string row = kJanko.substr(static_cast<std::size_t>(r * 16), 16);
+    bigGivens += row + "\r\n";
+    if (r == 0) row[3] = 'A';
+    bigState += row + "\r\n";
+    bigMarks +=
+        r == 0 ? ". . . . 1G . . . . . . . . . . .\r\n" : ". . . . . . . . . . . . . . . .\r\n";
+  }
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::function<void(play::Game&)> play;  // the player's moves, if any
+    std::string saved;
+  };
+  const std::vector<Case> cases = {
+      {"givens and texts only: no game", texts + givens, nullptr, texts + givens},
+      {"a digit and two notes played", texts + givens,
+       [&](play::Game& game) {
+         SetCell(app, 1, 4);
+         game.Sync(state, {.autoRemove = true, .byPlayer = true});
+         game.ToggleNote(2, 6);
+         game.ToggleNote(2, 7);
+       },
+       played},
+      {"progress and pencil marks kept", played, nullptr, played},
+      {"a digit takes its note from the row", played,
+       [&](play::Game& game) {
+         SetCell(app, 7, 6);
+         game.Sync(state, {.autoRemove = true, .byPlayer = true});
+       },
+       texts + "[Puzzle]\r\n" + givens + "[State]\r\n24.1.5.63\r\n" + rest +
+           "[PencilMarks]\r\n. . 7 . . . . . .\r\n" + noMarks},
+      {"the player's notes all cleared", played, [](play::Game& game) { game.ReplaceNotes({}); },
+       texts + "[Puzzle]\r\n" + givens + "[State]\r\n24.1.5..3\r\n" + rest},
+      {"16 x 16 with progress and notes",
+       "[Puzzle]\r\n" + bigGivens + "[State]\r\n" + bigState + "[PencilMarks]\r\n" + bigMarks,
+       nullptr,
+       "[Puzzle]\r\n" + bigGivens + "[State]\r\n" + bigState + "[PencilMarks]\r\n" + bigMarks},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Puzzle puzzle;
+    ASSERT_FALSE(ReadSdk(c.bytes, puzzle));
+    ApplyImportedPuzzle(app, puzzle, "ファイルを開きました");
+    play::Game game;
+    // As the window does: a file with the player's work is a game in play;
+    // the puzzle of the second case is played from its start.
+    if (puzzle.HasProgress() || c.play) {
+      ASSERT_TRUE(game.Resume(state, GameOfPuzzle(puzzle)));
+    }
+    EXPECT_EQ(game.Active(), puzzle.HasProgress() || c.play != nullptr);
+    if (c.play) c.play(game);
+    EXPECT_EQ(WriteSdk(PuzzleOfBoard(state, &puzzle, &game)), c.saved);
+    // A given stays a given whatever the board: the game refuses it.
+    if (game.Active()) {
+      EXPECT_TRUE(game.IsGiven(0));
+    }
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -40,6 +41,7 @@ struct Audit {
   int steps = 0;
   int solved = 0;
   std::vector<int> techniques = std::vector<int>(64, 0);
+  int hardest = 0;  // the highest rating of a step
 };
 
 // Follows the engine's path on `puzzle` and checks every step against the solution.
@@ -51,6 +53,7 @@ void Follow(int n, const Digits& puzzle, Audit& audit) {
   while (std::optional<Step> step = NextStep(board)) {
     ++audit.steps;
     ++audit.techniques[static_cast<std::size_t>(step->technique)];
+    audit.hardest = std::max(audit.hardest, step->rating);
     ASSERT_FALSE(step->placements.empty() && step->removals.empty());
     for (const Candidate& p : step->placements) {
       ASSERT_EQ(solution[static_cast<std::size_t>(p.cell)], p.digit)
@@ -84,10 +87,19 @@ TEST(LogicSoundness, EveryStepOfPublicNineByNinePuzzlesKeepsTheSolution) {
   EXPECT_GE(audit.solved, 600 + 50);
   EXPECT_GT(audit.techniques[static_cast<std::size_t>(Technique::XWing)], 0);
   EXPECT_GT(audit.techniques[static_cast<std::size_t>(Technique::XYWing)], 0);
-  EXPECT_GT(audit.techniques[static_cast<std::size_t>(Technique::XChain)], 0);
+  EXPECT_GT(audit.techniques[static_cast<std::size_t>(Technique::XChain)] +
+                audit.techniques[static_cast<std::size_t>(Technique::XYChain)],
+            0);
   EXPECT_GT(audit.techniques[static_cast<std::size_t>(Technique::DynamicRegionForcingChains)] +
                 audit.techniques[static_cast<std::size_t>(Technique::DynamicCellForcingChains)],
             0);
+  for (Technique t : {Technique::WXYZWing, Technique::VWXYZWing, Technique::UVWXYZWing,
+                      Technique::GroupedLinks, Technique::YCycle, Technique::NishioChains,
+                      Technique::ContradictionChains, Technique::RegionForcingChains}) {
+    EXPECT_GT(audit.techniques[static_cast<std::size_t>(t)], 0) << TechniqueKey(t);
+  }
+  // The hardest ones need the dynamic chains that go through pairs and fish.
+  EXPECT_GE(audit.hardest, 90);
 }
 
 TEST(LogicSoundness, EveryStepOfSixteenBySixteenPuzzlesKeepsTheSolution) {

@@ -39,6 +39,34 @@ LogicBoard Board(const std::map<int, std::vector<int>>& masks, int digit = 0,
   return LogicBoard(9, Digits{}, cands);
 }
 
+// The bivalue loop (1,1) 1-2, (5,1) 2-3, (5,5) 3-4, (1,5) 4-1: each digit
+// leaves the line its two loop cells share.
+std::vector<Candidate> CycleRemovals() {
+  std::vector<Candidate> out;
+  for (int k : {2, 3, 4, 6, 7, 8, 9}) {
+    out.push_back({Cell(1, k), 1});
+    out.push_back({Cell(k, 1), 2});
+    out.push_back({Cell(5, k), 3});
+    out.push_back({Cell(k, 5), 4});
+  }
+  return out;
+}
+
+std::string CycleText() {
+  auto line = [](bool column, int at, int digit) {
+    std::string out;
+    for (int k : {2, 3, 4, 6, 7, 8, 9}) {
+      const int x = column ? at : k;
+      const int y = column ? k : at;
+      out += std::string(out.empty() ? "" : "・") + "( x =  " + std::to_string(x) +
+             ", y =  " + std::to_string(y) + ")";
+    }
+    return out + " から " + std::to_string(digit) + " を";
+  };
+  return line(true, 1, 1) + "、" + line(false, 1, 2) + "、" + line(true, 5, 3) + "、" +
+         line(false, 5, 4) + "消せます";
+}
+
 struct Case {
   const char* name;
   LogicBoard board;
@@ -127,11 +155,58 @@ TEST(LogicTechniques, EachHandMadeBoardGivesItsTechniqueWithExactRemovalsAndSent
               {Cell(5, 5), {3, 4}},
               {Cell(9, 5), {4, 1}}}),
        Technique::YChain,
-       68,
+       72,
        {{Cell(9, 1), 1}},
        "( x =  9, y =  1) が 1 だとすると、(9,1)=1 → (1,1)≠1 → (1,1)=2 → (5,1)≠2 → (5,1)=3 → "
        "(5,5)≠3 → (5,5)=4 → (9,5)≠4 → (9,5)=1 → (9,1)≠1 となって矛盾するので、( x =  9, y =  1) "
        "から 1 を消せます（XYチェーン）"},
+      {"wxyz-wing",
+       Board({{Cell(1, 1), {1, 2}},
+              {Cell(2, 1), {2, 3}},
+              {Cell(3, 1), {3, 4}},
+              {Cell(3, 5), {1, 4}}}),
+       Technique::WXYZWing,
+       55,
+       {{Cell(3, 2), 1}, {Cell(3, 3), 1}, {Cell(1, 4), 1}, {Cell(1, 5), 1}, {Cell(1, 6), 1}},
+       "( x =  1, y =  1)・( x =  2, y =  1)・( x =  3, y =  1) には 1・2・3・4 しか入らず、( x =  "
+       "3, y =  5) には 1・4 しか入らないので、( x =  3, y =  2)・( x =  3, y =  3)・( x =  1, y = "
+       " "
+       "4)・( x =  1, y =  5)・( x =  1, y =  6) から 1 を消せます（WXYZ-Wing）"},
+      {"vwxyz-wing",
+       Board({{Cell(1, 1), {1, 2}},
+              {Cell(2, 1), {2, 3}},
+              {Cell(3, 1), {3, 4}},
+              {Cell(4, 1), {4, 5}},
+              {Cell(4, 5), {1, 5}}}),
+       Technique::VWXYZWing,
+       63,
+       {{Cell(1, 5), 1}},
+       "( x =  1, y =  1)・( x =  2, y =  1)・( x =  3, y =  1)・( x =  4, y =  1) には "
+       "1・2・3・4・5 "
+       "しか入らず、( x =  4, y =  5) には 1・5 しか入らないので、( x =  1, y =  5) から 1 "
+       "を消せます（VWXYZ-Wing）"},
+      {"empty rectangle",
+       Board({}, 7,
+             {"xxxxxxx.x", "xxxxxxxxx", "xxxxxxx.x", "xxx.x.x.x", "xxxx.xxxx", "xxx.x.x.x",
+              "xxxxxxx.x", "xxxxxxx.x", "xxxxxxx.x"}),
+       Technique::GroupedLinks,
+       43,
+       {{Cell(5, 2), 7}},
+       "7 は ( x =  5, y =  4)・( x =  5, y =  6) と ( x =  4, y =  5)・( x =  6, y =  5)、( x =  "
+       "8, "
+       "y =  5) と ( x =  8, y =  2) のどちらかに入り、鎖の両端 ( x =  5, y =  4)・( x =  5, y =  "
+       "6) "
+       "か ( x =  8, y =  2) のどこかは 7 なので、( x =  5, y =  2) から 7 "
+       "を消せます（グループ化したXチェーン）"},
+      {"y-cycle",
+       Board({{Cell(1, 1), {1, 2}},
+              {Cell(5, 1), {2, 3}},
+              {Cell(5, 5), {3, 4}},
+              {Cell(1, 5), {1, 4}}}),
+       Technique::YCycle, 66, CycleRemovals(),
+       "(1,1)=1 → (1,5)≠1 → (1,5)=4 → (5,5)≠4 → (5,5)=3 → (5,1)≠3 → (5,1)=2 → (1,1)≠2 → "
+       "(1,1)=1 と輪になり、どちらに回っても同じなので、" +
+           CycleText() + "（XYサイクル）"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -150,6 +225,31 @@ TEST(LogicTechniques, EachHandMadeBoardGivesItsTechniqueWithExactRemovalsAndSent
       EXPECT_EQ(Describe(*step, 9, nullptr), c.sentence);
     }
   }
+}
+
+TEST(LogicTechniques, ADirectStepPlacesItsSingleAndLeavesItsRemovalsToLaterSteps) {
+  // Digit 5 in box 3 only on row 3: taking it from the rest of row 3 leaves
+  // box 2 one place, ( x = 5, y = 2).
+  LogicBoard board = Board({}, 5,
+                           {"xxx......", "xxx.x....", "xxx.x.xxx", "xxxxxxxxx", "xxxxxxxxx",
+                            "xxxxxxxxx", "xxxxxxxxx", "xxxxxxxxx", "xxxxxxxxx"});
+  const std::optional<Step> step = NextStep(board);
+  ASSERT_TRUE(step.has_value());
+  EXPECT_EQ(step->technique, Technique::DirectPointing);
+  EXPECT_EQ(step->rating, 17);
+  EXPECT_EQ(step->placements, (std::vector<Candidate>{{Cell(5, 2), 5}}));
+  EXPECT_EQ(
+      step->removals,
+      (std::vector<Candidate>{{Cell(1, 3), 5}, {Cell(2, 3), 5}, {Cell(3, 3), 5}, {Cell(5, 3), 5}}));
+  EXPECT_EQ(Describe(*step, 9, nullptr),
+            "( x =  7～ 9, y =  1～ 3) のブロックで 5 が入るのは y =  3 の行との重なりだけなので、"
+            "( x =  1, y =  3)・( x =  2, y =  3)・( x =  3, y =  3)・( x =  5, y =  3) から 5 "
+            "を消すと、( x =  5, y =  2) に入る 5 が決まります（ポインティングからのシングル）");
+  ApplyStep(board, *step);
+  EXPECT_EQ(board.Value(Cell(5, 2)), 5);
+  EXPECT_TRUE(board.Has(Cell(1, 3), 5));
+  EXPECT_TRUE(board.Has(Cell(3, 3), 5));
+  EXPECT_TRUE(PlacesOnly(step->technique));
 }
 
 }  // namespace

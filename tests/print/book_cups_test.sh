@@ -11,70 +11,23 @@ set -euo pipefail
 gridora=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ "$(id -u)" -ne 0 ]; then
-  echo "skipped: needs root to run cupsd and the cups-pdf backend"
-  exit 77
-fi
-for tool in cupsd lpadmin lpstat pdfinfo pdftoppm Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/setup.sh --deps)"; exit 1; }
-done
-
-work=$(mktemp -d /tmp/gridora-bookprint-XXXXXX)
-cupsd_pid=""
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  for pid in $app_pid $cupsd_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*"
-  for log in "$work"/cups/log/error_log "$work"/app.log; do
-    [ -s "$log" ] && { echo "--- $log"; tail -20 "$log"; }
-  done
-  exit 1
-}
-
 # shellcheck source=private_cups.sh
 source "$here/private_cups.sh"
 start_private_cups || fail "cannot start cupsd with a cups-pdf queue"
-
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
-xvfb_pid=$!
-read -r -t 10 number <&3
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM
-export HOME=$work/home XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME/gridora" "$HOME"
-cp "$here/../data/settings/fresh_after_quit.ini" "$XDG_CONFIG_HOME/gridora/Gridora.ini"
-
-window_named() {  # waits up to $2 seconds (60) for a visible window whose name matches $1
-  local id=""
-  for _ in $(seq $((${2:-60} * 10))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+start_display
 
 "$gridora" >"$work/app.log" 2>&1 &
 app_pid=$!
 main=$(window_named '^Gridora$') || fail "the main window did not appear"
 xdotool windowfocus --sync "$main"
 sleep 0.5
-# ツール(&T), then 問題集を作る...(&K): K is also the mnemonic of 候補を表示(&K),
-# so the key moves between the two and Return runs the one it stands on
-# (turning the candidates on instead does not matter here).
+# ツール(&T), then 問題集を作る...(&K), the one item of the menu with K.
 book=""
-for presses in "k" "k k" "k k k"; do
+for _ in 1 2 3; do
   xdotool windowfocus --sync "$main"
   xdotool key alt+t
   sleep 1
-  # shellcheck disable=SC2086
-  xdotool key $presses Return
+  xdotool key k
   book=$(window_named '^問題集を作る$' 10) && break
 done
 [ -n "$book" ] || fail "the book dialog did not appear"
@@ -88,14 +41,7 @@ xdotool key alt+p
 dialog=$(window_named '^(Print|印刷)$' 120) || fail "the print dialog did not appear"
 xdotool windowfocus --sync "$dialog" key Return
 
-pdf=""
-for _ in $(seq 600); do
-  pdf=$(new_pdfs | head -1)
-  [ -n "$pdf" ] && [ -z "$(lpstat -o GridoraPDF 2>/dev/null)" ] && break
-  sleep 0.1
-done
-[ -n "$pdf" ] || fail "no PDF appeared in $out"
-for _ in $(seq 100); do pdfinfo "$pdf" >/dev/null 2>&1 && break; sleep 0.2; done
+pdf=$(wait_pdf) || fail "no PDF appeared in $out"
 echo "printed: $pdf"
 pages=$(pdfinfo "$pdf" 2>&1 | awk '/^Pages:/ {print $2}' || true)
 [ "$pages" = 3 ] || fail "the PDF has $pages pages, not 2 of puzzles and 1 of solutions"

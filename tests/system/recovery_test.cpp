@@ -106,5 +106,52 @@ TEST_F(RecoveryCopyTest, copyFollowsTheUnsavedPuzzleAndBelongsToOneProgram) {
   EXPECT_FALSE(fs::exists(files.copy));
 }
 
+// A game in play is unsaved work of its own: the copy stays while it is
+// played, even when the puzzle has no changes (a generated puzzle never
+// saved, or a saved one on which only notes were made), and the copy tells
+// whether its file still holds the same puzzle.
+TEST_F(RecoveryCopyTest, aGameInPlayKeepsTheCopyOfAnUnchangedPuzzle) {
+  TempDir dir;
+  const RecoveryFiles files = RecoveryFilesIn((dir.path() / "state").string());
+  const std::string golden = ReadBytes(TestDataPath("golden9.gdr"));
+  const std::string saved = (dir.path() / "saved.gdr").string();
+  WriteBytes(saved, golden);
+  ApplyPuzzleFile(app, *ParsePuzzleFile(golden).puzzle, saved);
+  ASSERT_FALSE(state.DataChanged);
+  RecoveryKeeper keeper(files);
+  ASSERT_TRUE(keeper.Claim());
+  const CellCode given = state.Board[80];
+
+  struct Case {
+    std::string fileName;
+    bool changed;
+    bool gameInPlay;
+    bool copy;        // a copy is kept
+    bool sameAsFile;  // and found to be its file's puzzle
+  };
+  const Case cases[] = {
+      {saved, false, false, false, false},
+      {saved, false, true, true, true},
+      {saved, true, true, true, false},
+      {saved, true, false, true, false},
+      {kNoFileName, false, true, true, false},
+      {kNoFileName, false, false, false, false},
+      {(dir.path() / "gone.gdr").string(), false, true, true, false},
+  };
+  for (const Case& c : cases) {
+    state.PuzzleFileName = c.fileName;
+    state.DataChanged = c.changed;
+    state.Board[80] = c.changed ? CellCode{0} : given;  // a change: the 9 erased
+    ASSERT_TRUE(keeper.Update(state, c.gameInPlay));
+    EXPECT_EQ(fs::exists(files.copy), c.copy) << c.fileName << c.changed << c.gameInPlay;
+    const auto left = keeper.Pending();
+    ASSERT_EQ(left.has_value(), c.copy);
+    if (!left) continue;
+    EXPECT_EQ(left->fileName, c.fileName);
+    EXPECT_EQ(left->puzzle.Board, state.Board);
+    EXPECT_EQ(left->sameAsFile, c.sameAsFile) << c.fileName << c.changed << c.gameInPlay;
+  }
+}
+
 }  // namespace
 }  // namespace gridora::testing

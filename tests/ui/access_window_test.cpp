@@ -6,6 +6,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <set>
@@ -15,6 +16,7 @@
 #include "core/history.h"
 #include "ui/main/cell_label.h"
 #include "ui/main/launcher_panel.h"
+#include "ui/main/play_mode.h"
 #include "ui/main/toolbar_strip.h"
 #include "ui/main/window_access.h"
 #include "window_fixture.h"
@@ -221,6 +223,90 @@ TEST_F(AccessWindowTest, highContrastLookAndBack) {
   window->Menu().mnuToolsHighContrastDesktop->trigger();
   EXPECT_FALSE(window->Menu().mnuToolsHighContrast->isEnabled());
   EXPECT_FALSE(window->Access().HighContrastShown());
+}
+
+// A game: givens, the player's digits and notes are told apart, heard as
+// they change and drawn apart in the high-contrast look; the note list has
+// its key; the end of the game is heard too.
+TEST_F(AccessWindowTest, aGameIsHeardAndSeenAsItIsPlayed) {
+  QAccessible::installUpdateHandler(Listen);
+  SetListening(true);
+  ChooseMode(1);
+  window->RunCommand({CommandId::PlayMode});  // the black digits become the givens
+  ASSERT_TRUE(window->Play().Active());
+  const auto name = [&](int cell) { return Of(Label(cell))->text(QAccessible::Name); };
+  const auto description = [&](int cell) {
+    return Of(Label(cell))->text(QAccessible::Description);
+  };
+  // The cells heard with `type` (the status texts' notifications left out).
+  const auto cells = [&](QAccessible::Event type) {
+    std::set<QString> named;
+    for (const QString& n : Names(type))
+      if (n.contains(QString::fromUtf8("列"))) named.insert(n);
+    return named;
+  };
+  heard.clear();
+
+  // A digit of the player in cell 3 (2, 6 and 8 are free there) and notes
+  // 6 and 8 in cell 5; a note from the list by its key in cell 6.
+  PlaceCursor(app(), 3);
+  Key(Qt::Key_2);
+  Key(Qt::Key_F4);
+  EXPECT_EQ(window->InformPanel()->text(), QString::fromUtf8(kNoteInputOnText));
+  PlaceCursor(app(), 5);
+  Key(Qt::Key_6);
+  Key(Qt::Key_8);
+  Key(Qt::Key_F4);
+  PlaceCursor(app(), 6);
+  popupChoice = [](QMenu& menu) { return menu.actions().at(0); };  // "1"
+  Key(Qt::Key_F4, Qt::ShiftModifier);
+  ASSERT_EQ(popupPlaces.size(), 1u);
+  EXPECT_EQ(popupPlaces[0], Label(6)->mapToGlobal(QPoint(0, Label(6)->height())));
+  PlaceCursor(app(), 0);
+  Key(Qt::Key_F4, Qt::ShiftModifier);  // a given has no notes: refused
+  EXPECT_EQ(popupPlaces.size(), 1u);
+  QCoreApplication::processEvents();
+
+  const std::pair<int, const char*> names[] = {
+      {0, "1行1列 5 問題の数字"},
+      {2, "1行3列 4 解答の数字"},
+      {3, "1行4列 2 入力した数字"},
+      {5, "1行6列 空き"},
+  };
+  for (const auto& [cell, text] : names) EXPECT_EQ(name(cell), QString::fromUtf8(text)) << cell;
+  EXPECT_EQ(description(5), QString::fromUtf8("メモ：6 8"));
+  EXPECT_EQ(description(6), QString::fromUtf8("メモ：1"));
+  EXPECT_EQ(description(3), QString());
+  EXPECT_EQ(cells(QAccessible::NameChanged),
+            std::set<QString>{QString::fromUtf8("1行4列 2 入力した数字")});
+  EXPECT_EQ(
+      cells(QAccessible::DescriptionChanged),
+      (std::set<QString>{QString::fromUtf8("1行6列 空き"), QString::fromUtf8("1行7列 空き")}));
+
+  // High contrast: white bold givens, the player's digit and notes cyan,
+  // the digit underlined.
+  window->Menu().mnuToolsHighContrast->trigger();
+  QCoreApplication::processEvents();
+  const QColor cyan(0, 255, 255);
+  EXPECT_EQ(Label(3)->palette().color(QPalette::WindowText), cyan);
+  EXPECT_TRUE(Label(3)->font().underline());
+  EXPECT_FALSE(Label(3)->font().bold());
+  EXPECT_EQ(Label(0)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+  EXPECT_TRUE(Label(0)->font().bold());
+  EXPECT_FALSE(Label(0)->font().underline());
+  EXPECT_EQ(window->Board(9)->Marks().noteColor, cyan);
+
+  // The game ends: the digit is a black digit of the puzzle again, the
+  // notes are gone, and both are heard.
+  heard.clear();
+  window->RunCommand({CommandId::PlayMode});
+  QCoreApplication::processEvents();
+  EXPECT_EQ(name(3), QString::fromUtf8("1行4列 2 問題の数字"));
+  EXPECT_TRUE(Label(3)->font().bold());
+  EXPECT_EQ(description(5), QString());
+  EXPECT_EQ(cells(QAccessible::NameChanged),
+            std::set<QString>{QString::fromUtf8("1行4列 2 問題の数字")});
+  EXPECT_EQ(Names(QAccessible::DescriptionChanged).size(), 2u);
 }
 
 }  // namespace

@@ -5,13 +5,18 @@
 
 #include <QFile>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
 
 #include "aids/board_aids.h"
 #include "aids/hint.h"
+#include "aids/logic_hint.h"
 #include "core/history.h"
+#include "logic/logic_engine.h"
+#include "logic/step.h"
 #include "support/temp_dir.h"
 #include "ui/main/board_surface.h"
 #include "window_fixture.h"
@@ -24,6 +29,20 @@ QString Text(const char* utf8) {
 }
 
 // A 9 x 9 puzzle from the copied sets.
+// The hint F3 shows on `state`: the logic engine's next step.
+Hint Expected(const AppState& state) {
+  LogicHints hints;
+  const LogicHint next = hints.Next(state);
+  Hint out;
+  out.text = next.text;
+  out.focus = next.focus;
+  if (next.step && !next.step->placements.empty()) {
+    out.cell = next.step->placements.front().cell;
+    out.digit = next.step->placements.front().digit;
+  }
+  return out;
+}
+
 constexpr const char* kPuzzle =
     ".5..83.17...1..4..3.4..56.8....3...9.9.8245....6....7...9....5...729..861.36.72.4";
 
@@ -188,7 +207,7 @@ TEST_F(AidsTest, theToolsMenuSitsBetweenDataAndOtherWithEveryAidOff) {
   EXPECT_EQ(bar[3]->text(), Text("ツール(&T)"));
   EXPECT_EQ(bar[4]->text(), Text("その他(&O)"));
   const std::vector<std::tuple<QAction*, const char*, QKeySequence>> items = {
-      {Menu().mnuToolsCandidates, "候補を表示(&K)", {}},
+      {Menu().mnuToolsCandidates, "候補を表示(&F)", {}},
       {Menu().mnuToolsHighlight, "同じ数字を強調(&L)", {}},
       {Menu().mnuToolsMistakes, "間違いを表示(&E)", {}},
       {Menu().mnuToolsHint, "ヒント(&H)", QKeySequence(Qt::Key_F3)},
@@ -267,7 +286,7 @@ TEST_F(AidsTest, f3ShowsTheNextStepUntilTheBoardChangesAndPlacesNothing) {
   ChooseMode(1);
   PlaceCursor(app(), 40);
   const BoardCodes before = state.Board;
-  const Hint expected = NextHint(state);
+  const Hint expected = Expected(state);
   Key(Qt::Key_F3);
   EXPECT_EQ(Inform(), expected.text);
   EXPECT_EQ(state.Board, before);
@@ -288,8 +307,8 @@ TEST_F(AidsTest, f3ShowsTheNextStepUntilTheBoardChangesAndPlacesNothing) {
 TEST_F(AidsTest, longHintShowsWholeInANoteClearOfItsCells) {
   PutPuzzle(kPuzzle);
   const QRect client = window->centralWidget()->geometry();
-  int top = 0, bottom = 0;
-  for (Hint expected = NextHint(state); expected.digit != 0; expected = NextHint(state)) {
+  int top = 0, bottom = 0, replaced = 0, clicked = 0;
+  for (Hint expected = Expected(state); expected.digit != 0; expected = Expected(state)) {
     Key(Qt::Key_F3);
     EXPECT_EQ(Inform(), expected.text);
     const QLabel* inform = window->InformPanel();
@@ -306,13 +325,16 @@ TEST_F(AidsTest, longHintShowsWholeInANoteClearOfItsCells) {
     const QRect cellRect(cell->mapTo(window.get(), QPoint(0, 0)), cell->size());
     EXPECT_FALSE(note->geometry().intersects(cellRect)) << expected.text;
     ++(note->geometry().bottom() == client.bottom() ? bottom : top);
+    // A second F3 would apply the step: the note goes by the next status
+    // text for some hints, by a click for others.
     if (expected.cell % 3 == 0) {
       Key(Qt::Key_C, Qt::ControlModifier);  // the next status text
       EXPECT_FALSE(note->isVisible());
-      Key(Qt::Key_F3);
+      ++replaced;
+    } else if (expected.cell % 3 == 1) {
       QTest::mouseClick(note, Qt::LeftButton);
       EXPECT_FALSE(note->isVisible());
-      Key(Qt::Key_F3);
+      ++clicked;
     }
     SetCell(app(), expected.cell, expected.digit);
     Settle();
@@ -320,9 +342,137 @@ TEST_F(AidsTest, longHintShowsWholeInANoteClearOfItsCells) {
   }
   EXPECT_GT(bottom, 0);
   EXPECT_GT(top, 0);
+  EXPECT_GT(replaced, 0);
+  EXPECT_GT(clicked, 0);
   Key(Qt::Key_F3);
   EXPECT_EQ(Inform(), "ヒント：すべてのマスが埋まっています");
   EXPECT_FALSE(window->HintNote()->isVisible());
+}
+
+// F3 on the same board again applies the step shown. Followed through a
+// puzzle up to its first chain, past its first steps beyond the basic
+// techniques (X-Wing, 3.2, and harder: here XY-Wings): each step's sentence
+// is shown, its pattern and removals are drawn over the candidates shown,
+// and the next F3 puts its digits on the board and takes its removals out
+// of the candidates, the marks going with them. The chain's sentence names
+// it and its links are drawn.
+TEST_F(AidsTest, secondF3AppliesTheStepAndAHardStepDrawsItsPatternAndRemovals) {
+  PutPuzzle(".................1..2..3.4......253..16..7....8...........1.....5..8....4......27");
+  Menu().mnuToolsCandidates->trigger();
+  Settle();
+  LogicHints hints;
+  const auto shows = [&](CandMask mask, const logic::Candidate& c) {
+    return (mask & (1u << (c.digit - 1))) != 0;
+  };
+  // Shows `next` with F3 and applies it with a second F3.
+  const auto showAndApply = [&](const LogicHint& next, const std::function<void()>& shown) {
+    Key(Qt::Key_F3);
+    EXPECT_EQ(Inform(), next.text);
+    EXPECT_EQ(Marks().hintRemovals.size(), next.step->removals.size());
+    EXPECT_EQ(Marks().hintPattern.size(), next.step->pattern.size());
+    for (const logic::Candidate& r : next.step->removals)
+      EXPECT_TRUE(shows(Marks().candidates[static_cast<std::size_t>(r.cell)], r)) << next.text;
+    if (shown) shown();
+    const BoardCodes before = state.Board;
+    Key(Qt::Key_F3);  // applies
+    for (const logic::Candidate& p : next.step->placements) {
+      EXPECT_EQ(DigitOf(state.Board[static_cast<std::size_t>(p.cell)]), p.digit);
+    }
+    EXPECT_TRUE(next.step->placements.empty() || state.Board != before);
+    Settle();
+    for (const logic::Candidate& r : next.step->removals)
+      EXPECT_FALSE(shows(Marks().candidates[static_cast<std::size_t>(r.cell)], r)) << next.text;
+    EXPECT_TRUE(Marks().hintRemovals.empty());
+    EXPECT_TRUE(Marks().hintPattern.empty());
+  };
+  LogicHint next = hints.Next(state);
+  int applied = 0, hard = 0;
+  while (next.step && next.step->chains.empty()) {
+    showAndApply(next, {});
+    hard += next.step->rating >= 32;
+    hints.Apply(next);
+    next = hints.Next(state);
+    ++applied;
+  }
+  ASSERT_TRUE(next.step.has_value());
+  EXPECT_GT(applied, 10);
+  EXPECT_GE(hard, 1);
+  showAndApply(next, [&] {
+    const std::string name = std::string(logic::TechniqueName(next.step->technique));
+    EXPECT_NE(next.text.find("（" + name + "）"), std::string::npos) << next.text;
+    EXPECT_GE(Marks().hintLinks.size(), 3u);
+    // The whole sentence in the note, which leaves removed candidates in sight.
+    const QLabel* note = window->HintNote();
+    ASSERT_TRUE(note && note->isVisible());
+    std::size_t hidden = 0;
+    for (const logic::Candidate& r : next.step->removals) {
+      const QLabel* cell = Label(r.cell);
+      hidden +=
+          note->geometry().intersects(QRect(cell->mapTo(window.get(), QPoint(0, 0)), cell->size()));
+    }
+    EXPECT_LT(hidden, next.step->removals.size());
+  });
+  EXPECT_TRUE(Marks().hintLinks.empty());
+  Key(Qt::Key_F3);  // the step after it, on the candidates left
+  hints.Apply(next);
+  EXPECT_EQ(Inform(), hints.Next(state).text);
+}
+
+// 難易度を評価 tells the engine's rating and hardest step; 解き方を表示 opens
+// one window (brought back, not doubled) with a line for each step of the
+// path, the first the sentence F3 shows, all of it selectable to copy. A
+// board that contradicts itself is not rated.
+TEST_F(AidsTest, ratingAndSolvingPathTellTheEnginesPath) {
+  PutPuzzle(".................1..2..3.4......253..16..7....8...........1.....5..8....4......27");
+  logic::Digits digits{};
+  for (int c = 0; c < 81; ++c)
+    digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(Code(c));
+  const logic::Path path = logic::SolvePath(9, digits);
+  ASSERT_TRUE(path.hardest.has_value());
+  const auto tenths = [](int r) { return std::to_string(r / 10) + "." + std::to_string(r % 10); };
+  window->findChild<QAction*>(QStringLiteral("mnuToolsRate"))->trigger();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "難易度");
+  const std::string& rating = messages[0].text;
+  EXPECT_EQ(rating.rfind("難易度 ER " + tenths(path.er) + " (EP " + tenths(path.ep), 0), 0u)
+      << rating;
+  EXPECT_NE(rating.find("最も難しい手順：" + std::string(logic::TechniqueName(*path.hardest))),
+            std::string::npos)
+      << rating;
+  EXPECT_NE(rating.find("手順の数：" + std::to_string(path.steps.size())), std::string::npos);
+
+  QAction* showPath = window->findChild<QAction*>(QStringLiteral("mnuToolsPath"));
+  showPath->trigger();
+  QDialog* shown = window->SolvingPathWindow();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->isVisible());
+  auto* view = shown->findChild<QPlainTextEdit*>();
+  ASSERT_NE(view, nullptr);
+  const QStringList lines = view->toPlainText().split(QLatin1Char('\n'));
+  const std::size_t header =
+      static_cast<std::size_t>(QString::fromStdString(rating).count('\n')) + 1;
+  ASSERT_EQ(static_cast<std::size_t>(lines.size()), header + path.steps.size());
+  EXPECT_EQ(lines[0].toStdString(), rating.substr(0, rating.find('\n')));
+  const std::string first = lines[static_cast<qsizetype>(header)].toStdString();
+  EXPECT_EQ(first, "1. [" + tenths(path.steps[0].rating) + "] " +
+                       Expected(state).text.substr(std::string("ヒント：").size()));
+  for (std::size_t k = 0; k < path.steps.size(); ++k) {
+    const QString line = lines[static_cast<qsizetype>(header + k)];
+    EXPECT_TRUE(line.startsWith(QString::number(k + 1) + QStringLiteral(". [") +
+                                QString::fromStdString(tenths(path.steps[k].rating))))
+        << line.toStdString();
+  }
+  view->selectAll();
+  EXPECT_EQ(view->textCursor().selectedText().size(), view->toPlainText().size());
+  EXPECT_TRUE(view->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  showPath->trigger();
+  EXPECT_EQ(window->SolvingPathWindow(), shown);
+  shown->close();
+
+  SetCell(app(), 0, 1);  // a second 1 in the first column
+  SetCell(app(), 9, 1);
+  window->findChild<QAction*>(QStringLiteral("mnuToolsRate"))->trigger();
+  EXPECT_EQ(messages.back().text, "盤面が矛盾しているので評価できません");
 }
 
 TEST_F(AidsTest, ctrlCCopiesTheBlackDigitsAndCtrlVPastesThemAsANewPuzzle) {

@@ -12,6 +12,7 @@
 
 #include "ui/dialogs/page_dialogs.h"
 #include "ui/main/page_output.h"
+#include "ui/main/play_mode.h"
 #include "window_fixture.h"
 
 namespace gridora::ui::testing {
@@ -154,6 +155,50 @@ TEST_F(PageOutputTest, puzzleSheetWithItsSolution) {
       QRegularExpression(QStringLiteral("E\\s+C\\s+D\\s+F\\s+G\\s+H\\s+I\\s+A\\s+B"))))
       << text.toStdString();
   EXPECT_FALSE(state.DataChanged);
+}
+
+// In play mode the sheet knows the player's digits from the givens: the
+// choice of printing them is offered, and only with it chosen does the
+// page show them.
+TEST_F(PageOutputTest, playersDigitsArePrintedOnlyWhenChosen) {
+  const std::string line =
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+  for (int i = 0; i < 81; ++i) Put(i, line[i] == '.' ? 0 : line[i] - '0');
+  state.CharacterList = "A,B,C,D,E,F,G,H,I";
+  RedrawBoard(app());
+  window->Play().Start();
+  ASSERT_TRUE(window->Play().Active());
+  // The player's 4 in row 1 (D on the page), between the givens' C and G.
+  ChooseMode(1);  // keypad
+  PlaceCursor(app(), 2);
+  Key(Qt::Key_4);
+  ASSERT_EQ(Code(2), 4);
+  const QRegularExpression withPlayers(QStringLiteral("E\\s+C\\s+D\\s+G\\s"));
+  const QRegularExpression givensOnly(QStringLiteral("E\\s+C\\s+G\\s"));
+  for (const bool entered : {false, true}) {
+    SCOPED_TRACE(entered);
+    bool offered = false;
+    dialogAction = [&](QDialog& dialog) {
+      auto& sheet = dynamic_cast<PrintPuzzleDialog&>(dialog);
+      offered = sheet.EnteredButton()->isEnabled();
+      if (entered) sheet.EnteredButton()->setChecked(true);
+      sheet.Button(PageDestination::Pdf)->click();
+    };
+    Item("mnuToolsPrintPuzzle")->trigger();
+    EXPECT_TRUE(offered);
+    const QString text = PdfText();
+    EXPECT_EQ(text.contains(withPlayers), entered) << text.toStdString();
+    EXPECT_EQ(text.contains(givensOnly), !entered) << text.toStdString();
+  }
+  // Out of play mode every black digit is a given again.
+  window->Play().Stop();
+  bool offered = true;
+  dialogAction = [&](QDialog& dialog) {
+    offered = dynamic_cast<PrintPuzzleDialog&>(dialog).EnteredButton()->isEnabled();
+    dialog.reject();
+  };
+  Item("mnuToolsPrintPuzzle")->trigger();
+  EXPECT_FALSE(offered);
 }
 
 }  // namespace

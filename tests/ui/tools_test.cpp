@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <atomic>
 #include <climits>
+#include <map>
 
 #include "core/file_io.h"
 #include "engine/puzzle_stock.h"
@@ -81,12 +82,38 @@ TEST_F(ToolsTest, helpPageDescribesEveryCommandOfTheToolsMenu) {
 TEST_F(ToolsTest, itemsAtTheEndOfTheToolsMenu) {
   QStringList texts;
   for (QAction* action : window->ToolsMenu()->actions()) texts << action->text();
-  ASSERT_GE(texts.size(), 6);
+  ASSERT_GE(texts.size(), 9);
   EXPECT_EQ(
-      texts.mid(texts.size() - 6),
+      texts.mid(texts.size() - 9),
       (QStringList{QString(), QString::fromUtf8("問題を作る-9...(&N)"),
                    QString::fromUtf8("問題を作る-16...(&M)"), QString(),
-                   QString::fromUtf8("完全に解く(&S)"), QString::fromUtf8("解の数を調べる(&U)")}));
+                   QString::fromUtf8("完全に解く(&S)"), QString::fromUtf8("解の数を調べる(&U)"),
+                   QString(), QString::fromUtf8("難易度を評価(&V)"),
+                   QString::fromUtf8("解き方を表示(&W)...")}));
+}
+
+// Alt+T and one letter reach every item of ツール that has an access key:
+// no two items of the menu (nor of a submenu) share one, and each is the
+// letter its text underlines.
+TEST_F(ToolsTest, accessKeysOfTheToolsMenuAreUnique) {
+  std::vector<QMenu*> menus = {window->ToolsMenu()};
+  int keyed = 0;
+  while (!menus.empty()) {
+    QMenu* menu = menus.back();
+    menus.pop_back();
+    std::map<int, QString> owners;
+    for (QAction* item : menu->actions()) {
+      if (item->isSeparator()) continue;
+      if (item->menu()) menus.push_back(item->menu());
+      const QKeySequence key = QKeySequence::mnemonic(item->text());
+      if (key.isEmpty()) continue;
+      ++keyed;
+      const auto [at, added] = owners.emplace(key[0].toCombined(), item->text());
+      EXPECT_TRUE(added) << item->text().toStdString() << " and " << at->second.toStdString()
+                         << " share " << key.toString().toStdString();
+    }
+  }
+  EXPECT_GE(keyed, 20);
 }
 
 TEST_F(ToolsTest, makeAPuzzleOfEachSize) {

@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     // The recovery copy too.
     setenv("XDG_STATE_HOME", (config.path() + "/state").toLocal8Bit().constData(), 1);
+    // Caches (a collection's ratings).
+    setenv("XDG_CACHE_HOME", (config.path() + "/cache").toLocal8Bit().constData(), 1);
   }
   QApplication application(argc, argv);
   gridora::ui::RegisterFontSubstitutions();

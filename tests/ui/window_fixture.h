@@ -53,6 +53,9 @@ class WindowTest : public ::testing::Test {
            1);
     // Play mode's records and kept games.
     setenv("XDG_DATA_HOME", (config.path() + QStringLiteral("/data")).toLocal8Bit().constData(), 1);
+    // The ratings of a collection's list.
+    setenv("XDG_CACHE_HOME", (config.path() + QStringLiteral("/cache")).toLocal8Bit().constData(),
+           1);
     window = StartMain(state, {}, [this](MainWindow& w) {
       w.SetMessageAnswerer([this](const std::string& text, const std::string& title,
                                   MessageButtons buttons, MessageIcon icon) {

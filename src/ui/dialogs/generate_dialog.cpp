@@ -17,17 +17,8 @@ constexpr engine::Grade kGrades[] = {engine::Grade::Easy, engine::Grade::Standar
 }  // namespace
 
 QString GradeText(engine::Grade grade) {
-  switch (grade) {
-    case engine::Grade::Easy:
-      return QStringLiteral("やさしい");
-    case engine::Grade::Standard:
-      return QStringLiteral("標準");
-    case engine::Grade::Hard:
-      return QStringLiteral("難問");
-    case engine::Grade::Expert:
-      return QStringLiteral("超難問");
-  }
-  return {};
+  const std::string_view title = engine::GradeTitle(grade);
+  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
 }
 
 GenerateDialog::GenerateDialog(int boardSize, const QIcon& icon, QWidget* parent)

@@ -28,6 +28,14 @@ const QColor kHighlight(255, 240, 150);
 const QColor kHintSupport(205, 228, 255);
 const QColor kHintFocus(160, 230, 160);
 const QColor kHintFrame(0, 140, 0);
+// The logic hint's marks: the pattern's candidates in green, the removed
+// ones in red and struck through, the chains' links in blue (dashed when
+// they make a candidate false).
+const QColor kPatternFill(150, 220, 150);
+const QColor kPatternInk(0, 90, 0);
+const QColor kRemovalFill(255, 180, 180);
+const QColor kRemovalInk(200, 0, 0);
+const QColor kLinkInk(30, 60, 220);
 const QColor kCandidateText(60, 60, 60);
 
 // The outline of a rectangle given in twips, `width` pixels wide, drawn
@@ -178,11 +186,45 @@ void BoardSurface::PaintMarks(QPainter& painter) {
     if (marks_.notes[i] != 0) {
       PaintNotes(painter, cell);
     } else if (marks_.candidates[i] != 0) {
-      painter.setOpacity(marks_.candidatesFaint ? 0.4 : 1.0);
+      // The high-contrast look keeps them at full contrast (contrast.h).
+      painter.setOpacity(marks_.candidatesFaint && !contrast ? 0.4 : 1.0);
       PaintCandidates(painter, cell);
       painter.setOpacity(1.0);
     }
   }
+  PaintLogicMarks(painter);
+}
+
+void BoardSurface::PaintLogicMarks(QPainter& painter) {
+  if (marks_.hintPattern.empty() && marks_.hintRemovals.empty() && marks_.hintLinks.empty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  const auto text = [&](int d) {
+    const auto t = static_cast<std::size_t>(d);
+    return t < marks_.digitTexts.size() ? marks_.digitTexts[t] : QString::number(d);
+  };
+  const auto mark = [&](const CandidateMark& c, const QColor& fill, const QColor& ink) {
+    const QRectF place = CandidatePlace(c.cell, c.digit);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawEllipse(place.adjusted(0.5, 0.5, -0.5, -0.5));
+    PaintCandidateMark(painter, c.cell, c.digit, text(c.digit), ink);
+  };
+  for (const CandidateMark& c : marks_.hintPattern) mark(c, kPatternFill, kPatternInk);
+  for (const CandidateMark& c : marks_.hintRemovals) {
+    mark(c, kRemovalFill, kRemovalInk);
+    const QRectF place = CandidatePlace(c.cell, c.digit);
+    painter.setPen(QPen(kRemovalInk, 1.5));
+    painter.drawLine(place.topLeft(), place.bottomRight());
+  }
+  for (const LinkMark& link : marks_.hintLinks) {
+    const QPointF from = CandidatePlace(link.from.cell, link.from.digit).center();
+    const QPointF to = CandidatePlace(link.to.cell, link.to.digit).center();
+    if (from == to) continue;
+    painter.setPen(QPen(kLinkInk, 1.5, link.strong ? Qt::SolidLine : Qt::DashLine));
+    painter.drawLine(from, to);
+  }
+  painter.restore();
 }
 
 bool CandidatesAsText(double placeDevicePixels) {

@@ -14,6 +14,22 @@
 
 namespace gridora::ui {
 
+// A candidate of a cell, as the hint marks draw it.
+struct CandidateMark {
+  int cell = 0;
+  int digit = 0;
+  bool operator==(const CandidateMark&) const = default;
+};
+
+// A link of a chain from one candidate to another: `strong` when it makes
+// the second true, else false.
+struct LinkMark {
+  CandidateMark from;
+  CandidateMark to;
+  bool strong = false;
+  bool operator==(const LinkMark&) const = default;
+};
+
 // What the playing aids draw on a board, under the digits; all empty while
 // the aids are off, and the board then looks as without them.
 struct BoardMarks {
@@ -22,6 +38,11 @@ struct BoardMarks {
   CellSet highlighted;              // the cells of the focused digit
   CellSet hintFocus;                // the cells a hint is about
   CellSet hintSupport;              // the cells that make the hint work
+  // The logic hint's step: the candidates its pattern rests on, those it
+  // removes, and the links of its chains.
+  std::vector<CandidateMark> hintPattern;
+  std::vector<CandidateMark> hintRemovals;
+  std::vector<LinkMark> hintLinks;
   // Play mode: the player's notes (bit d - 1 for digit d), drawn at the
   // candidates' places and instead of them; the candidates fainter while
   // any note is shown; digits that differ from the solution (drawn as
@@ -96,6 +117,8 @@ class BoardSurface : public QWidget {
   void PaintHighContrastGround(QPainter& painter);
   void PaintHighContrastLines(QPainter& painter);
   void PaintCandidates(QPainter& painter, int cell);
+  // The logic hint's candidates, removals and chain links, over the rest.
+  void PaintLogicMarks(QPainter& painter);
   // The player's notes of one cell (play mode).
   void PaintNotes(QPainter& painter, int cell);
 

@@ -57,6 +57,7 @@ enum class CommandId {
   ShowWrongDigits,  // check item: flips the setting
   ShowTimer,        // check item: flips the setting
   Records,          // the records dialog
+  NoteList,         // the note list of the keyboard's cell
   PrintPuzzle,      // the puzzle as a clean page
   MakeBook,         // a puzzle book
   // Other programs' puzzle files and collections.
@@ -65,6 +66,8 @@ enum class CommandId {
   NextPuzzle,
   PreviousPuzzle,
   PuzzleList,
+  RatePuzzle,   // the logic engine's rating of the puzzle
+  SolvingPath,  // the logic engine's solving path in a window
   // Accessibility.
   HighContrast,         // check item: flips the setting
   HighContrastDesktop,  // check item: the look follows the desktop's switch

@@ -15,23 +15,31 @@
 #include "formats/import_puzzle.h"
 #include "formats/writers.h"
 #include "ui/main/main_window.h"
+#include "ui/main/play_mode.h"
 
 namespace gridora::ui {
 
 namespace {
 
 constexpr const char* kOpenedText = "ファイルを開きました";
+constexpr int kRatingColumn = 3;
 
-// The puzzles of a collection with their results, one row each; rows are
-// made when they are shown, so a list of 49,158 puzzles opens at once.
+}  // namespace
+
+// The puzzles of a collection with their results and ratings, one row
+// each; rows are made when they are shown, so a list of 49,158 puzzles
+// opens at once, and a rating is asked for when its row is shown.
 class CollectionModel : public QAbstractTableModel {
  public:
-  explicit CollectionModel(const formats::Collection& collection) : collection_(collection) {}
+  CollectionModel(const formats::Collection& collection, formats::CollectionRatings& ratings)
+      : collection_(collection), ratings_(ratings) {}
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : static_cast<int>(collection_.size());
   }
-  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 3; }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 4; }
   QVariant data(const QModelIndex& index, int role) const override {
+    if (role == Qt::TextAlignmentRole && index.column() == kRatingColumn)
+      return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     const auto k = static_cast<std::size_t>(index.row());
     const formats::PuzzleResult result = collection_.ResultOf(k);
@@ -42,34 +50,47 @@ class CollectionModel : public QAbstractTableModel {
         if (!result.solved)
           return k == collection_.position() ? QStringLiteral("解いている途中") : QString();
         return QString::fromUtf8(result.helped ? "解いた (助けあり)" : "解いた");
-      default:
+      case 2:
         if (!result.solved) return {};
         return QStringLiteral("%1:%2")
             .arg(result.seconds / 60)
             .arg(result.seconds % 60, 2, 10, QLatin1Char('0'));
+      default:
+        if (const std::optional<formats::Rating> rating = ratings_.Find(k))
+          return QString::fromStdString(formats::RatingText(*rating));
+        ratings_.Ask(k);
+        return QStringLiteral("…");
     }
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* const kTitles[] = {"番号", "状態", "時間"};
+    static const char* const kTitles[] = {"番号", "状態", "時間", "難易度 (ER)"};
     return QString::fromUtf8(kTitles[section]);
+  }
+  // The rating of puzzle `k` was found.
+  void RatingReady(std::size_t k) {
+    const QModelIndex cell = index(static_cast<int>(k), kRatingColumn);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
   }
 
  private:
   const formats::Collection& collection_;
+  formats::CollectionRatings& ratings_;
 };
 
-}  // namespace
-
-FormatsTools::FormatsTools(MainWindow& window, std::string folder,
+FormatsTools::FormatsTools(MainWindow& window, Folders folders,
                            std::array<QAction*, 3> collectionActions)
-    : window_(window), folder_(std::move(folder)), actions_(collectionActions) {
+    : window_(window), folders_(std::move(folders)), actions_(collectionActions) {
   position_ = new QLabel(window.statusBar());
   position_->setObjectName(QStringLiteral("lblCollectionPosition"));
   window.statusBar()->addPermanentWidget(position_);
   position_->hide();
+  window.Play().SetSolvedHook(
+      [this](play::Records& records, const play::GameResult& result) { Solved(records, result); });
   UpdateActions();
 }
+
+FormatsTools::~FormatsTools() = default;
 
 void FormatsTools::UpdateActions() {
   for (QAction* action : actions_) {
@@ -101,23 +122,28 @@ bool FormatsTools::Open(const std::string& path) {
                           MessageIcon::Information);
       return false;
     }
-    collection_.reset();
+    SetCollection(std::nullopt);
     formats::ApplyImportedPuzzle(app, puzzle, kOpenedText);
-    Loaded(puzzle);
-    UpdateActions();
+    // The player's digits and pencil marks of the file are a game in play.
+    Loaded(puzzle, puzzle.HasProgress());
     return true;
   }
   std::error_code error;
   const std::string absolute = std::filesystem::absolute(path, error).string();
   std::optional<formats::Collection> previous = std::move(collection_);
-  collection_.emplace(std::move(*index), folder_);
+  SetCollection(formats::Collection(std::move(*index), folders_.state, folders_.records));
   if (!Show(collection_->FirstUnsolved())) {
-    collection_ = std::move(previous);
-    UpdateActions();
+    SetCollection(std::move(previous));
     return false;
   }
-  if (!folder_.empty()) formats::SaveLastCollection(folder_, error ? path : absolute);
+  if (!folders_.state.empty()) formats::SaveLastCollection(folders_.state, error ? path : absolute);
   return true;
+}
+
+void FormatsTools::SetCollection(std::optional<formats::Collection> collection) {
+  ratings_.reset();  // waits for the puzzle being rated, if any
+  collection_ = std::move(collection);
+  UpdateActions();
 }
 
 bool FormatsTools::Show(std::size_t k) {
@@ -128,16 +154,14 @@ bool FormatsTools::Show(std::size_t k) {
     return false;
   }
   formats::ApplyImportedPuzzle(window_.app(), puzzle, collection_->StatusText());
-  Loaded(puzzle);
+  Loaded(puzzle, true);
   UpdateActions();
   return true;
 }
 
-void FormatsTools::Loaded(const formats::Puzzle& puzzle) {
+void FormatsTools::Loaded(const formats::Puzzle& puzzle, bool play) {
   original_ = puzzle;
-  helped_ = false;
-  recorded_ = collection_ && collection_->ResultOf(collection_->position()).solved;
-  clock_.start();
+  if (play) window_.Play().StartGame(formats::GameOfPuzzle(puzzle));
 }
 
 void FormatsTools::Move(int step) {
@@ -145,24 +169,19 @@ void FormatsTools::Move(int step) {
   const std::size_t n = collection_->size();
   const std::size_t k = (collection_->position() + n + (step > 0 ? 1 : n - 1)) % n;
   if (!ConfirmSaveChanges(window_.app())) return;
+  window_.Play().KeepGame();  // a game of a file keeps its notes and time
   Show(k);
 }
 
-void FormatsTools::BoardChanged() {
-  if (!collection_ || recorded_ || !original_) return;
-  const AppState& state = window_.app().state;
-  if (state.BoardSize != original_->boardSize) return;
-  bool solverDigits = false;
-  for (int k = 0; k < state.CellCount(); ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    if (ClassOf(state.Board[i]) != kClassBlack) solverDigits = true;
-    // A given that was changed makes this another puzzle.
-    if (original_->givens[i] != 0 && state.Board[i] != original_->givens[i]) return;
+void FormatsTools::Solved(play::Records& records, const play::GameResult& result) {
+  if (!collection_ || !original_) return;
+  // Only the game of the collection's puzzle: its givens are the puzzle's.
+  const play::Game& game = window_.Play().Game();
+  if (game.BoardSize() != original_->boardSize) return;
+  for (int k = 0; k < game.BoardSize() * game.BoardSize(); ++k) {
+    if (game.IsGiven(k) != (original_->givens[static_cast<std::size_t>(k)] != 0)) return;
   }
-  if (!formats::IsSolvedBoard(state.Board, state.BoardSize)) return;
-  recorded_ = true;
-  const auto seconds = static_cast<int>(clock_.elapsed() / 1000);
-  collection_->Record({true, seconds, helped_ || solverDigits});
+  collection_->Record(records, result);
   window_.ShowStatus(collection_->StatusText() + " を解きました");
 }
 
@@ -182,8 +201,9 @@ void FormatsTools::SaveOther() {
                                                       : formats::Format::Sdm;
   const formats::Puzzle* original =
       original_ && original_->boardSize == app.state.BoardSize ? &*original_ : nullptr;
-  // The notes of play mode have no place on this board yet: none are written.
-  const formats::Puzzle puzzle = formats::PuzzleOfBoard(app.state, original, formats::NoteMasks{});
+  // In play mode the game tells the givens, and its notes are written.
+  const formats::Puzzle puzzle =
+      formats::PuzzleOfBoard(app.state, original, &window_.Play().Game());
   if (!ReplaceFile(path, formats::WriteFile(format, {puzzle}))) {
     window_.ShowMessage("ディスクにアクセスできません。", "セーブ失敗", MessageButtons::Ok,
                         MessageIcon::Information);
@@ -194,11 +214,23 @@ void FormatsTools::SaveOther() {
 
 void FormatsTools::ShowList() {
   if (!collection_) return;
+  if (!ratings_) {
+    ratings_ = std::make_unique<formats::CollectionRatings>(collection_->index(), folders_.ratings,
+                                                            [this](std::size_t k) {
+                                                              QMetaObject::invokeMethod(
+                                                                  &window_,
+                                                                  [this, k] {
+                                                                    if (list_)
+                                                                      list_->RatingReady(k);
+                                                                  },
+                                                                  Qt::QueuedConnection);
+                                                            });
+  }
   QDialog dialog(&window_);
   dialog.setObjectName(QStringLiteral("frmCollection"));
   dialog.setWindowTitle(QString::fromUtf8("問題集の一覧"));
   auto* layout = new QVBoxLayout(&dialog);
-  CollectionModel model(*collection_);
+  CollectionModel model(*collection_, *ratings_);
   auto* table = new QTableView(&dialog);
   table->setObjectName(QStringLiteral("tblPuzzles"));
   table->setModel(&model);
@@ -220,26 +252,30 @@ void FormatsTools::ShowList() {
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   QObject::connect(table, &QTableView::doubleClicked, &dialog, &QDialog::accept);
-  dialog.resize(360, 420);
-  if (window_.RunDialog(dialog) != QDialog::Accepted) return;
+  dialog.resize(440, 420);
+  list_ = &model;
+  const int answer = window_.RunDialog(dialog);
+  list_ = nullptr;
+  // The rows shown are no longer waited for; what was found is kept.
+  ratings_->ClearAsked();
+  ratings_->Save();
+  if (answer != QDialog::Accepted) return;
   const QModelIndexList chosen = table->selectionModel()->selectedRows();
   if (chosen.isEmpty()) return;
   const auto k = static_cast<std::size_t>(chosen.first().row());
   if (k == collection_->position() || !ConfirmSaveChanges(window_.app())) return;
+  window_.Play().KeepGame();
   Show(k);
 }
 
 void FormatsTools::Resume() {
-  if (folder_.empty()) return;
-  const std::string last = formats::LastCollectionPath(folder_);
+  if (folders_.state.empty()) return;
+  const std::string last = formats::LastCollectionPath(folders_.state);
   if (last.empty() || !std::filesystem::is_regular_file(last)) return;
   formats::PuzzleIndex index;
   if (formats::PuzzleIndex::Open(last, index) || index.size() < 2) return;
-  collection_.emplace(std::move(index), folder_);
-  if (!Show(collection_->FirstUnsolved())) {
-    collection_.reset();
-    UpdateActions();
-  }
+  SetCollection(formats::Collection(std::move(index), folders_.state, folders_.records));
+  if (!Show(collection_->FirstUnsolved())) SetCollection(std::nullopt);
 }
 
 }  // namespace gridora::ui

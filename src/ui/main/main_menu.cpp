@@ -130,7 +130,7 @@ QAction* AddCheckItem(QMenu* menu, const char* caption, const char* name) {
 // The playing aids, the first items of the added commands' menu.
 void BuildToolsMenu(QMenuBar& bar, MainMenu& m) {
   ToolsMenu(m, bar);
-  m.mnuToolsCandidates = AddCheckItem(m.mnuTools, "候補を表示(&K)", "mnuToolsCandidates");
+  m.mnuToolsCandidates = AddCheckItem(m.mnuTools, "候補を表示(&F)", "mnuToolsCandidates");
   m.mnuToolsHighlight = AddCheckItem(m.mnuTools, "同じ数字を強調(&L)", "mnuToolsHighlight");
   m.mnuToolsMistakes = AddCheckItem(m.mnuTools, "間違いを表示(&E)", "mnuToolsMistakes");
   AddSeparator(m.mnuTools, "mnuToolsDumy1");
@@ -143,7 +143,7 @@ void BuildToolsMenu(QMenuBar& bar, MainMenu& m) {
   AddSeparator(m.mnuTools, "mnuToolsDumyAccess");
   m.mnuToolsHighContrast = AddCheckItem(m.mnuTools, "ハイコントラスト(&A)", "mnuToolsHighContrast");
   m.mnuToolsHighContrastDesktop = AddCheckItem(
-      m.mnuTools, "ハイコントラストはデスクトップに合わせる(&W)", "mnuToolsHighContrastDesktop");
+      m.mnuTools, "ハイコントラストはデスクトップに合わせる(&D)", "mnuToolsHighContrastDesktop");
 }
 
 void BuildOtherMenu(QMenuBar& bar, MainMenu& m) {

@@ -63,7 +63,8 @@ QLabel* MakeHeading(QWidget* parent, const char* name, const char* text, int lef
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+MainWindow::MainWindow(AppState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), logic_(std::make_unique<LogicTools>()) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Gridora"));
   setWindowIcon(QIcon(QStringLiteral(":/gridora/icon.png")));
@@ -90,6 +91,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   ConnectFormatsTools();
   ConnectEngineTools();
   access_ = std::make_unique<WindowAccess>(*this, state_, [this] { return FocusCell(); });
+  access_->SetGivens([this] { return play_->GivensShown(); });
 
   // The window keeps its designed size.
   layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -28,6 +28,7 @@
 #include "ui/main/commands.h"
 #include "ui/main/input_modes.h"
 #include "ui/main/launcher_panel.h"
+#include "ui/main/logic_tools.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/toolbar_strip.h"
 #include "ui/main/zoom.h"
@@ -170,6 +171,8 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   // The note that shows the whole hint when the status panel cuts it; null
   // until the first such hint.
   QLabel* HintNote() const { return hintNote_; }
+  // The solving path's window, null until it is first shown.
+  QDialog* SolvingPathWindow() const { return logic_->PathWindow(); }
   // The puzzle onto the clipboard as one line (Ctrl+C).
   void CopyPuzzle();
   // A puzzle from the clipboard's text as a new puzzle (Ctrl+V).
@@ -238,9 +241,13 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   void CountSolutions();
   // "問題を印刷" and "問題集を作る" in the "ツール" menu (main_window_pages.cpp).
   void ConnectPageTools();
+  void PrintPuzzle();
   // The other programs' files and the collections in the "ツール" menu
   // (main_window_formats.cpp).
   void ConnectFormatsTools();
+  // The logic engine's rating and solving path (main_window_tools.cpp).
+  void RatePuzzle();
+  void ShowSolvingPath();
   // The menu item runs `command`.
   void BindCommand(QAction* action, Command command);
   void LauncherClicked(int k);
@@ -299,9 +306,10 @@ class MainWindow : public QMainWindow, public ScreenPort, private InputView {
   std::unique_ptr<FormatsTools> formats_;
   std::unique_ptr<WindowAccess> access_;
   QTimer* recoveryTimer_ = nullptr;
-  Hint hint_;               // the hint on the board, while the board is as it was
-  BoardCodes hintBoard_{};  // the board the hint was found on
-  int hintSize_ = 0;        // its size; 0: no hint shown
+  std::unique_ptr<LogicTools> logic_;  // the logic engine's hints, rating and path
+  Hint hint_;                          // the hint on the board, while the board is as it was
+  BoardCodes hintBoard_{};             // the board the hint was found on
+  int hintSize_ = 0;                   // its size; 0: no hint shown
   QLabel* hintNote_ = nullptr;
   PlayMode* play_ = nullptr;  // a child of the window
   // Shows the hint's whole sentence in the note when the panel is too

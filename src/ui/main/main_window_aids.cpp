@@ -8,13 +8,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
+#include <utility>
+#include <vector>
 
 #include "aids/board_aids.h"
 #include "aids/puzzle_text.h"
 #include "core/board.h"
 #include "core/file_commands.h"
 #include "ui/main/board_surface.h"
-#include "ui/main/formats_tools.h"
 #include "ui/main/main_window.h"
 #include "ui/main/play_mode.h"
 #include "ui/main/window_access.h"
@@ -105,14 +106,20 @@ void MainWindow::RefreshAids() {
   if (hintSize_ != 0) {
     for (int cell : hint_.focus) marks.hintFocus.set(static_cast<std::size_t>(cell));
     for (int cell : hint_.support) marks.hintSupport.set(static_cast<std::size_t>(cell));
+    logic_->AddMarks(marks);
   }
-  if (Tools().ShowCandidates) {
-    marks.candidates = CandidatesOf(board, size);
+  const auto digitTexts = [&] {
     marks.digitTexts.resize(static_cast<std::size_t>(size) + 1);
     for (int d = 1; d <= size; ++d) {
       marks.digitTexts[static_cast<std::size_t>(d)] =
           QString::fromStdString(CharacterOf(state_, d));
     }
+  };
+  if (!marks.hintPattern.empty() || !marks.hintRemovals.empty()) digitTexts();
+  if (Tools().ShowCandidates) {
+    marks.candidates = CandidatesOf(board, size);
+    logic_->FilterCandidates(marks.candidates, board, size);
+    digitTexts();
   }
   const int focus = FocusCell();
   const int digit = focus >= 0 ? DigitOf(board[static_cast<std::size_t>(focus)]) : 0;
@@ -150,12 +157,12 @@ void MainWindow::RefreshAids() {
     }
     if (label->toolTip() != tip) label->setToolTip(tip);
   }
-  formats_->BoardChanged();
   if (access_) access_->Refresh();
 }
 
 void MainWindow::ShowHint() {
-  hint_ = NextHint(state_);
+  const bool sameBoard = hintSize_ == state_.BoardSize && hintBoard_ == state_.Board;
+  hint_ = logic_->HintOrApply(app(), sameBoard);
   hintBoard_ = state_.Board;
   hintSize_ = state_.BoardSize;
   ShowStatus(hint_.text);
@@ -190,16 +197,28 @@ void MainWindow::ShowHintNote() {
   const QRect client = centralWidget()->geometry();
   const int height = hintNote_->heightForWidth(client.width());
   QRect note(client.left(), client.bottom() + 1 - height, client.width(), height);
-  // Where the hint's cells are.
+  QRect above = note;
+  above.moveTop(toolbar_->mapTo(this, QPoint(0, toolbar_->height())).y());
+  // At the bottom unless it hides more of the hint there than at the top:
+  // the cells it places or blames above all, then the rest of its pattern,
+  // the candidates it removes and its chains.
   const BoardSurface* board = Board(hintSize_);
-  QRect cells;
-  for (int cell : hint_.focus) {
-    const QRect r = board->Label(cell)->geometry();
-    cells |= QRect(board->mapTo(this, r.topLeft()), r.size());
-  }
-  if (note.intersects(cells)) {
-    note.moveTop(toolbar_->mapTo(this, QPoint(0, toolbar_->height())).y());
-  }
+  const BoardMarks& marks = board->Marks();
+  std::vector<std::pair<int, int>> weighed;  // cell, weight
+  for (int cell : hint_.focus) weighed.emplace_back(cell, 1000);
+  for (int cell : hint_.support) weighed.emplace_back(cell, 1);
+  for (const auto* marked : {&marks.hintPattern, &marks.hintRemovals})
+    for (const CandidateMark& m : *marked) weighed.emplace_back(m.cell, 1);
+  for (const LinkMark& link : marks.hintLinks) weighed.emplace_back(link.to.cell, 1);
+  const auto hides = [&](const QRect& place) {
+    int hidden = 0;
+    for (const auto& [cell, weight] : weighed) {
+      const QRect r = board->Label(cell)->geometry();
+      if (place.intersects(QRect(board->mapTo(this, r.topLeft()), r.size()))) hidden += weight;
+    }
+    return hidden;
+  };
+  if (hides(above) < hides(note)) note = above;
   hintNote_->setGeometry(note);
   hintNote_->show();
   hintNote_->raise();

@@ -115,7 +115,6 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::Hint:
       play_->MarkHelped();
-      formats_->NoteHelp();
       ShowHint();
       break;
     case CommandId::CopyPuzzle:
@@ -135,7 +134,7 @@ void MainWindow::RunCommand(Command command) {
       CountSolutions();
       break;
     case CommandId::PrintPuzzle:
-      pages_->PrintPuzzle(state_);
+      PrintPuzzle();
       break;
     case CommandId::MakeBook:
       pages_->MakeBook();
@@ -154,6 +153,12 @@ void MainWindow::RunCommand(Command command) {
       break;
     case CommandId::PuzzleList:
       formats_->ShowList();
+      break;
+    case CommandId::RatePuzzle:
+      RatePuzzle();
+      break;
+    case CommandId::SolvingPath:
+      ShowSolvingPath();
       break;
     case CommandId::Print:
       PrintBoard(a);
@@ -179,6 +184,9 @@ void MainWindow::RunCommand(Command command) {
     case CommandId::ShowTimer:
     case CommandId::Records:
       play_->Run(command);
+      break;
+    case CommandId::NoteList:
+      play_->OpenNoteList(FocusCell() >= 0 ? FocusCell() : state_.CursorCell);
       break;
   }
   if (replaces) play_->AfterReplacing(command.id);
@@ -282,8 +290,8 @@ bool MainWindow::ReadyToQuit() {
   if (!ConfirmSaveChanges(app())) return false;  // Cancel: the program keeps running
   play_->KeepGame();
   SaveSettingsOrLog();
-  UpdateRecoveryCopy();  // nothing unsaved is left: the copy goes
   quitting_ = true;
+  UpdateRecoveryCopy();  // nothing unsaved is left: the copy goes
   return true;
 }
 

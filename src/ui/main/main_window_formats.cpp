@@ -2,9 +2,11 @@
 // The "ツール" menu's items for other programs' puzzle files and for
 // collections; FormatsTools does the work.
 
+#include "system/app_paths.h"
 #include "system/recovery.h"
 #include "ui/main/formats_tools.h"
 #include "ui/main/main_window.h"
+#include "ui/main/play_mode.h"
 
 namespace gridora::ui {
 
@@ -26,12 +28,17 @@ void MainWindow::ConnectFormatsTools() {
   QAction* previous = add("前の問題", "mnuToolsPreviousPuzzle", {CommandId::PreviousPuzzle},
                           QKeySequence(Qt::CTRL | Qt::Key_PageUp));
   QAction* list = add("問題集の一覧...", "mnuToolsPuzzleList", {CommandId::PuzzleList});
-  // The records of the collections live beside the recovery copy, in the
-  // user's state folder.
+  // Which puzzle of each collection was shown last lives beside the
+  // recovery copy, in the user's state folder; the results are play mode's
+  // records; the ratings are a cache.
   const std::string state = StateFolder();
-  formats_ =
-      std::make_unique<FormatsTools>(*this, state.empty() ? std::string() : state + "/collections",
-                                     std::array<QAction*, 3>{next, previous, list});
+  const std::string cache = CacheFolder();
+  formats_ = std::make_unique<FormatsTools>(
+      *this,
+      FormatsTools::Folders{state.empty() ? std::string() : state + "/collections",
+                            play_->RecordsFile(),
+                            cache.empty() ? std::string() : cache + "/ratings"},
+      std::array<QAction*, 3>{next, previous, list});
 }
 
 }  // namespace gridora::ui

@@ -18,6 +18,7 @@ void MainWindow::ConnectPlay() {
   BindCommand(m.wrongDigits, {CommandId::ShowWrongDigits});
   BindCommand(m.timer, {CommandId::ShowTimer});
   BindCommand(m.records, {CommandId::Records});
+  BindCommand(m.noteList, {CommandId::NoteList});
   input_->SetGuard(play_);
 }
 

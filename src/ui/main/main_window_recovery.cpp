@@ -67,8 +67,8 @@ void MainWindow::StartRecovery(const RecoveryFiles& files) {
   if (ShowMessage(kRecoveryQuestion, kRecoveryTitle, MessageButtons::YesNo,
                   MessageIcon::Question) == MessageAnswer::Yes) {
     ApplyPuzzleFile(a, left->puzzle, left->fileName);
-    state_.DataChanged = true;      // still not saved
-    play_->ResumeKept(files.copy);  // the game that went with the copy
+    state_.DataChanged = !left->sameAsFile;  // still not saved, unless only a game was
+    play_->ResumeKept(files.copy);           // the game that went with the copy
   } else {
     recovery_->Discard();
   }
@@ -82,7 +82,9 @@ void MainWindow::ScheduleRecoveryUpdate() {
 void MainWindow::UpdateRecoveryCopy() {
   if (!recovery_) return;
   if (recoveryTimer_->isActive()) recoveryTimer_->stop();
-  if (const WriteStatus written = recovery_->Update(state_); !written)
+  // A game in play keeps the copy, until the user quits.
+  if (const WriteStatus written = recovery_->Update(state_, play_->InPlay() && !quitting_);
+      !written)
     LogFailure(LogArea::Files, "cannot keep the recovery copy", written.error());
 }
 

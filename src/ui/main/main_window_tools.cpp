@@ -52,6 +52,9 @@ void MainWindow::ConnectEngineTools() {
   tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsDumy4"));
   add("完全に解く(&S)", "mnuToolsFullSolve", {CommandId::FullSolve});
   add("解の数を調べる(&U)", "mnuToolsCount", {CommandId::CountSolutions});
+  tools->addSeparator()->setObjectName(QStringLiteral("mnuToolsDumyLogic"));
+  add("難易度を評価(&V)", "mnuToolsRate", {CommandId::RatePuzzle});
+  add("解き方を表示(&W)...", "mnuToolsPath", {CommandId::SolvingPath});
 }
 
 void MainWindow::GeneratePuzzle(int boardSize) {
@@ -119,6 +122,18 @@ void MainWindow::CountSolutions() {
     return;
   }
   ShowMessage(verdict, "解の数", MessageButtons::Ok, MessageIcon::Information);
+}
+
+void MainWindow::RatePuzzle() {
+  const AppState copy = state_;
+  const std::string text = WhileWaiting(*this, [&copy] { return LogicTools::RatingText(copy); });
+  ShowMessage(text, "難易度", MessageButtons::Ok, MessageIcon::Information);
+}
+
+void MainWindow::ShowSolvingPath() {
+  const AppState copy = state_;
+  const std::string text = WhileWaiting(*this, [&copy] { return LogicTools::PathText(copy); });
+  logic_->ShowPath(this, text);
 }
 
 }  // namespace gridora::ui

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "aids/board_aids.h"
+#include "aids/contrast.h"
 #include "core/board.h"
 #include "core/log.h"
 #include "engine/grade.h"
@@ -80,6 +81,8 @@ const PlayMenu& PlayMode::BuildMenu(QMenu& tools) {
   menu_.wrongDigits = AddItem(tools, "解と違う数字を表示", "mnuToolsWrongDigits", true);
   menu_.timer = AddItem(tools, "時間を表示(&T)", "mnuToolsTimer", true);
   menu_.records = AddItem(tools, "成績(&R)...", "mnuToolsRecords", false);
+  menu_.noteList = AddItem(tools, "メモの一覧(&Y)...", "mnuToolsNoteList", false);
+  menu_.noteList->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
   UpdateItems();
   return menu_;
 }
@@ -94,6 +97,7 @@ void PlayMode::UpdateItems() {
   menu_.timer->setChecked(tools.ShowTimer);
   menu_.candidatesToNotes->setEnabled(Active());
   menu_.clearNotes->setEnabled(Active());
+  menu_.noteList->setEnabled(Active());
   UpdateClock();
 }
 
@@ -110,6 +114,8 @@ void PlayMode::Run(Command command) {
       break;
     case CommandId::NoteInput:
       noteInput_ = !noteInput_;
+      // Said, as the key gives no other sign of it.
+      window_.ShowStatus(noteInput_ ? kNoteInputOnText : kNoteInputOffText);
       break;
     case CommandId::AutoRemoveNotes:
       tools.AutoRemoveNotes = !tools.AutoRemoveNotes;
@@ -219,10 +225,22 @@ void PlayMode::ResumeKept(const std::string& place) {
   const FileBytes file = ReadWholeFile(path, kMaxPuzzleBytes);
   if (file.status != ReadStatus::Ok) return UpdateItems();
   const std::optional<play::GameRecord> record = KeptGamesFolder().Find(PlaceOf(path), file.bytes);
-  if (!record || !game_.Resume(app_.state, *record)) return UpdateItems();
+  if (!record) return UpdateItems();
+  StartGame(*record);
+}
+
+bool PlayMode::StartGame(const play::GameRecord& record) {
+  reset_ = false;
+  game_.Stop();
+  if (!game_.Resume(app_.state, record)) {
+    tick_.stop();
+    UpdateItems();
+    return false;
+  }
   FindSolution();
   RunClock(window_.isActiveWindow());
   Redraw();
+  return true;
 }
 
 void PlayMode::KeepGame() {
@@ -276,7 +294,9 @@ void PlayMode::Solved() {
   play::Records records = play::Records::Load(RecordsFile());
   const std::string date =
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
-  const bool best = records.Add(play::RecordKey(size, grade), {ms, game_.Helped(), date});
+  const play::GameResult result{ms, game_.Helped(), date};
+  const bool best = records.Add(play::RecordKey(size, grade), result);
+  if (solvedHook_) solvedHook_(records, result);
   if (const WriteStatus saved = records.Save(RecordsFile()); !saved)
     LogFailure(LogArea::Files, "cannot save the records to " + RecordsFile(), saved.error());
   KeepGame();
@@ -299,7 +319,8 @@ void PlayMode::AddMarks(BoardMarks& marks) const {
     any = any || marks.notes[i] != 0;
   }
   marks.candidatesFaint = any;
-  marks.noteColor = ToQColor(play::PlayerNoteColor(s.settings.SoftColor));
+  marks.noteColor = ToQColor(marks.highContrast ? kHighContrastNotes
+                                                : play::PlayerNoteColor(s.settings.SoftColor));
   if (s.settings.Tools.ShowWrongDigits && hasSolution_) {
     const play::CellFlags wrong = play::DifferentFromSolution(s.Board, solution_, s.BoardSize);
     for (int cell = 0; cell < s.CellCount(); ++cell)
@@ -341,6 +362,16 @@ bool PlayMode::OpensNoteList(int cell, Qt::MouseButton button, const QPoint& glo
 
 void PlayMode::Placed(int) {
   playerInput_ = true;
+}
+
+const play::CellFlags* PlayMode::GivensShown() const {
+  return Active() && game_.BoardSize() == app_.state.BoardSize ? &game_.Givens() : nullptr;
+}
+
+void PlayMode::OpenNoteList(int cell) {
+  const CellLabel* label = window_.Board(app_.state.BoardSize)->Label(cell);
+  if (!Active() || !app_.state.IsCellIndex(cell) || !label || Refuses(cell)) return;
+  ShowNoteList(cell, label->mapToGlobal(QPoint(0, label->height())));
 }
 
 void PlayMode::ShowNoteList(int cell, const QPoint& globalPos) {

@@ -14,11 +14,13 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <string>
 
 #include "core/app.h"
 #include "play/game.h"
 #include "play/kept_games.h"
+#include "play/records.h"
 #include "ui/main/commands.h"
 #include "ui/main/input_modes.h"
 
@@ -41,6 +43,7 @@ struct PlayMenu {
   QAction* wrongDigits = nullptr;        // "解と違う数字を表示", check item
   QAction* timer = nullptr;              // "時間を表示(&T)", check item
   QAction* records = nullptr;            // "成績(&R)..."
+  QAction* noteList = nullptr;           // "メモの一覧(&Y)...", Shift+F4
 };
 
 // Texts of play mode the user sees.
@@ -48,6 +51,8 @@ inline constexpr const char* kGivenRefusedText = "問題の数字は変えられ
 inline constexpr const char* kPlayStartedText = "プレイモードを始めました";
 inline constexpr const char* kPlayEndedText = "プレイモードを終わりました";
 inline constexpr const char* kSolvedTitle = "完成";
+inline constexpr const char* kNoteInputOnText = "メモ入力をオンにしました";
+inline constexpr const char* kNoteInputOffText = "メモ入力をオフにしました";
 
 class PlayMode : public QObject, public InputGuard {
  public:
@@ -62,6 +67,13 @@ class PlayMode : public QObject, public InputGuard {
 
   play::Game& Game() { return game_; }
   bool Active() const { return game_.Active(); }
+  // A game is on and not solved yet: its state is worth a recovery copy.
+  bool InPlay() const { return game_.Active() && !game_.Solved(); }
+  // The givens of the game on the board shown; null without one.
+  const play::CellFlags* GivensShown() const;
+  // The note list of `cell` under it, as the middle button opens it: the
+  // keyboard's way to the list (Shift+F4 on the cursor's cell).
+  void OpenNoteList(int cell);
   // Starts a game on the board as it is (its black digits the givens), or
   // ends the one in play (and says so in the status bar).
   void Start();
@@ -85,6 +97,15 @@ class PlayMode : public QObject, public InputGuard {
   // The file named at start-up or restored from the recovery copy at
   // `place` (the copy's path, or "" for PuzzleFileName).
   void ResumeKept(const std::string& place = "");
+  // Starts the game `record` describes when its givens stand on the board
+  // (a puzzle of another program's file, with the player's digits on the
+  // board and notes in `record`); false, and no game, otherwise.
+  bool StartGame(const play::GameRecord& record);
+  // Called at the solved moment with the records that have just taken the
+  // result under the board's size and grade, before they are saved: the
+  // hook may keep the same result under a key of its own.
+  using SolvedHook = std::function<void(play::Records& records, const play::GameResult& result)>;
+  void SetSolvedHook(SolvedHook hook) { solvedHook_ = std::move(hook); }
   // Keeps the game beside its file (after a save, before a quit) and beside
   // the recovery copy at `recoveryCopy` when that exists.
   void KeepGame();
@@ -132,6 +153,7 @@ class PlayMode : public QObject, public InputGuard {
   bool hasSolution_ = false;
   BoardCodes solution_{};
   std::string recoveryCopy_;
+  SolvedHook solvedHook_;
   QLabel* clock_ = nullptr;
   QTimer tick_;
   QTimer away_;  // a minute without the focus pauses the clock

@@ -101,7 +101,8 @@ void WindowAccess::accessibilityActiveChanged(bool active) {
 
 DigitKind WindowAccess::KindOf(int cell) const {
   if (!state_.IsCellIndex(cell)) return DigitKind::Empty;
-  return DigitKindOf(state_.Board[static_cast<std::size_t>(cell)], givens_, cell);
+  return DigitKindOf(state_.Board[static_cast<std::size_t>(cell)], givens_ ? givens_() : nullptr,
+                     cell);
 }
 
 QString WindowAccess::CellName(int boardSize, int cell) const {
@@ -113,15 +114,16 @@ QString WindowAccess::CellName(int boardSize, int cell) const {
 
 QString WindowAccess::CellDescription(int boardSize, int cell) const {
   if (boardSize != state_.BoardSize || !state_.IsCellIndex(cell)) return {};
+  // What the board draws in the cell, in the board's own texts.
   const BoardMarks& marks = window_.Board(boardSize)->Marks();
-  std::vector<std::string> candidates;
-  for (int d : DigitsOf{marks.candidates[static_cast<std::size_t>(cell)]}) {
-    const auto t = static_cast<std::size_t>(d);
-    candidates.push_back(t < marks.digitTexts.size() ? marks.digitTexts[t].toStdString()
-                                                     : std::to_string(d));
-  }
-  const std::vector<std::string> notes = notes_ ? notes_(cell) : std::vector<std::string>{};
-  return QString::fromStdString(gridora::CellDescription(notes, candidates));
+  const auto i = static_cast<std::size_t>(cell);
+  const auto texts = [this](CandMask mask) {
+    std::vector<std::string> digits;
+    for (int d : DigitsOf{mask}) digits.push_back(CharacterOf(state_, d));
+    return digits;
+  };
+  return QString::fromStdString(
+      gridora::CellDescription(texts(marks.notes[i]), texts(marks.candidates[i])));
 }
 
 int WindowAccess::FocusCell(int boardSize) const {

@@ -4,7 +4,8 @@
 // with low vision. It names the cells (CellVoice), the launcher's buttons and
 // the information panel's labels for assistive technology, keeps the
 // keyboard's cell as the focused object, raises an event for every cell
-// whose name or small digits change, announces status texts, and switches
+// whose name or small digits change (a game's givens, the player's digits
+// and notes told apart), announces status texts, and switches
 // the high-contrast look (HighContrastLook).
 //
 //   WindowAccess access(window, state, [&] { return FocusCell(); });
@@ -41,13 +42,12 @@ class WindowAccess : public CellVoice, private QAccessible::ActivationObserver {
   WindowAccess(MainWindow& window, AppState& state, std::function<int()> focusCell);
   ~WindowAccess() override;
 
-  // Which cells are a game's givens; null while no game is played, and the
-  // black digits then count as the puzzle's.
-  void SetGivens(const GivenFlags* givens) { givens_ = givens; }
-  // The player's notes of a cell as display texts; empty without a game.
-  void SetNotes(std::function<std::vector<std::string>(int cell)> notes) {
-    notes_ = std::move(notes);
-  }
+  // Which cells are the givens of the game on the board shown, asked anew
+  // at every reading: null while no game is played, and every black digit
+  // then counts as the puzzle's; in a game the other black digits are the
+  // player's. (The player's notes are read from the board's marks, as they
+  // are drawn.)
+  void SetGivens(std::function<const GivenFlags*()> givens) { givens_ = std::move(givens); }
 
   // CellVoice
   QString CellName(int boardSize, int cell) const override;
@@ -80,8 +80,7 @@ class WindowAccess : public CellVoice, private QAccessible::ActivationObserver {
   MainWindow& window_;
   AppState& state_;
   std::function<int()> focusCell_;
-  const GivenFlags* givens_ = nullptr;
-  std::function<std::vector<std::string>(int cell)> notes_;
+  std::function<const GivenFlags*()> givens_;
   StatusAnnouncer* announcer_ = nullptr;
   std::unique_ptr<DesktopContrastWatch> desktopWatch_;
   bool desktopHighContrast_ = false;
