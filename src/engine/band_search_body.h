@@ -20,6 +20,21 @@ inline Word Matched(Word x) {
   return x & kMatched[Segments(x)];
 }
 
+#if GRIDORA_BAND_PEXT
+// True when any lane is not zero, and when x and y share a bit: one ptest.
+inline bool Any(Lanes x) {
+  const auto v = reinterpret_cast<__m128i>(x);
+  return !_mm_testz_si128(v, v);
+}
+inline bool Meet(Lanes x, Lanes y) {
+  return !_mm_testz_si128(reinterpret_cast<__m128i>(x), reinterpret_cast<__m128i>(y));
+}
+#else
+inline bool Meet(Lanes x, Lanes y) {
+  return Any(x & y);
+}
+#endif
+
 class BandSearch {
  public:
   // Every digit everywhere, then each cell loses the digits its mask lacks
@@ -69,6 +84,8 @@ class BandSearch {
     SearchResult result;
     int depth = 0;
     bool ok = Propagate();
+    hard_ = std::popcount(s_.open[0]) + std::popcount(s_.open[1]) + std::popcount(s_.open[2]) >=
+            kHardOpen;
     for (;;) {
       if (ok && (s_.open[0] | s_.open[1] | s_.open[2]) == 0) {
         if (result.solutions < static_cast<int>(keep.size())) {
@@ -143,11 +160,18 @@ class BandSearch {
       matched = {a, b, c};
       const unsigned ca = Columns(a), cb = Columns(b), cc = Columns(c);
       if ((ca | cb | cc) != kRow) return false;
+      // The column rules look at the columns alone, and keep whole
+      // columns: columns they left as they were before stay so.
+      const Word columns = ca | cb << 9 | cc << 18;
+      if (columns == steady_[d]) break;
       const unsigned pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
       const Word na = a & Spread(kKeep[ca & ~(cb | cc)] & ~(pb | pc));
       const Word nb = b & Spread(kKeep[cb & ~(ca | cc)] & ~(pa | pc));
       const Word nc = c & Spread(kKeep[cc & ~(ca | cb)] & ~(pa | pb));
-      if (na == a && nb == b && nc == c) break;
+      if (na == a && nb == b && nc == c) {
+        steady_[d] = columns;
+        break;
+      }
       a = na;
       b = nb;
       c = nc;
@@ -160,9 +184,8 @@ class BandSearch {
     Store(s_.open, LanesOf(s_.open) & ~placed);
     for (int e = 0; e < 9; ++e) {
       const Lanes before = LanesOf(s_.cand[e]);
-      const Lanes after = before & ~placed;
-      Store(s_.cand[e], after);
-      dirty_ |= unsigned{Any(before ^ after)} << e;
+      Store(s_.cand[e], before & ~placed);
+      dirty_ |= unsigned{Meet(before, placed)} << e;
     }
     Store(f, LanesOf(f) | placed);
     dirty_ &= ~(1u << d);
@@ -377,10 +400,17 @@ class BandSearch {
     }
   }
 
-  bool hard_ = false;  // see kHardAfter
+  bool hard_ = false;  // see kHardAfter and kHardOpen
   // The last words of each digit that Matched left as they were: Matched
   // keeps them unchanged, whatever board they come back in.
   std::array<std::array<Word, 3>, 9> matched_{};
+  // Each digit's columns (band * 9 on) that the column rules left as they
+  // were last; a mask no board has to begin with.
+  std::array<Word, 9> steady_ = [] {
+    std::array<Word, 9> t{};
+    t.fill(~Word{0});
+    return t;
+  }();
   State s_;
   unsigned dirty_ = 0;  // digits whose bands changed since they were settled
   // A frame stays while a way other than its last is taken: that way places
