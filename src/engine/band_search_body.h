@@ -168,11 +168,12 @@ class BandSearch {
       if (a == 0 || b == 0 || c == 0) return false;
       matched = {a, b, c};
       const unsigned ca = Columns(a), cb = Columns(b), cc = Columns(c);
-      if ((ca | cb | cc) != kRow) return false;
       // The column rules look at the columns alone, and keep whole
-      // columns: columns they left as they were before stay so.
+      // columns: columns they left as they were before (every column
+      // served) stay so.
       const Word columns = ca | cb << 9 | cc << 18;
       if (columns == steady_[d]) break;
+      if ((ca | cb | cc) != kRow) return false;
       const unsigned pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
       const Word na = a & Spread(kKeep[ca & ~(cb | cc)] & ~(pb | pc));
       const Word nb = b & Spread(kKeep[cb & ~(ca | cc)] & ~(pa | pc));
