@@ -77,9 +77,13 @@ class Teller {
       case Technique::XYCycle:
         return Cycle() + Removed() + Name();
       case Technique::Bug:
-        return L(s.cells.front()) + " 以外のマスは候補が二つずつなので、ここが " + D(s.digit) +
-               " でないと解が一つに決まらず、" + L(s.cells.front()) + " は " + D(s.digit) +
-               " です" + Name();
+        if (!s.placements.empty()) {
+          return L(s.cells.front()) + " 以外のマスは候補が二つずつなので、ここが " + D(s.digit) +
+                 " でないと解が一つに決まらず、" + L(s.cells.front()) + " は " + D(s.digit) +
+                 " です" + Name();
+        }
+        return Cells(s.cells) + " 以外のマスは候補が二つずつなので、" + Extras() +
+               " のどれかが正しくないと解が一つに決まらず、" + Removed() + Name();
       default:
         return Chains() + Name();
     }
@@ -96,6 +100,13 @@ class Teller {
   std::string Digits(Mask m) const {
     std::string out;
     for (; m; m &= m - 1) out += (out.empty() ? "" : "・") + D(Lowest(m));
+    return out;
+  }
+  // "( x = 4, y = 4) の 9・( x = 6, y = 8) の 3": the candidates of the pattern.
+  std::string Extras() const {
+    std::string out;
+    for (const Candidate& c : s_.pattern)
+      out += (out.empty() ? "" : "・") + L(c.cell) + " の " + D(c.digit);
     return out;
   }
   std::string Name() const { return "（" + std::string(TechniqueName(s_.technique)) + "）"; }

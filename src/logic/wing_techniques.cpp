@@ -149,44 +149,132 @@ std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
   return best;
 }
 
-std::optional<Step> FindBug(const LogicBoard& b) {
+namespace {
+
+// The bivalue universal grave: were the candidates beyond two taken from the
+// few cells that have more, every empty cell would hold two and every digit
+// two places in every unit (or none), and such a board has two solutions. So
+// one of those extra candidates is the cell's digit.
+struct Grave {
+  std::vector<int> cells;    // the cells with more than two candidates
+  std::vector<Mask> extras;  // the candidates each has beyond its two
+};
+
+constexpr std::size_t kMostGraveCells = 8;
+
+// Every way of keeping two candidates in each of `grave.cells` that leaves
+// each digit twice or never in every unit; `found` is called for each.
+template <typename Found>
+void Graves(const LogicBoard& b, Grave& grave, std::vector<int>& counts, std::size_t next,
+            const Found& found) {
   const Geometry& g = b.Geo();
-  int three = -1;
-  for (int c = 0; c < g.cells; ++c) {
-    if (b.Value(c) != 0) continue;
-    const int count = Count(b.Cands(c));
-    if (count == 2) continue;
-    if (count != 3 || three >= 0) return std::nullopt;
-    three = c;
+  const int n = g.n;
+  if (next == grave.cells.size()) {
+    if (std::all_of(counts.begin(), counts.end(), [](int k) { return k == 0 || k == 2; }))
+      found(grave);
+    return;
   }
-  if (three < 0) return std::nullopt;
-  // The digit that has three places in each unit of the cell.
-  for (Mask m = b.Cands(three); m; m &= m - 1) {
-    const int d = Lowest(m);
-    bool thrice = true;
-    for (int unit : g.unitsOf[static_cast<std::size_t>(three)])
-      thrice = thrice && Count(b.Places(unit, d)) == 3;
-    if (!thrice) continue;
-    // Every other unit and digit must hold exactly two places.
-    bool grave = true;
-    for (int unit = 0; unit < 3 * g.n && grave; ++unit) {
-      const auto& own = g.unitsOf[static_cast<std::size_t>(three)];
-      const bool mine = std::find(own.begin(), own.end(), unit) != own.end();
-      for (int e = 1; e <= g.n && grave; ++e) {
-        const int count = Count(b.Places(unit, e));
-        grave = count == 0 || count == (mine && e == d ? 3 : 2);
+  const int cell = grave.cells[next];
+  const Mask all = b.Cands(cell);
+  for (Mask first = all; first; first &= first - 1) {
+    for (Mask second = first & (first - 1); second; second &= second - 1) {
+      const Mask extra = all & ~(Bit(Lowest(first)) | Bit(Lowest(second)));
+      for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
+        for (Mask m = extra; m; m &= m - 1)
+          --counts[static_cast<std::size_t>(unit * n + Lowest(m) - 1)];
+      }
+      grave.extras[next] = extra;
+      Graves(b, grave, counts, next + 1, found);
+      for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
+        for (Mask m = extra; m; m &= m - 1)
+          ++counts[static_cast<std::size_t>(unit * n + Lowest(m) - 1)];
       }
     }
-    if (!grave) return std::nullopt;
-    Step step;
-    step.technique = Technique::Bug;
+  }
+}
+
+// The step a grave gives: the one extra candidate placed (type 1); one digit
+// extra in every cell, taken from the cells that see them all (type 2); two
+// cells of a unit with one extra each, where a digit of both has no other
+// place in the unit: one of them takes its extra, so the other holds that
+// digit and neither keeps its second digit (type 4).
+std::optional<Step> GraveStep(const LogicBoard& b, const Grave& grave) {
+  const Geometry& g = b.Geo();
+  Step step;
+  step.technique = Technique::Bug;
+  step.cells = grave.cells;
+  Mask every = 0;
+  for (std::size_t i = 0; i < grave.cells.size(); ++i) {
+    every |= grave.extras[i];
+    for (Mask m = grave.extras[i]; m; m &= m - 1)
+      step.pattern.push_back({grave.cells[i], Lowest(m)});
+  }
+  const bool oneEach =
+      std::all_of(grave.extras.begin(), grave.extras.end(), [](Mask m) { return Count(m) == 1; });
+  if (!oneEach) return std::nullopt;
+  if (grave.cells.size() == 1) {
     step.rating = 56;
-    step.placements = {{three, d}};
-    step.cells = {three};
-    step.digit = d;
+    step.digit = Lowest(every);
+    step.placements = {{grave.cells[0], step.digit}};
     return step;
   }
+  if (Count(every) == 1) {
+    step.rating = 57;
+    step.digit = Lowest(every);
+    step.removals = SeenByAll(b, grave.cells, step.digit);
+    if (step.removals.empty()) return std::nullopt;
+    return step;
+  }
+  if (grave.cells.size() != 2) return std::nullopt;
+  const int c0 = grave.cells[0], c1 = grave.cells[1];
+  const Mask base0 = b.Cands(c0) & ~grave.extras[0];
+  const Mask base1 = b.Cands(c1) & ~grave.extras[1];
+  for (int slot = 0; slot < 3; ++slot) {
+    const int unit = g.unitsOf[static_cast<std::size_t>(c0)][static_cast<std::size_t>(slot)];
+    if (unit != g.unitsOf[static_cast<std::size_t>(c1)][static_cast<std::size_t>(slot)]) continue;
+    for (Mask m = base0 & base1; m; m &= m - 1) {
+      const int held = Lowest(m);
+      if (Count(b.Places(unit, held)) != 2) continue;
+      step.rating = 57;
+      step.digit = held;
+      step.units = {unit};
+      for (Mask r = base0 & ~Bit(held); r; r &= r - 1) step.removals.push_back({c0, Lowest(r)});
+      for (Mask r = base1 & ~Bit(held); r; r &= r - 1) step.removals.push_back({c1, Lowest(r)});
+      std::sort(step.removals.begin(), step.removals.end());
+      return step;
+    }
+  }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FindBug(const LogicBoard& b) {
+  const Geometry& g = b.Geo();
+  const int n = g.n;
+  Grave grave;
+  std::vector<int> counts(static_cast<std::size_t>(3 * n * n), 0);
+  for (int c = 0; c < g.cells; ++c) {
+    if (b.Value(c) != 0) continue;
+    const Mask m = b.Cands(c);
+    if (Count(m) < 2) return std::nullopt;
+    if (Count(m) > 2) grave.cells.push_back(c);
+    if (grave.cells.size() > kMostGraveCells) return std::nullopt;
+    for (int unit : g.unitsOf[static_cast<std::size_t>(c)]) {
+      for (Mask d = m; d; d &= d - 1) ++counts[static_cast<std::size_t>(unit * n + Lowest(d) - 1)];
+    }
+  }
+  if (grave.cells.empty()) return std::nullopt;
+  long ways = 1;  // pairs to keep, over all the cells
+  for (int c : grave.cells) ways *= Count(b.Cands(c)) * (Count(b.Cands(c)) - 1) / 2;
+  if (ways > 4096) return std::nullopt;
+  grave.extras.assign(grave.cells.size(), 0);
+  std::optional<Step> best;
+  Graves(b, grave, counts, 0, [&](const Grave& found) {
+    std::optional<Step> step = GraveStep(b, found);
+    if (step && (!best || step->rating < best->rating)) best = std::move(step);
+  });
+  return best;
 }
 
 namespace {
