@@ -53,6 +53,39 @@ Candidate CandidateOf(int key) {
 
 using Grid = std::array<Mask, kCells>;
 
+// The 9 x 9 geometry as flat tables: the cells of each unit in reading
+// order, and each cell's peers in the order its box, its row and its column
+// first list them.
+struct Tables {
+  std::array<std::array<int, kN>, 3 * kN> unitCells{};
+  std::array<std::array<int, 20>, kCells> peers{};
+};
+
+const Tables& TablesOf(const Geometry& g) {
+  static const Tables& tables = *new Tables([&] {
+    Tables t;
+    for (int u = 0; u < 3 * kN; ++u) {
+      for (int k = 0; k < kN; ++k)
+        t.unitCells[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)] =
+            g.units[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)];
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+      std::array<bool, kCells> added{};
+      added[static_cast<std::size_t>(cell)] = true;
+      std::size_t n = 0;
+      for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
+        for (int c : g.units[static_cast<std::size_t>(unit)]) {
+          if (added[static_cast<std::size_t>(c)]) continue;
+          added[static_cast<std::size_t>(c)] = true;
+          t.peers[static_cast<std::size_t>(cell)][n++] = c;
+        }
+      }
+    }
+    return t;
+  }());
+  return tables;
+}
+
 struct Node {
   int key;
   int parent;  // the main cause, -1 for the assumption
@@ -117,7 +150,8 @@ class Net {
     int& known = count_[static_cast<std::size_t>(id)];
     if (known > 0) return known;
     std::array<std::uint64_t, (kKeys + 63) / 64> seen{};
-    std::vector<int> todo = {id};
+    std::vector<int>& todo = todo_;
+    todo.assign(1, id);
     int count = 0;
     while (!todo.empty()) {
       const int at = todo.back();
@@ -158,11 +192,12 @@ class Net {
   std::array<int, kKeys> first_;
   std::vector<int> order_;
   mutable std::vector<int> count_;
+  mutable std::vector<int> todo_;
 };
 
 class Chainer {
  public:
-  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()) {
+  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()), tables_(TablesOf(b.Geo())) {
     for (int c = 0; c < kCells; ++c) {
       grid_[static_cast<std::size_t>(c)] = b.Cands(c);
       empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
@@ -183,15 +218,9 @@ class Chainer {
       for (Mask m = grid[static_cast<std::size_t>(cell)] & ~Bit(d); m; m &= m - 1)
         out.push_back(Key(cell, Lowest(m), false));
     }
-    std::array<bool, kCells> added{};
-    added[static_cast<std::size_t>(cell)] = true;
-    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
-      for (int c : geo_.units[static_cast<std::size_t>(unit)]) {
-        if (added[static_cast<std::size_t>(c)] || !(grid[static_cast<std::size_t>(c)] & Bit(d)))
-          continue;
-        added[static_cast<std::size_t>(c)] = true;
-        out.push_back(Key(c, d, false));
-      }
+    const Mask bit = Bit(d);
+    for (int c : tables_.peers[static_cast<std::size_t>(cell)]) {
+      if (grid[static_cast<std::size_t>(c)] & bit) out.push_back(Key(c, d, false));
     }
   }
 
@@ -218,7 +247,7 @@ class Chainer {
     }
     if (!units) return;
     for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
-      const auto& all = geo_.units[static_cast<std::size_t>(unit)];
+      const auto& all = tables_.unitCells[static_cast<std::size_t>(unit)];
       int other = -1;
       int count = 0;
       for (int c : all) {
@@ -506,6 +535,7 @@ class Chainer {
   }
 
   const Geometry& geo_;
+  const Tables& tables_;
   Grid grid_{};
   std::array<bool, kCells> empty_{};
   std::array<int, kN + 1> placed_{};
@@ -656,11 +686,21 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   Net cycles;
   std::vector<Net> nets(2);
   // The longest chain of a kind rated `base` that could still be taken.
+  // Worked out once for each base and best rating.
+  struct Limit {
+    int base = -1;
+    int rating = -1;
+    int length = 0;
+  };
+  std::array<Limit, 3> limits{};
   auto limit = [&](int base) {
     if (!best) return kKeys;
+    Limit& known = limits[base == 65 ? 0 : base == 66 ? 1 : 2];
+    if (known.base == base && known.rating == best->step.rating) return known.length;
     int length = 2;
     while (length < kKeys && base + LengthBonus(length + 1 - 2) <= best->step.rating) ++length;
-    return base <= best->step.rating ? length : 0;
+    known = {base, best->step.rating, base <= best->step.rating ? length : 0};
+    return known.length;
   };
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
