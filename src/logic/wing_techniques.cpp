@@ -2,6 +2,7 @@
 // XY-Wing, XYZ-Wing, unique rectangles, the bivalue universal grave and
 // the wings of an almost locked set and a cell of two candidates.
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -255,15 +256,14 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       biggest = std::max(biggest, Count(b.Cands(c)));
       size += Count(b.Cands(c));
     }
-    std::vector<int> around;
+    // The cells that see a cell of the set, in order.
+    std::array<bool, kMaxCells> around{};
     for (int c : set) {
-      for (int p : g.peers[static_cast<std::size_t>(c)]) {
-        if (std::find(set.begin(), set.end(), p) == set.end()) around.push_back(p);
-      }
+      for (int p : g.peers[static_cast<std::size_t>(c)]) around[static_cast<std::size_t>(p)] = true;
     }
-    std::sort(around.begin(), around.end());
-    around.erase(std::unique(around.begin(), around.end()), around.end());
-    for (int pincer : around) {
+    for (int c : set) around[static_cast<std::size_t>(c)] = false;
+    for (int pincer = 0; pincer < g.cells; ++pincer) {
+      if (!around[static_cast<std::size_t>(pincer)]) continue;
       const Mask pm = b.Cands(pincer);
       if (Count(pm) != 2 || (pm & all) != pm) continue;
       auto restricted = [&](int digit) {
@@ -314,22 +314,37 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       }
     }
   };
-  // Cells in increasing order, each seeing the ones before it.
-  auto extend = [&](auto&& self, int from, Mask all) -> void {
-    if (static_cast<int>(set.size()) == cells) {
+  // Cells in increasing order, each seeing the ones before it: `choices`
+  // are the cells of two candidates or more after the last one that see
+  // all of the set.
+  std::vector<std::vector<int>> choices(static_cast<std::size_t>(cells) + 1);
+  for (int c = 0; c < g.cells; ++c) {
+    if (Count(b.Cands(c)) >= 2) choices[0].push_back(c);
+  }
+  auto extend = [&](auto&& self, Mask all) -> void {
+    const std::size_t depth = set.size();
+    if (static_cast<int>(depth) == cells) {
       if (Count(all) == digits) consider(all);
       return;
     }
-    for (int c = from; c < g.cells; ++c) {
+    const std::vector<int>& here = choices[depth];
+    std::vector<int>& next = choices[depth + 1];
+    for (std::size_t i = 0; i < here.size(); ++i) {
+      const int c = here[i];
       const Mask m = b.Cands(c);
-      if (Count(m) < 2 || Count(all | m) > digits) continue;
-      if (!std::all_of(set.begin(), set.end(), [&](int s) { return g.Sees(s, c); })) continue;
+      if (Count(all | m) > digits) continue;
+      next.clear();
+      if (static_cast<int>(depth) + 1 < cells) {
+        for (std::size_t j = i + 1; j < here.size(); ++j) {
+          if (g.Sees(c, here[j])) next.push_back(here[j]);
+        }
+      }
       set.push_back(c);
-      self(self, c + 1, all | m);
+      self(self, all | m);
       set.pop_back();
     }
   };
-  extend(extend, 0, 0);
+  extend(extend, 0);
   if (!best) return std::nullopt;
   static constexpr Technique kinds[] = {Technique::WXYZWing, Technique::VWXYZWing,
                                         Technique::UVWXYZWing};
