@@ -212,6 +212,16 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
         shapes.push_back(shape);
       }
     }
+    // The link ends in the order they are tried (link by link, each way
+    // round), and those a weak link joins to each end.
+    std::vector<std::size_t> all(shapes.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+    std::vector<std::vector<std::size_t>> follow(shapes.size());
+    for (std::size_t from = 0; from < shapes.size(); ++from) {
+      for (std::size_t at : all) {
+        if (shapes[from].units & shapes[at].units) follow[from].push_back(at);
+      }
+    }
     std::vector<const Shape*> nodes;  // start, end of each link in order
     std::vector<Cells> used = {Cells{}};
     std::vector<int> kinds;
@@ -254,23 +264,23 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
         conclude();
         return;
       }
-      for (std::size_t l = 0; l < links.size(); ++l) {
-        for (int flip = 0; flip < 2; ++flip) {
-          const Shape& a = shapes[2 * l + (flip ? 1 : 0)];
-          const Shape& c = shapes[2 * l + (flip ? 0 : 1)];
-          if (used.back().Meets(a.cells) || used.back().Meets(c.cells)) continue;
-          if (!nodes.empty() && !(nodes.back()->units & a.units)) continue;
-          nodes.push_back(&a);
-          nodes.push_back(&c);
-          used.push_back(used.back() | a.cells | c.cells);
-          kinds.push_back(links[l].kind);
-          grouped += links[l].grouped ? 1 : 0;
-          self(self);
-          nodes.resize(nodes.size() - 2);
-          used.pop_back();
-          kinds.pop_back();
-          grouped -= links[l].grouped ? 1 : 0;
-        }
+      const std::vector<std::size_t>& next =
+          nodes.empty() ? all : follow[static_cast<std::size_t>(nodes.back() - shapes.data())];
+      for (const std::size_t at : next) {
+        const Shape& a = shapes[at];
+        const Shape& c = shapes[at ^ 1];
+        if (used.back().Meets(a.cells) || used.back().Meets(c.cells)) continue;
+        const Link& link = links[at / 2];
+        nodes.push_back(&a);
+        nodes.push_back(&c);
+        used.push_back(used.back() | a.cells | c.cells);
+        kinds.push_back(link.kind);
+        grouped += link.grouped ? 1 : 0;
+        self(self);
+        nodes.resize(nodes.size() - 2);
+        used.pop_back();
+        kinds.pop_back();
+        grouped -= link.grouped ? 1 : 0;
       }
     };
     extend(extend);
