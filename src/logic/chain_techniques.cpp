@@ -211,6 +211,12 @@ class Chainer {
   // The off potentials an on potential makes: the cell's other candidates
   // (`cells`), then the digit in the box, the row and the column.
   void OnToOff(const Grid& grid, int key, bool cells, std::vector<int>& out) const {
+    if (&grid == &grid_) {
+      const Links& links = LinksOf(key);
+      out.assign(links.offs.begin() + (cells ? 0 : links.cellOffs),
+                 links.offs.begin() + links.offCount);
+      return;
+    }
     out.clear();
     const int cell = CellOf(key);
     const int d = DigitOf(key);
@@ -231,6 +237,12 @@ class Chainer {
   void OffToOn(const Grid& grid, const Grid* source, const Net& net, int id, bool cells, bool units,
                std::vector<Consequence>& out) const {
     out.clear();
+    if (!source && &grid == &grid_) {
+      const Links& links = LinksOf(net.KeyOf(id));
+      for (int k = cells ? 0 : links.cellOns; k < (units ? links.onCount : links.cellOns); ++k)
+        out.push_back({links.ons[static_cast<std::size_t>(k)], id, {}, 0});
+      return;
+    }
     const int key = net.KeyOf(id);
     const int cell = CellOf(key);
     const int d = DigitOf(key);
@@ -276,6 +288,69 @@ class Chainer {
     }
   }
 
+  // What a candidate's on and off potentials make on the board as it
+  // stands, worked out the first time they are asked for.
+  struct Links {
+    std::array<int, 28> offs;  // of the on potential: the cell's first, `cellOffs` of them
+    int offCount;
+    int cellOffs;
+    std::array<int, 4> ons;  // of the off potential: the cell's first, `cellOns` of them
+    int onCount;
+    int cellOns;
+  };
+  const Links& LinksOf(int key) const {
+    const auto at = static_cast<std::size_t>(key / 2);
+    Links& links = links_[at];
+    if (known_[at]) return links;
+    known_[at] = true;
+    const int cell = CellOf(key);
+    const int d = DigitOf(key);
+    const Mask here = grid_[static_cast<std::size_t>(cell)];
+    links.offCount = 0;
+    for (Mask m = here & ~Bit(d); m; m &= m - 1)
+      links.offs[static_cast<std::size_t>(links.offCount++)] = Key(cell, Lowest(m), false);
+    links.cellOffs = links.offCount;
+    for (int c : tables_.peers[static_cast<std::size_t>(cell)]) {
+      if (grid_[static_cast<std::size_t>(c)] & Bit(d))
+        links.offs[static_cast<std::size_t>(links.offCount++)] = Key(c, d, false);
+    }
+    links.onCount = 0;
+    if (Count(here) == 2 && (here & Bit(d)))
+      links.ons[static_cast<std::size_t>(links.onCount++)] =
+          Key(cell, Lowest(here & ~Bit(d)), true);
+    links.cellOns = links.onCount;
+    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
+      int other = -1;
+      int count = 0;
+      for (int c : tables_.unitCells[static_cast<std::size_t>(unit)]) {
+        if (c != cell && (grid_[static_cast<std::size_t>(c)] & Bit(d))) {
+          other = c;
+          ++count;
+        }
+      }
+      if (count != 1) continue;
+      const int target = Key(other, d, true);
+      bool seen = false;
+      for (int k = links.cellOns; k < links.onCount; ++k)
+        seen = seen || links.ons[static_cast<std::size_t>(k)] == target;
+      if (!seen) links.ons[static_cast<std::size_t>(links.onCount++)] = target;
+    }
+    return links;
+  }
+
+  // Lists the searches reuse from one start to the next.
+  struct Work {
+    std::vector<int> on;
+    std::vector<int> off;
+    std::vector<int> offs;
+    std::vector<Consequence> ons;
+  };
+  Work& Scratch() const {
+    work_.on.clear();
+    work_.off.clear();
+    return work_;
+  }
+
   struct Outcome {
     Net net;
     int absurdOn = -1;  // a potential reached both ways: its on and off nodes
@@ -290,17 +365,21 @@ class Chainer {
     Outcome out;
     Net& net = out.net;
     Grid grid = grid_;
-    std::vector<int> pendingOn;
-    std::vector<int> pendingOff;
+    // The board the links are read from: the one as it stands unless the
+    // net changes it.
+    const Grid& board = dynamic ? grid : grid_;
+    Work& work = Scratch();
+    std::vector<int>& pendingOn = work.on;
+    std::vector<int>& pendingOff = work.off;
     std::size_t headOn = 0;
     std::size_t headOff = 0;
     (IsOn(key) ? pendingOn : pendingOff).push_back(net.Add(key, -1, true));
-    std::vector<int> offs;
-    std::vector<Consequence> ons;
+    std::vector<int>& offs = work.offs;
+    std::vector<Consequence>& ons = work.ons;
     while (true) {
       if (headOn < pendingOn.size()) {
         const int p = pendingOn[headOn++];
-        OnToOff(grid, net.KeyOf(p), cells, offs);
+        OnToOff(board, net.KeyOf(p), cells, offs);
         for (int off : offs) {
           if (net.Has(off ^ 1)) {
             out.absurdOn = net.At(off ^ 1);
@@ -313,7 +392,7 @@ class Chainer {
       }
       if (headOff < pendingOff.size()) {
         const int p = pendingOff[headOff++];
-        OffToOn(grid, dynamic ? &grid_ : nullptr, net, p, cells, true, ons);
+        OffToOn(board, dynamic ? &grid_ : nullptr, net, p, cells, true, ons);
         if (dynamic)
           grid[static_cast<std::size_t>(CellOf(net.KeyOf(p)))] &= ~Bit(DigitOf(net.KeyOf(p)));
         for (const Consequence& on : ons) {
@@ -536,6 +615,9 @@ class Chainer {
 
   const Geometry& geo_;
   const Tables& tables_;
+  mutable std::vector<Links> links_ = std::vector<Links>(kCells * kN);
+  mutable std::array<bool, kCells * kN> known_{};
+  mutable Work work_;
   Grid grid_{};
   std::array<bool, kCells> empty_{};
   std::array<int, kN + 1> placed_{};
@@ -593,10 +675,12 @@ bool Conclude(Step& step, const Grid& grid, int key) {
 void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
             std::vector<int>& found) {
   const Grid& grid = chainer.Board();
-  std::vector<int> pendingOn = {net.Add(start, -1, true)};
-  std::vector<int> pendingOff;
-  std::vector<int> offs;
-  std::vector<Consequence> ons;
+  Chainer::Work& work = chainer.Scratch();
+  std::vector<int>& pendingOn = work.on;
+  std::vector<int>& pendingOff = work.off;
+  std::vector<int>& offs = work.offs;
+  std::vector<Consequence>& ons = work.ons;
+  pendingOn.push_back(net.Add(start, -1, true));
   int length = 0;
   while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit) {
     ++length;
@@ -625,11 +709,12 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
 void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
                    std::vector<int>& found) {
   const Grid& grid = chainer.Board();
-  std::vector<int> pendingOn;
-  std::vector<int> pendingOff;
+  Chainer::Work& work = chainer.Scratch();
+  std::vector<int>& pendingOn = work.on;
+  std::vector<int>& pendingOff = work.off;
+  std::vector<int>& offs = work.offs;
+  std::vector<Consequence>& ons = work.ons;
   (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
-  std::vector<int> offs;
-  std::vector<Consequence> ons;
   bool done = false;
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
        length += 2) {
