@@ -275,14 +275,16 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
   for (int unit : SubsetUnits(n)) {
     if (EmptyCells(b, unit) < 2 * size) continue;
     std::optional<SubsetPattern> found;
+    const Cells& all = UnitCells(b, unit);
     ForEachTuple(n, size, [&](Mask positions) {
-      const Cells pick = CellsAt(b, unit, positions);
       Mask digits = 0;
-      for (int c : pick) {
-        if (Count(b.Cands(c)) < 2) return false;
-        digits |= b.Cands(c);
+      for (Mask m = positions; m; m &= m - 1) {
+        const Mask here = b.Cands(all[static_cast<std::size_t>(std::countr_zero(m))]);
+        if (Count(here) < 2) return false;
+        digits |= here;
       }
       if (Count(digits) != size) return false;
+      const Cells pick = CellsAt(b, unit, positions);
       SubsetPattern p{unit, digits, pick, {}};
       for (int c : UnitCells(b, unit)) {
         if (std::find(pick.begin(), pick.end(), c) != pick.end()) continue;
