@@ -363,6 +363,14 @@ class Chainer {
   // the first potential reached both on and off.
   Outcome Follow(int key, bool dynamic, bool cells, bool patterns = false) const {
     Outcome out;
+    Follow(out, key, dynamic, cells, patterns);
+    return out;
+  }
+  // The same into `out`, whose lists are reused.
+  void Follow(Outcome& out, int key, bool dynamic, bool cells, bool patterns) const {
+    out.net.Clear();
+    out.absurdOn = -1;
+    out.absurdOff = -1;
     Net& net = out.net;
     Grid grid = grid_;
     // The board the links are read from: the one as it stands unless the
@@ -384,7 +392,7 @@ class Chainer {
           if (net.Has(off ^ 1)) {
             out.absurdOn = net.At(off ^ 1);
             out.absurdOff = net.Add(off, p, false);
-            return out;
+            return;
           }
           if (!net.Has(off)) pendingOff.push_back(net.Add(off, p, true));
         }
@@ -399,13 +407,13 @@ class Chainer {
           if (net.Has(on.key ^ 1)) {
             out.absurdOff = net.At(on.key ^ 1);
             out.absurdOn = net.Add(on, false);
-            return out;
+            return;
           }
           if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
         }
         continue;
       }
-      if (!patterns) return out;
+      if (!patterns) return;
       // Stalled: the simple patterns the removals so far have made.
       bool more = false;
       for (const Caused& c : Patterns(grid, net)) {
@@ -414,7 +422,7 @@ class Chainer {
           more = true;
         }
       }
-      if (!more) return out;
+      if (!more) return;
     }
   }
 
@@ -918,6 +926,7 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
   auto chains = [](Found& found, const std::vector<const Net*>& nets, int key) {
     for (const Net* net : nets) found.step.chains.push_back(net->ChainTo(net->At(key)));
   };
+  Chainer::Outcome off;  // the net of a candidate's removal, one at a time
   for (int cell = 0; cell < kCells; ++cell) {
     const Mask cands = grid[static_cast<std::size_t>(cell)];
     const int count = Count(cands);
@@ -946,8 +955,7 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
           offer(std::move(found), complexity, 7);
         };
         absurd(on, false);
-        const Chainer::Outcome off =
-            chainer.Follow(Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
+        chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
         absurd(off, true);
         if (both) {
           for (bool wantOn : {true, false}) {

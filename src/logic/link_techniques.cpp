@@ -143,6 +143,20 @@ struct Shape {
   Cells seenBy;
 };
 
+// The cells that see each cell, made once for each board size.
+const std::vector<Cells>& PeerSets(const Geometry& g) {
+  auto make = [](const Geometry& geo) {
+    std::vector<Cells> sets(static_cast<std::size_t>(geo.cells));
+    for (int c = 0; c < geo.cells; ++c) {
+      for (int p : geo.peers[static_cast<std::size_t>(c)]) sets[static_cast<std::size_t>(c)].Set(p);
+    }
+    return sets;
+  };
+  static const std::vector<Cells>& nine = *new std::vector<Cells>(make(GeometryOf(9)));
+  static const std::vector<Cells>& sixteen = *new std::vector<Cells>(make(GeometryOf(16)));
+  return g.n == 16 ? sixteen : nine;
+}
+
 // Tenths for a chain of these link kinds: lines of one kind rate lowest, a
 // box with lines of both kinds higher, a grouped link highest.
 int Rating(const std::vector<int>& kinds, bool grouped) {
@@ -174,11 +188,7 @@ Technique TechniqueOf(const std::vector<int>& kinds, bool grouped) {
 std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
   const Geometry& g = b.Geo();
   std::optional<Step> best;
-  // The cells that see each cell.
-  std::vector<Cells> peerSet(static_cast<std::size_t>(g.cells));
-  for (int c = 0; c < g.cells; ++c) {
-    for (int p : g.peers[static_cast<std::size_t>(c)]) peerSet[static_cast<std::size_t>(c)].Set(p);
-  }
+  const std::vector<Cells>& peerSet = PeerSets(g);
   for (int d = 1; d <= g.n; ++d) {
     const std::vector<Link> links = StrongLinks(b, d);
     if (links.empty()) continue;
@@ -216,12 +226,15 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
     // round), and those a weak link joins to each end.
     std::vector<std::size_t> all(shapes.size());
     for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
-    std::vector<std::vector<std::size_t>> follow(shapes.size());
+    std::vector<std::size_t> follow;  // from each end, after its start in `starts`
+    std::vector<std::size_t> starts(shapes.size() + 1);
     for (std::size_t from = 0; from < shapes.size(); ++from) {
+      starts[from] = follow.size();
       for (std::size_t at : all) {
-        if (shapes[from].units & shapes[at].units) follow[from].push_back(at);
+        if (shapes[from].units & shapes[at].units) follow.push_back(at);
       }
     }
+    starts[shapes.size()] = follow.size();
     std::vector<const Shape*> nodes;  // start, end of each link in order
     std::vector<Cells> used = {Cells{}};
     std::vector<int> kinds;
@@ -264,9 +277,15 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
         conclude();
         return;
       }
-      const std::vector<std::size_t>& next =
-          nodes.empty() ? all : follow[static_cast<std::size_t>(nodes.back() - shapes.data())];
-      for (const std::size_t at : next) {
+      const std::size_t* begin = all.data();
+      const std::size_t* end = all.data() + all.size();
+      if (!nodes.empty()) {
+        const auto from = static_cast<std::size_t>(nodes.back() - shapes.data());
+        begin = follow.data() + starts[from];
+        end = follow.data() + starts[from + 1];
+      }
+      for (const std::size_t* next = begin; next != end; ++next) {
+        const std::size_t at = *next;
         const Shape& a = shapes[at];
         const Shape& c = shapes[at ^ 1];
         if (used.back().Meets(a.cells) || used.back().Meets(c.cells)) continue;
