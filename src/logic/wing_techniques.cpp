@@ -267,8 +267,8 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       const Mask pm = b.Cands(pincer);
       if (Count(pm) != 2 || (pm & all) != pm) continue;
       auto restricted = [&](int digit) {
-        const std::vector<int> in = holding(digit);
-        return std::all_of(in.begin(), in.end(), [&](int c) { return g.Sees(c, pincer); });
+        return std::all_of(set.begin(), set.end(),
+                           [&](int c) { return !b.Has(c, digit) || g.Sees(c, pincer); });
       };
       int x = Lowest(pm);
       int z = Lowest(pm & ~Bit(x));
