@@ -116,10 +116,19 @@ class Net {
   bool Has(int key) const { return first_[static_cast<std::size_t>(key)] >= 0; }
   int At(int key) const { return first_[static_cast<std::size_t>(key)]; }
   // Adds a node; `keep` makes it the node of its key when it is the first.
-  int Add(int key, int parent, bool keep) { return Add(Consequence{key, parent, {}, 0}, keep); }
+  int Add(int key, int parent, bool keep) {
+    nodes_.push_back({key, parent, static_cast<int>(extras_.size()), 0});
+    const int id = static_cast<int>(nodes_.size()) - 1;
+    if (keep && !Has(key)) {
+      first_[static_cast<std::size_t>(key)] = id;
+      order_.push_back(key);
+    }
+    return id;
+  }
   int Add(const Consequence& c, bool keep) {
     nodes_.push_back({c.key, c.parent, static_cast<int>(extras_.size()), c.hiddenCount});
-    extras_.insert(extras_.end(), c.hidden.begin(), c.hidden.begin() + c.hiddenCount);
+    if (c.hiddenCount > 0)
+      extras_.insert(extras_.end(), c.hidden.begin(), c.hidden.begin() + c.hiddenCount);
     const int id = static_cast<int>(nodes_.size()) - 1;
     if (keep && !Has(c.key)) {
       first_[static_cast<std::size_t>(c.key)] = id;
