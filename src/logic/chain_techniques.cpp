@@ -59,7 +59,11 @@ using Grid = std::array<Mask, kCells>;
 struct Tables {
   std::array<std::array<int, kN>, 3 * kN> unitCells{};
   std::array<std::array<int, 20>, kCells> peers{};
+  std::array<std::array<int, 3>, kCells> at{};  // a cell's place in its box, row and column
 };
+
+// The places of each digit in each unit, a bit per place.
+using UnitPlaces = std::array<std::array<Mask, kN>, 3 * kN>;
 
 const Tables& TablesOf(const Geometry& g) {
   static const Tables& tables = *new Tables([&] {
@@ -72,6 +76,12 @@ const Tables& TablesOf(const Geometry& g) {
     for (int cell = 0; cell < kCells; ++cell) {
       std::array<bool, kCells> added{};
       added[static_cast<std::size_t>(cell)] = true;
+      for (std::size_t k = 0; k < 3; ++k) {
+        const auto& unit =
+            g.units[static_cast<std::size_t>(g.unitsOf[static_cast<std::size_t>(cell)][k])];
+        t.at[static_cast<std::size_t>(cell)][k] =
+            static_cast<int>(std::find(unit.begin(), unit.end(), cell) - unit.begin());
+      }
       std::size_t n = 0;
       for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
         for (int c : g.units[static_cast<std::size_t>(unit)]) {
@@ -212,6 +222,10 @@ class Chainer {
       empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
       ++placed_[static_cast<std::size_t>(b.Value(c))];
     }
+    for (int u = 0; u < 3 * kN; ++u) {
+      for (int d = 1; d <= kN; ++d)
+        places_[static_cast<std::size_t>(u)][static_cast<std::size_t>(d - 1)] = b.Places(u, d);
+    }
   }
 
   const Grid& Board() const { return grid_; }
@@ -244,7 +258,7 @@ class Chainer {
   // when given, is the board before the net began: candidates gone since
   // then are causes as well.
   void OffToOn(const Grid& grid, const Grid* source, const Net& net, int id, bool cells, bool units,
-               std::vector<Consequence>& out) const {
+               std::vector<Consequence>& out, const UnitPlaces* places = nullptr) const {
     out.clear();
     if (!source && &grid == &grid_) {
       const Links& links = LinksOf(net.KeyOf(id));
@@ -267,14 +281,23 @@ class Chainer {
       out.push_back(on);
     }
     if (!units) return;
-    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
+    for (std::size_t slot = 0; slot < 3; ++slot) {
+      const int unit = geo_.unitsOf[static_cast<std::size_t>(cell)][slot];
       const auto& all = tables_.unitCells[static_cast<std::size_t>(unit)];
       int other = -1;
       int count = 0;
-      for (int c : all) {
-        if (c != cell && (grid[static_cast<std::size_t>(c)] & Bit(d))) {
-          other = c;
-          ++count;
+      if (places) {
+        const Mask rest =
+            (*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
+            ~(Mask{1} << tables_.at[static_cast<std::size_t>(cell)][slot]);
+        count = Count(rest);
+        if (count == 1) other = all[static_cast<std::size_t>(std::countr_zero(rest))];
+      } else {
+        for (int c : all) {
+          if (c != cell && (grid[static_cast<std::size_t>(c)] & Bit(d))) {
+            other = c;
+            ++count;
+          }
         }
       }
       if (count != 1) continue;
@@ -385,6 +408,8 @@ class Chainer {
     // The board the links are read from: the one as it stands unless the
     // net changes it.
     const Grid& board = dynamic ? grid : grid_;
+    UnitPlaces places;
+    if (dynamic) places = places_;
     Work& work = Scratch();
     std::vector<int>& pendingOn = work.on;
     std::vector<int>& pendingOff = work.off;
@@ -409,9 +434,20 @@ class Chainer {
       }
       if (headOff < pendingOff.size()) {
         const int p = pendingOff[headOff++];
-        OffToOn(board, dynamic ? &grid_ : nullptr, net, p, cells, true, ons);
-        if (dynamic)
-          grid[static_cast<std::size_t>(CellOf(net.KeyOf(p)))] &= ~Bit(DigitOf(net.KeyOf(p)));
+        OffToOn(board, dynamic ? &grid_ : nullptr, net, p, cells, true, ons,
+                dynamic ? &places : nullptr);
+        if (dynamic) {
+          const int cell = CellOf(net.KeyOf(p));
+          const int d = DigitOf(net.KeyOf(p));
+          if (grid[static_cast<std::size_t>(cell)] & Bit(d)) {
+            grid[static_cast<std::size_t>(cell)] &= ~Bit(d);
+            for (std::size_t slot = 0; slot < 3; ++slot) {
+              places[static_cast<std::size_t>(geo_.unitsOf[static_cast<std::size_t>(cell)][slot])]
+                    [static_cast<std::size_t>(d - 1)] &=
+                  ~(Mask{1} << tables_.at[static_cast<std::size_t>(cell)][slot]);
+            }
+          }
+        }
         for (const Consequence& on : ons) {
           if (net.Has(on.key ^ 1)) {
             out.absurdOff = net.At(on.key ^ 1);
@@ -632,6 +668,7 @@ class Chainer {
 
   const Geometry& geo_;
   const Tables& tables_;
+  UnitPlaces places_{};
   mutable std::vector<Links> links_ = std::vector<Links>(kCells * kN);
   mutable std::array<bool, kCells * kN> known_{};
   mutable Work work_;
