@@ -728,30 +728,31 @@ bool Conclude(Step& step, const Grid& grid, int key) {
 // `limit`: the longest loop worth finding (in potentials).
 void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
             std::vector<int>& found) {
-  const Grid& grid = chainer.Board();
   Chainer::Work& work = chainer.Scratch();
   std::vector<int>& pendingOn = work.on;
   std::vector<int>& pendingOff = work.off;
-  std::vector<int>& offs = work.offs;
-  std::vector<Consequence>& ons = work.ons;
   pendingOn.push_back(net.Add(start, -1, true));
   int length = 0;
   while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit) {
     ++length;
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
-      chainer.OnToOff(grid, net.KeyOf(p), cells, offs);
-      for (int off : offs) {
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
+        const int off = links.offs[static_cast<std::size_t>(k)];
         if (!net.Behind(p, off)) pendingOff.push_back(net.Add(off, p, true));
       }
     }
     pendingOn.clear();
     ++length;
     for (std::size_t i = 0; i < pendingOff.size(); ++i) {
-      chainer.OffToOn(grid, nullptr, net, pendingOff[i], cells, units, ons);
-      for (const Consequence& on : ons) {
-        if (length >= 4 && on.key == start) found.push_back(net.Add(on, false));
-        if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
+      const int p = pendingOff[i];
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      const int end = units ? links.onCount : links.cellOns;
+      for (int k = cells ? 0 : links.cellOns; k < end; ++k) {
+        const int on = links.ons[static_cast<std::size_t>(k)];
+        if (length >= 4 && on == start) found.push_back(net.Add(on, p, false));
+        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
@@ -762,20 +763,18 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
 // `limit`: the longest chain worth finding (in potentials).
 void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
                    std::vector<int>& found) {
-  const Grid& grid = chainer.Board();
   Chainer::Work& work = chainer.Scratch();
   std::vector<int>& pendingOn = work.on;
   std::vector<int>& pendingOff = work.off;
-  std::vector<int>& offs = work.offs;
-  std::vector<Consequence>& ons = work.ons;
   (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
   bool done = false;
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
        length += 2) {
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
-      chainer.OnToOff(grid, net.KeyOf(p), cells, offs);
-      for (int off : offs) {
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
+        const int off = links.offs[static_cast<std::size_t>(k)];
         if ((off ^ 1) == start && !done) {
           found.push_back(net.Add(off, p, false));
           done = true;
@@ -785,13 +784,15 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net
     }
     pendingOn.clear();
     for (std::size_t i = 0; i < pendingOff.size(); ++i) {
-      chainer.OffToOn(grid, nullptr, net, pendingOff[i], cells, true, ons);
-      for (const Consequence& on : ons) {
-        if ((on.key ^ 1) == start && !done) {
-          found.push_back(net.Add(on, false));
+      const int p = pendingOff[i];
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      for (int k = cells ? 0 : links.cellOns; k < links.onCount; ++k) {
+        const int on = links.ons[static_cast<std::size_t>(k)];
+        if ((on ^ 1) == start && !done) {
+          found.push_back(net.Add(on, p, false));
           done = true;
         }
-        if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
+        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
