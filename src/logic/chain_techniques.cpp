@@ -188,13 +188,6 @@ class Net {
     known = count;
     return count;
   }
-  // Whether `key` lies on the main line of causes behind `id`.
-  bool Behind(int id, int key) const {
-    for (int at = ParentOf(id); at >= 0; at = ParentOf(at)) {
-      if (KeyOf(at) == key) return true;
-    }
-    return false;
-  }
   // The links along the main line of causes from the assumption to `id`.
   std::vector<ChainLink> ChainTo(int id) const {
     std::vector<ChainLink> links;
@@ -732,16 +725,30 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
   std::vector<int>& pendingOn = work.on;
   std::vector<int>& pendingOff = work.off;
   pendingOn.push_back(net.Add(start, -1, true));
+  std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
   int length = 0;
   while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit) {
     ++length;
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
+      // The keys on the main line of causes behind `p`, marked while its
+      // links are followed.
+      auto mark = [&](bool on) {
+        for (int at = net.ParentOf(p); at >= 0; at = net.ParentOf(at)) {
+          const int key = net.KeyOf(at);
+          const std::uint64_t bit = std::uint64_t{1} << (key % 64);
+          std::uint64_t& word = behind[static_cast<std::size_t>(key / 64)];
+          word = on ? word | bit : word & ~bit;
+        }
+      };
+      mark(true);
       const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
       for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
         const int off = links.offs[static_cast<std::size_t>(k)];
-        if (!net.Behind(p, off)) pendingOff.push_back(net.Add(off, p, true));
+        if (!(behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1))
+          pendingOff.push_back(net.Add(off, p, true));
       }
+      mark(false);
     }
     pendingOn.clear();
     ++length;

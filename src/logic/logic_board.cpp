@@ -90,10 +90,6 @@ LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>&
   }
 }
 
-Mask LogicBoard::Places(int unit, int digit) const {
-  return places_[static_cast<std::size_t>(unit)][static_cast<std::size_t>(digit - 1)];
-}
-
 void LogicBoard::Unplace(int cell, int digit) {
   const int n = geo_->n;
   const int box = geo_->box;

@@ -77,7 +77,9 @@ class LogicBoard {
   bool Has(int cell, int digit) const { return (Cands(cell) & Bit(digit)) != 0; }
   // The cells of `unit` where `digit` is still a candidate, as a bit per
   // position in the unit.
-  Mask Places(int unit, int digit) const;
+  Mask Places(int unit, int digit) const {
+    return places_[static_cast<std::size_t>(unit)][static_cast<std::size_t>(digit - 1)];
+  }
   bool Solved() const;
   // A cell without a digit or candidate, or a unit missing a digit that has
   // no place left: the board contradicts itself.
