@@ -123,6 +123,10 @@ class Net {
     extras_.clear();
     count_.clear();
   }
+  void Reserve(std::size_t nodes) {
+    nodes_.reserve(nodes);
+    order_.reserve(nodes);
+  }
   bool Has(int key) const { return first_[static_cast<std::size_t>(key)] >= 0; }
   int At(int key) const { return first_[static_cast<std::size_t>(key)]; }
   // Adds a node; `keep` makes it the node of its key when it is the first.
@@ -394,6 +398,7 @@ class Chainer {
   // The same into `out`, whose lists are reused.
   void Follow(Outcome& out, int key, bool dynamic, bool cells, bool patterns) const {
     out.net.Clear();
+    out.net.Reserve(256);
     out.absurdOn = -1;
     out.absurdOff = -1;
     Net& net = out.net;
