@@ -249,6 +249,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     }
     return out;
   };
+  std::vector<int> pairs;  // the cells of two candidates, in order
   auto consider = [&](Mask all) {
     int biggest = 0;
     int size = 0;
@@ -256,16 +257,13 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       biggest = std::max(biggest, Count(b.Cands(c)));
       size += Count(b.Cands(c));
     }
-    // The cells that see a cell of the set, in order.
-    std::array<bool, kMaxCells> around{};
-    for (int c : set) {
-      for (int p : g.peers[static_cast<std::size_t>(c)]) around[static_cast<std::size_t>(p)] = true;
-    }
-    for (int c : set) around[static_cast<std::size_t>(c)] = false;
-    for (int pincer = 0; pincer < g.cells; ++pincer) {
-      if (!around[static_cast<std::size_t>(pincer)]) continue;
+    // The cells of two candidates that see a cell of the set, in order.
+    for (int pincer : pairs) {
       const Mask pm = b.Cands(pincer);
-      if (Count(pm) != 2 || (pm & all) != pm) continue;
+      if ((pm & all) != pm) continue;
+      if (std::find(set.begin(), set.end(), pincer) != set.end() ||
+          std::none_of(set.begin(), set.end(), [&](int c) { return g.Sees(c, pincer); }))
+        continue;
       auto restricted = [&](int digit) {
         return std::all_of(set.begin(), set.end(),
                            [&](int c) { return !b.Has(c, digit) || g.Sees(c, pincer); });
@@ -320,6 +318,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   std::vector<std::vector<int>> choices(static_cast<std::size_t>(cells) + 1);
   for (int c = 0; c < g.cells; ++c) {
     if (Count(b.Cands(c)) >= 2) choices[0].push_back(c);
+    if (Count(b.Cands(c)) == 2) pairs.push_back(c);
   }
   auto extend = [&](auto&& self, Mask all) -> void {
     const std::size_t depth = set.size();
