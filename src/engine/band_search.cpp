@@ -224,6 +224,13 @@ inline Word RowsOf(Word cells) {
 // Guesses after which a search counts as hard: it then reasons on
 // mini-lines and branches on band matchings.
 constexpr long kHardAfter = 16;
+// Open cells after the first propagation from which a board counts as hard
+// from the start: so sparse a board (26 cells placed or fewer) takes many
+// guesses on cells. Boards with more placed, where the mini-lines seldom
+// save a guess, keep the cheaper way until kHardAfter; so does the
+// generator's start, three boxes filled (54 open), whose completions stay
+// as they were.
+constexpr int kHardOpen = 55;
 
 // The search for any processor.
 namespace plain {

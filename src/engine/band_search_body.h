@@ -20,6 +20,21 @@ inline Word Matched(Word x) {
   return x & kMatched[Segments(x)];
 }
 
+#if GRIDORA_BAND_PEXT
+// True when any lane is not zero, and when x and y share a bit: one ptest.
+inline bool Any(Lanes x) {
+  const auto v = reinterpret_cast<__m128i>(x);
+  return !_mm_testz_si128(v, v);
+}
+inline bool Meet(Lanes x, Lanes y) {
+  return !_mm_testz_si128(reinterpret_cast<__m128i>(x), reinterpret_cast<__m128i>(y));
+}
+#else
+inline bool Meet(Lanes x, Lanes y) {
+  return Any(x & y);
+}
+#endif
+
 class BandSearch {
  public:
   // Every digit everywhere, then each cell loses the digits its mask lacks
@@ -39,9 +54,11 @@ class BandSearch {
     dirty_ = 0x1FFu;
   }
 
-  // The same board from digits 0 to 9 (0 empty): each digit keeps the open
-  // cells and its own givens. The filled cells are found without a branch
-  // a cell, the givens' digits by walking the filled cells alone.
+  // The same board from digits 0 to 9 (0 empty): each digit keeps its own
+  // givens and the open cells outside their rows, columns and boxes, so
+  // that the first propagation starts with the givens' rows settled. The
+  // filled cells are found without a branch a cell, the givens' digits by
+  // walking the filled cells alone.
   void Load(const Grid& givens) {
     std::array<std::array<Word, 3>, 10> own{};
     std::array<Word, 3> empty{};
@@ -58,7 +75,14 @@ class BandSearch {
     }
     for (int d = 0; d < 9; ++d) {
       const auto& mine = own[static_cast<std::size_t>(d + 1)];
-      s_.cand[d] = {empty[0] | mine[0], empty[1] | mine[1], empty[2] | mine[2]};
+      const unsigned columns = Columns(mine[0] | mine[1] | mine[2]);
+      for (int band = 0; band < 3; ++band) {
+        const Word g = mine[band];
+        // The boxes of the band holding a given, as columns.
+        const unsigned c = Columns(g);
+        const unsigned boxes = ((c | c >> 1 | c >> 2) & 0x49u) * 7u;
+        s_.cand[d][band] = (empty[band] & ~(RowsOf(g) | Spread(columns | boxes))) | g;
+      }
     }
     s_.open = {kBand, kBand, kBand};
     dirty_ = 0x1FFu;
@@ -69,6 +93,8 @@ class BandSearch {
     SearchResult result;
     int depth = 0;
     bool ok = Propagate();
+    hard_ = std::popcount(s_.open[0]) + std::popcount(s_.open[1]) + std::popcount(s_.open[2]) >=
+            kHardOpen;
     for (;;) {
       if (ok && (s_.open[0] | s_.open[1] | s_.open[2]) == 0) {
         if (result.solutions < static_cast<int>(keep.size())) {
@@ -142,12 +168,20 @@ class BandSearch {
       if (a == 0 || b == 0 || c == 0) return false;
       matched = {a, b, c};
       const unsigned ca = Columns(a), cb = Columns(b), cc = Columns(c);
+      // The column rules look at the columns alone, and keep whole
+      // columns: columns they left as they were before (every column
+      // served) stay so.
+      const Word columns = ca | cb << 9 | cc << 18;
+      if (columns == steady_[d]) break;
       if ((ca | cb | cc) != kRow) return false;
       const unsigned pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
       const Word na = a & Spread(kKeep[ca & ~(cb | cc)] & ~(pb | pc));
       const Word nb = b & Spread(kKeep[cb & ~(ca | cc)] & ~(pa | pc));
       const Word nc = c & Spread(kKeep[cc & ~(ca | cb)] & ~(pa | pb));
-      if (na == a && nb == b && nc == c) break;
+      if (na == a && nb == b && nc == c) {
+        steady_[d] = columns;
+        break;
+      }
       a = na;
       b = nb;
       c = nc;
@@ -160,9 +194,8 @@ class BandSearch {
     Store(s_.open, LanesOf(s_.open) & ~placed);
     for (int e = 0; e < 9; ++e) {
       const Lanes before = LanesOf(s_.cand[e]);
-      const Lanes after = before & ~placed;
-      Store(s_.cand[e], after);
-      dirty_ |= unsigned{Any(before ^ after)} << e;
+      Store(s_.cand[e], before & ~placed);
+      dirty_ |= unsigned{Meet(before, placed)} << e;
     }
     Store(f, LanesOf(f) | placed);
     dirty_ &= ~(1u << d);
@@ -377,10 +410,17 @@ class BandSearch {
     }
   }
 
-  bool hard_ = false;  // see kHardAfter
+  bool hard_ = false;  // see kHardAfter and kHardOpen
   // The last words of each digit that Matched left as they were: Matched
   // keeps them unchanged, whatever board they come back in.
   std::array<std::array<Word, 3>, 9> matched_{};
+  // Each digit's columns (band * 9 on) that the column rules left as they
+  // were last; a mask no board has to begin with.
+  std::array<Word, 9> steady_ = [] {
+    std::array<Word, 9> t{};
+    t.fill(~Word{0});
+    return t;
+  }();
   State s_;
   unsigned dirty_ = 0;  // digits whose bands changed since they were settled
   // A frame stays while a way other than its last is taken: that way places

@@ -354,6 +354,10 @@ TEST(SearchTest, oddBoards) {
   };
   Grid clash = GridOf(empty9);
   clash[1] = clash[4] = 7;  // two 7s in the first row
+  Grid columnClash = GridOf(empty9);
+  columnClash[4] = columnClash[4 + 9 * 7] = 3;  // two 3s in the fifth column, bands apart
+  Grid sparseBoxClash = GridOf(empty9);
+  sparseBoxClash[30] = sparseBoxClash[50] = 8;  // two 8s in the middle box, rows and columns apart
   Grid tooBig = GridOf(empty9);
   tooBig[0] = 10;
   Grid boxClash = GridOf(solved);
@@ -373,6 +377,8 @@ TEST(SearchTest, oddBoards) {
        }(),
        2, 1},
       {"clash in a row", 9, clash, 2, 0},
+      {"clash in a column", 9, columnClash, 2, 0},
+      {"clash in a box of an empty board", 9, sparseBoxClash, 2, 0},
       {"digit above the size", 9, tooBig, 2, 0},
       {"clash in a box", 9, boxClash, 2, ReferenceCounter(9, boxClash).Count(2)},
   };
