@@ -2,8 +2,8 @@
 # The complete search against the peer solvers, side by side in one run:
 # for every 9 x 9 set, REPEAT rounds of (peers, then ours), each solver given
 # SECONDS seconds a round; the table shows the median of the rounds in
-# puzzles per second (first solution; ours also counting to two) and our
-# ratio to each peer. The peers are built by the shared script when it is
+# puzzles per second and our ratio to each peer, for the first solution
+# (the peers' driver with -f) and for counting to two (its default). The peers are built by the shared script when it is
 # there; without it only our figures are printed. Puzzles without any
 # solution are left out (the peers' driver cannot take them).
 #   bench/engine_compare.sh build/bench/gridora_engine_bench [puzzle folder]
@@ -22,8 +22,10 @@ if [ -x "$peers_script" ] || [ -f "$peers_script" ]; then
   peers=$(bash "$peers_script" "${PEERS_DIR:-/tmp/peers-tdoku}" | tail -1)
 fi
 median() { sort -g | awk '{v[NR]=$1} END {print NR ? v[int((NR+1)/2)] : 0}'; }
-printf '| set | ours, first | ours, count to 2 |'
-[ -n "$peers" ] && printf ' tdoku | JSolve | fast_solv_9r2 | ours / tdoku | ours / JSolve |'
+printf '| set | ours, first |'
+[ -n "$peers" ] && printf ' tdoku, first | JSolve, first | ours / tdoku | ours / JSolve |'
+printf ' ours, count to 2 |'
+[ -n "$peers" ] && printf ' tdoku, count to 2 | JSolve, count to 2 | ours / tdoku | ours / JSolve |'
 echo
 for set in "$puzzles"/9x9_*.txt; do
   work=$(mktemp -d)
@@ -32,21 +34,30 @@ for set in "$puzzles"/9x9_*.txt; do
   awk -F: '$2 != "0" {print $1}' "$set" >"$work/cells.txt"
   for round in $(seq "$repeat"); do
     if [ -n "$peers" ]; then
-      "$peers" -t"$seconds" -w1 -v0 -r"$permute" -s tdoku,jsolve,fast_solv_9r2 "$work/cells.txt" 2>/dev/null |
-        awk -F'|' -v dir="$work" '/^\|(tdoku|jsolve|fast_solv_9r2) /{split($2, n, " "); print $3 >> (dir "/" n[1])}' ||
-        true
+      for mode in first count2; do
+        flag=""
+        [ "$mode" = first ] && flag="-f"
+        # shellcheck disable=SC2086
+        "$peers" -t"$seconds" -w1 -v0 -r"$permute" $flag -s tdoku,jsolve "$work/cells.txt" 2>/dev/null |
+          awk -F'|' -v dir="$work" -v m="$mode" \
+            '/^\|(tdoku|jsolve) /{split($2, n, " "); print $3 >> (dir "/" n[1] "." m)}' || true
+      done
     fi
     "$ours" --runs 1 --seconds "$seconds" "$work/cells.txt" |
       awk -v dir="$work" 'NR == 2 {print $3 >> (dir "/first"); print $5 >> (dir "/count2")}'
   done
+  ratio() { awk -v a="$1" -v b="$2" 'BEGIN {print b ? a / b : 0}'; }
   first=$(median <"$work/first"); count2=$(median <"$work/count2")
-  printf '| %s | %.0f | %.0f |' "$(basename "$set" .txt)" "$first" "$count2"
+  printf '| %s | %.0f |' "$(basename "$set" .txt)" "$first"
   if [ -n "$peers" ]; then
-    touch "$work/tdoku" "$work/jsolve" "$work/fast_solv_9r2"
-    t=$(median <"$work/tdoku"); j=$(median <"$work/jsolve"); f=$(median <"$work/fast_solv_9r2")
-    printf ' %.0f | %.0f | %.0f | %.2f | %.2f |' "$t" "$j" "$f" \
-      "$(awk -v a="$first" -v b="$t" 'BEGIN {print b ? a / b : 0}')" \
-      "$(awk -v a="$first" -v b="$j" 'BEGIN {print b ? a / b : 0}')"
+    touch "$work"/{tdoku,jsolve}.{first,count2}
+    t=$(median <"$work/tdoku.first"); j=$(median <"$work/jsolve.first")
+    printf ' %.0f | %.0f | %.2f | %.2f |' "$t" "$j" "$(ratio "$first" "$t")" "$(ratio "$first" "$j")"
+  fi
+  printf ' %.0f |' "$count2"
+  if [ -n "$peers" ]; then
+    t=$(median <"$work/tdoku.count2"); j=$(median <"$work/jsolve.count2")
+    printf ' %.0f | %.0f | %.2f | %.2f |' "$t" "$j" "$(ratio "$count2" "$t")" "$(ratio "$count2" "$j")"
   fi
   echo
   rm -rf "$work"
