@@ -84,14 +84,17 @@ void ForEachLocked(const LogicBoard& b, Visit visit) {
       for (int unit = kinds.first; unit < kinds.first + n; ++unit) {
         const Mask places = b.Places(unit, d);
         if (Count(places) < 2) continue;
-        const Cells cells = CellsAt(b, unit, places);
+        const Cells& inUnit = UnitCells(b, unit);
         const int slot = kinds.second == 0 ? 0 : kinds.second == n ? 1 : 2;
-        const int other =
-            g.unitsOf[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(slot)];
-        const bool all = std::all_of(cells.begin(), cells.end(), [&](int c) {
-          return g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] == other;
-        });
+        auto otherOf = [&](Mask m) {
+          const int c = inUnit[static_cast<std::size_t>(std::countr_zero(m))];
+          return g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)];
+        };
+        const int other = otherOf(places);
+        bool all = true;
+        for (Mask m = places; m && all; m &= m - 1) all = otherOf(m) == other;
         if (!all) continue;
+        const Cells cells = CellsAt(b, unit, places);
         LockedPattern p{kinds.first == 0, unit, other, d, cells, {}};
         for (int c : UnitCells(b, other)) {
           if (b.Has(c, d) && std::find(cells.begin(), cells.end(), c) == cells.end())
@@ -275,14 +278,16 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
   for (int unit : SubsetUnits(n)) {
     if (EmptyCells(b, unit) < 2 * size) continue;
     std::optional<SubsetPattern> found;
+    const Cells& all = UnitCells(b, unit);
     ForEachTuple(n, size, [&](Mask positions) {
-      const Cells pick = CellsAt(b, unit, positions);
       Mask digits = 0;
-      for (int c : pick) {
-        if (Count(b.Cands(c)) < 2) return false;
-        digits |= b.Cands(c);
+      for (Mask m = positions; m; m &= m - 1) {
+        const Mask here = b.Cands(all[static_cast<std::size_t>(std::countr_zero(m))]);
+        if (Count(here) < 2) return false;
+        digits |= here;
       }
       if (Count(digits) != size) return false;
+      const Cells pick = CellsAt(b, unit, positions);
       SubsetPattern p{unit, digits, pick, {}};
       for (int c : UnitCells(b, unit)) {
         if (std::find(pick.begin(), pick.end(), c) != pick.end()) continue;

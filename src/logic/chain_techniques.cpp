@@ -53,6 +53,49 @@ Candidate CandidateOf(int key) {
 
 using Grid = std::array<Mask, kCells>;
 
+// The 9 x 9 geometry as flat tables: the cells of each unit in reading
+// order, and each cell's peers in the order its box, its row and its column
+// first list them.
+struct Tables {
+  std::array<std::array<int, kN>, 3 * kN> unitCells{};
+  std::array<std::array<int, 20>, kCells> peers{};
+  std::array<std::array<int, 3>, kCells> at{};  // a cell's place in its box, row and column
+};
+
+// The places of each digit in each unit, a bit per place.
+using UnitPlaces = std::array<std::array<Mask, kN>, 3 * kN>;
+
+const Tables& TablesOf(const Geometry& g) {
+  static const Tables& tables = *new Tables([&] {
+    Tables t;
+    for (int u = 0; u < 3 * kN; ++u) {
+      for (int k = 0; k < kN; ++k)
+        t.unitCells[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)] =
+            g.units[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)];
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+      std::array<bool, kCells> added{};
+      added[static_cast<std::size_t>(cell)] = true;
+      for (std::size_t k = 0; k < 3; ++k) {
+        const auto& unit =
+            g.units[static_cast<std::size_t>(g.unitsOf[static_cast<std::size_t>(cell)][k])];
+        t.at[static_cast<std::size_t>(cell)][k] =
+            static_cast<int>(std::find(unit.begin(), unit.end(), cell) - unit.begin());
+      }
+      std::size_t n = 0;
+      for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
+        for (int c : g.units[static_cast<std::size_t>(unit)]) {
+          if (added[static_cast<std::size_t>(c)]) continue;
+          added[static_cast<std::size_t>(c)] = true;
+          t.peers[static_cast<std::size_t>(cell)][n++] = c;
+        }
+      }
+    }
+    return t;
+  }());
+  return tables;
+}
+
 struct Node {
   int key;
   int parent;  // the main cause, -1 for the assumption
@@ -80,13 +123,26 @@ class Net {
     extras_.clear();
     count_.clear();
   }
+  void Reserve(std::size_t nodes) {
+    nodes_.reserve(nodes);
+    order_.reserve(nodes);
+  }
   bool Has(int key) const { return first_[static_cast<std::size_t>(key)] >= 0; }
   int At(int key) const { return first_[static_cast<std::size_t>(key)]; }
   // Adds a node; `keep` makes it the node of its key when it is the first.
-  int Add(int key, int parent, bool keep) { return Add(Consequence{key, parent, {}, 0}, keep); }
+  int Add(int key, int parent, bool keep) {
+    nodes_.push_back({key, parent, static_cast<int>(extras_.size()), 0});
+    const int id = static_cast<int>(nodes_.size()) - 1;
+    if (keep && !Has(key)) {
+      first_[static_cast<std::size_t>(key)] = id;
+      order_.push_back(key);
+    }
+    return id;
+  }
   int Add(const Consequence& c, bool keep) {
     nodes_.push_back({c.key, c.parent, static_cast<int>(extras_.size()), c.hiddenCount});
-    extras_.insert(extras_.end(), c.hidden.begin(), c.hidden.begin() + c.hiddenCount);
+    if (c.hiddenCount > 0)
+      extras_.insert(extras_.end(), c.hidden.begin(), c.hidden.begin() + c.hiddenCount);
     const int id = static_cast<int>(nodes_.size()) - 1;
     if (keep && !Has(c.key)) {
       first_[static_cast<std::size_t>(c.key)] = id;
@@ -117,7 +173,8 @@ class Net {
     int& known = count_[static_cast<std::size_t>(id)];
     if (known > 0) return known;
     std::array<std::uint64_t, (kKeys + 63) / 64> seen{};
-    std::vector<int> todo = {id};
+    std::vector<int>& todo = todo_;
+    todo.assign(1, id);
     int count = 0;
     while (!todo.empty()) {
       const int at = todo.back();
@@ -135,13 +192,6 @@ class Net {
     known = count;
     return count;
   }
-  // Whether `key` lies on the main line of causes behind `id`.
-  bool Behind(int id, int key) const {
-    for (int at = ParentOf(id); at >= 0; at = ParentOf(at)) {
-      if (KeyOf(at) == key) return true;
-    }
-    return false;
-  }
   // The links along the main line of causes from the assumption to `id`.
   std::vector<ChainLink> ChainTo(int id) const {
     std::vector<ChainLink> links;
@@ -158,15 +208,20 @@ class Net {
   std::array<int, kKeys> first_;
   std::vector<int> order_;
   mutable std::vector<int> count_;
+  mutable std::vector<int> todo_;
 };
 
 class Chainer {
  public:
-  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()) {
+  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()), tables_(TablesOf(b.Geo())) {
     for (int c = 0; c < kCells; ++c) {
       grid_[static_cast<std::size_t>(c)] = b.Cands(c);
       empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
       ++placed_[static_cast<std::size_t>(b.Value(c))];
+    }
+    for (int u = 0; u < 3 * kN; ++u) {
+      for (int d = 1; d <= kN; ++d)
+        places_[static_cast<std::size_t>(u)][static_cast<std::size_t>(d - 1)] = b.Places(u, d);
     }
   }
 
@@ -176,6 +231,12 @@ class Chainer {
   // The off potentials an on potential makes: the cell's other candidates
   // (`cells`), then the digit in the box, the row and the column.
   void OnToOff(const Grid& grid, int key, bool cells, std::vector<int>& out) const {
+    if (&grid == &grid_) {
+      const Links& links = LinksOf(key);
+      out.assign(links.offs.begin() + (cells ? 0 : links.cellOffs),
+                 links.offs.begin() + links.offCount);
+      return;
+    }
     out.clear();
     const int cell = CellOf(key);
     const int d = DigitOf(key);
@@ -183,15 +244,9 @@ class Chainer {
       for (Mask m = grid[static_cast<std::size_t>(cell)] & ~Bit(d); m; m &= m - 1)
         out.push_back(Key(cell, Lowest(m), false));
     }
-    std::array<bool, kCells> added{};
-    added[static_cast<std::size_t>(cell)] = true;
-    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
-      for (int c : geo_.units[static_cast<std::size_t>(unit)]) {
-        if (added[static_cast<std::size_t>(c)] || !(grid[static_cast<std::size_t>(c)] & Bit(d)))
-          continue;
-        added[static_cast<std::size_t>(c)] = true;
-        out.push_back(Key(c, d, false));
-      }
+    const Mask bit = Bit(d);
+    for (int c : tables_.peers[static_cast<std::size_t>(cell)]) {
+      if (grid[static_cast<std::size_t>(c)] & bit) out.push_back(Key(c, d, false));
     }
   }
 
@@ -200,8 +255,14 @@ class Chainer {
   // when given, is the board before the net began: candidates gone since
   // then are causes as well.
   void OffToOn(const Grid& grid, const Grid* source, const Net& net, int id, bool cells, bool units,
-               std::vector<Consequence>& out) const {
+               std::vector<Consequence>& out, const UnitPlaces* places = nullptr) const {
     out.clear();
+    if (!source && &grid == &grid_) {
+      const Links& links = LinksOf(net.KeyOf(id));
+      for (int k = cells ? 0 : links.cellOns; k < (units ? links.onCount : links.cellOns); ++k)
+        out.push_back({links.ons[static_cast<std::size_t>(k)], id, {}, 0});
+      return;
+    }
     const int key = net.KeyOf(id);
     const int cell = CellOf(key);
     const int d = DigitOf(key);
@@ -217,14 +278,23 @@ class Chainer {
       out.push_back(on);
     }
     if (!units) return;
-    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
-      const auto& all = geo_.units[static_cast<std::size_t>(unit)];
+    for (std::size_t slot = 0; slot < 3; ++slot) {
+      const int unit = geo_.unitsOf[static_cast<std::size_t>(cell)][slot];
+      const auto& all = tables_.unitCells[static_cast<std::size_t>(unit)];
       int other = -1;
       int count = 0;
-      for (int c : all) {
-        if (c != cell && (grid[static_cast<std::size_t>(c)] & Bit(d))) {
-          other = c;
-          ++count;
+      if (places) {
+        const Mask rest =
+            (*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
+            ~(Mask{1} << tables_.at[static_cast<std::size_t>(cell)][slot]);
+        count = Count(rest);
+        if (count == 1) other = all[static_cast<std::size_t>(std::countr_zero(rest))];
+      } else {
+        for (int c : all) {
+          if (c != cell && (grid[static_cast<std::size_t>(c)] & Bit(d))) {
+            other = c;
+            ++count;
+          }
         }
       }
       if (count != 1) continue;
@@ -247,6 +317,69 @@ class Chainer {
     }
   }
 
+  // What a candidate's on and off potentials make on the board as it
+  // stands, worked out the first time they are asked for.
+  struct Links {
+    std::array<int, 28> offs;  // of the on potential: the cell's first, `cellOffs` of them
+    int offCount;
+    int cellOffs;
+    std::array<int, 4> ons;  // of the off potential: the cell's first, `cellOns` of them
+    int onCount;
+    int cellOns;
+  };
+  const Links& LinksOf(int key) const {
+    const auto at = static_cast<std::size_t>(key / 2);
+    Links& links = links_[at];
+    if (known_[at]) return links;
+    known_[at] = true;
+    const int cell = CellOf(key);
+    const int d = DigitOf(key);
+    const Mask here = grid_[static_cast<std::size_t>(cell)];
+    links.offCount = 0;
+    for (Mask m = here & ~Bit(d); m; m &= m - 1)
+      links.offs[static_cast<std::size_t>(links.offCount++)] = Key(cell, Lowest(m), false);
+    links.cellOffs = links.offCount;
+    for (int c : tables_.peers[static_cast<std::size_t>(cell)]) {
+      if (grid_[static_cast<std::size_t>(c)] & Bit(d))
+        links.offs[static_cast<std::size_t>(links.offCount++)] = Key(c, d, false);
+    }
+    links.onCount = 0;
+    if (Count(here) == 2 && (here & Bit(d)))
+      links.ons[static_cast<std::size_t>(links.onCount++)] =
+          Key(cell, Lowest(here & ~Bit(d)), true);
+    links.cellOns = links.onCount;
+    for (int unit : geo_.unitsOf[static_cast<std::size_t>(cell)]) {
+      int other = -1;
+      int count = 0;
+      for (int c : tables_.unitCells[static_cast<std::size_t>(unit)]) {
+        if (c != cell && (grid_[static_cast<std::size_t>(c)] & Bit(d))) {
+          other = c;
+          ++count;
+        }
+      }
+      if (count != 1) continue;
+      const int target = Key(other, d, true);
+      bool seen = false;
+      for (int k = links.cellOns; k < links.onCount; ++k)
+        seen = seen || links.ons[static_cast<std::size_t>(k)] == target;
+      if (!seen) links.ons[static_cast<std::size_t>(links.onCount++)] = target;
+    }
+    return links;
+  }
+
+  // Lists the searches reuse from one start to the next.
+  struct Work {
+    std::vector<int> on;
+    std::vector<int> off;
+    std::vector<int> offs;
+    std::vector<Consequence> ons;
+  };
+  Work& Scratch() const {
+    work_.on.clear();
+    work_.off.clear();
+    return work_;
+  }
+
   struct Outcome {
     Net net;
     int absurdOn = -1;  // a potential reached both ways: its on and off nodes
@@ -259,24 +392,39 @@ class Chainer {
   // the first potential reached both on and off.
   Outcome Follow(int key, bool dynamic, bool cells, bool patterns = false) const {
     Outcome out;
+    Follow(out, key, dynamic, cells, patterns);
+    return out;
+  }
+  // The same into `out`, whose lists are reused.
+  void Follow(Outcome& out, int key, bool dynamic, bool cells, bool patterns) const {
+    out.net.Clear();
+    out.net.Reserve(256);
+    out.absurdOn = -1;
+    out.absurdOff = -1;
     Net& net = out.net;
     Grid grid = grid_;
-    std::vector<int> pendingOn;
-    std::vector<int> pendingOff;
+    // The board the links are read from: the one as it stands unless the
+    // net changes it.
+    const Grid& board = dynamic ? grid : grid_;
+    UnitPlaces places;
+    if (dynamic) places = places_;
+    Work& work = Scratch();
+    std::vector<int>& pendingOn = work.on;
+    std::vector<int>& pendingOff = work.off;
     std::size_t headOn = 0;
     std::size_t headOff = 0;
     (IsOn(key) ? pendingOn : pendingOff).push_back(net.Add(key, -1, true));
-    std::vector<int> offs;
-    std::vector<Consequence> ons;
+    std::vector<int>& offs = work.offs;
+    std::vector<Consequence>& ons = work.ons;
     while (true) {
       if (headOn < pendingOn.size()) {
         const int p = pendingOn[headOn++];
-        OnToOff(grid, net.KeyOf(p), cells, offs);
+        OnToOff(board, net.KeyOf(p), cells, offs);
         for (int off : offs) {
           if (net.Has(off ^ 1)) {
             out.absurdOn = net.At(off ^ 1);
             out.absurdOff = net.Add(off, p, false);
-            return out;
+            return;
           }
           if (!net.Has(off)) pendingOff.push_back(net.Add(off, p, true));
         }
@@ -284,20 +432,31 @@ class Chainer {
       }
       if (headOff < pendingOff.size()) {
         const int p = pendingOff[headOff++];
-        OffToOn(grid, dynamic ? &grid_ : nullptr, net, p, cells, true, ons);
-        if (dynamic)
-          grid[static_cast<std::size_t>(CellOf(net.KeyOf(p)))] &= ~Bit(DigitOf(net.KeyOf(p)));
+        OffToOn(board, dynamic ? &grid_ : nullptr, net, p, cells, true, ons,
+                dynamic ? &places : nullptr);
+        if (dynamic) {
+          const int cell = CellOf(net.KeyOf(p));
+          const int d = DigitOf(net.KeyOf(p));
+          if (grid[static_cast<std::size_t>(cell)] & Bit(d)) {
+            grid[static_cast<std::size_t>(cell)] &= ~Bit(d);
+            for (std::size_t slot = 0; slot < 3; ++slot) {
+              places[static_cast<std::size_t>(geo_.unitsOf[static_cast<std::size_t>(cell)][slot])]
+                    [static_cast<std::size_t>(d - 1)] &=
+                  ~(Mask{1} << tables_.at[static_cast<std::size_t>(cell)][slot]);
+            }
+          }
+        }
         for (const Consequence& on : ons) {
           if (net.Has(on.key ^ 1)) {
             out.absurdOff = net.At(on.key ^ 1);
             out.absurdOn = net.Add(on, false);
-            return out;
+            return;
           }
           if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
         }
         continue;
       }
-      if (!patterns) return out;
+      if (!patterns) return;
       // Stalled: the simple patterns the removals so far have made.
       bool more = false;
       for (const Caused& c : Patterns(grid, net)) {
@@ -306,7 +465,7 @@ class Chainer {
           more = true;
         }
       }
-      if (!more) return out;
+      if (!more) return;
     }
   }
 
@@ -506,6 +665,11 @@ class Chainer {
   }
 
   const Geometry& geo_;
+  const Tables& tables_;
+  UnitPlaces places_{};
+  mutable std::vector<Links> links_ = std::vector<Links>(kCells * kN);
+  mutable std::array<bool, kCells * kN> known_{};
+  mutable Work work_;
   Grid grid_{};
   std::array<bool, kCells> empty_{};
   std::array<int, kN + 1> placed_{};
@@ -562,28 +726,45 @@ bool Conclude(Step& step, const Grid& grid, int key) {
 // `limit`: the longest loop worth finding (in potentials).
 void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
             std::vector<int>& found) {
-  const Grid& grid = chainer.Board();
-  std::vector<int> pendingOn = {net.Add(start, -1, true)};
-  std::vector<int> pendingOff;
-  std::vector<int> offs;
-  std::vector<Consequence> ons;
+  Chainer::Work& work = chainer.Scratch();
+  std::vector<int>& pendingOn = work.on;
+  std::vector<int>& pendingOff = work.off;
+  pendingOn.push_back(net.Add(start, -1, true));
+  std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
   int length = 0;
   while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit) {
     ++length;
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
-      chainer.OnToOff(grid, net.KeyOf(p), cells, offs);
-      for (int off : offs) {
-        if (!net.Behind(p, off)) pendingOff.push_back(net.Add(off, p, true));
+      // The keys on the main line of causes behind `p`, marked while its
+      // links are followed.
+      auto mark = [&](bool on) {
+        for (int at = net.ParentOf(p); at >= 0; at = net.ParentOf(at)) {
+          const int key = net.KeyOf(at);
+          const std::uint64_t bit = std::uint64_t{1} << (key % 64);
+          std::uint64_t& word = behind[static_cast<std::size_t>(key / 64)];
+          word = on ? word | bit : word & ~bit;
+        }
+      };
+      mark(true);
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
+        const int off = links.offs[static_cast<std::size_t>(k)];
+        if (!(behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1))
+          pendingOff.push_back(net.Add(off, p, true));
       }
+      mark(false);
     }
     pendingOn.clear();
     ++length;
     for (std::size_t i = 0; i < pendingOff.size(); ++i) {
-      chainer.OffToOn(grid, nullptr, net, pendingOff[i], cells, units, ons);
-      for (const Consequence& on : ons) {
-        if (length >= 4 && on.key == start) found.push_back(net.Add(on, false));
-        if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
+      const int p = pendingOff[i];
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      const int end = units ? links.onCount : links.cellOns;
+      for (int k = cells ? 0 : links.cellOns; k < end; ++k) {
+        const int on = links.ons[static_cast<std::size_t>(k)];
+        if (length >= 4 && on == start) found.push_back(net.Add(on, p, false));
+        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
@@ -594,19 +775,18 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
 // `limit`: the longest chain worth finding (in potentials).
 void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
                    std::vector<int>& found) {
-  const Grid& grid = chainer.Board();
-  std::vector<int> pendingOn;
-  std::vector<int> pendingOff;
+  Chainer::Work& work = chainer.Scratch();
+  std::vector<int>& pendingOn = work.on;
+  std::vector<int>& pendingOff = work.off;
   (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
-  std::vector<int> offs;
-  std::vector<Consequence> ons;
   bool done = false;
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
        length += 2) {
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
-      chainer.OnToOff(grid, net.KeyOf(p), cells, offs);
-      for (int off : offs) {
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
+        const int off = links.offs[static_cast<std::size_t>(k)];
         if ((off ^ 1) == start && !done) {
           found.push_back(net.Add(off, p, false));
           done = true;
@@ -616,13 +796,15 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net
     }
     pendingOn.clear();
     for (std::size_t i = 0; i < pendingOff.size(); ++i) {
-      chainer.OffToOn(grid, nullptr, net, pendingOff[i], cells, true, ons);
-      for (const Consequence& on : ons) {
-        if ((on.key ^ 1) == start && !done) {
-          found.push_back(net.Add(on, false));
+      const int p = pendingOff[i];
+      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
+      for (int k = cells ? 0 : links.cellOns; k < links.onCount; ++k) {
+        const int on = links.ons[static_cast<std::size_t>(k)];
+        if ((on ^ 1) == start && !done) {
+          found.push_back(net.Add(on, p, false));
           done = true;
         }
-        if (!net.Has(on.key)) pendingOn.push_back(net.Add(on, true));
+        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
@@ -656,11 +838,21 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   Net cycles;
   std::vector<Net> nets(2);
   // The longest chain of a kind rated `base` that could still be taken.
+  // Worked out once for each base and best rating.
+  struct Limit {
+    int base = -1;
+    int rating = -1;
+    int length = 0;
+  };
+  std::array<Limit, 3> limits{};
   auto limit = [&](int base) {
     if (!best) return kKeys;
+    Limit& known = limits[base == 65 ? 0 : base == 66 ? 1 : 2];
+    if (known.base == base && known.rating == best->step.rating) return known.length;
     int length = 2;
     while (length < kKeys && base + LengthBonus(length + 1 - 2) <= best->step.rating) ++length;
-    return base <= best->step.rating ? length : 0;
+    known = {base, best->step.rating, base <= best->step.rating ? length : 0};
+    return known.length;
   };
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
@@ -793,6 +985,7 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
   auto chains = [](Found& found, const std::vector<const Net*>& nets, int key) {
     for (const Net* net : nets) found.step.chains.push_back(net->ChainTo(net->At(key)));
   };
+  Chainer::Outcome off;  // the net of a candidate's removal, one at a time
   for (int cell = 0; cell < kCells; ++cell) {
     const Mask cands = grid[static_cast<std::size_t>(cell)];
     const int count = Count(cands);
@@ -821,8 +1014,7 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
           offer(std::move(found), complexity, 7);
         };
         absurd(on, false);
-        const Chainer::Outcome off =
-            chainer.Follow(Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
+        chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
         absurd(off, true);
         if (both) {
           for (bool wantOn : {true, false}) {

@@ -5,6 +5,9 @@
 // a weak link joins nodes that share a unit. Either end of the chain holds
 // the digit, so no cell that sees both ends can.
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 
 #include "logic/techniques.h"
 
@@ -100,21 +103,58 @@ std::vector<Link> StrongLinks(const LogicBoard& b, int digit) {
   return links;
 }
 
-// Whether all the cells of `a` and `b` lie in one unit.
-bool ShareUnit(const Geometry& g, const Node& a, const Node& b) {
-  for (int slot = 0; slot < 3; ++slot) {
-    const int unit = g.unitsOf[static_cast<std::size_t>(a.front())][static_cast<std::size_t>(slot)];
-    auto in = [&](int c) {
-      return g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)] == unit;
-    };
-    if (std::all_of(a.begin(), a.end(), in) && std::all_of(b.begin(), b.end(), in)) return true;
+// A set of cells of a board of up to 256 cells.
+struct Cells {
+  std::array<std::uint64_t, 4> words{};
+  void Set(int c) { words[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64); }
+  bool Has(int c) const { return (words[static_cast<std::size_t>(c / 64)] >> (c % 64) & 1) != 0; }
+  bool Meets(const Cells& o) const {
+    return ((words[0] & o.words[0]) | (words[1] & o.words[1]) | (words[2] & o.words[2]) |
+            (words[3] & o.words[3])) != 0;
   }
-  return false;
-}
+  std::size_t Size() const {
+    std::size_t n = 0;
+    for (std::uint64_t w : words) n += static_cast<std::size_t>(std::popcount(w));
+    return n;
+  }
+  Cells operator&(const Cells& o) const {
+    Cells r;
+    for (std::size_t i = 0; i < 4; ++i) r.words[i] = words[i] & o.words[i];
+    return r;
+  }
+  Cells operator|(const Cells& o) const {
+    Cells r;
+    for (std::size_t i = 0; i < 4; ++i) r.words[i] = words[i] | o.words[i];
+    return r;
+  }
+  Cells operator~() const {
+    Cells r;
+    for (std::size_t i = 0; i < 4; ++i) r.words[i] = ~words[i];
+    return r;
+  }
+};
 
-bool Overlap(const Node& a, const Node& b) {
-  return std::any_of(a.begin(), a.end(),
-                     [&](int c) { return std::find(b.begin(), b.end(), c) != b.end(); });
+// One end of a strong link: its cells, the units that hold all of them (a
+// bit per unit) and the cells that see every one of them.
+struct Shape {
+  const Node* node = nullptr;
+  Cells cells;
+  std::uint64_t units = 0;
+  Cells seenBy;
+};
+
+// The cells that see each cell, made once for each board size.
+const std::vector<Cells>& PeerSets(const Geometry& g) {
+  auto make = [](const Geometry& geo) {
+    std::vector<Cells> sets(static_cast<std::size_t>(geo.cells));
+    for (int c = 0; c < geo.cells; ++c) {
+      for (int p : geo.peers[static_cast<std::size_t>(c)]) sets[static_cast<std::size_t>(c)].Set(p);
+    }
+    return sets;
+  };
+  static const std::vector<Cells>& nine = *new std::vector<Cells>(make(GeometryOf(9)));
+  static const std::vector<Cells>& sixteen = *new std::vector<Cells>(make(GeometryOf(16)));
+  return g.n == 16 ? sixteen : nine;
 }
 
 // Tenths for a chain of these link kinds: lines of one kind rate lowest, a
@@ -148,46 +188,88 @@ Technique TechniqueOf(const std::vector<int>& kinds, bool grouped) {
 std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
   const Geometry& g = b.Geo();
   std::optional<Step> best;
+  const std::vector<Cells>& peerSet = PeerSets(g);
   for (int d = 1; d <= g.n; ++d) {
     const std::vector<Link> links = StrongLinks(b, d);
-    std::vector<Node> nodes;  // start, end of each link in order
+    if (links.empty()) continue;
+    Cells holding;
+    for (int c = 0; c < g.cells; ++c) {
+      if (b.Has(c, d)) holding.Set(c);
+    }
+    // Each end of each link: its cells, the units holding all of them and
+    // the cells that see all of them.
+    std::vector<Shape> shapes;
+    shapes.reserve(links.size() * 2);
+    for (const Link& link : links) {
+      for (const Node* node : {&link.a, &link.b}) {
+        Shape shape;
+        shape.node = node;
+        shape.seenBy = peerSet[static_cast<std::size_t>(node->front())];
+        shape.units = 0;
+        for (int slot = 0; slot < 3; ++slot)
+          shape.units |=
+              std::uint64_t{1}
+              << g.unitsOf[static_cast<std::size_t>(node->front())][static_cast<std::size_t>(slot)];
+        for (int c : *node) {
+          shape.cells.Set(c);
+          shape.seenBy = shape.seenBy & peerSet[static_cast<std::size_t>(c)];
+          std::uint64_t in = 0;
+          for (int slot = 0; slot < 3; ++slot)
+            in |= std::uint64_t{1}
+                  << g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)];
+          shape.units &= in;
+        }
+        shapes.push_back(shape);
+      }
+    }
+    // The link ends in the order they are tried (link by link, each way
+    // round), and those a weak link joins to each end.
+    std::vector<std::size_t> all(shapes.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+    std::vector<std::size_t> follow;  // from each end, after its start in `starts`
+    std::vector<std::size_t> starts(shapes.size() + 1);
+    for (std::size_t from = 0; from < shapes.size(); ++from) {
+      starts[from] = follow.size();
+      for (std::size_t at : all) {
+        if (shapes[from].units & shapes[at].units) follow.push_back(at);
+      }
+    }
+    starts[shapes.size()] = follow.size();
+    std::vector<const Shape*> nodes;  // start, end of each link in order
+    std::vector<Cells> used = {Cells{}};
     std::vector<int> kinds;
     int grouped = 0;
     auto conclude = [&]() {
-      const Node& first = nodes.front();
-      const Node& last = nodes.back();
-      if (Overlap(first, last) || ShareUnit(g, first, last)) return;
+      const Shape& first = *nodes.front();
+      const Shape& last = *nodes.back();
+      if (first.cells.Meets(last.cells) || (first.units & last.units)) return;
       const int rating = Rating(kinds, grouped > 0);
       if (best && rating > best->rating) return;
-      Step step;
-      for (int c : g.peers[static_cast<std::size_t>(first.front())]) {
-        if (!b.Has(c, d)) continue;
-        const bool inChain = std::any_of(nodes.begin(), nodes.end(), [&](const Node& n) {
-          return std::find(n.begin(), n.end(), c) != n.end();
-        });
-        auto sees = [&](int k) { return g.Sees(c, k); };
-        if (!inChain && std::all_of(first.begin(), first.end(), sees) &&
-            std::all_of(last.begin(), last.end(), sees))
-          step.removals.push_back({c, d});
-      }
+      const Cells removed = first.seenBy & last.seenBy & holding & ~used.back();
+      const std::size_t removals = removed.Size();
       // The lowest rating first, then the most removals.
-      if (step.removals.empty() ||
-          (best && rating == best->rating && step.removals.size() <= best->removals.size()))
+      if (removals == 0 || (best && rating == best->rating && removals <= best->removals.size()))
         return;
+      Step step;
+      for (int c = 0; c < g.cells; ++c) {
+        if (removed.Has(c)) step.removals.push_back({c, d});
+      }
       step.technique = TechniqueOf(kinds, grouped > 0);
       step.rating = rating;
       step.digit = d;
-      for (const Node& n : nodes) {
-        step.cells.insert(step.cells.end(), n.begin(), n.end());
-        for (int c : n) step.pattern.push_back({c, d});
+      for (const Shape* n : nodes) {
+        step.cells.insert(step.cells.end(), n->node->begin(), n->node->end());
+        for (int c : *n->node) step.pattern.push_back({c, d});
       }
-      if (grouped > 0) step.groups = nodes;
+      if (grouped > 0) {
+        for (const Shape* n : nodes) step.groups.push_back(*n->node);
+      }
       std::vector<ChainLink> chain;
       for (std::size_t i = 0; i + 1 < nodes.size(); ++i) {
-        chain.push_back({{nodes[i].front(), d}, {nodes[i + 1].front(), d}, i % 2 == 0});
+        chain.push_back(
+            {{nodes[i]->node->front(), d}, {nodes[i + 1]->node->front(), d}, i % 2 == 0});
       }
       step.chains = {chain};
-      std::sort(step.removals.begin(), step.removals.end());
       best = std::move(step);
     };
     auto extend = [&](auto&& self) -> void {
@@ -195,24 +277,29 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
         conclude();
         return;
       }
-      for (const Link& link : links) {
-        for (int flip = 0; flip < 2; ++flip) {
-          const Node& a = flip ? link.b : link.a;
-          const Node& c = flip ? link.a : link.b;
-          const bool used = std::any_of(nodes.begin(), nodes.end(), [&](const Node& n) {
-            return Overlap(n, a) || Overlap(n, c);
-          });
-          if (used) continue;
-          if (!nodes.empty() && !ShareUnit(g, nodes.back(), a)) continue;
-          nodes.push_back(a);
-          nodes.push_back(c);
-          kinds.push_back(link.kind);
-          grouped += link.grouped ? 1 : 0;
-          self(self);
-          nodes.resize(nodes.size() - 2);
-          kinds.pop_back();
-          grouped -= link.grouped ? 1 : 0;
-        }
+      const std::size_t* begin = all.data();
+      const std::size_t* end = all.data() + all.size();
+      if (!nodes.empty()) {
+        const auto from = static_cast<std::size_t>(nodes.back() - shapes.data());
+        begin = follow.data() + starts[from];
+        end = follow.data() + starts[from + 1];
+      }
+      for (const std::size_t* next = begin; next != end; ++next) {
+        const std::size_t at = *next;
+        const Shape& a = shapes[at];
+        const Shape& c = shapes[at ^ 1];
+        if (used.back().Meets(a.cells) || used.back().Meets(c.cells)) continue;
+        const Link& link = links[at / 2];
+        nodes.push_back(&a);
+        nodes.push_back(&c);
+        used.push_back(used.back() | a.cells | c.cells);
+        kinds.push_back(link.kind);
+        grouped += link.grouped ? 1 : 0;
+        self(self);
+        nodes.resize(nodes.size() - 2);
+        used.pop_back();
+        kinds.pop_back();
+        grouped -= link.grouped ? 1 : 0;
       }
     };
     extend(extend);

@@ -76,19 +76,31 @@ LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>&
   for (int cell = 0; cell < geo_->cells; ++cell) {
     cand_[static_cast<std::size_t>(cell)] = masks[static_cast<std::size_t>(cell)] & full;
   }
+  for (int u = 0; u < 3 * geo_->n; ++u) {
+    const auto& cells = geo_->units[static_cast<std::size_t>(u)];
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+      for (Mask m = Cands(cells[k]); m; m &= m - 1)
+        places_[static_cast<std::size_t>(u)][static_cast<std::size_t>(std::countr_zero(m))] |=
+            Mask{1} << k;
+    }
+  }
   for (int cell = 0; cell < geo_->cells; ++cell) {
     const int d = digits[static_cast<std::size_t>(cell)];
     if (d >= 1 && d <= geo_->n) Place(cell, d);
   }
 }
 
-Mask LogicBoard::Places(int unit, int digit) const {
-  Mask places = 0;
-  const auto& cells = geo_->units[static_cast<std::size_t>(unit)];
-  for (std::size_t k = 0; k < cells.size(); ++k) {
-    if (Has(cells[k], digit)) places |= Mask{1} << k;
+void LogicBoard::Unplace(int cell, int digit) {
+  const int n = geo_->n;
+  const int box = geo_->box;
+  const int r = cell / n;
+  const int c = cell % n;
+  const auto& units = geo_->unitsOf[static_cast<std::size_t>(cell)];
+  const int at[] = {r % box * box + c % box, c, r};  // the cell's place in its box, row, column
+  for (std::size_t k = 0; k < 3; ++k) {
+    places_[static_cast<std::size_t>(units[k])][static_cast<std::size_t>(digit - 1)] &=
+        ~(Mask{1} << at[k]);
   }
-  return places;
 }
 
 bool LogicBoard::Solved() const {
@@ -120,6 +132,7 @@ bool LogicBoard::Broken() const {
 
 void LogicBoard::Place(int cell, int digit) {
   value_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(digit);
+  for (Mask m = cand_[static_cast<std::size_t>(cell)]; m; m &= m - 1) Unplace(cell, Lowest(m));
   cand_[static_cast<std::size_t>(cell)] = 0;
   for (int peer : geo_->peers[static_cast<std::size_t>(cell)]) Remove(peer, digit);
 }

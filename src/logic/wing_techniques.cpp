@@ -2,6 +2,7 @@
 // XY-Wing, XYZ-Wing, unique rectangles, the bivalue universal grave and
 // the wings of an almost locked set and a cell of two candidates.
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -336,6 +337,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     }
     return out;
   };
+  std::vector<int> pairs;  // the cells of two candidates, in order
   auto consider = [&](Mask all) {
     int biggest = 0;
     int size = 0;
@@ -343,20 +345,16 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       biggest = std::max(biggest, Count(b.Cands(c)));
       size += Count(b.Cands(c));
     }
-    std::vector<int> around;
-    for (int c : set) {
-      for (int p : g.peers[static_cast<std::size_t>(c)]) {
-        if (std::find(set.begin(), set.end(), p) == set.end()) around.push_back(p);
-      }
-    }
-    std::sort(around.begin(), around.end());
-    around.erase(std::unique(around.begin(), around.end()), around.end());
-    for (int pincer : around) {
+    // The cells of two candidates that see a cell of the set, in order.
+    for (int pincer : pairs) {
       const Mask pm = b.Cands(pincer);
-      if (Count(pm) != 2 || (pm & all) != pm) continue;
+      if ((pm & all) != pm) continue;
+      if (std::find(set.begin(), set.end(), pincer) != set.end() ||
+          std::none_of(set.begin(), set.end(), [&](int c) { return g.Sees(c, pincer); }))
+        continue;
       auto restricted = [&](int digit) {
-        const std::vector<int> in = holding(digit);
-        return std::all_of(in.begin(), in.end(), [&](int c) { return g.Sees(c, pincer); });
+        return std::all_of(set.begin(), set.end(),
+                           [&](int c) { return !b.Has(c, digit) || g.Sees(c, pincer); });
       };
       int x = Lowest(pm);
       int z = Lowest(pm & ~Bit(x));
@@ -402,22 +400,38 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       }
     }
   };
-  // Cells in increasing order, each seeing the ones before it.
-  auto extend = [&](auto&& self, int from, Mask all) -> void {
-    if (static_cast<int>(set.size()) == cells) {
+  // Cells in increasing order, each seeing the ones before it: `choices`
+  // are the cells of two candidates or more after the last one that see
+  // all of the set.
+  std::vector<std::vector<int>> choices(static_cast<std::size_t>(cells) + 1);
+  for (int c = 0; c < g.cells; ++c) {
+    if (Count(b.Cands(c)) >= 2) choices[0].push_back(c);
+    if (Count(b.Cands(c)) == 2) pairs.push_back(c);
+  }
+  auto extend = [&](auto&& self, Mask all) -> void {
+    const std::size_t depth = set.size();
+    if (static_cast<int>(depth) == cells) {
       if (Count(all) == digits) consider(all);
       return;
     }
-    for (int c = from; c < g.cells; ++c) {
+    const std::vector<int>& here = choices[depth];
+    std::vector<int>& next = choices[depth + 1];
+    for (std::size_t i = 0; i < here.size(); ++i) {
+      const int c = here[i];
       const Mask m = b.Cands(c);
-      if (Count(m) < 2 || Count(all | m) > digits) continue;
-      if (!std::all_of(set.begin(), set.end(), [&](int s) { return g.Sees(s, c); })) continue;
+      if (Count(all | m) > digits) continue;
+      next.clear();
+      if (static_cast<int>(depth) + 1 < cells) {
+        for (std::size_t j = i + 1; j < here.size(); ++j) {
+          if (g.Sees(c, here[j])) next.push_back(here[j]);
+        }
+      }
       set.push_back(c);
-      self(self, c + 1, all | m);
+      self(self, all | m);
       set.pop_back();
     }
   };
-  extend(extend, 0, 0);
+  extend(extend, 0);
   if (!best) return std::nullopt;
   static constexpr Technique kinds[] = {Technique::WXYZWing, Technique::VWXYZWing,
                                         Technique::UVWXYZWing};
