@@ -83,7 +83,7 @@ class Teller {
                  " です" + Name();
         }
         return Cells(s.cells) + " 以外のマスは候補が二つずつなので、" + Extras() +
-               " のどれかが正しくないと解が一つに決まらず、" + Removed() + Name();
+               " のどれかが入らないと解が一つに決まらないので、" + Removed() + Name();
       default:
         return Chains() + Name();
     }

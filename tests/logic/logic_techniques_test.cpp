@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -250,6 +251,32 @@ TEST(LogicTechniques, ADirectStepPlacesItsSingleAndLeavesItsRemovalsToLaterSteps
   EXPECT_TRUE(board.Has(Cell(1, 3), 5));
   EXPECT_TRUE(board.Has(Cell(3, 3), 5));
   EXPECT_TRUE(PlacesOnly(step->technique));
+}
+
+TEST(LogicTechniques, AGraveOfTwoCellsWithOneExtraDigitTakesItFromTheCellsSeeingBoth) {
+  // After a grouped X-chain, every empty cell of this puzzle holds two
+  // candidates but ( x = 4, y = 4) and ( x = 6, y = 8), each with a 9 more
+  // than the grave needs: one of them is 9, so no cell seeing both is.
+  const std::string text =
+      "....4....13...7.....46..1..3...5.2.66..7...4...7.1...3.....2.57.765..8...2.......";
+  Digits puzzle{};
+  for (std::size_t i = 0; i < 81; ++i)
+    puzzle[i] = static_cast<std::uint8_t>(text[i] == '.' ? 0 : text[i] - '0');
+  const Path path = SolvePath(9, puzzle);
+  EXPECT_TRUE(path.solved);
+  EXPECT_EQ(path.er, 57);
+  const auto bug = std::find_if(path.steps.begin(), path.steps.end(),
+                                [](const Step& s) { return s.technique == Technique::Bug; });
+  ASSERT_NE(bug, path.steps.end());
+  EXPECT_EQ(bug->rating, 57);
+  EXPECT_TRUE(bug->placements.empty());
+  EXPECT_EQ(bug->removals,
+            (std::vector<Candidate>{{Cell(6, 4), 9}, {Cell(6, 5), 9}, {Cell(4, 7), 9}}));
+  EXPECT_EQ(
+      Describe(*bug, 9, nullptr),
+      "( x =  4, y =  4)・( x =  6, y =  8) 以外のマスは候補が二つずつなので、( x =  4, y =  4) "
+      "の 9・( x =  6, y =  8) の 9 のどれかが入らないと解が一つに決まらないので、( x =  6, y "
+      "=  4)・( x =  6, y =  5)・( x =  4, y =  7) から 9 を消せます（BUG）");
 }
 
 }  // namespace
