@@ -208,6 +208,20 @@ inline void Store(Bands& bands, Lanes x) {
   std::memcpy(bands.data(), &x, sizeof x);
 }
 
+// Lone on the lanes of a digit whose rows all keep a place: taking one
+// from each row (no borrow then crosses a row) clears its lowest place, so
+// a row left empty had a single one. Vector steps, no table.
+inline Lanes LoneLanes(Lanes x) {
+  constexpr Word kLow = 1u | 1u << 9 | 1u << 18;
+  constexpr Lanes kLows = {kLow, kLow, kLow, 0};
+  constexpr Lanes kRows = {kRow, kRow, kRow, kRow};
+  const Lanes rest = x & (x - kLows);
+  const auto single = [rest](Lanes row) {
+    return reinterpret_cast<Lanes>((rest & row) == 0) & row;
+  };
+  return x & (single(kRows) | single(kRows << 9) | single(kRows << 18));
+}
+
 // True when any lane is not zero.
 inline bool Any(Lanes x) {
   std::uint64_t halves[2];

@@ -187,7 +187,7 @@ class BandSearch {
       c = nc;
     }
     f = {a, b, c};
-    const Lanes placed = Lanes{Lone(a), Lone(b), Lone(c), 0} & LanesOf(s_.open);
+    const Lanes placed = LoneLanes(Lanes{a, b, c, 0}) & LanesOf(s_.open);
     if (!Any(placed)) return true;
     // The placed cells leave every digit (without a branch a digit), then
     // come back to this one.
