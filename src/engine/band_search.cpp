@@ -56,29 +56,39 @@ constexpr std::array<Word, 512> kMatched = [] {
   return t;
 }();
 
+// A set of columns (9 bits) as the cells it covers in a band's three rows.
+constexpr Word Spread(unsigned columns) {
+  return columns | columns << 9 | columns << 18;
+}
+
 // Columns of a band that are the only column of their box holding the
 // digit: the band takes the digit in that column, the other bands lose it.
-constexpr std::array<std::uint16_t, 512> kPinned = [] {
-  std::array<std::uint16_t, 512> t{};
+// Kept as the cells of those columns, ready to mask a band word.
+constexpr std::array<Word, 512> kPinned = [] {
+  std::array<Word, 512> t{};
   for (unsigned x = 0; x < 512; ++x) {
+    unsigned pinned = 0;
     for (unsigned k = 0; k < 3; ++k) {
       const unsigned g = (x >> (3 * k)) & 7u;
-      if (g != 0 && (g & (g - 1)) == 0) t[x] = static_cast<std::uint16_t>(t[x] | (g << (3 * k)));
+      if (g != 0 && (g & (g - 1)) == 0) pinned |= g << (3 * k);
     }
+    t[x] = Spread(pinned);
   }
   return t;
 }();
 
 // Columns that only this band can serve: the box holding such a column
 // keeps the digit in that column alone (none when a box would need two).
-constexpr std::array<std::uint16_t, 512> kKeep = [] {
-  std::array<std::uint16_t, 512> t{};
+// Kept as cells, like kPinned.
+constexpr std::array<Word, 512> kKeep = [] {
+  std::array<Word, 512> t{};
   for (unsigned x = 0; x < 512; ++x) {
+    unsigned kept = 0;
     for (unsigned k = 0; k < 3; ++k) {
       const unsigned g = (x >> (3 * k)) & 7u;
-      const unsigned keep = g == 0 ? 7u : (g & (g - 1)) == 0 ? g : 0u;
-      t[x] = static_cast<std::uint16_t>(t[x] | (keep << (3 * k)));
+      kept |= (g == 0 ? 7u : (g & (g - 1)) == 0 ? g : 0u) << (3 * k);
     }
+    t[x] = Spread(kept);
   }
   return t;
 }();
@@ -150,10 +160,6 @@ inline unsigned Columns(Word x) {
   return (x | x >> 9 | x >> 18) & kRow;
 }
 
-inline Word Spread(unsigned columns) {
-  return columns | columns << 9 | columns << 18;
-}
-
 inline Word Lone(Word x) {
   return kLone[x & kRow] | Word{kLone[(x >> 9) & kRow]} << 9 | Word{kLone[x >> 18]} << 18;
 }
@@ -179,7 +185,8 @@ inline std::uint64_t OtherBands(std::uint64_t x) {
 }
 
 // Of nine 3-bit groups (a row's three boxes, as Segments gives them, for
-// each band), the groups with a single bit; kPinned for three bands at once.
+// each band), the groups with a single bit: the test of kPinned, three bands
+// at once.
 inline std::uint64_t PinnedGroups(std::uint64_t x) {
   constexpr std::uint64_t kLow = 0x01249249u;
   const std::uint64_t a = x & kLow, b = x >> 1 & kLow, c = x >> 2 & kLow;

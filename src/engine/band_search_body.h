@@ -174,10 +174,10 @@ class BandSearch {
       const Word columns = ca | cb << 9 | cc << 18;
       if (columns == steady_[d]) break;
       if ((ca | cb | cc) != kRow) return false;
-      const unsigned pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
-      const Word na = a & Spread(kKeep[ca & ~(cb | cc)] & ~(pb | pc));
-      const Word nb = b & Spread(kKeep[cb & ~(ca | cc)] & ~(pa | pc));
-      const Word nc = c & Spread(kKeep[cc & ~(ca | cb)] & ~(pa | pb));
+      const Word pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
+      const Word na = a & kKeep[ca & ~(cb | cc)] & ~(pb | pc);
+      const Word nb = b & kKeep[cb & ~(ca | cc)] & ~(pa | pc);
+      const Word nc = c & kKeep[cc & ~(ca | cb)] & ~(pa | pb);
       if (na == a && nb == b && nc == c) {
         steady_[d] = columns;
         break;
@@ -336,7 +336,7 @@ class BandSearch {
         const unsigned pinned = field(must[d], low), mine = field(must[d], high);
         Word keep = kHoldAt[r & rowsThree] & ~kSegmentCells[rowsMustThree & r & ~pinned];
         const unsigned held = c & columnsThree;
-        keep &= Spread(kKeep[held] & ~(columnsMustThree & c & ~mine));
+        keep &= kKeep[held] & ~Spread(columnsMustThree & c & ~mine);
         set(d, band, keep);
         if (held != 0) {
           set(d, o1, ~Spread(held));
