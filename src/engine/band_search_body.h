@@ -167,12 +167,14 @@ class BandSearch {
       if (c != matched[2]) c = Matched(c);
       if (a == 0 || b == 0 || c == 0) return false;
       matched = {a, b, c};
-      const unsigned ca = Columns(a), cb = Columns(b), cc = Columns(c);
+      // The columns of the three bands, a vector step for all.
+      const Lanes words = {a, b, c, 0};
+      const Lanes columns = (words | words >> 9 | words >> 18) & kRow;
       // The column rules look at the columns alone, and keep whole
       // columns: columns they left as they were before (every column
       // served) stay so.
-      const Word columns = ca | cb << 9 | cc << 18;
-      if (columns == steady_[d]) break;
+      if (!Any(columns ^ steady_[d])) break;
+      const unsigned ca = columns[0], cb = columns[1], cc = columns[2];
       if ((ca | cb | cc) != kRow) return false;
       const Word pa = kPinned[ca], pb = kPinned[cb], pc = kPinned[cc];
       const Word na = a & kKeep[ca & ~(cb | cc)] & ~(pb | pc);
@@ -448,11 +450,11 @@ class BandSearch {
   // The last words of each digit that Matched left as they were: Matched
   // keeps them unchanged, whatever board they come back in.
   std::array<std::array<Word, 3>, 9> matched_{};
-  // Each digit's columns (band * 9 on) that the column rules left as they
+  // Each digit's columns (a lane a band) that the column rules left as they
   // were last; a mask no board has to begin with.
-  std::array<Word, 9> steady_ = [] {
-    std::array<Word, 9> t{};
-    t.fill(~Word{0});
+  std::array<Lanes, 9> steady_ = [] {
+    std::array<Lanes, 9> t;
+    t.fill(~Lanes{});
     return t;
   }();
   State s_;
