@@ -229,6 +229,11 @@ inline Lanes LoneLanes(Lanes x) {
   return x & (single(kRows) | single(kRows << 9) | single(kRows << 18));
 }
 
+// Columns of each lane, a vector step for the three bands.
+inline Lanes Columns(Lanes x) {
+  return (x | x >> 9 | x >> 18) & kRow;
+}
+
 // True when any lane is not zero.
 inline bool Any(Lanes x) {
   std::uint64_t halves[2];

@@ -167,9 +167,7 @@ class BandSearch {
       if (c != matched[2]) c = Matched(c);
       if (a == 0 || b == 0 || c == 0) return false;
       matched = {a, b, c};
-      // The columns of the three bands, a vector step for all.
-      const Lanes words = {a, b, c, 0};
-      const Lanes columns = (words | words >> 9 | words >> 18) & kRow;
+      const Lanes columns = Columns(Lanes{a, b, c, 0});
       // The column rules look at the columns alone, and keep whole
       // columns: columns they left as they were before (every column
       // served) stay so.
@@ -299,8 +297,8 @@ class BandSearch {
     for (int d = 0; d < 9; ++d) {
       const auto& f = s_.cand[static_cast<std::size_t>(d)];
       const std::uint64_t rows = Segments(f[0]) | Segments(f[1]) << 9 | Segments(f[2]) << 18;
-      const std::uint64_t columns =
-          Columns(f[0]) | Columns(f[1]) << 9 | std::uint64_t{Columns(f[2])} << 18;
+      const Lanes lanes = Columns(LanesOf(f));
+      const std::uint64_t columns = lanes[0] | lanes[1] << 9 | std::uint64_t{lanes[2]} << 18;
       can[d] = rows | columns << 32;
       must[d] = PinnedGroups(rows) | (columns & ~OtherBands(columns)) << 32;
       canTally.Add(can[d]);
