@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/band_cells.h"
+
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 #define GRIDORA_BAND_AVX2 1

@@ -6,6 +6,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/band_cells.h"
+
 namespace gridora::engine {
 namespace {
 
@@ -607,16 +609,7 @@ class BandSearch16 {
         }
       }
       if (best <= 3) continue;
-      for (Word rest = four & open; rest != 0; rest &= rest - 1) {
-        const Word bit = rest & (~rest + 1);
-        int n = 0;
-        for (const auto& bands : s_.cand) n += (bands[band] & bit) != 0;
-        if (n < best) {
-          best = n;
-          bestBand = band;
-          bestBit = bit;
-        }
-      }
+      FewestDigits(four & open, s_.cand, band, best, bestBand, bestBit);
     }
     int d = 0;
     while ((s_.cand[static_cast<std::size_t>(d)][bestBand] & bestBit) == 0) ++d;

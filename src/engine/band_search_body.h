@@ -368,16 +368,7 @@ class BandSearch {
         best = 2;
         break;
       }
-      for (Word open = s_.open[band]; open != 0; open &= open - 1) {
-        const Word bit = open & (~open + 1);
-        int n = 0;
-        for (const auto& bands : s_.cand) n += (bands[band] & bit) != 0;
-        if (n < best) {
-          best = n;
-          bestBand = band;
-          bestBit = bit;
-        }
-      }
+      FewestDigits(s_.open[band], s_.cand, band, best, bestBand, bestBit);
     }
     int d = 0;
     while ((s_.cand[d][bestBand] & bestBit) == 0) ++d;
