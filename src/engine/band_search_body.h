@@ -158,15 +158,14 @@ class BandSearch {
   // contradiction.
   bool Settle(int d) {
     auto& f = s_.cand[d];
-    auto& matched = matched_[d];
     Word a = f[0], b = f[1], c = f[2];
     for (;;) {
-      // A word that was matched before needs no second look.
-      if (a != matched[0]) a = Matched(a);
-      if (b != matched[1]) b = Matched(b);
-      if (c != matched[2]) c = Matched(c);
+      // Every word, changed or not: a word matched before comes back the
+      // same, and a branch a word would be mispredicted half the time.
+      a = Matched(a);
+      b = Matched(b);
+      c = Matched(c);
       if (a == 0 || b == 0 || c == 0) return false;
-      matched = {a, b, c};
       const Lanes columns = Columns(Lanes{a, b, c, 0});
       // The column rules look at the columns alone, and keep whole
       // columns: columns they left as they were before (every column
@@ -178,7 +177,7 @@ class BandSearch {
       const Word na = a & kKeep[ca & ~(cb | cc)] & ~(pb | pc);
       const Word nb = b & kKeep[cb & ~(ca | cc)] & ~(pa | pc);
       const Word nc = c & kKeep[cc & ~(ca | cb)] & ~(pa | pb);
-      if (na == a && nb == b && nc == c) {
+      if (((na ^ a) | (nb ^ b) | (nc ^ c)) == 0) {  // one branch
         steady_[d] = columns;
         break;
       }
@@ -436,9 +435,6 @@ class BandSearch {
   }
 
   bool hard_ = false;  // see kHardAfter and kHardOpen
-  // The last words of each digit that Matched left as they were: Matched
-  // keeps them unchanged, whatever board they come back in.
-  std::array<std::array<Word, 3>, 9> matched_{};
   // Each digit's columns (a lane a band) that the column rules left as they
   // were last; a mask no board has to begin with.
   std::array<Lanes, 9> steady_ = [] {
