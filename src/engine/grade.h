@@ -22,7 +22,7 @@ enum class Grade { Easy, Standard, Hard, Expert };
 
 // The version of the rules GradeOf follows. Raised whenever they change, so
 // that puzzles graded under the old rules (the puzzle stock) are dropped.
-inline constexpr int kGradeRulesVersion = 3;
+inline constexpr int kGradeRulesVersion = 4;
 
 // The highest ER of each grade but Expert, in tenths.
 inline constexpr int kEasyMaxRating = 23;

@@ -81,8 +81,8 @@ namespace {
 // beyond the pair, so together they act as one cell: of the naked subsets,
 // one holding the extra digits; of the hidden ones, one holding a single
 // digit of the pair. Each subset found is offered as a step, rated
-// `rating` for a pair and a tenth more for each digit beyond two (hidden
-// subsets a tenth less, as the pair digits are those of the pattern).
+// `rating` for a pair and a tenth more for each digit beyond two; a hidden
+// pair, on the pattern's own two digits, a tenth less.
 template <typename Offer>
 void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>& roof, Mask pair,
                  int rating, const Offer& offer) {
@@ -92,6 +92,9 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
   for (int r : roof) {
     for (Mask m = b.Cands(r) & extras; m; m &= m - 1) roofed.pattern.push_back({r, Lowest(m)});
   }
+  // A hidden subset whose removals a naked one of the unit already makes is
+  // told as the naked one.
+  std::vector<std::vector<Candidate>> naked;
   for (int slot = 0; slot < 3; ++slot) {
     const int unit = g.unitsOf[static_cast<std::size_t>(roof[0])][static_cast<std::size_t>(slot)];
     if (unit != g.unitsOf[static_cast<std::size_t>(roof[1])][static_cast<std::size_t>(slot)])
@@ -128,6 +131,7 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
       for (int c : cells) {
         for (Mask m = b.Cands(c); m; m &= m - 1) step.pattern.push_back({c, Lowest(m)});
       }
+      naked.push_back(step.removals);
       offer(std::move(step));
     }
     // Hidden: the pair and k - 2 digits none of the roof holds have their
@@ -151,9 +155,10 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
             for (Mask m = b.Cands(c) & ~digits; m; m &= m - 1)
               step.removals.push_back({c, Lowest(m)});
           }
-          if (!step.removals.empty()) {
-            std::sort(step.removals.begin(), step.removals.end());
-            step.rating = rating + Count(digits) - 3;
+          std::sort(step.removals.begin(), step.removals.end());
+          if (!step.removals.empty() &&
+              std::find(naked.begin(), naked.end(), step.removals) == naked.end()) {
+            step.rating = Count(digits) == 2 ? rating - 1 : rating + Count(digits) - 2;
             step.units = {unit};
             step.subset = cells;
             step.hiddenSubset = true;
