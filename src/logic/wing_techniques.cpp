@@ -79,8 +79,8 @@ namespace {
 // The roof of a unique rectangle or loop: its two cells with more than the
 // pattern's two digits, which share a unit. One of them must take a digit
 // beyond the pair, so together they act as one cell: of the naked subsets,
-// one holding the extra digits; of the hidden ones, one holding a single
-// digit of the pair. Each subset found is offered as a step, rated
+// one holding the extra digits; of the hidden ones, one holding the digit of
+// the pair that has no other place in the unit. Each subset found is offered as a step, rated
 // `rating` for a pair and a tenth more for each digit beyond two; a hidden
 // pair, on the pattern's own two digits, a tenth less.
 template <typename Offer>
@@ -92,9 +92,6 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
   for (int r : roof) {
     for (Mask m = b.Cands(r) & extras; m; m &= m - 1) roofed.pattern.push_back({r, Lowest(m)});
   }
-  // A hidden subset whose removals a naked one of the unit already makes is
-  // told as the naked one.
-  std::vector<std::vector<Candidate>> naked;
   for (int slot = 0; slot < 3; ++slot) {
     const int unit = g.unitsOf[static_cast<std::size_t>(roof[0])][static_cast<std::size_t>(slot)];
     if (unit != g.unitsOf[static_cast<std::size_t>(roof[1])][static_cast<std::size_t>(slot)])
@@ -131,17 +128,19 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
       for (int c : cells) {
         for (Mask m = b.Cands(c); m; m &= m - 1) step.pattern.push_back({c, Lowest(m)});
       }
-      naked.push_back(step.removals);
       offer(std::move(step));
     }
-    // Hidden: the pair and k - 2 digits none of the roof holds have their
-    // places, beyond the roof, in k - 1 cells.
+    // Hidden: one digit of the pair has no place in the unit beyond the roof,
+    // so the roof holds it and not the other; the other and k - 2 digits
+    // none of the roof holds have their places, beyond the roof, in k - 1
+    // cells.
     Mask free = 0;  // digits with places in the unit that the roof lacks
     for (int d = 1; d <= g.n; ++d) {
       if ((Bit(d) & (pair | extras)) == 0 && b.Places(unit, d) != 0) free |= Bit(d);
     }
-    if (b.Places(unit, Lowest(pair)) == 0 || b.Places(unit, Lowest(pair & (pair - 1))) == 0)
-      continue;
+    Mask outside = 0;  // the pair's digits with places beyond the roof
+    for (int c : others) outside |= b.Cands(c) & pair;
+    if (Count(outside) != 1) continue;
     for (Mask more = 0;; more = (more - free) & free) {  // every subset of `free`
       if (Count(more) <= 2) {
         const Mask digits = pair | more;
@@ -156,8 +155,7 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
               step.removals.push_back({c, Lowest(m)});
           }
           std::sort(step.removals.begin(), step.removals.end());
-          if (!step.removals.empty() &&
-              std::find(naked.begin(), naked.end(), step.removals) == naked.end()) {
+          if (!step.removals.empty()) {
             step.rating = Count(digits) == 2 ? rating - 1 : rating + Count(digits) - 2;
             step.units = {unit};
             step.subset = cells;

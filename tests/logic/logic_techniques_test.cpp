@@ -282,7 +282,8 @@ TEST(LogicTechniques, AGraveOfTwoCellsWithOneExtraDigitTakesItFromTheCellsSeeing
 TEST(LogicTechniques, UniqueRectanglesAndLoopsWithARoofSubsetOrSixCellsOnSeventeenCluePuzzles) {
   // Public 17-clue puzzles whose paths need each of these once: a rectangle
   // whose roof is a cell of a naked pair, a loop of six cells with one cell
-  // beyond its pair, and one whose roof is a cell of a hidden pair.
+  // beyond its pair, and one whose roof is a cell of a hidden pair (4 has no
+  // other place in the column, so 3 has one). The reference rates them so.
   struct Uniqueness {
     const char* puzzle;
     Technique technique;
@@ -313,9 +314,9 @@ TEST(LogicTechniques, UniqueRectanglesAndLoopsWithARoofSubsetOrSixCellsOnSevente
        {{Cell(5, 2), 9}},
        "( x =  8, y =  1)・( x =  9, y =  1)・( x =  9, y =  6)・( x =  5, y =  6)・( x =  5, y =  "
        "5)・( x =  8, y =  5) が 3・4 だけになると二通りに入れ替えられて解が一つに決まらないため、"
-       "( x =  5, y =  6)・( x =  5, y =  5) の両方に 3・4 が入ることはありません。x =  5 の列で "
-       "3・4 が入るのは ( x =  5, y =  6)・( x =  5, y =  5) の片方のほかに ( x =  5, y =  2) "
-       "だけなので、( x =  5, y =  2) から 9 を消せます（ユニークループ）"},
+       "x =  5 の列で 4 が入るのは ( x =  5, y =  6)・( x =  5, y =  5) だけなので、片方は 4、もう"
+       "片方は 3 ではありません。x =  5 の列で 3 が入るのは ( x =  5, y =  2) だけになるので、"
+       "( x =  5, y =  2) から 9 を消せます（ユニークループ）"},
   };
   for (const Uniqueness& c : cases) {
     SCOPED_TRACE(c.puzzle);
