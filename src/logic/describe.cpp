@@ -148,13 +148,9 @@ class Teller {
                               " だけになると二通りに入れ替えられて解が一つに決まらないため、";
     const std::string unit = UnitText(s_.units.front(), n_);
     if (s_.hiddenSubset) {
-      // The pair's digit with no place beyond the roof, which one roof cell holds.
-      const Mask held = pair & ~subset;
-      const Mask other = pair & ~held;
-      return start + unit + "で " + Digits(held) + " が入るのは " + Cells(roof) +
-             " だけなので、片方は " + Digits(held) + "、もう片方は " + Digits(other) +
-             " ではありません。" + unit + "で " + Digits(subset) + " が入るのは " +
-             Cells(s_.subset) + " だけになるので、";
+      return start + Cells(roof) + " の両方に " + Digits(pair) + " が入ることはなく、" + unit +
+             "で " + Digits(pair | subset) + " が入るのは " + Cells(roof) + " の片方のほかに " +
+             Cells(s_.subset) + " だけなので、";
     }
     return start + Cells(roof) + " のどちらかには " + Digits(extras) + " のどれかが入ります。" +
            unit + "では " + Cells(s_.subset) + " と合わせて " + Digits(extras | subset) +

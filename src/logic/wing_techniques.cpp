@@ -79,10 +79,10 @@ namespace {
 // The roof of a unique rectangle or loop: its two cells with more than the
 // pattern's two digits, which share a unit. One of them must take a digit
 // beyond the pair, so together they act as one cell: of the naked subsets,
-// one holding the extra digits; of the hidden ones, one holding the digit of
-// the pair that has no other place in the unit. Each subset found is offered as a step, rated
-// `rating` for a pair and a tenth more for each digit beyond two; a hidden
-// pair, on the pattern's own two digits, a tenth less.
+// one holding the extra digits; of the hidden ones, one holding at most one
+// digit of the pair. Each subset found is offered as a step, rated `rating`
+// for a naked pair and a tenth more for each digit beyond two; the hidden
+// ones, on the pattern's own digits, a tenth less.
 template <typename Offer>
 void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>& roof, Mask pair,
                  int rating, const Offer& offer) {
@@ -92,6 +92,7 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
   for (int r : roof) {
     for (Mask m = b.Cands(r) & extras; m; m &= m - 1) roofed.pattern.push_back({r, Lowest(m)});
   }
+  std::vector<Step> found;
   for (int slot = 0; slot < 3; ++slot) {
     const int unit = g.unitsOf[static_cast<std::size_t>(roof[0])][static_cast<std::size_t>(slot)];
     if (unit != g.unitsOf[static_cast<std::size_t>(roof[1])][static_cast<std::size_t>(slot)])
@@ -128,19 +129,17 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
       for (int c : cells) {
         for (Mask m = b.Cands(c); m; m &= m - 1) step.pattern.push_back({c, Lowest(m)});
       }
-      offer(std::move(step));
+      found.push_back(std::move(step));
     }
-    // Hidden: one digit of the pair has no place in the unit beyond the roof,
-    // so the roof holds it and not the other; the other and k - 2 digits
-    // none of the roof holds have their places, beyond the roof, in k - 1
-    // cells.
+    // Hidden: the roof holds one digit of the pair at most, so the pair and
+    // k - 2 digits the roof lacks, their places beyond the roof in k - 1
+    // cells, fill those cells.
     Mask free = 0;  // digits with places in the unit that the roof lacks
     for (int d = 1; d <= g.n; ++d) {
       if ((Bit(d) & (pair | extras)) == 0 && b.Places(unit, d) != 0) free |= Bit(d);
     }
-    Mask outside = 0;  // the pair's digits with places beyond the roof
-    for (int c : others) outside |= b.Cands(c) & pair;
-    if (Count(outside) != 1) continue;
+    if (b.Places(unit, Lowest(pair)) == 0 || b.Places(unit, Lowest(pair & (pair - 1))) == 0)
+      continue;
     for (Mask more = 0;; more = (more - free) & free) {  // every subset of `free`
       if (Count(more) <= 2) {
         const Mask digits = pair | more;
@@ -156,7 +155,7 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
           }
           std::sort(step.removals.begin(), step.removals.end());
           if (!step.removals.empty()) {
-            step.rating = Count(digits) == 2 ? rating - 1 : rating + Count(digits) - 2;
+            step.rating = rating + Count(digits) - 3;
             step.units = {unit};
             step.subset = cells;
             step.hiddenSubset = true;
@@ -164,12 +163,25 @@ void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>
               for (Mask m = b.Cands(c) & digits; m; m &= m - 1)
                 step.pattern.push_back({c, Lowest(m)});
             }
-            offer(std::move(step));
+            found.push_back(std::move(step));
           }
         }
       }
       if (more == free) break;
     }
+  }
+  // A naked subset and a hidden one that make the same removals (the two
+  // halves of a unit, say) are told as the smaller, the naked one of two
+  // the same size.
+  auto before = [](const Step& x, const Step& y) {
+    return x.subset.size() < y.subset.size() ||
+           (x.subset.size() == y.subset.size() && !x.hiddenSubset && y.hiddenSubset);
+  };
+  for (const Step& step : found) {
+    const bool told = std::any_of(found.begin(), found.end(), [&](const Step& other) {
+      return other.removals == step.removals && before(other, step);
+    });
+    if (!told) offer(step);
   }
 }
 
