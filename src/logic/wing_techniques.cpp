@@ -257,14 +257,21 @@ template <typename Offer>
 void UniqueLoops(const LogicBoard& b, Mask pair, const Offer& offer) {
   const Geometry& g = b.Geo();
   std::vector<char> holds(static_cast<std::size_t>(g.cells), 0);
-  int holding = 0;
+  int floors = 0;  // cells of the pair alone
+  std::vector<int> withOne(static_cast<std::size_t>(g.n) + 1,
+                           0);  // cells of the pair and one digit
   for (int c = 0; c < g.cells; ++c) {
     if (b.Value(c) == 0 && (b.Cands(c) & pair) == pair) {
       holds[static_cast<std::size_t>(c)] = 1;
-      ++holding;
+      const Mask extra = b.Cands(c) & ~pair;
+      if (extra == 0) ++floors;
+      if (Count(extra) == 1) ++withOne[static_cast<std::size_t>(Lowest(extra))];
     }
   }
-  if (holding < 6) return;
+  // Six cells at least, all but two of them of the pair alone or of the pair
+  // and the same one digit.
+  const int most = *std::max_element(withOne.begin(), withOne.end());
+  if (floors + std::max(2, most) < 6) return;
   std::vector<int> loop;
   std::vector<int> inUnit(g.units.size(), 0);    // loop cells in each unit
   std::vector<int> firstAt(g.units.size(), -1);  // the place in the loop of the first one
