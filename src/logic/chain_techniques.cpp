@@ -24,6 +24,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <utility>
 
 #include "logic/techniques.h"
 
@@ -213,8 +215,24 @@ class Net {
 
 class Chainer {
  public:
-  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()), tables_(TablesOf(b.Geo())) {
+  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()), tables_(TablesOf(b.Geo())) { Load(b); }
+
+  // Whether `b` is the board this chainer was made for.
+  bool Holds(const LogicBoard& b) const {
     for (int c = 0; c < kCells; ++c) {
+      if (grid_[static_cast<std::size_t>(c)] != b.Cands(c) ||
+          value_[static_cast<std::size_t>(c)] != b.Value(c))
+        return false;
+    }
+    return true;
+  }
+
+  // Takes the candidates of `b`, forgetting the links of the board before.
+  void Load(const LogicBoard& b) {
+    known_.fill(false);
+    placed_.fill(0);
+    for (int c = 0; c < kCells; ++c) {
+      value_[static_cast<std::size_t>(c)] = b.Value(c);
       grid_[static_cast<std::size_t>(c)] = b.Cands(c);
       empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
       ++placed_[static_cast<std::size_t>(b.Value(c))];
@@ -671,6 +689,7 @@ class Chainer {
   mutable std::array<bool, kCells * kN> known_{};
   mutable Work work_;
   Grid grid_{};
+  std::array<int, kCells> value_{};
   std::array<bool, kCells> empty_{};
   std::array<int, kN + 1> placed_{};
 };
@@ -771,6 +790,27 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
   }
 }
 
+// Follows every potential of `pending` along the links `ends` gives of it
+// into `next`. The first that reaches the negation of `start` goes to
+// `found` and sets `done`.
+template <typename Ends>
+void Advance(const Chainer& chainer, std::vector<int>& pending, std::vector<int>& next, int start,
+             Net& net, std::vector<int>& found, bool& done, Ends ends) {
+  for (std::size_t i = 0; i < pending.size(); ++i) {
+    const int p = pending[i];
+    const auto [begin, end] = ends(chainer.LinksOf(net.KeyOf(p)));
+    for (const int* at = begin; at != end; ++at) {
+      const int key = *at;
+      if ((key ^ 1) == start && !done) {
+        found.push_back(net.Add(key, p, false));
+        done = true;
+      }
+      if (!net.Has(key)) next.push_back(net.Add(key, p, true));
+    }
+  }
+  pending.clear();
+}
+
 // Forcing chains from `start` (on or off) to its own negation.
 // `limit`: the longest chain worth finding (in potentials).
 void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
@@ -782,33 +822,29 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net
   bool done = false;
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
        length += 2) {
-    for (std::size_t i = 0; i < pendingOn.size(); ++i) {
-      const int p = pendingOn[i];
-      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
-      for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
-        const int off = links.offs[static_cast<std::size_t>(k)];
-        if ((off ^ 1) == start && !done) {
-          found.push_back(net.Add(off, p, false));
-          done = true;
-        }
-        if (!net.Has(off)) pendingOff.push_back(net.Add(off, p, true));
-      }
-    }
-    pendingOn.clear();
-    for (std::size_t i = 0; i < pendingOff.size(); ++i) {
-      const int p = pendingOff[i];
-      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
-      for (int k = cells ? 0 : links.cellOns; k < links.onCount; ++k) {
-        const int on = links.ons[static_cast<std::size_t>(k)];
-        if ((on ^ 1) == start && !done) {
-          found.push_back(net.Add(on, p, false));
-          done = true;
-        }
-        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
-      }
-    }
-    pendingOff.clear();
+    Advance(chainer, pendingOn, pendingOff, start, net, found, done,
+            [&](const Chainer::Links& links) {
+              return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
+                               links.offs.data() + links.offCount);
+            });
+    Advance(chainer, pendingOff, pendingOn, start, net, found, done,
+            [&](const Chainer::Links& links) {
+              return std::pair(links.ons.data() + (cells ? 0 : links.cellOns),
+                               links.ons.data() + links.onCount);
+            });
   }
+}
+
+// The chainer of `b`, kept for the next search on the same board (the
+// searches of chains and nets follow one another on a board).
+const Chainer& ChainerOf(const LogicBoard& b) {
+  thread_local std::optional<Chainer> kept;
+  if (!kept) {
+    kept.emplace(b);
+  } else if (!kept->Holds(b)) {
+    kept->Load(b);
+  }
+  return *kept;
 }
 
 }  // namespace
@@ -827,7 +863,7 @@ int LengthBonus(int length) {
 
 std::optional<Step> FindChain(const LogicBoard& b) {
   if (b.Size() != kN) return std::nullopt;
-  const Chainer chainer(b);
+  const Chainer& chainer = ChainerOf(b);
   const Grid& grid = chainer.Board();
   const Geometry& g = chainer.Geo();
   std::optional<Found> best;
@@ -951,15 +987,25 @@ struct NetMode {
 
 std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
   if (b.Size() != kN) return std::nullopt;
-  const Chainer chainer(b);
+  const Chainer& chainer = ChainerOf(b);
   const Grid& grid = chainer.Board();
   const Geometry& g = chainer.Geo();
   std::optional<Found> best;
-  std::vector<std::optional<Chainer::Outcome>> onNets(kCells * kN);
+  // The net of each candidate assumed true, made the first time it is
+  // asked for, into nets kept from one search to the next.
+  thread_local std::deque<Chainer::Outcome> kept;
+  std::array<int, kCells * kN> onNets;
+  onNets.fill(-1);
+  std::size_t made = 0;
   auto onNet = [&](int cell, int d) -> const Chainer::Outcome& {
-    auto& slot = onNets[static_cast<std::size_t>(cell * kN + d - 1)];
-    if (!slot) slot = chainer.Follow(Key(cell, d, true), mode.dynamic, !mode.nishio, mode.patterns);
-    return *slot;
+    int& slot = onNets[static_cast<std::size_t>(cell * kN + d - 1)];
+    if (slot < 0) {
+      if (made == kept.size()) kept.emplace_back();
+      slot = static_cast<int>(made++);
+      chainer.Follow(kept[static_cast<std::size_t>(slot)], Key(cell, d, true), mode.dynamic,
+                     !mode.nishio, mode.patterns);
+    }
+    return kept[static_cast<std::size_t>(slot)];
   };
   // Whether a step of `complexity` would come after the best one so far.
   auto worse = [&](int complexity, int sortKey) {
