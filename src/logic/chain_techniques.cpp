@@ -346,9 +346,15 @@ class Chainer {
     int cellOns;
   };
   const Links& LinksOf(int key) const {
-    const auto at = static_cast<std::size_t>(key / 2);
+    const auto at = static_cast<std::size_t>(key >> 1);
+    if (known_[at]) return links_[at];
+    return MakeLinks(key);
+  }
+
+ private:
+  [[gnu::noinline]] const Links& MakeLinks(int key) const {
+    const auto at = static_cast<std::size_t>(key >> 1);
     Links& links = links_[at];
-    if (known_[at]) return links;
     known_[at] = true;
     const int cell = CellOf(key);
     const int d = DigitOf(key);
@@ -385,6 +391,7 @@ class Chainer {
     return links;
   }
 
+ public:
   // Lists the searches reuse from one start to the next.
   struct Work {
     std::vector<int> on;
