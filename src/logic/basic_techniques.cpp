@@ -7,6 +7,8 @@
 // order decides which of several patterns of one technique a path takes,
 // and so the steps that follow.
 #include <algorithm>
+#include <array>
+#include <bit>
 
 #include "logic/techniques.h"
 
@@ -47,6 +49,20 @@ bool ForEachTuple(int n, int k, Visit visit) {
     m = ripple | (((m ^ ripple) >> 2) / low);
   }
   return false;
+}
+
+// The same over the tuples of the bits of `within` only, in the same order.
+template <typename Visit>
+bool ForEachTupleIn(Mask within, int k, Visit visit) {
+  std::array<int, 32> at{};
+  int n = 0;
+  for (Mask m = within; m; m &= m - 1) at[static_cast<std::size_t>(n++)] = std::countr_zero(m);
+  return ForEachTuple(n, k, [&](Mask local) {
+    Mask tuple = 0;
+    for (Mask m = local; m; m &= m - 1)
+      tuple |= Mask{1} << at[static_cast<std::size_t>(std::countr_zero(m))];
+    return visit(tuple);
+  });
 }
 
 // Boxes, columns, rows.
@@ -147,7 +163,12 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
   for (int unit : SubsetUnits(n)) {
     if (EmptyCells(b, unit) < minEmpty) continue;
     std::optional<SubsetPattern> found;
-    ForEachTuple(n, size, [&](Mask set) {
+    // Only digits of two places or more can be in the subset.
+    Mask open = 0;
+    for (int d = 1; d <= n; ++d) {
+      if (Count(b.Places(unit, d)) >= 2) open |= Bit(d);
+    }
+    ForEachTupleIn(open, size, [&](Mask set) {
       Mask places = 0;
       for (Mask m = set; m; m &= m - 1) {
         const Mask here = b.Places(unit, Lowest(m));
@@ -279,7 +300,12 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
     if (EmptyCells(b, unit) < 2 * size) continue;
     std::optional<SubsetPattern> found;
     const Cells& all = UnitCells(b, unit);
-    ForEachTuple(n, size, [&](Mask positions) {
+    // Only cells of two candidates or more can be in the subset.
+    Mask open = 0;
+    for (int k = 0; k < n; ++k) {
+      if (Count(b.Cands(all[static_cast<std::size_t>(k)])) >= 2) open |= Mask{1} << k;
+    }
+    ForEachTupleIn(open, size, [&](Mask positions) {
       Mask digits = 0;
       for (Mask m = positions; m; m &= m - 1) {
         const Mask here = b.Cands(all[static_cast<std::size_t>(std::countr_zero(m))]);
