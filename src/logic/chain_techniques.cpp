@@ -25,6 +25,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <utility>
 
 #include "logic/techniques.h"
@@ -62,6 +63,9 @@ struct Tables {
   std::array<std::array<int, kN>, 3 * kN> unitCells{};
   std::array<std::array<int, 20>, kCells> peers{};
   std::array<std::array<int, 3>, kCells> at{};  // a cell's place in its box, row and column
+  // The places of a cell's box, row and column that hold its peers not in
+  // a unit before: the box but the cell, the row and the column outside the box.
+  std::array<std::array<Mask, 3>, kCells> peerPlaces{};
 };
 
 // The places of each digit in each unit, a bit per place.
@@ -84,6 +88,11 @@ const Tables& TablesOf(const Geometry& g) {
         t.at[static_cast<std::size_t>(cell)][k] =
             static_cast<int>(std::find(unit.begin(), unit.end(), cell) - unit.begin());
       }
+      const auto& at = t.at[static_cast<std::size_t>(cell)];
+      auto& peerPlaces = t.peerPlaces[static_cast<std::size_t>(cell)];
+      peerPlaces[0] = Mask{0x1FF} & ~(Mask{1} << at[0]);
+      peerPlaces[1] = Mask{0x1FF} & ~(Mask{7} << (3 * (at[1] / 3)));
+      peerPlaces[2] = Mask{0x1FF} & ~(Mask{7} << (3 * (at[2] / 3)));
       std::size_t n = 0;
       for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
         for (int c : g.units[static_cast<std::size_t>(unit)]) {
@@ -114,64 +123,75 @@ struct Consequence {
   int hiddenCount = 0;
 };
 
+// A list of keys that keeps its room when cleared, appended to without a
+// call.
+class Keys {
+ public:
+  void push_back(int key) {
+    if (size_ == keys_.size()) keys_.resize(std::max<std::size_t>(64, 2 * size_));
+    keys_[size_++] = key;
+  }
+  template <typename It>
+  void assign(It first, It last) {
+    clear();
+    for (; first != last; ++first) push_back(*first);
+  }
+  void clear() { size_ = 0; }
+  bool empty() const { return size_ == 0; }
+  std::size_t size() const { return size_; }
+  int operator[](std::size_t i) const { return keys_[i]; }
+  const int* begin() const { return keys_.data(); }
+  const int* end() const { return keys_.data() + size_; }
+
+ private:
+  std::vector<int> keys_;
+  std::size_t size_ = 0;
+};
+
 // The potentials reached from an assumption.
 class Net {
  public:
   Net() { first_.fill(-1); }
   void Clear() {
-    for (int key : order_) first_[static_cast<std::size_t>(key)] = -1;
-    order_.clear();
-    nodes_.clear();
+    for (int key : Order()) first_[static_cast<std::size_t>(key)] = -1;
+    reached_ = 0;
+    size_ = 0;
     extras_.clear();
     count_.clear();
   }
   void Reserve(std::size_t nodes) {
-    nodes_.reserve(nodes);
-    order_.reserve(nodes);
+    if (nodes_.size() < nodes) nodes_.resize(nodes);
   }
   bool Has(int key) const { return first_[static_cast<std::size_t>(key)] >= 0; }
   int At(int key) const { return first_[static_cast<std::size_t>(key)]; }
   // Adds a node; `keep` makes it the node of its key when it is the first.
   int Add(int key, int parent, bool keep) {
-    nodes_.push_back({key, parent, static_cast<int>(extras_.size()), 0});
-    const int id = static_cast<int>(nodes_.size()) - 1;
-    if (keep && !Has(key)) {
-      first_[static_cast<std::size_t>(key)] = id;
-      order_.push_back(key);
-    }
-    return id;
+    return Push({key, parent, static_cast<int>(extras_.size()), 0}, keep);
   }
   int Add(const Consequence& c, bool keep) {
-    nodes_.push_back({c.key, c.parent, static_cast<int>(extras_.size()), c.hiddenCount});
+    const int id = Push({c.key, c.parent, static_cast<int>(extras_.size()), c.hiddenCount}, keep);
     if (c.hiddenCount > 0)
       extras_.insert(extras_.end(), c.hidden.begin(), c.hidden.begin() + c.hiddenCount);
-    const int id = static_cast<int>(nodes_.size()) - 1;
-    if (keep && !Has(c.key)) {
-      first_[static_cast<std::size_t>(c.key)] = id;
-      order_.push_back(c.key);
-    }
     return id;
   }
   // Adds an off potential caused by a pattern on the board: `causes` are
   // nodes of this net, the candidates whose removal made the pattern.
   int AddCaused(int key, const std::vector<int>& causes, bool keep) {
-    nodes_.push_back({key, causes.empty() ? -1 : causes.front(), static_cast<int>(extras_.size()),
-                      causes.empty() ? 0 : static_cast<int>(causes.size()) - 1});
+    const int id =
+        Push({key, causes.empty() ? -1 : causes.front(), static_cast<int>(extras_.size()),
+              causes.empty() ? 0 : static_cast<int>(causes.size()) - 1},
+             keep);
     if (!causes.empty()) extras_.insert(extras_.end(), causes.begin() + 1, causes.end());
-    const int id = static_cast<int>(nodes_.size()) - 1;
-    if (keep && !Has(key)) {
-      first_[static_cast<std::size_t>(key)] = id;
-      order_.push_back(key);
-    }
     return id;
   }
   int KeyOf(int id) const { return nodes_[static_cast<std::size_t>(id)].key; }
   int ParentOf(int id) const { return nodes_[static_cast<std::size_t>(id)].parent; }
   // The keys in the order they were first reached.
-  const std::vector<int>& Order() const { return order_; }
+  std::span<const int> Order() const { return {order_.data(), static_cast<std::size_t>(reached_)}; }
   // Distinct potentials behind `id`, itself included.
   int Ancestors(int id) const {
-    if (count_.size() < nodes_.size()) count_.resize(nodes_.size(), 0);
+    if (count_.size() < static_cast<std::size_t>(size_))
+      count_.resize(static_cast<std::size_t>(size_), 0);
     int& known = count_[static_cast<std::size_t>(id)];
     if (known > 0) return known;
     std::array<std::uint64_t, (kKeys + 63) / 64> seen{};
@@ -205,10 +225,28 @@ class Net {
   }
 
  private:
+  // Appends `node`, the node of its key when it is the first and `keep`.
+  int Push(const Node& node, bool keep) {
+    if (static_cast<std::size_t>(size_) == nodes_.size())
+      nodes_.resize(std::max<std::size_t>(256, nodes_.size() * 2));
+    const int id = size_++;
+    nodes_[static_cast<std::size_t>(id)] = node;
+    if (keep && !Has(node.key)) {
+      first_[static_cast<std::size_t>(node.key)] = id;
+      if (order_.empty()) order_.resize(kKeys);
+      order_[static_cast<std::size_t>(reached_++)] = node.key;
+    }
+    return id;
+  }
+
+  // The nodes, `size_` of them, and the keys in the order they were first
+  // reached, `reached_` of them (each once).
   std::vector<Node> nodes_;
+  int size_ = 0;
   std::vector<int> extras_;
   std::array<int, kKeys> first_;
   std::vector<int> order_;
+  int reached_ = 0;
   mutable std::vector<int> count_;
   mutable std::vector<int> todo_;
 };
@@ -248,7 +286,9 @@ class Chainer {
 
   // The off potentials an on potential makes: the cell's other candidates
   // (`cells`), then the digit in the box, the row and the column.
-  void OnToOff(const Grid& grid, int key, bool cells, std::vector<int>& out) const {
+  // `places`, with a board of the net's own, are its places of each digit.
+  void OnToOff(const Grid& grid, int key, bool cells, Keys& out,
+               const UnitPlaces* places = nullptr) const {
     if (&grid == &grid_) {
       const Links& links = LinksOf(key);
       out.assign(links.offs.begin() + (cells ? 0 : links.cellOffs),
@@ -261,6 +301,18 @@ class Chainer {
     if (cells) {
       for (Mask m = grid[static_cast<std::size_t>(cell)] & ~Bit(d); m; m &= m - 1)
         out.push_back(Key(cell, Lowest(m), false));
+    }
+    if (places) {
+      // The peers in the order of the table: box, row, column.
+      for (std::size_t slot = 0; slot < 3; ++slot) {
+        const int unit = geo_.unitsOf[static_cast<std::size_t>(cell)][slot];
+        const auto& all = tables_.unitCells[static_cast<std::size_t>(unit)];
+        for (Mask m = (*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
+                      tables_.peerPlaces[static_cast<std::size_t>(cell)][slot];
+             m; m &= m - 1)
+          out.push_back(Key(all[static_cast<std::size_t>(std::countr_zero(m))], d, false));
+      }
+      return;
     }
     const Mask bit = Bit(d);
     for (int c : tables_.peers[static_cast<std::size_t>(cell)]) {
@@ -321,7 +373,17 @@ class Chainer {
                       [&](const Consequence& k) { return k.key == target; }))
         continue;
       Consequence on{target, id, {}, 0};
-      if (source) {
+      if (source && places) {
+        // The places of the digit in the unit gone since the net began.
+        for (Mask m = places_[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
+                      ~(*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)];
+             m; m &= m - 1) {
+          const int c = all[static_cast<std::size_t>(std::countr_zero(m))];
+          const int parent = net.At(Key(c, d, false));
+          if (parent >= 0 && on.hiddenCount < kN)
+            on.hidden[static_cast<std::size_t>(on.hiddenCount++)] = parent;
+        }
+      } else if (source) {
         for (int c : all) {
           if (((*source)[static_cast<std::size_t>(c)] & Bit(d)) &&
               !(grid[static_cast<std::size_t>(c)] & Bit(d))) {
@@ -394,9 +456,9 @@ class Chainer {
  public:
   // Lists the searches reuse from one start to the next.
   struct Work {
-    std::vector<int> on;
-    std::vector<int> off;
-    std::vector<int> offs;
+    Keys on;
+    Keys off;
+    Keys offs;
     std::vector<Consequence> ons;
   };
   Work& Scratch() const {
@@ -434,17 +496,17 @@ class Chainer {
     UnitPlaces places;
     if (dynamic) places = places_;
     Work& work = Scratch();
-    std::vector<int>& pendingOn = work.on;
-    std::vector<int>& pendingOff = work.off;
+    Keys& pendingOn = work.on;
+    Keys& pendingOff = work.off;
     std::size_t headOn = 0;
     std::size_t headOff = 0;
     (IsOn(key) ? pendingOn : pendingOff).push_back(net.Add(key, -1, true));
-    std::vector<int>& offs = work.offs;
+    Keys& offs = work.offs;
     std::vector<Consequence>& ons = work.ons;
     while (true) {
       if (headOn < pendingOn.size()) {
         const int p = pendingOn[headOn++];
-        OnToOff(board, net.KeyOf(p), cells, offs);
+        OnToOff(board, net.KeyOf(p), cells, offs, dynamic ? &places : nullptr);
         for (int off : offs) {
           if (net.Has(off ^ 1)) {
             out.absurdOn = net.At(off ^ 1);
@@ -753,8 +815,8 @@ bool Conclude(Step& step, const Grid& grid, int key) {
 void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
             std::vector<int>& found) {
   Chainer::Work& work = chainer.Scratch();
-  std::vector<int>& pendingOn = work.on;
-  std::vector<int>& pendingOff = work.off;
+  Keys& pendingOn = work.on;
+  Keys& pendingOff = work.off;
   pendingOn.push_back(net.Add(start, -1, true));
   std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
   int length = 0;
@@ -801,8 +863,8 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
 // into `next`. The first that reaches the negation of `start` goes to
 // `found` and sets `done`.
 template <typename Ends>
-void Advance(const Chainer& chainer, std::vector<int>& pending, std::vector<int>& next, int start,
-             Net& net, std::vector<int>& found, bool& done, Ends ends) {
+void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& net,
+             std::vector<int>& found, bool& done, Ends ends) {
   for (std::size_t i = 0; i < pending.size(); ++i) {
     const int p = pending[i];
     const auto [begin, end] = ends(chainer.LinksOf(net.KeyOf(p)));
@@ -823,8 +885,8 @@ void Advance(const Chainer& chainer, std::vector<int>& pending, std::vector<int>
 void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
                    std::vector<int>& found) {
   Chainer::Work& work = chainer.Scratch();
-  std::vector<int>& pendingOn = work.on;
-  std::vector<int>& pendingOff = work.off;
+  Keys& pendingOn = work.on;
+  Keys& pendingOff = work.off;
   (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
   bool done = false;
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;

@@ -155,6 +155,8 @@ struct Shape {
   Cells cells;
   std::uint64_t units = 0;
   Cells seenBy;
+  Cells link;  // the cells of both ends of its link
+  Cells hits;  // the cells it sees that hold the digit
 };
 
 // The strong links of one digit with their ends, and for each end the ends
@@ -251,8 +253,12 @@ void Build(const LogicBoard& b, int digit, DigitLinks& out) {
                 << g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)];
         shape.units &= in;
       }
+      shape.hits = shape.seenBy & out.holding;
       out.shapes.push_back(shape);
     }
+    const std::size_t first = out.shapes.size() - 2;
+    out.shapes[first].link = out.shapes[first].cells | out.shapes[first + 1].cells;
+    out.shapes[first + 1].link = out.shapes[first].link;
   }
   // The ends in each unit, then those a weak link joins to each end.
   std::array<std::array<std::uint64_t, 2>, 64> inUnit{};
@@ -359,13 +365,15 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
           const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(m));
           if (at >= shapes.size()) break;
           const Shape& a = shapes[at];
-          const Shape& c = shapes[at ^ 1];
-          if (held.Meets(a.cells) || held.Meets(c.cells)) continue;
+          if (held.Meets(a.link)) continue;
+          // A chain whose first end sees no cell of the digit outside the
+          // chain removes nothing.
+          if (depth == 0 && !a.hits.Meets(~a.link)) continue;
           const Link& link = links[at / 2];
           const int kindsBefore = kindSet;
           nodes[static_cast<std::size_t>(2 * depth)] = at;
           nodes[static_cast<std::size_t>(2 * depth + 1)] = at ^ 1;
-          used[static_cast<std::size_t>(depth + 1)] = held | a.cells | c.cells;
+          used[static_cast<std::size_t>(depth + 1)] = held | a.link;
           kinds[static_cast<std::size_t>(depth)] = link.kind;
           kindSet |= 1 << link.kind;
           grouped += link.grouped ? 1 : 0;
