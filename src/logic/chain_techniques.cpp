@@ -127,8 +127,9 @@ struct Consequence {
 // call.
 class Keys {
  public:
-  void push_back(int key) {
-    if (size_ == keys_.size()) keys_.resize(std::max<std::size_t>(64, 2 * size_));
+  [[gnu::always_inline]] void push_back(int key) {
+    if (size_ == keys_.size()) [[unlikely]]
+      Grow();
     keys_[size_++] = key;
   }
   template <typename It>
@@ -144,6 +145,8 @@ class Keys {
   const int* end() const { return keys_.data() + size_; }
 
  private:
+  [[gnu::noinline]] void Grow() { keys_.resize(std::max<std::size_t>(64, 2 * size_)); }
+
   std::vector<int> keys_;
   std::size_t size_ = 0;
 };
@@ -226,9 +229,9 @@ class Net {
 
  private:
   // Appends `node`, the node of its key when it is the first and `keep`.
-  int Push(const Node& node, bool keep) {
-    if (static_cast<std::size_t>(size_) == nodes_.size())
-      nodes_.resize(std::max<std::size_t>(256, nodes_.size() * 2));
+  [[gnu::always_inline]] int Push(const Node& node, bool keep) {
+    if (static_cast<std::size_t>(size_) == nodes_.size()) [[unlikely]]
+      Grow();
     const int id = size_++;
     nodes_[static_cast<std::size_t>(id)] = node;
     if (keep && !Has(node.key)) {
@@ -238,6 +241,8 @@ class Net {
     }
     return id;
   }
+
+  [[gnu::noinline]] void Grow() { nodes_.resize(std::max<std::size_t>(256, nodes_.size() * 2)); }
 
   // The nodes, `size_` of them, and the keys in the order they were first
   // reached, `reached_` of them (each once).
