@@ -351,17 +351,24 @@ std::optional<Step> FindFish(const LogicBoard& b, int size) {
   for (int base : {2 * n, n}) {  // columns, then rows
     const int cover = base == n ? 2 * n : n;
     std::optional<Step> result;
-    ForEachTuple(n, size, [&](Mask lines) {
+    // The base lines each digit can take: two places or more, the digit
+    // placed few enough times.
+    std::array<Mask, 17> open{};
+    Mask any = 0;
+    for (int d = 1; d <= n; ++d) {
+      if (placed[static_cast<std::size_t>(d)] + 2 * size > n) continue;
+      for (int line = 0; line < n; ++line) {
+        if (Count(b.Places(base + line, d)) >= 2)
+          open[static_cast<std::size_t>(d)] |= Mask{1} << line;
+      }
+      any |= open[static_cast<std::size_t>(d)];
+    }
+    ForEachTupleIn(any, size, [&](Mask lines) {
       for (int d = 1; d <= n; ++d) {
-        if (placed[static_cast<std::size_t>(d)] + 2 * size > n) continue;
+        if (lines & ~open[static_cast<std::size_t>(d)]) continue;
         Mask covers = 0;
-        bool each = true;
-        for (Mask m = lines; m && each; m &= m - 1) {
-          const Mask here = b.Places(base + std::countr_zero(m), d);
-          each = Count(here) >= 2;
-          covers |= here;
-        }
-        if (!each || Count(covers) != size) continue;
+        for (Mask m = lines; m; m &= m - 1) covers |= b.Places(base + std::countr_zero(m), d);
+        if (Count(covers) != size) continue;
         Step step;
         for (Mask m = covers; m; m &= m - 1) {
           const int other = cover + std::countr_zero(m);
