@@ -163,19 +163,25 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
   for (int unit : SubsetUnits(n)) {
     if (EmptyCells(b, unit) < minEmpty) continue;
     std::optional<SubsetPattern> found;
-    // Only digits of two places or more can be in the subset.
-    Mask open = 0;
+    // Only digits of two places or more can be in the subset: the tuples
+    // are of them, by their index here.
+    std::array<Mask, 16> digitOf{};
+    std::array<Mask, 16> placesOf{};
+    int open = 0;
     for (int d = 1; d <= n; ++d) {
-      if (Count(b.Places(unit, d)) >= 2) open |= Bit(d);
+      const Mask here = b.Places(unit, d);
+      if (Count(here) < 2) continue;
+      digitOf[static_cast<std::size_t>(open)] = Bit(d);
+      placesOf[static_cast<std::size_t>(open++)] = here;
     }
-    ForEachTupleIn(open, size, [&](Mask set) {
+    ForEachTuple(open, size, [&](Mask tuple) {
       Mask places = 0;
-      for (Mask m = set; m; m &= m - 1) {
-        const Mask here = b.Places(unit, Lowest(m));
-        if (Count(here) < 2) return false;
-        places |= here;
-      }
+      for (Mask m = tuple; m; m &= m - 1)
+        places |= placesOf[static_cast<std::size_t>(std::countr_zero(m))];
       if (Count(places) != size) return false;
+      Mask set = 0;
+      for (Mask m = tuple; m; m &= m - 1)
+        set |= digitOf[static_cast<std::size_t>(std::countr_zero(m))];
       SubsetPattern p{unit, set, CellsAt(b, unit, places), {}};
       for (int c : p.cells) {
         for (Mask m = b.Cands(c) & ~set; m; m &= m - 1) p.removals.push_back({c, Lowest(m)});

@@ -128,7 +128,14 @@ struct Cells {
   }
   std::size_t Size() const {
     std::size_t n = 0;
-    for (std::uint64_t w : words) n += static_cast<std::size_t>(std::popcount(w));
+    for (std::uint64_t w : words) {
+      // Counted by halves of halves: without the processor's own
+      // instruction the library call costs more.
+      w = w - ((w >> 1) & 0x5555555555555555u);
+      w = (w & 0x3333333333333333u) + ((w >> 2) & 0x3333333333333333u);
+      w = (w + (w >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+      n += static_cast<std::size_t>((w * 0x0101010101010101u) >> 56);
+    }
     return n;
   }
   Cells operator&(const Cells& o) const {
