@@ -1102,20 +1102,24 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
     best = std::move(found);
   };
   // A result every branch reached: its length over the branches' nets.
-  auto length = [](const std::vector<const Net*>& nets, int key) {
+  auto length = [](std::span<const Net* const> nets, int key) {
     int complexity = 0;
     for (const Net* net : nets) complexity += net->Ancestors(net->At(key));
     return complexity;
   };
-  auto chains = [](Found& found, const std::vector<const Net*>& nets, int key) {
+  auto chains = [](Found& found, std::span<const Net* const> nets, int key) {
     for (const Net* net : nets) found.step.chains.push_back(net->ChainTo(net->At(key)));
   };
   Chainer::Outcome off;  // the net of a candidate's removal, one at a time
+  // Lists reused from one cell or unit to the next.
+  std::vector<const Net*> valueNets;
+  std::vector<int> places;
+  std::vector<const Net*> nets;
   for (int cell = 0; cell < kCells; ++cell) {
     const Mask cands = grid[static_cast<std::size_t>(cell)];
     const int count = Count(cands);
     if (!(count > 2 || (count > 1 && mode.dynamic))) continue;
-    std::vector<const Net*> valueNets;
+    valueNets.clear();
     for (Mask m = cands; m; m &= m - 1) {
       const int d = Lowest(m);
       const Chainer::Outcome& on = onNet(cell, d);
@@ -1142,16 +1146,17 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
         chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
         absurd(off, true);
         if (both) {
+          const std::array<const Net*, 2> pair = {&on.net, &off.net};
           for (bool wantOn : {true, false}) {
             for (int key : on.net.Order()) {
               if (IsOn(key) != wantOn || !off.net.Has(key)) continue;
-              const int complexity = length({&on.net, &off.net}, key);
+              const int complexity = length(pair, key);
               if (worse(complexity, 1)) continue;
               Found found;
               found.step.technique = Technique::DoubleChains;
               if (!Conclude(found.step, grid, key)) continue;
               found.step.assumption = {cell, d};
-              chains(found, {&on.net, &off.net}, key);
+              chains(found, pair, key);
               offer(std::move(found), complexity, 1);
             }
           }
@@ -1161,13 +1166,13 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
       // The places of `d` in each unit of the cell, when the cell is the first of them.
       for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
         const auto& all = g.units[static_cast<std::size_t>(unit)];
-        std::vector<int> places;
+        places.clear();
         for (int c : all) {
           if (grid[static_cast<std::size_t>(c)] & Bit(d)) places.push_back(c);
         }
         const int n = static_cast<int>(places.size());
         if (!(n == 2 || (mode.multiple && n > 2)) || places.front() != cell) continue;
-        std::vector<const Net*> nets;
+        nets.clear();
         for (int c : places) nets.push_back(c == cell ? &on.net : &onNet(c, d).net);
         for (bool wantOn : {true, false}) {
           for (int key : on.net.Order()) {
