@@ -982,30 +982,34 @@ std::optional<Step> FindChain(const LogicBoard& b) {
                cycles, ends);
         for (int end : ends) {
           // The cells of the loop, and what sees the loop's both sides.
-          std::vector<int> loop;
-          for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at))
-            loop.push_back(CellOf(cycles.KeyOf(at)));
-          std::vector<int> forward;
-          std::vector<int> back;
+          // (Candidates as bits by cell, then digit: in their sorted order.)
+          std::array<std::uint64_t, 2> loop{};
+          for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
+            const int cell = CellOf(cycles.KeyOf(at));
+            loop[static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
+          }
+          std::array<std::uint64_t, (kCells * kN + 63) / 64> forward{};
+          std::array<std::uint64_t, (kCells * kN + 63) / 64> back{};
           for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
             const int key = cycles.KeyOf(at);
+            const int d = DigitOf(key);
+            auto& side = IsOn(key) ? forward : back;
             for (int peer : g.peers[static_cast<std::size_t>(CellOf(key))]) {
-              if (std::find(loop.begin(), loop.end(), peer) != loop.end() ||
-                  !(grid[static_cast<std::size_t>(peer)] & Bit(DigitOf(key))))
+              if ((loop[static_cast<std::size_t>(peer / 64)] >> (peer % 64) & 1) ||
+                  !(grid[static_cast<std::size_t>(peer)] & Bit(d)))
                 continue;
-              (IsOn(key) ? forward : back).push_back(Key(peer, DigitOf(key), false));
+              const int bit = peer * kN + d - 1;
+              side[static_cast<std::size_t>(bit / 64)] |= std::uint64_t{1} << (bit % 64);
             }
           }
           Found found;
-          for (int key : forward) {
-            const Candidate c = CandidateOf(key);
-            if (std::find(back.begin(), back.end(), key) != back.end() &&
-                std::find(found.step.removals.begin(), found.step.removals.end(), c) ==
-                    found.step.removals.end())
-              found.step.removals.push_back(c);
+          for (std::size_t w = 0; w < forward.size(); ++w) {
+            for (std::uint64_t m = forward[w] & back[w]; m; m &= m - 1) {
+              const int bit = static_cast<int>(w * 64) + std::countr_zero(m);
+              found.step.removals.push_back({bit / kN, bit % kN + 1});
+            }
           }
           if (found.step.removals.empty()) continue;
-          std::sort(found.step.removals.begin(), found.step.removals.end());
           found.complexity = cycles.Ancestors(end);
           found.sortKey = sortKey;
           found.step.technique = !mode.cells   ? Technique::XCycle
