@@ -847,8 +847,9 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
       for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
         const int off = links.offs[static_cast<std::size_t>(k)];
+        // Off potentials are never looked up here: they are not kept by key.
         if (!(behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1))
-          pendingOff.push_back(net.Add(off, p, true));
+          pendingOff.push_back(net.Add(off, p, false));
       }
       mark(false);
     }
