@@ -236,7 +236,9 @@ std::optional<Step> FindDirectLocked(const LogicBoard& b) {
   std::optional<Step> result;
   ForEachLocked(b, [&](const LockedPattern& p) {
     // Another unit of the first kind that crosses the unit the digit is
-    // removed from, left with one place for it.
+    // removed from, left with one place for it. Units of one kind do not
+    // meet: without removals, such a unit keeps its two places or more.
+    if (p.removals.empty()) return false;
     const int first = p.pointing ? 0 : p.unit < 2 * g.n ? g.n : 2 * g.n;
     for (int third = first; third < first + g.n; ++third) {
       if (third == p.unit) continue;
