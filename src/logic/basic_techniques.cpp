@@ -308,19 +308,25 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
     if (EmptyCells(b, unit) < 2 * size) continue;
     std::optional<SubsetPattern> found;
     const Cells& all = UnitCells(b, unit);
-    // Only cells of two candidates or more can be in the subset.
-    Mask open = 0;
+    // Only cells of two candidates or more can be in the subset: the tuples
+    // are of them, by their index here.
+    std::array<Mask, 16> positionOf{};
+    std::array<Mask, 16> candsOf{};
+    int open = 0;
     for (int k = 0; k < n; ++k) {
-      if (Count(b.Cands(all[static_cast<std::size_t>(k)])) >= 2) open |= Mask{1} << k;
+      const Mask here = b.Cands(all[static_cast<std::size_t>(k)]);
+      if (Count(here) < 2) continue;
+      positionOf[static_cast<std::size_t>(open)] = Mask{1} << k;
+      candsOf[static_cast<std::size_t>(open++)] = here;
     }
-    ForEachTupleIn(open, size, [&](Mask positions) {
+    ForEachTuple(open, size, [&](Mask tuple) {
       Mask digits = 0;
-      for (Mask m = positions; m; m &= m - 1) {
-        const Mask here = b.Cands(all[static_cast<std::size_t>(std::countr_zero(m))]);
-        if (Count(here) < 2) return false;
-        digits |= here;
-      }
+      for (Mask m = tuple; m; m &= m - 1)
+        digits |= candsOf[static_cast<std::size_t>(std::countr_zero(m))];
       if (Count(digits) != size) return false;
+      Mask positions = 0;
+      for (Mask m = tuple; m; m &= m - 1)
+        positions |= positionOf[static_cast<std::size_t>(std::countr_zero(m))];
       const Cells pick = CellsAt(b, unit, positions);
       SubsetPattern p{unit, digits, pick, {}};
       for (int c : UnitCells(b, unit)) {
