@@ -312,7 +312,6 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
     const std::vector<Link>& links = digit.links;
     if (links.empty()) continue;
     const std::vector<Shape>& shapes = digit.shapes;
-    const Cells& holding = digit.holding;
     // The chain so far: the ends of its links (start, end of each), the
     // cells it holds after each link, the link kinds.
     std::array<std::size_t, 8> nodes{};
@@ -327,8 +326,7 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
       if (first.cells.Meets(last.cells) || (first.units & last.units)) return;
       const int rating = Rating(count, kindSet, grouped > 0);
       if (best && rating > best->rating) return;
-      const Cells removed =
-          first.seenBy & last.seenBy & holding & ~used[static_cast<std::size_t>(count)];
+      const Cells removed = first.hits & last.seenBy & ~used[static_cast<std::size_t>(count)];
       const std::size_t removals = removed.Size();
       // The lowest rating first, then the most removals.
       if (removals == 0 || (best && rating == best->rating && removals <= best->removals.size()))
@@ -376,6 +374,15 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
           // A chain whose first end sees no cell of the digit outside the
           // chain removes nothing.
           if (depth == 0 && !a.hits.Meets(~a.link)) continue;
+          if (depth + 1 == count) {
+            // The last link: its end must be apart from the first end and
+            // see a cell of the digit the first end sees.
+            const Shape& first = shapes[nodes[0]];
+            const Shape& last = shapes[at ^ 1];
+            if ((first.units & last.units) || first.cells.Meets(last.cells) ||
+                !first.hits.Meets(last.seenBy))
+              continue;
+          }
           const Link& link = links[at / 2];
           const int kindsBefore = kindSet;
           nodes[static_cast<std::size_t>(2 * depth)] = at;
