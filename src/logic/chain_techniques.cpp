@@ -62,6 +62,7 @@ using Grid = std::array<Mask, kCells>;
 struct Tables {
   std::array<std::array<int, kN>, 3 * kN> unitCells{};
   std::array<std::array<int, 20>, kCells> peers{};
+  std::array<std::array<std::uint64_t, 2>, kCells> peerBits{};  // the peers as a bit set
   std::array<std::array<int, 3>, kCells> at{};  // a cell's place in its box, row and column
   // The places of a cell's box, row and column that hold its peers not in
   // a unit before: the box but the cell, the row and the column outside the box.
@@ -99,6 +100,8 @@ const Tables& TablesOf(const Geometry& g) {
           if (added[static_cast<std::size_t>(c)]) continue;
           added[static_cast<std::size_t>(c)] = true;
           t.peers[static_cast<std::size_t>(cell)][n++] = c;
+          t.peerBits[static_cast<std::size_t>(cell)][static_cast<std::size_t>(c / 64)] |=
+              std::uint64_t{1} << (c % 64);
         }
       }
     }
@@ -287,6 +290,9 @@ class Chainer {
     for (int u = 0; u < 3 * kN; ++u) {
       for (int d = 1; d <= kN; ++d)
         places_[static_cast<std::size_t>(u)][static_cast<std::size_t>(d - 1)] = b.Places(u, d);
+      emptyCount_[static_cast<std::size_t>(u)] = 0;
+      for (int c : tables_.unitCells[static_cast<std::size_t>(u)])
+        emptyCount_[static_cast<std::size_t>(u)] += empty_[static_cast<std::size_t>(c)] ? 1 : 0;
     }
   }
 
@@ -555,7 +561,7 @@ class Chainer {
       if (!patterns) return;
       // Stalled: the simple patterns the removals so far have made.
       bool more = false;
-      for (const Caused& c : Patterns(grid, net)) {
+      for (const Caused& c : Patterns(grid, net, dynamic ? &places : nullptr)) {
         if (!net.Has(c.key)) {
           pendingOff.push_back(net.AddCaused(c.key, c.causes, true));
           more = true;
@@ -597,22 +603,23 @@ class Chainer {
     byCell.push_back({cell, Bit(d)});
   }
 
-  // The cells that see every cell of `cells`.
-  std::vector<int> SeeingAll(const std::vector<int>& cells) const {
-    std::vector<int> out;
-    for (int c : geo_.peers[static_cast<std::size_t>(cells.front())]) {
-      if (std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
-      if (std::all_of(cells.begin(), cells.end(), [&](int k) { return geo_.Sees(c, k); }))
-        out.push_back(c);
+  // The cells that see every cell of `cells`, as bits: ascending when read
+  // from the lowest.
+  std::array<std::uint64_t, 2> SeeingAll(std::span<const int> cells) const {
+    std::array<std::uint64_t, 2> seeing = tables_.peerBits[static_cast<std::size_t>(cells[0])];
+    for (int c : cells.subspan(1)) {
+      seeing[0] &= tables_.peerBits[static_cast<std::size_t>(c)][0];
+      seeing[1] &= tables_.peerBits[static_cast<std::size_t>(c)][1];
     }
-    return out;
+    return seeing;
   }
 
   // The removals of locked candidates, hidden pairs, naked pairs and
   // X-Wings on the board as the net has made it, tried in that order: the
   // first kind with a pattern that rests on removals of the net gives all
   // of its patterns that do.
-  std::vector<Caused> Patterns(const Grid& grid, const Net& net) const {
+  // `now`, when given, holds the places of each digit on `grid`.
+  std::vector<Caused> Patterns(const Grid& grid, const Net& net, const UnitPlaces* now) const {
     std::vector<Caused> out;
     auto causesOf = [&](const std::vector<int>& keys) {
       std::vector<int> nodes;
@@ -622,6 +629,7 @@ class Chainer {
       return nodes;
     };
     auto places = [&](int unit, int d) {
+      if (now) return (*now)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)];
       Mask m = 0;
       const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
       for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -629,12 +637,11 @@ class Chainer {
       }
       return m;
     };
-    auto emptyCells = [&](int unit) {
-      int count = 0;
-      for (int c : geo_.units[static_cast<std::size_t>(unit)])
-        count += empty_[static_cast<std::size_t>(c)] ? 1 : 0;
-      return count;
-    };
+    auto emptyCells = [&](int unit) { return emptyCount_[static_cast<std::size_t>(unit)]; };
+    // Lists reused from one pattern to the next.
+    std::vector<int> at;
+    std::vector<std::pair<int, Mask>> byCell;
+    std::vector<int> keys;
     const int order[] = {0,  1,  2,  3,  4, 5,  6,  7,  8,  18, 19, 20, 21, 22,
                          23, 24, 25, 26, 9, 10, 11, 12, 13, 14, 15, 16, 17};
     // Locked candidates: a unit's places of a digit that all see other cells.
@@ -644,15 +651,19 @@ class Chainer {
           const Mask m = places(unit, d);
           if (Count(m) < 2 || Count(m) > 6) continue;
           const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-          std::vector<int> at;
+          at.clear();
           for (Mask k = m; k; k &= k - 1)
             at.push_back(cells[static_cast<std::size_t>(std::countr_zero(k))]);
-          std::vector<std::pair<int, Mask>> byCell;
-          for (int c : SeeingAll(at)) {
-            if (grid[static_cast<std::size_t>(c)] & Bit(d)) byCell.push_back({c, Bit(d)});
+          byCell.clear();
+          const std::array<std::uint64_t, 2> seeing = SeeingAll(at);
+          for (std::size_t w = 0; w < 2; ++w) {
+            for (std::uint64_t bits = seeing[w]; bits; bits &= bits - 1) {
+              const int c = static_cast<int>(w * 64) + std::countr_zero(bits);
+              if (grid[static_cast<std::size_t>(c)] & Bit(d)) byCell.push_back({c, Bit(d)});
+            }
           }
           if (byCell.empty()) continue;
-          std::vector<int> keys;
+          keys.clear();
           for (int c : cells) {
             if (!(grid[static_cast<std::size_t>(c)] & Bit(d)) &&
                 (grid_[static_cast<std::size_t>(c)] & Bit(d)))
@@ -673,14 +684,14 @@ class Chainer {
           const Mask pb = places(unit, b);
           if (Count(pa) < 2 || Count(pb) < 2 || Count(pa | pb) != 2) continue;
           const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-          std::vector<std::pair<int, Mask>> byCell;
+          byCell.clear();
           for (Mask k = pa | pb; k; k &= k - 1) {
             const int c = cells[static_cast<std::size_t>(std::countr_zero(k))];
             const Mask extra = grid[static_cast<std::size_t>(c)] & ~(Bit(a) | Bit(b));
             if (extra) byCell.push_back({c, extra});
           }
           if (byCell.empty()) continue;
-          std::vector<int> keys;
+          keys.clear();
           for (std::size_t k = 0; k < cells.size(); ++k) {
             if ((pa | pb) >> k & 1) continue;
             for (int d : {b, a}) {
@@ -703,14 +714,19 @@ class Chainer {
           const Mask mi = grid[static_cast<std::size_t>(cells[i])];
           const Mask mj = grid[static_cast<std::size_t>(cells[j])];
           if (Count(mi) < 2 || Count(mj) < 2 || Count(mi | mj) != 2) continue;
-          std::vector<std::pair<int, Mask>> byCell;
+          byCell.clear();
+          const int pair[] = {cells[i], cells[j]};
+          const std::array<std::uint64_t, 2> seeing = SeeingAll(pair);
           for (Mask m = mi | mj; m; m &= m - 1) {
-            for (int c : SeeingAll({cells[i], cells[j]})) {
-              if (grid[static_cast<std::size_t>(c)] & Bit(Lowest(m))) AddTo(byCell, c, Lowest(m));
+            for (std::size_t w = 0; w < 2; ++w) {
+              for (std::uint64_t bits = seeing[w]; bits; bits &= bits - 1) {
+                const int c = static_cast<int>(w * 64) + std::countr_zero(bits);
+                if (grid[static_cast<std::size_t>(c)] & Bit(Lowest(m))) AddTo(byCell, c, Lowest(m));
+              }
             }
           }
           if (byCell.empty()) continue;
-          std::vector<int> keys;
+          keys.clear();
           for (int c : {cells[i], cells[j]}) {
             for (Mask m = grid_[static_cast<std::size_t>(c)] & ~(mi | mj); m; m &= m - 1)
               keys.push_back(Key(c, Lowest(m), false));
@@ -731,7 +747,7 @@ class Chainer {
             const Mask pi = places(base + i, d);
             const Mask pj = places(base + j, d);
             if (Count(pi) < 2 || Count(pj) < 2 || Count(pi | pj) != 2) continue;
-            std::vector<std::pair<int, Mask>> byCell;
+            byCell.clear();
             for (Mask m = pi | pj; m; m &= m - 1) {
               const auto& line = geo_.units[static_cast<std::size_t>(cover + std::countr_zero(m))];
               for (std::size_t k = 0; k < line.size(); ++k) {
@@ -741,7 +757,7 @@ class Chainer {
               }
             }
             if (byCell.empty()) continue;
-            std::vector<int> keys;
+            keys.clear();
             for (int line : {base + i, base + j}) {
               const auto& cells = geo_.units[static_cast<std::size_t>(line)];
               for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -769,6 +785,7 @@ class Chainer {
   Grid grid_{};
   std::array<int, kCells> value_{};
   std::array<bool, kCells> empty_{};
+  std::array<int, 3 * kN> emptyCount_{};  // the empty cells of each unit
   std::array<int, kN + 1> placed_{};
 };
 
