@@ -678,11 +678,18 @@ class Chainer {
     // Hidden pairs.
     for (int unit : order) {
       if (emptyCells(unit) <= 4) continue;
+      // The digits of exactly two places: a pair of them on the same two.
+      std::array<Mask, kN + 1> two{};
+      for (int d = 1; d <= kN; ++d) {
+        const Mask m = places(unit, d);
+        if (Count(m) == 2) two[static_cast<std::size_t>(d)] = m;
+      }
       for (int a = 1; a <= kN; ++a) {
+        if (!two[static_cast<std::size_t>(a)]) continue;
         for (int b = 1; b < a; ++b) {
-          const Mask pa = places(unit, a);
-          const Mask pb = places(unit, b);
-          if (Count(pa) < 2 || Count(pb) < 2 || Count(pa | pb) != 2) continue;
+          const Mask pa = two[static_cast<std::size_t>(a)];
+          const Mask pb = two[static_cast<std::size_t>(b)];
+          if (pa != pb) continue;
           const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
           byCell.clear();
           for (Mask k = pa | pb; k; k &= k - 1) {
@@ -713,7 +720,8 @@ class Chainer {
         for (std::size_t i = 0; i < j; ++i) {
           const Mask mi = grid[static_cast<std::size_t>(cells[i])];
           const Mask mj = grid[static_cast<std::size_t>(cells[j])];
-          if (Count(mi) < 2 || Count(mj) < 2 || Count(mi | mj) != 2) continue;
+          // Two cells of two candidates or more with two together: the same two.
+          if (mi != mj || Count(mi) != 2) continue;
           byCell.clear();
           const int pair[] = {cells[i], cells[j]};
           const std::array<std::uint64_t, 2> seeing = SeeingAll(pair);
@@ -746,7 +754,8 @@ class Chainer {
             if (placed_[static_cast<std::size_t>(d)] + 4 > kN) continue;
             const Mask pi = places(base + i, d);
             const Mask pj = places(base + j, d);
-            if (Count(pi) < 2 || Count(pj) < 2 || Count(pi | pj) != 2) continue;
+            // Two lines of two places or more with two together: the same two.
+            if (pi != pj || Count(pi) != 2) continue;
             byCell.clear();
             for (Mask m = pi | pj; m; m &= m - 1) {
               const auto& line = geo_.units[static_cast<std::size_t>(cover + std::countr_zero(m))];
