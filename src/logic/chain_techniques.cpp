@@ -176,7 +176,7 @@ class Net {
   bool Has(int key) const { return first_[static_cast<std::size_t>(key)] >= 0; }
   int At(int key) const { return first_[static_cast<std::size_t>(key)]; }
   // Adds a node; `keep` makes it the node of its key when it is the first.
-  int Add(int key, int parent, bool keep) {
+  [[gnu::always_inline]] int Add(int key, int parent, bool keep) {
     return Push({key, parent, static_cast<int>(extras_.size()), 0}, keep);
   }
   int Add(const Consequence& c, bool keep) {
