@@ -65,13 +65,19 @@ bool ForEachTupleIn(Mask within, int k, Visit visit) {
   });
 }
 
-// Boxes, columns, rows.
-std::vector<int> SubsetUnits(int n) {
-  std::vector<int> units;
-  for (int u = 0; u < n; ++u) units.push_back(u);
-  for (int u = 2 * n; u < 3 * n; ++u) units.push_back(u);
-  for (int u = n; u < 2 * n; ++u) units.push_back(u);
-  return units;
+// Boxes, columns, rows. Made once for each size and never destroyed, like
+// the board geometry.
+const std::vector<int>& SubsetUnits(int n) {
+  auto make = [](int size) {
+    std::vector<int> units;
+    for (int u = 0; u < size; ++u) units.push_back(u);
+    for (int u = 2 * size; u < 3 * size; ++u) units.push_back(u);
+    for (int u = size; u < 2 * size; ++u) units.push_back(u);
+    return units;
+  };
+  static const std::vector<int>& nine = *new std::vector<int>(make(9));
+  static const std::vector<int>& sixteen = *new std::vector<int>(make(16));
+  return n == 16 ? sixteen : nine;
 }
 
 struct LockedPattern {
@@ -202,7 +208,7 @@ std::optional<Step> FindHiddenSingle(const LogicBoard& b) {
   for (int unit : SubsetUnits(n)) {
     for (int d = 1; d <= n; ++d) {
       const Mask places = b.Places(unit, d);
-      if (Count(places) != 1) continue;
+      if (places == 0 || (places & (places - 1)) != 0) continue;  // not one place
       Step step;
       step.technique = Technique::HiddenSingle;
       step.rating = KindOf(b.Geo(), unit) == UnitKind::Box ? 12 : 15;
