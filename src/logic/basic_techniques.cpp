@@ -89,9 +89,10 @@ struct LockedPattern {
   std::vector<Candidate> removals;
 };
 
-// Every unit pair of locked candidates in the order they are tried: a box
-// against the columns and the rows, then the columns and the rows against
-// the boxes, digit by digit. `visit` returns true to stop.
+// Every unit pair of locked candidates that removes something, in the order
+// they are tried: a box against the columns and the rows, then the columns
+// and the rows against the boxes, digit by digit. `visit` returns true to
+// stop.
 template <typename Visit>
 void ForEachLocked(const LogicBoard& b, Visit visit) {
   const Geometry& g = b.Geo();
@@ -115,7 +116,8 @@ void ForEachLocked(const LogicBoard& b, Visit visit) {
         const int other = otherOf(places);
         bool all = true;
         for (Mask m = places; m && all; m &= m - 1) all = otherOf(m) == other;
-        if (!all) continue;
+        // The other unit holds the digit in these places and more.
+        if (!all || Count(b.Places(other, d)) <= Count(places)) continue;
         const Cells cells = CellsAt(b, unit, places);
         LockedPattern p{kinds.first == 0, unit, other, d, cells, {}};
         for (int c : UnitCells(b, other)) {
