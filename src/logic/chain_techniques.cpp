@@ -352,7 +352,9 @@ class Chainer {
     const int cell = CellOf(key);
     const int d = DigitOf(key);
     const Mask here = grid[static_cast<std::size_t>(cell)];
-    if (cells && Count(here) == 2 && (here & Bit(d))) {
+    // Two candidates: the cell's one other than `d` is alone once `d` goes.
+    const Mask others = here & ~Bit(d);
+    if (cells && (here & Bit(d)) && others && (others & (others - 1)) == 0) {
       Consequence on{Key(cell, Lowest(here & ~Bit(d)), true), id, {}, 0};
       if (source) {
         for (Mask m = (*source)[static_cast<std::size_t>(cell)] & ~here; m; m &= m - 1) {
@@ -372,7 +374,8 @@ class Chainer {
         const Mask rest =
             (*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
             ~(Mask{1} << tables_.at[static_cast<std::size_t>(cell)][slot]);
-        count = Count(rest);
+        // One place left, told without counting.
+        count = rest == 0 ? 0 : (rest & (rest - 1)) == 0 ? 1 : 2;
         if (count == 1) other = all[static_cast<std::size_t>(std::countr_zero(rest))];
       } else {
         for (int c : all) {
