@@ -876,9 +876,18 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
       for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
         const int off = links.offs[static_cast<std::size_t>(k)];
-        // Off potentials are never looked up here: they are not kept by key.
-        if (!(behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1))
-          pendingOff.push_back(net.Add(off, p, false));
+        if (behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1) continue;
+        // An off potential whose on potentials are all reached, none of them
+        // closing the loop, would lead nowhere: it is left out. Off
+        // potentials are never looked up here: they are not kept by key.
+        const Chainer::Links& next = chainer.LinksOf(off);
+        const int end = units ? next.onCount : next.cellOns;
+        bool leads = false;
+        for (int j = cells ? 0 : next.cellOns; j < end && !leads; ++j) {
+          const int on = next.ons[static_cast<std::size_t>(j)];
+          leads = (on == start && length + 1 >= 4) || !net.Has(on);
+        }
+        if (leads) pendingOff.push_back(net.Add(off, p, false));
       }
       mark(false);
     }
