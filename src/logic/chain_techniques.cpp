@@ -908,11 +908,11 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
 }
 
 // Follows every potential of `pending` along the links `ends` gives of it
-// into `next`. The first that reaches the negation of `start` goes to
-// `found` and sets `done`.
-template <typename Ends>
+// into `next`, those that `leads` lets on. The first that reaches the
+// negation of `start` goes to `found` and sets `done`.
+template <typename Ends, typename Leads>
 void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& net,
-             std::vector<int>& found, bool& done, Ends ends) {
+             std::vector<int>& found, bool& done, Ends ends, Leads leads) {
   const int negation = start ^ 1;
   for (std::size_t i = 0; i < pending.size(); ++i) {
     const int p = pending[i];
@@ -923,7 +923,7 @@ void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& 
         found.push_back(net.Add(key, p, false));
         done = true;
       }
-      if (!net.Has(key)) next.push_back(net.Add(key, p, true));
+      if (!net.Has(key) && leads(key)) next.push_back(net.Add(key, p, true));
     }
   }
   pending.clear();
@@ -938,18 +938,31 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net
   Keys& pendingOff = work.off;
   (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
   bool done = false;
+  const int negation = start ^ 1;
+  auto ons = [&](const Chainer::Links& links) {
+    return std::pair(links.ons.data() + (cells ? 0 : links.cellOns),
+                     links.ons.data() + links.onCount);
+  };
+  // An off potential whose on potentials are all reached, none of them the
+  // negation, would lead nowhere: it is left out (the net is never asked
+  // for off potentials by key).
+  auto leads = [&](int off) {
+    const auto [begin, end] = ons(chainer.LinksOf(off));
+    for (const int* at = begin; at != end; ++at) {
+      if (*at == negation || !net.Has(*at)) return true;
+    }
+    return false;
+  };
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
        length += 2) {
-    Advance(chainer, pendingOn, pendingOff, start, net, found, done,
-            [&](const Chainer::Links& links) {
-              return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
-                               links.offs.data() + links.offCount);
-            });
-    Advance(chainer, pendingOff, pendingOn, start, net, found, done,
-            [&](const Chainer::Links& links) {
-              return std::pair(links.ons.data() + (cells ? 0 : links.cellOns),
-                               links.ons.data() + links.onCount);
-            });
+    Advance(
+        chainer, pendingOn, pendingOff, start, net, found, done,
+        [&](const Chainer::Links& links) {
+          return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
+                           links.offs.data() + links.offCount);
+        },
+        leads);
+    Advance(chainer, pendingOff, pendingOn, start, net, found, done, ons, [](int) { return true; });
   }
 }
 
