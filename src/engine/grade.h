@@ -7,7 +7,7 @@
 //  - Standard: ER 2.5 to 3.4, locked candidates, naked and hidden pairs,
 //    X-Wing;
 //  - Hard: ER 3.5 to 6.5: triples and quads, Swordfish, Jellyfish, short
-//    X-chains, XY-Wing and XYZ-Wing, unique rectangles, BUG;
+//    X-chains, XY-Wing and XYZ-Wing, unique rectangles and loops, BUG;
 //  - Expert: ER 6.6 and above, chains and forcing chains, or beyond what
 //    the engine solves.
 
@@ -22,7 +22,7 @@ enum class Grade { Easy, Standard, Hard, Expert };
 
 // The version of the rules GradeOf follows. Raised whenever they change, so
 // that puzzles graded under the old rules (the puzzle stock) are dropped.
-inline constexpr int kGradeRulesVersion = 3;
+inline constexpr int kGradeRulesVersion = 4;
 
 // The highest ER of each grade but Expert, in tenths.
 inline constexpr int kEasyMaxRating = 23;

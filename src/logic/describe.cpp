@@ -64,6 +64,8 @@ class Teller {
       case Technique::FourLinks:
         return Links() + Removed() + Name();
       case Technique::UniqueRectangle:
+      case Technique::UniqueLoop:
+        if (!s.subset.empty()) return RoofSubset() + Removed() + Name();
         return Cells(s.cells) + " が " + Digits(RectangleDigits()) +
                " だけになると二通りに入れ替えられて解が一つに決まらないので、" + Removed() + Name();
       case Technique::WXYZWing:
@@ -125,6 +127,34 @@ class Teller {
       m &= here;
     }
     return m;
+  }
+  // The roof of a unique rectangle or loop, one cell of a naked subset of
+  // its extra digits or a hidden one of the pattern's two digits.
+  std::string RoofSubset() const {
+    const Mask pair = RectangleDigits();
+    std::vector<int> roof;
+    Mask extras = 0;
+    Mask subset = 0;
+    for (const Candidate& c : s_.pattern) {
+      const bool inPattern = std::find(s_.cells.begin(), s_.cells.end(), c.cell) != s_.cells.end();
+      if (!inPattern) {
+        subset |= Bit(c.digit);
+      } else if ((Bit(c.digit) & pair) == 0) {
+        extras |= Bit(c.digit);
+        if (std::find(roof.begin(), roof.end(), c.cell) == roof.end()) roof.push_back(c.cell);
+      }
+    }
+    const std::string start = Cells(s_.cells) + " が " + Digits(pair) +
+                              " だけになると二通りに入れ替えられて解が一つに決まらないため、";
+    const std::string unit = UnitText(s_.units.front(), n_);
+    if (s_.hiddenSubset) {
+      return start + Cells(roof) + " の両方に " + Digits(pair) + " が入ることはなく、" + unit +
+             "で " + Digits(pair | subset) + " が入るのは " + Cells(roof) + " の片方のほかに " +
+             Cells(s_.subset) + " だけなので、";
+    }
+    return start + Cells(roof) + " のどちらかには " + Digits(extras) + " のどれかが入ります。" +
+           unit + "では " + Cells(s_.subset) + " と合わせて " + Digits(extras | subset) +
+           " が埋まるので、";
   }
   // "( x = 1, y = 2)・( x = 4, y = 2) から 5 を、… を消せます"; placements follow.
   std::string Removed() const {

@@ -61,6 +61,7 @@ constexpr std::array kNames = {
     Names{Technique::VWXYZWing, "VWXYZ-Wing", "vwxyz-wing"},
     Names{Technique::UVWXYZWing, "UVWXYZ-Wing", "uvwxyz-wing"},
     Names{Technique::GroupedLinks, "グループ化したXチェーン", "grouped x-chain"},
+    Names{Technique::UniqueLoop, "ユニークループ", "unique loop"},
 };
 
 const Names& Find(Technique technique) {

@@ -56,6 +56,7 @@ enum class Technique {
   VWXYZWing,     // four cells with five digits and a cell of two of them
   UVWXYZWing,    // five cells with six digits and a cell of two of them
   GroupedLinks,  // an X-chain of strong links, some between groups of cells
+  UniqueLoop,    // a unique rectangle's pattern on six cells or more
 };
 
 // "隠れたシングル", "X-Wing", ...
@@ -87,6 +88,11 @@ struct Step {
   // The nodes of a chain whose nodes may be groups of cells (a grouped
   // X-chain), from its first end to its last.
   std::vector<std::vector<int>> groups;
+  // A uniqueness step whose roof cells act as one cell of a subset: the
+  // subset's other cells, and whether the subset is hidden (on the pattern's
+  // two digits) or naked (on the roof's extra digits).
+  std::vector<int> subset;
+  bool hiddenSubset = false;
 };
 
 }  // namespace gridora::logic

@@ -3,6 +3,7 @@
 // the wings of an almost locked set and a cell of two candidates.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdlib>
 #include <string>
 
@@ -73,6 +74,270 @@ std::optional<Step> FindXYZWing(const LogicBoard& b) {
   return Wing(b, true);
 }
 
+namespace {
+
+// The roof of a unique rectangle or loop: its two cells with more than the
+// pattern's two digits, which share a unit. One of them must take a digit
+// beyond the pair, so together they act as one cell: of the naked subsets,
+// one holding the extra digits; of the hidden ones, one holding at most one
+// digit of the pair. Each subset found is offered as a step, rated `rating`
+// for a naked pair and a tenth more for each digit beyond two; the hidden
+// ones, on the pattern's own digits, a tenth less.
+template <typename Offer>
+void RoofSubsets(const LogicBoard& b, const Step& base, const std::array<int, 2>& roof, Mask pair,
+                 int rating, const Offer& offer) {
+  const Geometry& g = b.Geo();
+  const Mask extras = (b.Cands(roof[0]) | b.Cands(roof[1])) & ~pair;
+  Step roofed = base;
+  for (int r : roof) {
+    for (Mask m = b.Cands(r) & extras; m; m &= m - 1) roofed.pattern.push_back({r, Lowest(m)});
+  }
+  std::vector<Step> found;
+  for (int slot = 0; slot < 3; ++slot) {
+    const int unit = g.unitsOf[static_cast<std::size_t>(roof[0])][static_cast<std::size_t>(slot)];
+    if (unit != g.unitsOf[static_cast<std::size_t>(roof[1])][static_cast<std::size_t>(slot)])
+      continue;
+    std::vector<int> others;  // the unit's open cells beyond the roof
+    for (int c : g.units[static_cast<std::size_t>(unit)]) {
+      if (b.Value(c) == 0 && c != roof[0] && c != roof[1]) others.push_back(c);
+    }
+    const int count = static_cast<int>(others.size());
+    // Naked: the extras and the candidates of k - 1 other cells are k digits.
+    for (int mask = 1; mask < (1 << count); ++mask) {
+      const int size = std::popcount(static_cast<unsigned>(mask)) + 1;
+      if (size > 4) continue;
+      Mask digits = extras;
+      std::vector<int> cells;
+      for (int i = 0; i < count; ++i) {
+        if (mask & (1 << i)) {
+          digits |= b.Cands(others[static_cast<std::size_t>(i)]);
+          cells.push_back(others[static_cast<std::size_t>(i)]);
+        }
+      }
+      if (Count(digits) != size) continue;
+      Step step = roofed;
+      for (int i = 0; i < count; ++i) {
+        if (mask & (1 << i)) continue;
+        const int c = others[static_cast<std::size_t>(i)];
+        for (Mask m = b.Cands(c) & digits; m; m &= m - 1) step.removals.push_back({c, Lowest(m)});
+      }
+      if (step.removals.empty()) continue;
+      std::sort(step.removals.begin(), step.removals.end());
+      step.rating = rating + size - 2;
+      step.units = {unit};
+      step.subset = cells;
+      for (int c : cells) {
+        for (Mask m = b.Cands(c); m; m &= m - 1) step.pattern.push_back({c, Lowest(m)});
+      }
+      found.push_back(std::move(step));
+    }
+    // Hidden: the roof holds one digit of the pair at most, so the pair and
+    // k - 2 digits the roof lacks, their places beyond the roof in k - 1
+    // cells, fill those cells.
+    Mask free = 0;  // digits with places in the unit that the roof lacks
+    for (int d = 1; d <= g.n; ++d) {
+      if ((Bit(d) & (pair | extras)) == 0 && b.Places(unit, d) != 0) free |= Bit(d);
+    }
+    if (b.Places(unit, Lowest(pair)) == 0 || b.Places(unit, Lowest(pair & (pair - 1))) == 0)
+      continue;
+    for (Mask more = 0;; more = (more - free) & free) {  // every subset of `free`
+      if (Count(more) <= 2) {
+        const Mask digits = pair | more;
+        std::vector<int> cells;
+        for (int c : others) {
+          if (b.Cands(c) & digits) cells.push_back(c);
+        }
+        if (static_cast<int>(cells.size()) == Count(digits) - 1) {
+          Step step = roofed;
+          for (int c : cells) {
+            for (Mask m = b.Cands(c) & ~digits; m; m &= m - 1)
+              step.removals.push_back({c, Lowest(m)});
+          }
+          std::sort(step.removals.begin(), step.removals.end());
+          if (!step.removals.empty()) {
+            step.rating = rating + Count(digits) - 3;
+            step.units = {unit};
+            step.subset = cells;
+            step.hiddenSubset = true;
+            for (int c : cells) {
+              for (Mask m = b.Cands(c) & digits; m; m &= m - 1)
+                step.pattern.push_back({c, Lowest(m)});
+            }
+            found.push_back(std::move(step));
+          }
+        }
+      }
+      if (more == free) break;
+    }
+  }
+  // A naked subset and a hidden one that make the same removals (the two
+  // halves of a unit, say) are told as the smaller, the naked one of two
+  // the same size.
+  auto before = [](const Step& x, const Step& y) {
+    return x.subset.size() < y.subset.size() ||
+           (x.subset.size() == y.subset.size() && !x.hiddenSubset && y.hiddenSubset);
+  };
+  for (const Step& step : found) {
+    const bool told = std::any_of(found.begin(), found.end(), [&](const Step& other) {
+      return other.removals == step.removals && before(other, step);
+    });
+    if (!told) offer(step);
+  }
+}
+
+// 0.1 for a loop of six or eight cells, 0.2 for a longer one.
+int LoopBonus(std::size_t cells) {
+  return cells <= 4 ? 0 : cells <= 8 ? 1 : 2;
+}
+
+constexpr std::size_t kMostLoopCells = 16;
+
+// The steps of a unique loop, `loop` its cells in order, each holding both
+// digits of `pair`: the cells beyond the pair (the roof) must keep one of
+// their extra digits, or the two digits could be swapped all round.
+template <typename Offer>
+void LoopSteps(const LogicBoard& b, const std::vector<int>& loop, Mask pair, const Offer& offer) {
+  const Geometry& g = b.Geo();
+  std::vector<int> roof;
+  Mask extras = 0;
+  for (int c : loop) {
+    if (b.Cands(c) != pair) {
+      roof.push_back(c);
+      extras |= b.Cands(c) & ~pair;
+    }
+  }
+  const int rating = 45 + LoopBonus(loop.size());
+  Step step;
+  step.technique = Technique::UniqueLoop;
+  step.cells = loop;
+  for (int c : loop) {
+    for (Mask m = pair; m; m &= m - 1) step.pattern.push_back({c, Lowest(m)});
+  }
+  if (roof.size() == 1) {  // type 1
+    Step one = step;
+    for (Mask m = pair; m; m &= m - 1) one.removals.push_back({roof[0], Lowest(m)});
+    one.rating = rating;
+    offer(std::move(one));
+    return;
+  }
+  if (Count(extras) == 1) {  // type 2: the one extra digit is in the roof
+    Step two = step;
+    two.removals = SeenByAll(b, roof, Lowest(extras));
+    two.rating = rating;
+    two.digit = Lowest(extras);
+    for (int c : roof) two.pattern.push_back({c, two.digit});
+    if (!two.removals.empty()) offer(std::move(two));
+  }
+  if (roof.size() != 2 || !g.Sees(roof[0], roof[1])) return;
+  RoofSubsets(b, step, {roof[0], roof[1]}, pair, rating + 1, offer);  // type 3
+  // Type 4: a digit of the pair confined to the roof in a unit it shares.
+  for (int slot = 0; slot < 3; ++slot) {
+    const int unit = g.unitsOf[static_cast<std::size_t>(roof[0])][static_cast<std::size_t>(slot)];
+    if (unit != g.unitsOf[static_cast<std::size_t>(roof[1])][static_cast<std::size_t>(slot)])
+      continue;
+    for (Mask keep = pair; keep; keep &= keep - 1) {
+      if (Count(b.Places(unit, Lowest(keep))) != 2) continue;
+      const int other = Lowest(pair & ~Bit(Lowest(keep)));
+      Step four = step;
+      four.removals = {{roof[0], other}, {roof[1], other}};
+      std::sort(four.removals.begin(), four.removals.end());
+      four.rating = rating;
+      four.units = {unit};
+      offer(std::move(four));
+    }
+  }
+}
+
+// Unique loops of six cells or more on the digits of `pair`: each cell in a
+// unit with the one before it, every unit holding two of the cells or none,
+// the two an odd number of steps apart (so the pair alternates round the
+// loop). Cells beyond the pair are few: two, or any number that add the
+// same one digit.
+template <typename Offer>
+void UniqueLoops(const LogicBoard& b, Mask pair, const Offer& offer) {
+  const Geometry& g = b.Geo();
+  std::vector<char> holds(static_cast<std::size_t>(g.cells), 0);
+  int floors = 0;  // cells of the pair alone
+  std::vector<int> withOne(static_cast<std::size_t>(g.n) + 1,
+                           0);  // cells of the pair and one digit
+  for (int c = 0; c < g.cells; ++c) {
+    if (b.Value(c) == 0 && (b.Cands(c) & pair) == pair) {
+      holds[static_cast<std::size_t>(c)] = 1;
+      const Mask extra = b.Cands(c) & ~pair;
+      if (extra == 0) ++floors;
+      if (Count(extra) == 1) ++withOne[static_cast<std::size_t>(Lowest(extra))];
+    }
+  }
+  // Six cells at least, all but two of them of the pair alone or of the pair
+  // and the same one digit.
+  const int most = *std::max_element(withOne.begin(), withOne.end());
+  if (floors + std::max(2, most) < 6) return;
+  std::vector<int> loop;
+  std::vector<int> inUnit(g.units.size(), 0);    // loop cells in each unit
+  std::vector<int> firstAt(g.units.size(), -1);  // the place in the loop of the first one
+  int roofs = 0;
+  Mask extras = 0;
+  auto fits = [&](int c) {
+    const std::size_t at = loop.size();
+    for (int u : g.unitsOf[static_cast<std::size_t>(c)]) {
+      const std::size_t k = static_cast<std::size_t>(u);
+      if (inUnit[k] == 2) return false;
+      if (inUnit[k] == 1 && (static_cast<std::size_t>(firstAt[k]) % 2) == at % 2) return false;
+    }
+    const bool roof = b.Cands(c) != pair;
+    const Mask more = extras | (b.Cands(c) & ~pair);
+    return !roof || roofs < 2 || Count(more) == 1;
+  };
+  auto push = [&](int c, int sign) {
+    for (int u : g.unitsOf[static_cast<std::size_t>(c)]) {
+      const std::size_t k = static_cast<std::size_t>(u);
+      inUnit[k] += sign;
+      if (sign > 0 && inUnit[k] == 1) firstAt[k] = static_cast<int>(loop.size());
+    }
+  };
+  auto closed = [&] {
+    for (int u : g.unitsOf[static_cast<std::size_t>(loop.back())]) {
+      if (inUnit[static_cast<std::size_t>(u)] != 2) return false;
+    }
+    return std::all_of(inUnit.begin(), inUnit.end(), [](int k) { return k == 0 || k == 2; });
+  };
+  auto extend = [&](auto&& self) -> void {
+    const int last = loop.back();
+    if (loop.size() >= 6 && loop.size() % 2 == 0 && g.Sees(last, loop.front()) && closed() &&
+        loop[1] < last) {
+      LoopSteps(b, loop, pair, offer);
+      return;
+    }
+    if (loop.size() == kMostLoopCells) return;
+    for (int c : g.peers[static_cast<std::size_t>(last)]) {
+      if (c <= loop.front() || !holds[static_cast<std::size_t>(c)] || !fits(c)) continue;
+      const Mask savedExtras = extras;
+      const bool roof = b.Cands(c) != pair;
+      push(c, 1);
+      loop.push_back(c);
+      roofs += roof;
+      extras |= b.Cands(c) & ~pair;
+      self(self);
+      extras = savedExtras;
+      roofs -= roof;
+      loop.pop_back();
+      push(c, -1);
+    }
+  };
+  for (int start = 0; start < g.cells; ++start) {
+    if (!holds[static_cast<std::size_t>(start)]) continue;
+    loop.clear();
+    push(start, 1);
+    loop.push_back(start);
+    roofs = b.Cands(start) != pair;
+    extras = b.Cands(start) & ~pair;
+    extend(extend);
+    push(start, -1);
+  }
+}
+
+}  // namespace
+
 std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
   const Geometry& g = b.Geo();
   const int n = g.n;
@@ -123,6 +388,9 @@ std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
                 step.rating = 45;
                 if (!step.removals.empty()) offer(step);
               }
+              // Type 3: the roof a cell of a subset.
+              step.removals.clear();
+              RoofSubsets(b, step, {roof[0], roof[1]}, pair, 46, offer);
               // Type 4: a digit of the pair confined to the roof in a unit they share.
               for (int slot = 0; slot < 3; ++slot) {
                 const int unit =
@@ -146,6 +414,11 @@ std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
         }
       }
     }
+  }
+  // Loops of six cells or more rate above 4.5: only a better step can replace a rectangle's.
+  if (best && best->rating == 45) return best;
+  for (int a = 1; a <= n; ++a) {
+    for (int d = a + 1; d <= n; ++d) UniqueLoops(b, Bit(a) | Bit(d), offer);
   }
   return best;
 }

@@ -32,15 +32,15 @@ constexpr const char* kSolution =
 // checksum is FNV-1a over the lines before "end".
 constexpr const char* kOneEasy =
     "gridora puzzle stock 1\n"
-    "grade rules 3\n"
+    "grade rules 4\n"
     "9 easy symmetric "
     "......8.....8.1..48.3...72..2..36.1..5.1.4.9..1.98..5..47...3.25..7.3.....1......"
     " 194372865275861934863459721729536418358124697416987253947615382582793146631248579\n"
-    "end 1 ffd377242beec1c5\n";
+    "end 1 4eab8ffcfe5bf320\n";
 constexpr const char* kEmpty =
     "gridora puzzle stock 1\n"
-    "grade rules 3\n"
-    "end 0 fc17ca0dcd3ae0f3\n";
+    "grade rules 4\n"
+    "end 0 fc28c80dcd4950c0\n";
 
 engine::Grid GridOf(const char* line) {
   engine::Grid grid{};
@@ -54,7 +54,7 @@ const StockKey kEasy{9, Grade::Easy, Symmetry::Rotate180};
 const StockKey kHardPlain{9, Grade::Hard, Symmetry::None};
 
 TEST(PuzzleStockTest, fileBytesAndEveryKindOfDamage) {
-  static_assert(engine::kGradeRulesVersion == 3, "the file above was written under rules 3");
+  static_assert(engine::kGradeRulesVersion == 4, "the file above was written under rules 4");
   const engine::StockedPuzzle one{kEasy, GridOf(kPuzzle), GridOf(kSolution)};
   EXPECT_EQ(engine::FormatStock({one}), kOneEasy);
   EXPECT_EQ(engine::FormatStock({}), kEmpty);
@@ -78,8 +78,8 @@ TEST(PuzzleStockTest, fileBytesAndEveryKindOfDamage) {
                                        std::string(kPuzzle) + " " + kSolution +
                                        "\nend 1 171f9efd73caea8b\n"},
       {"a solution that does not solve the puzzle",
-       "gridora puzzle stock 1\ngrade rules 3\n9 easy symmetric " + std::string(kPuzzle) +
-           " 914372865" + std::string(kSolution + 9) + "\nend 1 4de60d72dc68fe15\n"},
+       "gridora puzzle stock 1\ngrade rules 4\n9 easy symmetric " + std::string(kPuzzle) +
+           " 914372865" + std::string(kSolution + 9) + "\nend 1 11a45d64bef58850\n"},
       {"cut short", good.substr(0, good.size() - 10)},
       {"without its end line", good.substr(0, good.find("end "))},
       {"a digit changed",

@@ -279,5 +279,97 @@ TEST(LogicTechniques, AGraveOfTwoCellsWithOneExtraDigitTakesItFromTheCellsSeeing
       "=  4)・( x =  6, y =  5)・( x =  4, y =  7) から 9 を消せます（BUG）");
 }
 
+TEST(LogicTechniques, UniqueRectanglesAndLoopsWithARoofSubsetOrSixCellsOnRealPuzzles) {
+  // Puzzles whose paths need each of these (the first two generated, the
+  // rest public 17-clue ones), rated as the reference rates them: a
+  // rectangle whose roof is a cell of a naked pair, of a hidden pair and of
+  // a hidden triple; a loop of six cells with one cell beyond its pair, and
+  // one with 4 in column 5 only in its roof.
+  struct Uniqueness {
+    const char* puzzle;
+    Technique technique;
+    bool roofSubset;
+    int rating;
+    std::vector<Candidate> removals;
+    std::string sentence;
+  };
+  const std::string start = " だけになると二通りに入れ替えられて解が一つに決まらないため、";
+  const std::vector<Uniqueness> cases = {
+      {"........1.....2.....1....34......5.....14....67....2.....3....8.2...6....5....9..",
+       Technique::UniqueRectangle,
+       true,
+       46,
+       {{Cell(1, 9), 7}, {Cell(1, 9), 8}, {Cell(3, 9), 7}, {Cell(3, 9), 8}},
+       "( x =  1, y =  7)・( x =  7, y =  7)・( x =  1, y =  8)・( x =  7, y =  8) が 1・4" +
+           start +
+           "( x =  1, y =  7)・( x =  1, y =  8) のどちらかには 7・8 のどれかが入ります。( x =  "
+           "1～ "
+           "3, y =  7～ 9) のブロックでは ( x =  3, y =  8) と合わせて 7・8 が埋まるので、( x =  "
+           "1, "
+           "y =  9)・( x =  3, y =  9) から 7 を、( x =  1, y =  9)・( x =  3, y =  9) から 8 "
+           "を消せます（ユニークレクタングル）"},
+      {".....1..4.3.....5.5.4..321..794.2......3..9........87..92.4.3..7............95...",
+       Technique::UniqueRectangle,
+       true,
+       45,
+       {{Cell(4, 1), 5}, {Cell(4, 1), 6}},
+       "( x =  4, y =  2)・( x =  9, y =  2)・( x =  4, y =  3)・( x =  9, y =  3) が 8・9" +
+           start +
+           "( x =  4, y =  2)・( x =  4, y =  3) の両方に 8・9 が入ることはなく、( x =  4～ 6, y = "
+           " "
+           "1～ 3) のブロックで 8・9 が入るのは ( x =  4, y =  2)・( x =  4, y =  3) "
+           "の片方のほかに "
+           "( x =  4, y =  1) だけなので、( x =  4, y =  1) から 5 を、( x =  4, y =  1) から 6 "
+           "を消せます（ユニークレクタングル）"},
+      {"84......7...1..8...32..41...2.8..7.9....93.....5..7..2.13..597.........49......5.",
+       Technique::UniqueRectangle,
+       true,
+       46,
+       {{Cell(4, 8), 3}, {Cell(6, 8), 1}, {Cell(6, 8), 6}},
+       "( x =  2, y =  5)・( x =  3, y =  5)・( x =  2, y =  8)・( x =  3, y =  8) が 7・8" +
+           start +
+           "( x =  2, y =  8)・( x =  3, y =  8) の両方に 7・8 が入ることはなく、y =  8 の行で "
+           "7・8・9 が入るのは ( x =  2, y =  8)・( x =  3, y =  8) の片方のほかに ( x =  4, y =  "
+           "8)・( x =  6, y =  8) だけなので、( x =  6, y =  8) から 1 を、( x =  4, y =  8) から "
+           "3 "
+           "を、( x =  6, y =  8) から 6 を消せます（ユニークレクタングル）"},
+      {"................12..3.45........6..7..4...8....52.........8.4...1.......26..7....",
+       Technique::UniqueLoop,
+       false,
+       46,
+       {{Cell(8, 9), 8}, {Cell(8, 9), 9}},
+       "( x =  8, y =  3)・( x =  9, y =  3)・( x =  9, y =  8)・( x =  3, y =  8)・( x =  3, y =  "
+       "9)・( x =  8, y =  9) が 8・9 だけになると二通りに入れ替えられて解が一つに決まらないので、"
+       "( x =  8, y =  9) から 8 を、( x =  8, y =  9) から 9 を消せます（ユニークループ）"},
+      {"................12..3..4........56.7.8.......21...........2.....7.6..4..5.4...3..",
+       Technique::UniqueLoop,
+       false,
+       46,
+       {{Cell(5, 5), 3}, {Cell(5, 6), 3}},
+       "( x =  8, y =  1)・( x =  9, y =  1)・( x =  9, y =  6)・( x =  5, y =  6)・( x =  5, y =  "
+       "5)・( x =  8, y =  5) が 3・4 だけになると二通りに入れ替えられて解が一つに決まらないので、"
+       "( x =  5, y =  5)・( x =  5, y =  6) から 3 を消せます（ユニークループ）"},
+  };
+  for (const Uniqueness& c : cases) {
+    SCOPED_TRACE(c.puzzle);
+    Digits puzzle{};
+    for (std::size_t i = 0; i < 81; ++i)
+      puzzle[i] = static_cast<std::uint8_t>(c.puzzle[i] == '.' ? 0 : c.puzzle[i] - '0');
+    const Path path = SolvePath(9, puzzle);
+    EXPECT_TRUE(path.solved);
+    const auto found = std::find_if(path.steps.begin(), path.steps.end(), [&](const Step& s) {
+      return s.technique == c.technique && s.subset.empty() != c.roofSubset;
+    });
+    ASSERT_NE(found, path.steps.end());
+    // Taken before anything harder: no earlier step rates above it.
+    EXPECT_TRUE(std::all_of(path.steps.begin(), found,
+                            [&](const Step& s) { return s.rating <= c.rating; }));
+    EXPECT_EQ(found->rating, c.rating);
+    EXPECT_EQ(found->removals, c.removals);
+    EXPECT_TRUE(found->placements.empty());
+    EXPECT_EQ(Describe(*found, 9, nullptr), c.sentence);
+  }
+}
+
 }  // namespace
 }  // namespace gridora::logic
