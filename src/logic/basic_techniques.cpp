@@ -7,6 +7,8 @@
 // order decides which of several patterns of one technique a path takes,
 // and so the steps that follow.
 #include <algorithm>
+#include <array>
+#include <bit>
 
 #include "logic/techniques.h"
 
@@ -49,13 +51,33 @@ bool ForEachTuple(int n, int k, Visit visit) {
   return false;
 }
 
-// Boxes, columns, rows.
-std::vector<int> SubsetUnits(int n) {
-  std::vector<int> units;
-  for (int u = 0; u < n; ++u) units.push_back(u);
-  for (int u = 2 * n; u < 3 * n; ++u) units.push_back(u);
-  for (int u = n; u < 2 * n; ++u) units.push_back(u);
-  return units;
+// The same over the tuples of the bits of `within` only, in the same order.
+template <typename Visit>
+bool ForEachTupleIn(Mask within, int k, Visit visit) {
+  std::array<int, 32> at{};
+  int n = 0;
+  for (Mask m = within; m; m &= m - 1) at[static_cast<std::size_t>(n++)] = std::countr_zero(m);
+  return ForEachTuple(n, k, [&](Mask local) {
+    Mask tuple = 0;
+    for (Mask m = local; m; m &= m - 1)
+      tuple |= Mask{1} << at[static_cast<std::size_t>(std::countr_zero(m))];
+    return visit(tuple);
+  });
+}
+
+// Boxes, columns, rows. Made once for each size and never destroyed, like
+// the board geometry.
+const std::vector<int>& SubsetUnits(int n) {
+  auto make = [](int size) {
+    std::vector<int> units;
+    for (int u = 0; u < size; ++u) units.push_back(u);
+    for (int u = 2 * size; u < 3 * size; ++u) units.push_back(u);
+    for (int u = size; u < 2 * size; ++u) units.push_back(u);
+    return units;
+  };
+  static const std::vector<int>& nine = *new std::vector<int>(make(9));
+  static const std::vector<int>& sixteen = *new std::vector<int>(make(16));
+  return n == 16 ? sixteen : nine;
 }
 
 struct LockedPattern {
@@ -67,9 +89,10 @@ struct LockedPattern {
   std::vector<Candidate> removals;
 };
 
-// Every unit pair of locked candidates in the order they are tried: a box
-// against the columns and the rows, then the columns and the rows against
-// the boxes, digit by digit. `visit` returns true to stop.
+// Every unit pair of locked candidates that removes something, in the order
+// they are tried: a box against the columns and the rows, then the columns
+// and the rows against the boxes, digit by digit. `visit` returns true to
+// stop.
 template <typename Visit>
 void ForEachLocked(const LogicBoard& b, Visit visit) {
   const Geometry& g = b.Geo();
@@ -93,7 +116,8 @@ void ForEachLocked(const LogicBoard& b, Visit visit) {
         const int other = otherOf(places);
         bool all = true;
         for (Mask m = places; m && all; m &= m - 1) all = otherOf(m) == other;
-        if (!all) continue;
+        // The other unit holds the digit in these places and more.
+        if (!all || Count(b.Places(other, d)) <= Count(places)) continue;
         const Cells cells = CellsAt(b, unit, places);
         LockedPattern p{kinds.first == 0, unit, other, d, cells, {}};
         for (int c : UnitCells(b, other)) {
@@ -147,14 +171,25 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
   for (int unit : SubsetUnits(n)) {
     if (EmptyCells(b, unit) < minEmpty) continue;
     std::optional<SubsetPattern> found;
-    ForEachTuple(n, size, [&](Mask set) {
+    // Only digits of two places or more can be in the subset: the tuples
+    // are of them, by their index here.
+    std::array<Mask, 16> digitOf{};
+    std::array<Mask, 16> placesOf{};
+    int open = 0;
+    for (int d = 1; d <= n; ++d) {
+      const Mask here = b.Places(unit, d);
+      if (Count(here) < 2) continue;
+      digitOf[static_cast<std::size_t>(open)] = Bit(d);
+      placesOf[static_cast<std::size_t>(open++)] = here;
+    }
+    ForEachTuple(open, size, [&](Mask tuple) {
       Mask places = 0;
-      for (Mask m = set; m; m &= m - 1) {
-        const Mask here = b.Places(unit, Lowest(m));
-        if (Count(here) < 2) return false;
-        places |= here;
-      }
+      for (Mask m = tuple; m; m &= m - 1)
+        places |= placesOf[static_cast<std::size_t>(std::countr_zero(m))];
       if (Count(places) != size) return false;
+      Mask set = 0;
+      for (Mask m = tuple; m; m &= m - 1)
+        set |= digitOf[static_cast<std::size_t>(std::countr_zero(m))];
       SubsetPattern p{unit, set, CellsAt(b, unit, places), {}};
       for (int c : p.cells) {
         for (Mask m = b.Cands(c) & ~set; m; m &= m - 1) p.removals.push_back({c, Lowest(m)});
@@ -175,7 +210,7 @@ std::optional<Step> FindHiddenSingle(const LogicBoard& b) {
   for (int unit : SubsetUnits(n)) {
     for (int d = 1; d <= n; ++d) {
       const Mask places = b.Places(unit, d);
-      if (Count(places) != 1) continue;
+      if (places == 0 || (places & (places - 1)) != 0) continue;  // not one place
       Step step;
       step.technique = Technique::HiddenSingle;
       step.rating = KindOf(b.Geo(), unit) == UnitKind::Box ? 12 : 15;
@@ -209,7 +244,9 @@ std::optional<Step> FindDirectLocked(const LogicBoard& b) {
   std::optional<Step> result;
   ForEachLocked(b, [&](const LockedPattern& p) {
     // Another unit of the first kind that crosses the unit the digit is
-    // removed from, left with one place for it.
+    // removed from, left with one place for it. Units of one kind do not
+    // meet: without removals, such a unit keeps its two places or more.
+    if (p.removals.empty()) return false;
     const int first = p.pointing ? 0 : p.unit < 2 * g.n ? g.n : 2 * g.n;
     for (int third = first; third < first + g.n; ++third) {
       if (third == p.unit) continue;
@@ -279,14 +316,25 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
     if (EmptyCells(b, unit) < 2 * size) continue;
     std::optional<SubsetPattern> found;
     const Cells& all = UnitCells(b, unit);
-    ForEachTuple(n, size, [&](Mask positions) {
+    // Only cells of two candidates or more can be in the subset: the tuples
+    // are of them, by their index here.
+    std::array<Mask, 16> positionOf{};
+    std::array<Mask, 16> candsOf{};
+    int open = 0;
+    for (int k = 0; k < n; ++k) {
+      const Mask here = b.Cands(all[static_cast<std::size_t>(k)]);
+      if (Count(here) < 2) continue;
+      positionOf[static_cast<std::size_t>(open)] = Mask{1} << k;
+      candsOf[static_cast<std::size_t>(open++)] = here;
+    }
+    ForEachTuple(open, size, [&](Mask tuple) {
       Mask digits = 0;
-      for (Mask m = positions; m; m &= m - 1) {
-        const Mask here = b.Cands(all[static_cast<std::size_t>(std::countr_zero(m))]);
-        if (Count(here) < 2) return false;
-        digits |= here;
-      }
+      for (Mask m = tuple; m; m &= m - 1)
+        digits |= candsOf[static_cast<std::size_t>(std::countr_zero(m))];
       if (Count(digits) != size) return false;
+      Mask positions = 0;
+      for (Mask m = tuple; m; m &= m - 1)
+        positions |= positionOf[static_cast<std::size_t>(std::countr_zero(m))];
       const Cells pick = CellsAt(b, unit, positions);
       SubsetPattern p{unit, digits, pick, {}};
       for (int c : UnitCells(b, unit)) {
@@ -325,17 +373,24 @@ std::optional<Step> FindFish(const LogicBoard& b, int size) {
   for (int base : {2 * n, n}) {  // columns, then rows
     const int cover = base == n ? 2 * n : n;
     std::optional<Step> result;
-    ForEachTuple(n, size, [&](Mask lines) {
+    // The base lines each digit can take: two places or more, the digit
+    // placed few enough times.
+    std::array<Mask, 17> open{};
+    Mask any = 0;
+    for (int d = 1; d <= n; ++d) {
+      if (placed[static_cast<std::size_t>(d)] + 2 * size > n) continue;
+      for (int line = 0; line < n; ++line) {
+        if (Count(b.Places(base + line, d)) >= 2)
+          open[static_cast<std::size_t>(d)] |= Mask{1} << line;
+      }
+      any |= open[static_cast<std::size_t>(d)];
+    }
+    ForEachTupleIn(any, size, [&](Mask lines) {
       for (int d = 1; d <= n; ++d) {
-        if (placed[static_cast<std::size_t>(d)] + 2 * size > n) continue;
+        if (lines & ~open[static_cast<std::size_t>(d)]) continue;
         Mask covers = 0;
-        bool each = true;
-        for (Mask m = lines; m && each; m &= m - 1) {
-          const Mask here = b.Places(base + std::countr_zero(m), d);
-          each = Count(here) >= 2;
-          covers |= here;
-        }
-        if (!each || Count(covers) != size) continue;
+        for (Mask m = lines; m; m &= m - 1) covers |= b.Places(base + std::countr_zero(m), d);
+        if (Count(covers) != size) continue;
         Step step;
         for (Mask m = covers; m; m &= m - 1) {
           const int other = cover + std::countr_zero(m);

@@ -24,6 +24,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <span>
+#include <utility>
 
 #include "logic/techniques.h"
 
@@ -59,7 +62,11 @@ using Grid = std::array<Mask, kCells>;
 struct Tables {
   std::array<std::array<int, kN>, 3 * kN> unitCells{};
   std::array<std::array<int, 20>, kCells> peers{};
+  std::array<std::array<std::uint64_t, 2>, kCells> peerBits{};  // the peers as a bit set
   std::array<std::array<int, 3>, kCells> at{};  // a cell's place in its box, row and column
+  // The places of a cell's box, row and column that hold its peers not in
+  // a unit before: the box but the cell, the row and the column outside the box.
+  std::array<std::array<Mask, 3>, kCells> peerPlaces{};
 };
 
 // The places of each digit in each unit, a bit per place.
@@ -82,12 +89,19 @@ const Tables& TablesOf(const Geometry& g) {
         t.at[static_cast<std::size_t>(cell)][k] =
             static_cast<int>(std::find(unit.begin(), unit.end(), cell) - unit.begin());
       }
+      const auto& at = t.at[static_cast<std::size_t>(cell)];
+      auto& peerPlaces = t.peerPlaces[static_cast<std::size_t>(cell)];
+      peerPlaces[0] = Mask{0x1FF} & ~(Mask{1} << at[0]);
+      peerPlaces[1] = Mask{0x1FF} & ~(Mask{7} << (3 * (at[1] / 3)));
+      peerPlaces[2] = Mask{0x1FF} & ~(Mask{7} << (3 * (at[2] / 3)));
       std::size_t n = 0;
       for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
         for (int c : g.units[static_cast<std::size_t>(unit)]) {
           if (added[static_cast<std::size_t>(c)]) continue;
           added[static_cast<std::size_t>(c)] = true;
           t.peers[static_cast<std::size_t>(cell)][n++] = c;
+          t.peerBits[static_cast<std::size_t>(cell)][static_cast<std::size_t>(c / 64)] |=
+              std::uint64_t{1} << (c % 64);
         }
       }
     }
@@ -112,64 +126,83 @@ struct Consequence {
   int hiddenCount = 0;
 };
 
+// A list of keys that keeps its room when cleared, appended to without a
+// call.
+class Keys {
+ public:
+  [[gnu::always_inline]] void push_back(int key) {
+    if (size_ == keys_.size()) [[unlikely]]
+      Grow();
+    keys_[size_++] = key;
+  }
+  template <typename It>
+  void assign(It first, It last) {
+    clear();
+    for (; first != last; ++first) push_back(*first);
+  }
+  void clear() { size_ = 0; }
+  bool empty() const { return size_ == 0; }
+  std::size_t size() const { return size_; }
+  int operator[](std::size_t i) const { return keys_[i]; }
+  const int* begin() const { return keys_.data(); }
+  const int* end() const { return keys_.data() + size_; }
+
+ private:
+  [[gnu::noinline]] void Grow() { keys_.resize(std::max<std::size_t>(64, 2 * size_)); }
+
+  std::vector<int> keys_;
+  std::size_t size_ = 0;
+};
+
 // The potentials reached from an assumption.
 class Net {
  public:
-  Net() { first_.fill(-1); }
+  Net() : order_(kKeys) { first_.fill(-1); }
   void Clear() {
-    for (int key : order_) first_[static_cast<std::size_t>(key)] = -1;
-    order_.clear();
-    nodes_.clear();
+    // Past a tenth of the keys, the whole table is wiped faster.
+    if (reached_ > kKeys / 10) {
+      first_.fill(-1);
+    } else {
+      for (int key : Order()) first_[static_cast<std::size_t>(key)] = -1;
+    }
+    reached_ = 0;
+    size_ = 0;
     extras_.clear();
     count_.clear();
   }
   void Reserve(std::size_t nodes) {
-    nodes_.reserve(nodes);
-    order_.reserve(nodes);
+    if (nodes_.size() < nodes) nodes_.resize(nodes);
   }
   bool Has(int key) const { return first_[static_cast<std::size_t>(key)] >= 0; }
   int At(int key) const { return first_[static_cast<std::size_t>(key)]; }
   // Adds a node; `keep` makes it the node of its key when it is the first.
-  int Add(int key, int parent, bool keep) {
-    nodes_.push_back({key, parent, static_cast<int>(extras_.size()), 0});
-    const int id = static_cast<int>(nodes_.size()) - 1;
-    if (keep && !Has(key)) {
-      first_[static_cast<std::size_t>(key)] = id;
-      order_.push_back(key);
-    }
-    return id;
+  [[gnu::always_inline]] int Add(int key, int parent, bool keep) {
+    return Push({key, parent, static_cast<int>(extras_.size()), 0}, keep);
   }
   int Add(const Consequence& c, bool keep) {
-    nodes_.push_back({c.key, c.parent, static_cast<int>(extras_.size()), c.hiddenCount});
+    const int id = Push({c.key, c.parent, static_cast<int>(extras_.size()), c.hiddenCount}, keep);
     if (c.hiddenCount > 0)
       extras_.insert(extras_.end(), c.hidden.begin(), c.hidden.begin() + c.hiddenCount);
-    const int id = static_cast<int>(nodes_.size()) - 1;
-    if (keep && !Has(c.key)) {
-      first_[static_cast<std::size_t>(c.key)] = id;
-      order_.push_back(c.key);
-    }
     return id;
   }
   // Adds an off potential caused by a pattern on the board: `causes` are
   // nodes of this net, the candidates whose removal made the pattern.
   int AddCaused(int key, const std::vector<int>& causes, bool keep) {
-    nodes_.push_back({key, causes.empty() ? -1 : causes.front(), static_cast<int>(extras_.size()),
-                      causes.empty() ? 0 : static_cast<int>(causes.size()) - 1});
+    const int id =
+        Push({key, causes.empty() ? -1 : causes.front(), static_cast<int>(extras_.size()),
+              causes.empty() ? 0 : static_cast<int>(causes.size()) - 1},
+             keep);
     if (!causes.empty()) extras_.insert(extras_.end(), causes.begin() + 1, causes.end());
-    const int id = static_cast<int>(nodes_.size()) - 1;
-    if (keep && !Has(key)) {
-      first_[static_cast<std::size_t>(key)] = id;
-      order_.push_back(key);
-    }
     return id;
   }
   int KeyOf(int id) const { return nodes_[static_cast<std::size_t>(id)].key; }
   int ParentOf(int id) const { return nodes_[static_cast<std::size_t>(id)].parent; }
   // The keys in the order they were first reached.
-  const std::vector<int>& Order() const { return order_; }
+  std::span<const int> Order() const { return {order_.data(), static_cast<std::size_t>(reached_)}; }
   // Distinct potentials behind `id`, itself included.
   int Ancestors(int id) const {
-    if (count_.size() < nodes_.size()) count_.resize(nodes_.size(), 0);
+    if (count_.size() < static_cast<std::size_t>(size_))
+      count_.resize(static_cast<std::size_t>(size_), 0);
     int& known = count_[static_cast<std::size_t>(id)];
     if (known > 0) return known;
     std::array<std::uint64_t, (kKeys + 63) / 64> seen{};
@@ -203,18 +236,53 @@ class Net {
   }
 
  private:
+  // Appends `node`, the node of its key when it is the first and `keep`.
+  [[gnu::always_inline]] int Push(const Node& node, bool keep) {
+    if (static_cast<std::size_t>(size_) == nodes_.size()) [[unlikely]]
+      Grow();
+    const int id = size_++;
+    nodes_[static_cast<std::size_t>(id)] = node;
+    if (keep && !Has(node.key)) {
+      first_[static_cast<std::size_t>(node.key)] = id;
+      order_[static_cast<std::size_t>(reached_++)] = node.key;
+    }
+    return id;
+  }
+
+  [[gnu::noinline]] void Grow() { nodes_.resize(std::max<std::size_t>(256, nodes_.size() * 2)); }
+
+  // The nodes, `size_` of them, and the keys in the order they were first
+  // reached, `reached_` of them (each once).
   std::vector<Node> nodes_;
+  int size_ = 0;
   std::vector<int> extras_;
   std::array<int, kKeys> first_;
   std::vector<int> order_;
+  int reached_ = 0;
   mutable std::vector<int> count_;
   mutable std::vector<int> todo_;
 };
 
 class Chainer {
  public:
-  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()), tables_(TablesOf(b.Geo())) {
+  explicit Chainer(const LogicBoard& b) : geo_(b.Geo()), tables_(TablesOf(b.Geo())) { Load(b); }
+
+  // Whether `b` is the board this chainer was made for.
+  bool Holds(const LogicBoard& b) const {
     for (int c = 0; c < kCells; ++c) {
+      if (grid_[static_cast<std::size_t>(c)] != b.Cands(c) ||
+          value_[static_cast<std::size_t>(c)] != b.Value(c))
+        return false;
+    }
+    return true;
+  }
+
+  // Takes the candidates of `b`, forgetting the links of the board before.
+  void Load(const LogicBoard& b) {
+    known_.fill(false);
+    placed_.fill(0);
+    for (int c = 0; c < kCells; ++c) {
+      value_[static_cast<std::size_t>(c)] = b.Value(c);
       grid_[static_cast<std::size_t>(c)] = b.Cands(c);
       empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
       ++placed_[static_cast<std::size_t>(b.Value(c))];
@@ -222,6 +290,9 @@ class Chainer {
     for (int u = 0; u < 3 * kN; ++u) {
       for (int d = 1; d <= kN; ++d)
         places_[static_cast<std::size_t>(u)][static_cast<std::size_t>(d - 1)] = b.Places(u, d);
+      emptyCount_[static_cast<std::size_t>(u)] = 0;
+      for (int c : tables_.unitCells[static_cast<std::size_t>(u)])
+        emptyCount_[static_cast<std::size_t>(u)] += empty_[static_cast<std::size_t>(c)] ? 1 : 0;
     }
   }
 
@@ -230,7 +301,9 @@ class Chainer {
 
   // The off potentials an on potential makes: the cell's other candidates
   // (`cells`), then the digit in the box, the row and the column.
-  void OnToOff(const Grid& grid, int key, bool cells, std::vector<int>& out) const {
+  // `places`, with a board of the net's own, are its places of each digit.
+  void OnToOff(const Grid& grid, int key, bool cells, Keys& out,
+               const UnitPlaces* places = nullptr) const {
     if (&grid == &grid_) {
       const Links& links = LinksOf(key);
       out.assign(links.offs.begin() + (cells ? 0 : links.cellOffs),
@@ -243,6 +316,18 @@ class Chainer {
     if (cells) {
       for (Mask m = grid[static_cast<std::size_t>(cell)] & ~Bit(d); m; m &= m - 1)
         out.push_back(Key(cell, Lowest(m), false));
+    }
+    if (places) {
+      // The peers in the order of the table: box, row, column.
+      for (std::size_t slot = 0; slot < 3; ++slot) {
+        const int unit = geo_.unitsOf[static_cast<std::size_t>(cell)][slot];
+        const auto& all = tables_.unitCells[static_cast<std::size_t>(unit)];
+        for (Mask m = (*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
+                      tables_.peerPlaces[static_cast<std::size_t>(cell)][slot];
+             m; m &= m - 1)
+          out.push_back(Key(all[static_cast<std::size_t>(std::countr_zero(m))], d, false));
+      }
+      return;
     }
     const Mask bit = Bit(d);
     for (int c : tables_.peers[static_cast<std::size_t>(cell)]) {
@@ -267,7 +352,9 @@ class Chainer {
     const int cell = CellOf(key);
     const int d = DigitOf(key);
     const Mask here = grid[static_cast<std::size_t>(cell)];
-    if (cells && Count(here) == 2 && (here & Bit(d))) {
+    // Two candidates: the cell's one other than `d` is alone once `d` goes.
+    const Mask others = here & ~Bit(d);
+    if (cells && (here & Bit(d)) && others && (others & (others - 1)) == 0) {
       Consequence on{Key(cell, Lowest(here & ~Bit(d)), true), id, {}, 0};
       if (source) {
         for (Mask m = (*source)[static_cast<std::size_t>(cell)] & ~here; m; m &= m - 1) {
@@ -287,7 +374,8 @@ class Chainer {
         const Mask rest =
             (*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
             ~(Mask{1} << tables_.at[static_cast<std::size_t>(cell)][slot]);
-        count = Count(rest);
+        // One place left, told without counting.
+        count = rest == 0 ? 0 : (rest & (rest - 1)) == 0 ? 1 : 2;
         if (count == 1) other = all[static_cast<std::size_t>(std::countr_zero(rest))];
       } else {
         for (int c : all) {
@@ -303,7 +391,17 @@ class Chainer {
                       [&](const Consequence& k) { return k.key == target; }))
         continue;
       Consequence on{target, id, {}, 0};
-      if (source) {
+      if (source && places) {
+        // The places of the digit in the unit gone since the net began.
+        for (Mask m = places_[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)] &
+                      ~(*places)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)];
+             m; m &= m - 1) {
+          const int c = all[static_cast<std::size_t>(std::countr_zero(m))];
+          const int parent = net.At(Key(c, d, false));
+          if (parent >= 0 && on.hiddenCount < kN)
+            on.hidden[static_cast<std::size_t>(on.hiddenCount++)] = parent;
+        }
+      } else if (source) {
         for (int c : all) {
           if (((*source)[static_cast<std::size_t>(c)] & Bit(d)) &&
               !(grid[static_cast<std::size_t>(c)] & Bit(d))) {
@@ -328,9 +426,15 @@ class Chainer {
     int cellOns;
   };
   const Links& LinksOf(int key) const {
-    const auto at = static_cast<std::size_t>(key / 2);
+    const auto at = static_cast<std::size_t>(key >> 1);
+    if (known_[at]) return links_[at];
+    return MakeLinks(key);
+  }
+
+ private:
+  [[gnu::noinline]] const Links& MakeLinks(int key) const {
+    const auto at = static_cast<std::size_t>(key >> 1);
     Links& links = links_[at];
-    if (known_[at]) return links;
     known_[at] = true;
     const int cell = CellOf(key);
     const int d = DigitOf(key);
@@ -367,11 +471,12 @@ class Chainer {
     return links;
   }
 
+ public:
   // Lists the searches reuse from one start to the next.
   struct Work {
-    std::vector<int> on;
-    std::vector<int> off;
-    std::vector<int> offs;
+    Keys on;
+    Keys off;
+    Keys offs;
     std::vector<Consequence> ons;
   };
   Work& Scratch() const {
@@ -409,17 +514,17 @@ class Chainer {
     UnitPlaces places;
     if (dynamic) places = places_;
     Work& work = Scratch();
-    std::vector<int>& pendingOn = work.on;
-    std::vector<int>& pendingOff = work.off;
+    Keys& pendingOn = work.on;
+    Keys& pendingOff = work.off;
     std::size_t headOn = 0;
     std::size_t headOff = 0;
     (IsOn(key) ? pendingOn : pendingOff).push_back(net.Add(key, -1, true));
-    std::vector<int>& offs = work.offs;
+    Keys& offs = work.offs;
     std::vector<Consequence>& ons = work.ons;
     while (true) {
       if (headOn < pendingOn.size()) {
         const int p = pendingOn[headOn++];
-        OnToOff(board, net.KeyOf(p), cells, offs);
+        OnToOff(board, net.KeyOf(p), cells, offs, dynamic ? &places : nullptr);
         for (int off : offs) {
           if (net.Has(off ^ 1)) {
             out.absurdOn = net.At(off ^ 1);
@@ -459,7 +564,7 @@ class Chainer {
       if (!patterns) return;
       // Stalled: the simple patterns the removals so far have made.
       bool more = false;
-      for (const Caused& c : Patterns(grid, net)) {
+      for (const Caused& c : Patterns(grid, net, dynamic ? &places : nullptr)) {
         if (!net.Has(c.key)) {
           pendingOff.push_back(net.AddCaused(c.key, c.causes, true));
           more = true;
@@ -501,22 +606,23 @@ class Chainer {
     byCell.push_back({cell, Bit(d)});
   }
 
-  // The cells that see every cell of `cells`.
-  std::vector<int> SeeingAll(const std::vector<int>& cells) const {
-    std::vector<int> out;
-    for (int c : geo_.peers[static_cast<std::size_t>(cells.front())]) {
-      if (std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
-      if (std::all_of(cells.begin(), cells.end(), [&](int k) { return geo_.Sees(c, k); }))
-        out.push_back(c);
+  // The cells that see every cell of `cells`, as bits: ascending when read
+  // from the lowest.
+  std::array<std::uint64_t, 2> SeeingAll(std::span<const int> cells) const {
+    std::array<std::uint64_t, 2> seeing = tables_.peerBits[static_cast<std::size_t>(cells[0])];
+    for (int c : cells.subspan(1)) {
+      seeing[0] &= tables_.peerBits[static_cast<std::size_t>(c)][0];
+      seeing[1] &= tables_.peerBits[static_cast<std::size_t>(c)][1];
     }
-    return out;
+    return seeing;
   }
 
   // The removals of locked candidates, hidden pairs, naked pairs and
   // X-Wings on the board as the net has made it, tried in that order: the
   // first kind with a pattern that rests on removals of the net gives all
   // of its patterns that do.
-  std::vector<Caused> Patterns(const Grid& grid, const Net& net) const {
+  // `now`, when given, holds the places of each digit on `grid`.
+  std::vector<Caused> Patterns(const Grid& grid, const Net& net, const UnitPlaces* now) const {
     std::vector<Caused> out;
     auto causesOf = [&](const std::vector<int>& keys) {
       std::vector<int> nodes;
@@ -526,6 +632,7 @@ class Chainer {
       return nodes;
     };
     auto places = [&](int unit, int d) {
+      if (now) return (*now)[static_cast<std::size_t>(unit)][static_cast<std::size_t>(d - 1)];
       Mask m = 0;
       const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
       for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -533,12 +640,11 @@ class Chainer {
       }
       return m;
     };
-    auto emptyCells = [&](int unit) {
-      int count = 0;
-      for (int c : geo_.units[static_cast<std::size_t>(unit)])
-        count += empty_[static_cast<std::size_t>(c)] ? 1 : 0;
-      return count;
-    };
+    auto emptyCells = [&](int unit) { return emptyCount_[static_cast<std::size_t>(unit)]; };
+    // Lists reused from one pattern to the next.
+    std::vector<int> at;
+    std::vector<std::pair<int, Mask>> byCell;
+    std::vector<int> keys;
     const int order[] = {0,  1,  2,  3,  4, 5,  6,  7,  8,  18, 19, 20, 21, 22,
                          23, 24, 25, 26, 9, 10, 11, 12, 13, 14, 15, 16, 17};
     // Locked candidates: a unit's places of a digit that all see other cells.
@@ -548,15 +654,19 @@ class Chainer {
           const Mask m = places(unit, d);
           if (Count(m) < 2 || Count(m) > 6) continue;
           const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-          std::vector<int> at;
+          at.clear();
           for (Mask k = m; k; k &= k - 1)
             at.push_back(cells[static_cast<std::size_t>(std::countr_zero(k))]);
-          std::vector<std::pair<int, Mask>> byCell;
-          for (int c : SeeingAll(at)) {
-            if (grid[static_cast<std::size_t>(c)] & Bit(d)) byCell.push_back({c, Bit(d)});
+          byCell.clear();
+          const std::array<std::uint64_t, 2> seeing = SeeingAll(at);
+          for (std::size_t w = 0; w < 2; ++w) {
+            for (std::uint64_t bits = seeing[w]; bits; bits &= bits - 1) {
+              const int c = static_cast<int>(w * 64) + std::countr_zero(bits);
+              if (grid[static_cast<std::size_t>(c)] & Bit(d)) byCell.push_back({c, Bit(d)});
+            }
           }
           if (byCell.empty()) continue;
-          std::vector<int> keys;
+          keys.clear();
           for (int c : cells) {
             if (!(grid[static_cast<std::size_t>(c)] & Bit(d)) &&
                 (grid_[static_cast<std::size_t>(c)] & Bit(d)))
@@ -571,20 +681,27 @@ class Chainer {
     // Hidden pairs.
     for (int unit : order) {
       if (emptyCells(unit) <= 4) continue;
+      // The digits of exactly two places: a pair of them on the same two.
+      std::array<Mask, kN + 1> two{};
+      for (int d = 1; d <= kN; ++d) {
+        const Mask m = places(unit, d);
+        if (Count(m) == 2) two[static_cast<std::size_t>(d)] = m;
+      }
       for (int a = 1; a <= kN; ++a) {
+        if (!two[static_cast<std::size_t>(a)]) continue;
         for (int b = 1; b < a; ++b) {
-          const Mask pa = places(unit, a);
-          const Mask pb = places(unit, b);
-          if (Count(pa) < 2 || Count(pb) < 2 || Count(pa | pb) != 2) continue;
+          const Mask pa = two[static_cast<std::size_t>(a)];
+          const Mask pb = two[static_cast<std::size_t>(b)];
+          if (pa != pb) continue;
           const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-          std::vector<std::pair<int, Mask>> byCell;
+          byCell.clear();
           for (Mask k = pa | pb; k; k &= k - 1) {
             const int c = cells[static_cast<std::size_t>(std::countr_zero(k))];
             const Mask extra = grid[static_cast<std::size_t>(c)] & ~(Bit(a) | Bit(b));
             if (extra) byCell.push_back({c, extra});
           }
           if (byCell.empty()) continue;
-          std::vector<int> keys;
+          keys.clear();
           for (std::size_t k = 0; k < cells.size(); ++k) {
             if ((pa | pb) >> k & 1) continue;
             for (int d : {b, a}) {
@@ -606,15 +723,21 @@ class Chainer {
         for (std::size_t i = 0; i < j; ++i) {
           const Mask mi = grid[static_cast<std::size_t>(cells[i])];
           const Mask mj = grid[static_cast<std::size_t>(cells[j])];
-          if (Count(mi) < 2 || Count(mj) < 2 || Count(mi | mj) != 2) continue;
-          std::vector<std::pair<int, Mask>> byCell;
+          // Two cells of two candidates or more with two together: the same two.
+          if (mi != mj || Count(mi) != 2) continue;
+          byCell.clear();
+          const int pair[] = {cells[i], cells[j]};
+          const std::array<std::uint64_t, 2> seeing = SeeingAll(pair);
           for (Mask m = mi | mj; m; m &= m - 1) {
-            for (int c : SeeingAll({cells[i], cells[j]})) {
-              if (grid[static_cast<std::size_t>(c)] & Bit(Lowest(m))) AddTo(byCell, c, Lowest(m));
+            for (std::size_t w = 0; w < 2; ++w) {
+              for (std::uint64_t bits = seeing[w]; bits; bits &= bits - 1) {
+                const int c = static_cast<int>(w * 64) + std::countr_zero(bits);
+                if (grid[static_cast<std::size_t>(c)] & Bit(Lowest(m))) AddTo(byCell, c, Lowest(m));
+              }
             }
           }
           if (byCell.empty()) continue;
-          std::vector<int> keys;
+          keys.clear();
           for (int c : {cells[i], cells[j]}) {
             for (Mask m = grid_[static_cast<std::size_t>(c)] & ~(mi | mj); m; m &= m - 1)
               keys.push_back(Key(c, Lowest(m), false));
@@ -634,8 +757,9 @@ class Chainer {
             if (placed_[static_cast<std::size_t>(d)] + 4 > kN) continue;
             const Mask pi = places(base + i, d);
             const Mask pj = places(base + j, d);
-            if (Count(pi) < 2 || Count(pj) < 2 || Count(pi | pj) != 2) continue;
-            std::vector<std::pair<int, Mask>> byCell;
+            // Two lines of two places or more with two together: the same two.
+            if (pi != pj || Count(pi) != 2) continue;
+            byCell.clear();
             for (Mask m = pi | pj; m; m &= m - 1) {
               const auto& line = geo_.units[static_cast<std::size_t>(cover + std::countr_zero(m))];
               for (std::size_t k = 0; k < line.size(); ++k) {
@@ -645,7 +769,7 @@ class Chainer {
               }
             }
             if (byCell.empty()) continue;
-            std::vector<int> keys;
+            keys.clear();
             for (int line : {base + i, base + j}) {
               const auto& cells = geo_.units[static_cast<std::size_t>(line)];
               for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -671,7 +795,9 @@ class Chainer {
   mutable std::array<bool, kCells * kN> known_{};
   mutable Work work_;
   Grid grid_{};
+  std::array<int, kCells> value_{};
   std::array<bool, kCells> empty_{};
+  std::array<int, 3 * kN> emptyCount_{};  // the empty cells of each unit
   std::array<int, kN + 1> placed_{};
 };
 
@@ -727,8 +853,8 @@ bool Conclude(Step& step, const Grid& grid, int key) {
 void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
             std::vector<int>& found) {
   Chainer::Work& work = chainer.Scratch();
-  std::vector<int>& pendingOn = work.on;
-  std::vector<int>& pendingOff = work.off;
+  Keys& pendingOn = work.on;
+  Keys& pendingOff = work.off;
   pendingOn.push_back(net.Add(start, -1, true));
   std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
   int length = 0;
@@ -750,8 +876,18 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
       for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
         const int off = links.offs[static_cast<std::size_t>(k)];
-        if (!(behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1))
-          pendingOff.push_back(net.Add(off, p, true));
+        if (behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1) continue;
+        // An off potential whose on potentials are all reached, none of them
+        // closing the loop, would lead nowhere: it is left out. Off
+        // potentials are never looked up here: they are not kept by key.
+        const Chainer::Links& next = chainer.LinksOf(off);
+        const int end = units ? next.onCount : next.cellOns;
+        bool leads = false;
+        for (int j = cells ? 0 : next.cellOns; j < end && !leads; ++j) {
+          const int on = next.ons[static_cast<std::size_t>(j)];
+          leads = (on == start && length + 1 >= 4) || !net.Has(on);
+        }
+        if (leads) pendingOff.push_back(net.Add(off, p, false));
       }
       mark(false);
     }
@@ -771,44 +907,75 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
   }
 }
 
+// Follows every potential of `pending` along the links `ends` gives of it
+// into `next`, those that `leads` lets on. The first that reaches the
+// negation of `start` goes to `found` and sets `done`.
+template <typename Ends, typename Leads>
+void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& net,
+             std::vector<int>& found, bool& done, Ends ends, Leads leads) {
+  const int negation = start ^ 1;
+  for (std::size_t i = 0; i < pending.size(); ++i) {
+    const int p = pending[i];
+    const auto [begin, end] = ends(chainer.LinksOf(net.KeyOf(p)));
+    for (const int* at = begin; at != end; ++at) {
+      const int key = *at;
+      if (key == negation && !done) {
+        found.push_back(net.Add(key, p, false));
+        done = true;
+      }
+      if (!net.Has(key) && leads(key)) next.push_back(net.Add(key, p, true));
+    }
+  }
+  pending.clear();
+}
+
 // Forcing chains from `start` (on or off) to its own negation.
 // `limit`: the longest chain worth finding (in potentials).
 void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
                    std::vector<int>& found) {
   Chainer::Work& work = chainer.Scratch();
-  std::vector<int>& pendingOn = work.on;
-  std::vector<int>& pendingOff = work.off;
+  Keys& pendingOn = work.on;
+  Keys& pendingOff = work.off;
   (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
   bool done = false;
+  const int negation = start ^ 1;
+  auto ons = [&](const Chainer::Links& links) {
+    return std::pair(links.ons.data() + (cells ? 0 : links.cellOns),
+                     links.ons.data() + links.onCount);
+  };
+  // An off potential whose on potentials are all reached, none of them the
+  // negation, would lead nowhere: it is left out (the net is never asked
+  // for off potentials by key).
+  auto leads = [&](int off) {
+    const auto [begin, end] = ons(chainer.LinksOf(off));
+    for (const int* at = begin; at != end; ++at) {
+      if (*at == negation || !net.Has(*at)) return true;
+    }
+    return false;
+  };
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
        length += 2) {
-    for (std::size_t i = 0; i < pendingOn.size(); ++i) {
-      const int p = pendingOn[i];
-      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
-      for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
-        const int off = links.offs[static_cast<std::size_t>(k)];
-        if ((off ^ 1) == start && !done) {
-          found.push_back(net.Add(off, p, false));
-          done = true;
-        }
-        if (!net.Has(off)) pendingOff.push_back(net.Add(off, p, true));
-      }
-    }
-    pendingOn.clear();
-    for (std::size_t i = 0; i < pendingOff.size(); ++i) {
-      const int p = pendingOff[i];
-      const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
-      for (int k = cells ? 0 : links.cellOns; k < links.onCount; ++k) {
-        const int on = links.ons[static_cast<std::size_t>(k)];
-        if ((on ^ 1) == start && !done) {
-          found.push_back(net.Add(on, p, false));
-          done = true;
-        }
-        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
-      }
-    }
-    pendingOff.clear();
+    Advance(
+        chainer, pendingOn, pendingOff, start, net, found, done,
+        [&](const Chainer::Links& links) {
+          return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
+                           links.offs.data() + links.offCount);
+        },
+        leads);
+    Advance(chainer, pendingOff, pendingOn, start, net, found, done, ons, [](int) { return true; });
   }
+}
+
+// The chainer of `b`, kept for the next search on the same board (the
+// searches of chains and nets follow one another on a board).
+const Chainer& ChainerOf(const LogicBoard& b) {
+  thread_local std::optional<Chainer> kept;
+  if (!kept) {
+    kept.emplace(b);
+  } else if (!kept->Holds(b)) {
+    kept->Load(b);
+  }
+  return *kept;
 }
 
 }  // namespace
@@ -827,7 +994,7 @@ int LengthBonus(int length) {
 
 std::optional<Step> FindChain(const LogicBoard& b) {
   if (b.Size() != kN) return std::nullopt;
-  const Chainer chainer(b);
+  const Chainer& chainer = ChainerOf(b);
   const Grid& grid = chainer.Board();
   const Geometry& g = chainer.Geo();
   std::optional<Found> best;
@@ -867,30 +1034,34 @@ std::optional<Step> FindChain(const LogicBoard& b) {
                cycles, ends);
         for (int end : ends) {
           // The cells of the loop, and what sees the loop's both sides.
-          std::vector<int> loop;
-          for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at))
-            loop.push_back(CellOf(cycles.KeyOf(at)));
-          std::vector<int> forward;
-          std::vector<int> back;
+          // (Candidates as bits by cell, then digit: in their sorted order.)
+          std::array<std::uint64_t, 2> loop{};
+          for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
+            const int cell = CellOf(cycles.KeyOf(at));
+            loop[static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
+          }
+          std::array<std::uint64_t, (kCells * kN + 63) / 64> forward{};
+          std::array<std::uint64_t, (kCells * kN + 63) / 64> back{};
           for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
             const int key = cycles.KeyOf(at);
+            const int d = DigitOf(key);
+            auto& side = IsOn(key) ? forward : back;
             for (int peer : g.peers[static_cast<std::size_t>(CellOf(key))]) {
-              if (std::find(loop.begin(), loop.end(), peer) != loop.end() ||
-                  !(grid[static_cast<std::size_t>(peer)] & Bit(DigitOf(key))))
+              if ((loop[static_cast<std::size_t>(peer / 64)] >> (peer % 64) & 1) ||
+                  !(grid[static_cast<std::size_t>(peer)] & Bit(d)))
                 continue;
-              (IsOn(key) ? forward : back).push_back(Key(peer, DigitOf(key), false));
+              const int bit = peer * kN + d - 1;
+              side[static_cast<std::size_t>(bit / 64)] |= std::uint64_t{1} << (bit % 64);
             }
           }
           Found found;
-          for (int key : forward) {
-            const Candidate c = CandidateOf(key);
-            if (std::find(back.begin(), back.end(), key) != back.end() &&
-                std::find(found.step.removals.begin(), found.step.removals.end(), c) ==
-                    found.step.removals.end())
-              found.step.removals.push_back(c);
+          for (std::size_t w = 0; w < forward.size(); ++w) {
+            for (std::uint64_t m = forward[w] & back[w]; m; m &= m - 1) {
+              const int bit = static_cast<int>(w * 64) + std::countr_zero(m);
+              found.step.removals.push_back({bit / kN, bit % kN + 1});
+            }
           }
           if (found.step.removals.empty()) continue;
-          std::sort(found.step.removals.begin(), found.step.removals.end());
           found.complexity = cycles.Ancestors(end);
           found.sortKey = sortKey;
           found.step.technique = !mode.cells   ? Technique::XCycle
@@ -951,15 +1122,25 @@ struct NetMode {
 
 std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
   if (b.Size() != kN) return std::nullopt;
-  const Chainer chainer(b);
+  const Chainer& chainer = ChainerOf(b);
   const Grid& grid = chainer.Board();
   const Geometry& g = chainer.Geo();
   std::optional<Found> best;
-  std::vector<std::optional<Chainer::Outcome>> onNets(kCells * kN);
+  // The net of each candidate assumed true, made the first time it is
+  // asked for, into nets kept from one search to the next.
+  thread_local std::deque<Chainer::Outcome> kept;
+  std::array<int, kCells * kN> onNets;
+  onNets.fill(-1);
+  std::size_t made = 0;
   auto onNet = [&](int cell, int d) -> const Chainer::Outcome& {
-    auto& slot = onNets[static_cast<std::size_t>(cell * kN + d - 1)];
-    if (!slot) slot = chainer.Follow(Key(cell, d, true), mode.dynamic, !mode.nishio, mode.patterns);
-    return *slot;
+    int& slot = onNets[static_cast<std::size_t>(cell * kN + d - 1)];
+    if (slot < 0) {
+      if (made == kept.size()) kept.emplace_back();
+      slot = static_cast<int>(made++);
+      chainer.Follow(kept[static_cast<std::size_t>(slot)], Key(cell, d, true), mode.dynamic,
+                     !mode.nishio, mode.patterns);
+    }
+    return kept[static_cast<std::size_t>(slot)];
   };
   // Whether a step of `complexity` would come after the best one so far.
   auto worse = [&](int complexity, int sortKey) {
@@ -977,20 +1158,24 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
     best = std::move(found);
   };
   // A result every branch reached: its length over the branches' nets.
-  auto length = [](const std::vector<const Net*>& nets, int key) {
+  auto length = [](std::span<const Net* const> nets, int key) {
     int complexity = 0;
     for (const Net* net : nets) complexity += net->Ancestors(net->At(key));
     return complexity;
   };
-  auto chains = [](Found& found, const std::vector<const Net*>& nets, int key) {
+  auto chains = [](Found& found, std::span<const Net* const> nets, int key) {
     for (const Net* net : nets) found.step.chains.push_back(net->ChainTo(net->At(key)));
   };
   Chainer::Outcome off;  // the net of a candidate's removal, one at a time
+  // Lists reused from one cell or unit to the next.
+  std::vector<const Net*> valueNets;
+  std::vector<int> places;
+  std::vector<const Net*> nets;
   for (int cell = 0; cell < kCells; ++cell) {
     const Mask cands = grid[static_cast<std::size_t>(cell)];
     const int count = Count(cands);
     if (!(count > 2 || (count > 1 && mode.dynamic))) continue;
-    std::vector<const Net*> valueNets;
+    valueNets.clear();
     for (Mask m = cands; m; m &= m - 1) {
       const int d = Lowest(m);
       const Chainer::Outcome& on = onNet(cell, d);
@@ -1017,16 +1202,17 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
         chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
         absurd(off, true);
         if (both) {
+          const std::array<const Net*, 2> pair = {&on.net, &off.net};
           for (bool wantOn : {true, false}) {
             for (int key : on.net.Order()) {
               if (IsOn(key) != wantOn || !off.net.Has(key)) continue;
-              const int complexity = length({&on.net, &off.net}, key);
+              const int complexity = length(pair, key);
               if (worse(complexity, 1)) continue;
               Found found;
               found.step.technique = Technique::DoubleChains;
               if (!Conclude(found.step, grid, key)) continue;
               found.step.assumption = {cell, d};
-              chains(found, {&on.net, &off.net}, key);
+              chains(found, pair, key);
               offer(std::move(found), complexity, 1);
             }
           }
@@ -1036,13 +1222,13 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
       // The places of `d` in each unit of the cell, when the cell is the first of them.
       for (int unit : g.unitsOf[static_cast<std::size_t>(cell)]) {
         const auto& all = g.units[static_cast<std::size_t>(unit)];
-        std::vector<int> places;
+        places.clear();
         for (int c : all) {
           if (grid[static_cast<std::size_t>(c)] & Bit(d)) places.push_back(c);
         }
         const int n = static_cast<int>(places.size());
         if (!(n == 2 || (mode.multiple && n > 2)) || places.front() != cell) continue;
-        std::vector<const Net*> nets;
+        nets.clear();
         for (int c : places) nets.push_back(c == cell ? &on.net : &onNet(c, d).net);
         for (bool wantOn : {true, false}) {
           for (int key : on.net.Order()) {

@@ -15,7 +15,15 @@ namespace gridora::logic {
 
 namespace {
 
-using Node = std::vector<int>;  // cells, ascending
+// The cells of a node, ascending: one, or up to three of a box or a line.
+struct Node {
+  std::array<int, 3> cells{};
+  int size = 0;
+  const int* begin() const { return cells.data(); }
+  const int* end() const { return cells.data() + size; }
+  int front() const { return cells[0]; }
+  void push_back(int c) { cells[static_cast<std::size_t>(size++)] = c; }
+};
 
 struct Link {
   Node a;
@@ -23,6 +31,12 @@ struct Link {
   int kind;      // 0 box, 1 row, 2 column
   bool grouped;  // the unit holds more than two places
 };
+
+Node Single(int cell) {
+  Node node;
+  node.push_back(cell);
+  return node;
+}
 
 // The places of `digit` in `unit` at `positions` (unit positions).
 Node NodeAt(const LogicBoard& b, int unit, Mask places, Mask positions) {
@@ -79,7 +93,7 @@ std::vector<Link> StrongLinks(const LogicBoard& b, int digit) {
       const int c = cells[static_cast<std::size_t>(std::bit_width(places) - 1)];
       // A box's pair on one line is that line's link already.
       if (kind == 0 && (g.RowOf(a) == g.RowOf(c) || g.ColOf(a) == g.ColOf(c))) continue;
-      links.push_back({{a}, {c}, kind, false});
+      links.push_back({Single(a), Single(c), kind, false});
       continue;
     }
     if (g.n != 9 || Count(places) < 3 || Count(places) > 6) continue;
@@ -114,7 +128,14 @@ struct Cells {
   }
   std::size_t Size() const {
     std::size_t n = 0;
-    for (std::uint64_t w : words) n += static_cast<std::size_t>(std::popcount(w));
+    for (std::uint64_t w : words) {
+      // Counted by halves of halves: without the processor's own
+      // instruction the library call costs more.
+      w = w - ((w >> 1) & 0x5555555555555555u);
+      w = (w & 0x3333333333333333u) + ((w >> 2) & 0x3333333333333333u);
+      w = (w + (w >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+      n += static_cast<std::size_t>((w * 0x0101010101010101u) >> 56);
+    }
     return n;
   }
   Cells operator&(const Cells& o) const {
@@ -141,6 +162,27 @@ struct Shape {
   Cells cells;
   std::uint64_t units = 0;
   Cells seenBy;
+  Cells link;  // the cells of both ends of its link
+  Cells hits;  // the cells it sees that hold the digit
+};
+
+// The strong links of one digit with their ends, and for each end the ends
+// a weak link joins to it, a bit per end in the order they are tried (link
+// by link, each way round).
+struct DigitLinks {
+  std::vector<Link> links;
+  std::vector<Shape> shapes;
+  std::vector<std::array<std::uint64_t, 2>> follow;
+  Cells holding;
+};
+
+// The strong links of every digit on one board, kept for the next search on
+// the same candidates (the searches of two, three and four links follow one
+// another on a board).
+struct LinkSet {
+  int n = 0;
+  std::array<Mask, kMaxCells> cands{};
+  std::array<DigitLinks, 16> digits;
 };
 
 // The cells that see each cell, made once for each board size.
@@ -157,14 +199,16 @@ const std::vector<Cells>& PeerSets(const Geometry& g) {
   return g.n == 16 ? sixteen : nine;
 }
 
-// Tenths for a chain of these link kinds: lines of one kind rate lowest, a
-// box with lines of both kinds higher, a grouped link highest.
-int Rating(const std::vector<int>& kinds, bool grouped) {
-  const bool box = std::find(kinds.begin(), kinds.end(), 0) != kinds.end();
-  const bool rows = std::find(kinds.begin(), kinds.end(), 1) != kinds.end();
-  const bool columns = std::find(kinds.begin(), kinds.end(), 2) != kinds.end();
+// Tenths for a chain of `count` links of the kinds in `kinds` (a bit per
+// kind): lines of one kind rate lowest, a box with lines of both kinds
+// higher, a grouped link highest. A part of a chain rates no more than the
+// whole.
+int Rating(int count, int kinds, bool grouped) {
+  const bool box = (kinds & 1) != 0;
+  const bool rows = (kinds & 2) != 0;
+  const bool columns = (kinds & 4) != 0;
   const int extra = grouped ? 3 : box && rows && columns ? 2 : !box && rows != columns ? 0 : 1;
-  switch (kinds.size()) {
+  switch (count) {
     case 2:
       return 40 + extra;
     case 3:
@@ -174,13 +218,87 @@ int Rating(const std::vector<int>& kinds, bool grouped) {
   }
 }
 
-Technique TechniqueOf(const std::vector<int>& kinds, bool grouped) {
+Technique TechniqueOf(const std::array<int, 4>& kinds, int count, bool grouped) {
   if (grouped) return Technique::GroupedLinks;
-  if (kinds.size() == 3) return Technique::ThreeLinks;
-  if (kinds.size() == 4) return Technique::FourLinks;
+  if (count == 3) return Technique::ThreeLinks;
+  if (count == 4) return Technique::FourLinks;
   if (kinds[0] != 0 && kinds[0] == kinds[1]) return Technique::Skyscraper;
   if (kinds[0] != 0 && kinds[1] != 0) return Technique::TwoStringKite;
   return Technique::TurbotFish;
+}
+
+// The links of `digit` and their ends: the cells of each end, the units
+// that hold all of them and the cells that see all of them.
+void Build(const LogicBoard& b, int digit, DigitLinks& out) {
+  const Geometry& g = b.Geo();
+  const std::vector<Cells>& peerSet = PeerSets(g);
+  out.links = StrongLinks(b, digit);
+  out.shapes.clear();
+  out.follow.clear();
+  out.holding = Cells{};
+  if (out.links.empty()) return;
+  for (int c = 0; c < g.cells; ++c) {
+    if (b.Has(c, digit)) out.holding.Set(c);
+  }
+  out.shapes.reserve(out.links.size() * 2);
+  for (const Link& link : out.links) {
+    for (const Node* node : {&link.a, &link.b}) {
+      Shape shape;
+      shape.node = node;
+      shape.seenBy = peerSet[static_cast<std::size_t>(node->front())];
+      shape.units = 0;
+      for (int slot = 0; slot < 3; ++slot)
+        shape.units |=
+            std::uint64_t{1}
+            << g.unitsOf[static_cast<std::size_t>(node->front())][static_cast<std::size_t>(slot)];
+      for (int c : *node) {
+        shape.cells.Set(c);
+        shape.seenBy = shape.seenBy & peerSet[static_cast<std::size_t>(c)];
+        std::uint64_t in = 0;
+        for (int slot = 0; slot < 3; ++slot)
+          in |= std::uint64_t{1}
+                << g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)];
+        shape.units &= in;
+      }
+      shape.hits = shape.seenBy & out.holding;
+      out.shapes.push_back(shape);
+    }
+    const std::size_t first = out.shapes.size() - 2;
+    out.shapes[first].link = out.shapes[first].cells | out.shapes[first + 1].cells;
+    out.shapes[first + 1].link = out.shapes[first].link;
+  }
+  // The ends in each unit, then those a weak link joins to each end.
+  std::array<std::array<std::uint64_t, 2>, 64> inUnit{};
+  for (std::size_t at = 0; at < out.shapes.size(); ++at) {
+    for (std::uint64_t u = out.shapes[at].units; u; u &= u - 1)
+      inUnit[static_cast<std::size_t>(std::countr_zero(u))][at / 64] |= std::uint64_t{1}
+                                                                        << (at % 64);
+  }
+  out.follow.resize(out.shapes.size());
+  for (std::size_t from = 0; from < out.shapes.size(); ++from) {
+    std::array<std::uint64_t, 2> joined{};
+    for (std::uint64_t u = out.shapes[from].units; u; u &= u - 1) {
+      const auto& ends = inUnit[static_cast<std::size_t>(std::countr_zero(u))];
+      joined[0] |= ends[0];
+      joined[1] |= ends[1];
+    }
+    out.follow[from] = joined;
+  }
+}
+
+// The links of every digit of `b`, made again only when its candidates
+// differ from those of the board before.
+const LinkSet& LinksOf(const LogicBoard& b) {
+  thread_local LinkSet set;
+  const Geometry& g = b.Geo();
+  bool same = set.n == g.n;
+  for (int c = 0; same && c < g.cells; ++c)
+    same = set.cands[static_cast<std::size_t>(c)] == b.Cands(c);
+  if (same) return set;
+  set.n = g.n;
+  for (int c = 0; c < g.cells; ++c) set.cands[static_cast<std::size_t>(c)] = b.Cands(c);
+  for (int d = 1; d <= g.n; ++d) Build(b, d, set.digits[static_cast<std::size_t>(d - 1)]);
+  return set;
 }
 
 }  // namespace
@@ -188,64 +306,27 @@ Technique TechniqueOf(const std::vector<int>& kinds, bool grouped) {
 std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
   const Geometry& g = b.Geo();
   std::optional<Step> best;
-  const std::vector<Cells>& peerSet = PeerSets(g);
+  const LinkSet& set = LinksOf(b);
   for (int d = 1; d <= g.n; ++d) {
-    const std::vector<Link> links = StrongLinks(b, d);
+    const DigitLinks& digit = set.digits[static_cast<std::size_t>(d - 1)];
+    const std::vector<Link>& links = digit.links;
     if (links.empty()) continue;
-    Cells holding;
-    for (int c = 0; c < g.cells; ++c) {
-      if (b.Has(c, d)) holding.Set(c);
-    }
-    // Each end of each link: its cells, the units holding all of them and
-    // the cells that see all of them.
-    std::vector<Shape> shapes;
-    shapes.reserve(links.size() * 2);
-    for (const Link& link : links) {
-      for (const Node* node : {&link.a, &link.b}) {
-        Shape shape;
-        shape.node = node;
-        shape.seenBy = peerSet[static_cast<std::size_t>(node->front())];
-        shape.units = 0;
-        for (int slot = 0; slot < 3; ++slot)
-          shape.units |=
-              std::uint64_t{1}
-              << g.unitsOf[static_cast<std::size_t>(node->front())][static_cast<std::size_t>(slot)];
-        for (int c : *node) {
-          shape.cells.Set(c);
-          shape.seenBy = shape.seenBy & peerSet[static_cast<std::size_t>(c)];
-          std::uint64_t in = 0;
-          for (int slot = 0; slot < 3; ++slot)
-            in |= std::uint64_t{1}
-                  << g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)];
-          shape.units &= in;
-        }
-        shapes.push_back(shape);
-      }
-    }
-    // The link ends in the order they are tried (link by link, each way
-    // round), and those a weak link joins to each end.
-    std::vector<std::size_t> all(shapes.size());
-    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
-    std::vector<std::size_t> follow;  // from each end, after its start in `starts`
-    std::vector<std::size_t> starts(shapes.size() + 1);
-    for (std::size_t from = 0; from < shapes.size(); ++from) {
-      starts[from] = follow.size();
-      for (std::size_t at : all) {
-        if (shapes[from].units & shapes[at].units) follow.push_back(at);
-      }
-    }
-    starts[shapes.size()] = follow.size();
-    std::vector<const Shape*> nodes;  // start, end of each link in order
-    std::vector<Cells> used = {Cells{}};
-    std::vector<int> kinds;
+    const std::vector<Shape>& shapes = digit.shapes;
+    // The chain so far: the ends of its links (start, end of each), the
+    // cells it holds after each link, the link kinds.
+    std::array<std::size_t, 8> nodes{};
+    std::array<Cells, 5> used{};
+    std::array<int, 4> kinds{};
+    int depth = 0;
+    int kindSet = 0;
     int grouped = 0;
     auto conclude = [&]() {
-      const Shape& first = *nodes.front();
-      const Shape& last = *nodes.back();
+      const Shape& first = shapes[nodes[0]];
+      const Shape& last = shapes[nodes[static_cast<std::size_t>(2 * count - 1)]];
       if (first.cells.Meets(last.cells) || (first.units & last.units)) return;
-      const int rating = Rating(kinds, grouped > 0);
+      const int rating = Rating(count, kindSet, grouped > 0);
       if (best && rating > best->rating) return;
-      const Cells removed = first.seenBy & last.seenBy & holding & ~used.back();
+      const Cells removed = first.hits & last.seenBy & ~used[static_cast<std::size_t>(count)];
       const std::size_t removals = removed.Size();
       // The lowest rating first, then the most removals.
       if (removals == 0 || (best && rating == best->rating && removals <= best->removals.size()))
@@ -254,52 +335,70 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
       for (int c = 0; c < g.cells; ++c) {
         if (removed.Has(c)) step.removals.push_back({c, d});
       }
-      step.technique = TechniqueOf(kinds, grouped > 0);
+      step.technique = TechniqueOf(kinds, count, grouped > 0);
       step.rating = rating;
       step.digit = d;
-      for (const Shape* n : nodes) {
-        step.cells.insert(step.cells.end(), n->node->begin(), n->node->end());
-        for (int c : *n->node) step.pattern.push_back({c, d});
+      const std::size_t ends = static_cast<std::size_t>(2 * count);
+      for (std::size_t i = 0; i < ends; ++i) {
+        const Node& n = *shapes[nodes[i]].node;
+        step.cells.insert(step.cells.end(), n.begin(), n.end());
+        for (int c : n) step.pattern.push_back({c, d});
       }
       if (grouped > 0) {
-        for (const Shape* n : nodes) step.groups.push_back(*n->node);
+        for (std::size_t i = 0; i < ends; ++i)
+          step.groups.emplace_back(shapes[nodes[i]].node->begin(), shapes[nodes[i]].node->end());
       }
       std::vector<ChainLink> chain;
-      for (std::size_t i = 0; i + 1 < nodes.size(); ++i) {
-        chain.push_back(
-            {{nodes[i]->node->front(), d}, {nodes[i + 1]->node->front(), d}, i % 2 == 0});
+      for (std::size_t i = 0; i + 1 < ends; ++i) {
+        chain.push_back({{shapes[nodes[i]].node->front(), d},
+                         {shapes[nodes[i + 1]].node->front(), d},
+                         i % 2 == 0});
       }
       step.chains = {chain};
       best = std::move(step);
     };
     auto extend = [&](auto&& self) -> void {
-      if (static_cast<int>(kinds.size()) == count) {
+      if (depth == count) {
         conclude();
         return;
       }
-      const std::size_t* begin = all.data();
-      const std::size_t* end = all.data() + all.size();
-      if (!nodes.empty()) {
-        const auto from = static_cast<std::size_t>(nodes.back() - shapes.data());
-        begin = follow.data() + starts[from];
-        end = follow.data() + starts[from + 1];
-      }
-      for (const std::size_t* next = begin; next != end; ++next) {
-        const std::size_t at = *next;
-        const Shape& a = shapes[at];
-        const Shape& c = shapes[at ^ 1];
-        if (used.back().Meets(a.cells) || used.back().Meets(c.cells)) continue;
-        const Link& link = links[at / 2];
-        nodes.push_back(&a);
-        nodes.push_back(&c);
-        used.push_back(used.back() | a.cells | c.cells);
-        kinds.push_back(link.kind);
-        grouped += link.grouped ? 1 : 0;
-        self(self);
-        nodes.resize(nodes.size() - 2);
-        used.pop_back();
-        kinds.pop_back();
-        grouped -= link.grouped ? 1 : 0;
+      std::array<std::uint64_t, 2> next{~std::uint64_t{0}, ~std::uint64_t{0}};
+      if (depth > 0) next = digit.follow[nodes[static_cast<std::size_t>(2 * depth - 1)]];
+      const Cells& held = used[static_cast<std::size_t>(depth)];
+      for (std::size_t word = 0; word < 2; ++word) {
+        for (std::uint64_t m = next[word]; m; m &= m - 1) {
+          const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(m));
+          if (at >= shapes.size()) break;
+          const Shape& a = shapes[at];
+          if (held.Meets(a.link)) continue;
+          // A chain whose first end sees no cell of the digit outside the
+          // chain removes nothing.
+          if (depth == 0 && !a.hits.Meets(~a.link)) continue;
+          if (depth + 1 == count) {
+            // The last link: its end must be apart from the first end and
+            // see a cell of the digit the first end sees.
+            const Shape& first = shapes[nodes[0]];
+            const Shape& last = shapes[at ^ 1];
+            if ((first.units & last.units) || first.cells.Meets(last.cells) ||
+                !first.hits.Meets(last.seenBy))
+              continue;
+          }
+          const Link& link = links[at / 2];
+          const int kindsBefore = kindSet;
+          nodes[static_cast<std::size_t>(2 * depth)] = at;
+          nodes[static_cast<std::size_t>(2 * depth + 1)] = at ^ 1;
+          used[static_cast<std::size_t>(depth + 1)] = held | a.link;
+          kinds[static_cast<std::size_t>(depth)] = link.kind;
+          kindSet |= 1 << link.kind;
+          grouped += link.grouped ? 1 : 0;
+          ++depth;
+          // Every chain that begins so rates at least as high as the links
+          // so far.
+          if (!best || Rating(count, kindSet, grouped > 0) <= best->rating) self(self);
+          --depth;
+          kindSet = kindsBefore;
+          grouped -= link.grouped ? 1 : 0;
+        }
       }
     };
     extend(extend);

@@ -39,13 +39,6 @@ Geometry Build(int n, int box) {
 
 }  // namespace
 
-bool Geometry::Sees(int a, int b) const {
-  if (a == b) return false;
-  const auto& ua = unitsOf[static_cast<std::size_t>(a)];
-  const auto& ub = unitsOf[static_cast<std::size_t>(b)];
-  return ua[0] == ub[0] || ua[1] == ub[1] || ua[2] == ub[2];
-}
-
 // The tables live as long as the process: a worker thread (the puzzle
 // stock's) may still be rating when the program ends through exit(), for
 // example when Qt loses its X connection, and static destructors would pull

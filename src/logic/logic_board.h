@@ -44,7 +44,12 @@ struct Geometry {
   int RowOf(int cell) const { return cell / n; }
   int ColOf(int cell) const { return cell % n; }
   int BoxOf(int cell) const { return unitsOf[static_cast<std::size_t>(cell)][0]; }
-  bool Sees(int a, int b) const;
+  bool Sees(int a, int b) const {
+    if (a == b) return false;
+    const auto& ua = unitsOf[static_cast<std::size_t>(a)];
+    const auto& ub = unitsOf[static_cast<std::size_t>(b)];
+    return ua[0] == ub[0] || ua[1] == ub[1] || ua[2] == ub[2];
+  }
 };
 
 // The geometry of a 9 x 9 or a 16 x 16 board, built once.

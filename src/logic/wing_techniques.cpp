@@ -603,13 +603,17 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
         out.push_back({c, digit});
     }
   };
-  auto holding = [&](int digit) {
-    std::vector<int> out;
+  // The cells of the set that hold `digit`, into `out`.
+  auto holding = [&](int digit, std::vector<int>& out) {
+    out.clear();
     for (int c : set) {
       if (b.Has(c, digit)) out.push_back(c);
     }
-    return out;
   };
+  // Lists reused from one pincer to the next.
+  std::vector<Candidate> removals;
+  std::vector<int> skip;
+  std::vector<int> within;
   std::vector<int> pairs;  // the cells of two candidates, in order
   auto consider = [&](Mask all) {
     int biggest = 0;
@@ -637,29 +641,31 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
         std::swap(x, z);
         both = false;
       }
-      AlsWing wing{set, pincer, x, z, both, biggest, size, {}};
-      std::vector<int> skip = set;
+      removals.clear();
+      skip.assign(set.begin(), set.end());
       skip.push_back(pincer);
       bool weak = false;
       bool strongX = false;
       if (both) {
         for (Mask m = all & ~pm; m; m &= m - 1) {
-          const std::size_t before = wing.removals.size();
-          seeing(holding(Lowest(m)), Lowest(m), skip, wing.removals);
-          weak = weak || wing.removals.size() > before;
+          const std::size_t before = removals.size();
+          holding(Lowest(m), within);
+          seeing(within, Lowest(m), skip, removals);
+          weak = weak || removals.size() > before;
         }
-        std::vector<int> within = holding(x);
+        holding(x, within);
         within.push_back(pincer);
-        const std::size_t before = wing.removals.size();
-        seeing(within, x, skip, wing.removals);
-        strongX = wing.removals.size() > before;
+        const std::size_t before = removals.size();
+        seeing(within, x, skip, removals);
+        strongX = removals.size() > before;
       }
-      std::vector<int> within = holding(z);
+      holding(z, within);
       within.push_back(pincer);
-      const std::size_t before = wing.removals.size();
-      seeing(within, z, skip, wing.removals);
-      const bool strongZ = wing.removals.size() > before;
-      if (wing.removals.empty()) continue;
+      const std::size_t before = removals.size();
+      seeing(within, z, skip, removals);
+      const bool strongZ = removals.size() > before;
+      if (removals.empty()) continue;
+      AlsWing wing{set, pincer, x, z, both, biggest, size, removals};
       if (both && !weak && (!strongZ || !strongX)) wing.both = false;
       const int rating = WingRating(cells, biggest);
       const bool better =

@@ -2,16 +2,19 @@
 // Every step the logic engine takes, on public puzzles and generated ones of
 // both sizes, checked against the puzzle's one solution: a placement puts
 // the solution's digit, a removal never takes the solution's digit away.
+// And the path of a puzzle does not hang on what was rated before it.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/generator.h"
 #include "engine/search.h"
+#include "logic/describe.h"
 #include "logic/logic_engine.h"
 
 namespace gridora::logic {
@@ -124,6 +127,57 @@ TEST(LogicSoundness, EveryStepOfSixteenBySixteenPuzzlesKeepsTheSolution) {
     if (HasFatalFailure()) return;
   }
   EXPECT_GT(generated.steps, 12 * 20);
+}
+
+// A step as the user reads it: its rating and its sentence.
+std::string Told(const Step& step) {
+  return std::to_string(step.rating) + " " + Describe(step, 9, nullptr);
+}
+
+TEST(LogicSoundness, APathIsTheSameWhateverWasRatedBeforeAndOnWhicheverThread) {
+  // The searches keep what they made for a board until the next board: hard
+  // puzzles stepped in turn, and rated on two threads at once, take the
+  // steps each takes alone.
+  const std::vector<Digits> puzzles =
+      ReadPuzzles(std::string(GRIDORA_RATING_SETS) + "/top1465.400.txt", 3);
+  ASSERT_EQ(puzzles.size(), 3U);
+  std::vector<std::vector<std::string>> alone;
+  for (const Digits& p : puzzles) {
+    alone.emplace_back();
+    for (const Step& step : SolvePath(9, p).steps) alone.back().push_back(Told(step));
+    ASSERT_GT(alone.back().size(), 20U);
+  }
+  std::vector<LogicBoard> boards;
+  for (const Digits& p : puzzles) boards.emplace_back(9, p);
+  std::vector<std::size_t> taken(puzzles.size(), 0);
+  for (bool any = true; any;) {
+    any = false;
+    for (std::size_t i = 0; i < boards.size(); ++i) {
+      const std::optional<Step> step = NextStep(boards[i]);
+      if (!step) {
+        EXPECT_EQ(taken[i], alone[i].size());
+        continue;
+      }
+      any = true;
+      ASSERT_LT(taken[i], alone[i].size());
+      EXPECT_EQ(Told(*step), alone[i][taken[i]]) << "puzzle " << i << " step " << taken[i];
+      ++taken[i];
+      ApplyStep(boards[i], *step);
+    }
+  }
+  std::vector<std::vector<std::string>> threaded(2 * puzzles.size());
+  auto rate = [&](std::size_t first) {
+    for (std::size_t k = 0; k < puzzles.size(); ++k) {
+      const std::size_t i = (first + k) % puzzles.size();
+      for (const Step& step : SolvePath(9, puzzles[i]).steps)
+        threaded[first * puzzles.size() + i].push_back(Told(step));
+    }
+  };
+  std::thread other(rate, 1);
+  rate(0);
+  other.join();
+  for (std::size_t i = 0; i < 2 * puzzles.size(); ++i)
+    EXPECT_EQ(threaded[i], alone[i % puzzles.size()]) << "thread " << i / puzzles.size();
 }
 
 }  // namespace
