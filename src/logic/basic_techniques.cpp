@@ -171,14 +171,16 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
   for (int unit : SubsetUnits(n)) {
     if (EmptyCells(b, unit) < minEmpty) continue;
     std::optional<SubsetPattern> found;
-    // Only digits of two places or more can be in the subset: the tuples
-    // are of them, by their index here.
+    // Only digits of two to `size` places can be in the subset: the tuples
+    // are of them, by their index here. Leaving the others out keeps the
+    // order of the tuples that remain.
     std::array<Mask, 16> digitOf{};
     std::array<Mask, 16> placesOf{};
     int open = 0;
     for (int d = 1; d <= n; ++d) {
       const Mask here = b.Places(unit, d);
-      if (Count(here) < 2) continue;
+      const int places = Count(here);
+      if (places < 2 || places > size) continue;
       digitOf[static_cast<std::size_t>(open)] = Bit(d);
       placesOf[static_cast<std::size_t>(open++)] = here;
     }

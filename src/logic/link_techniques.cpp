@@ -47,43 +47,74 @@ Node NodeAt(const LogicBoard& b, int unit, Mask places, Mask positions) {
   return node;
 }
 
+// Up to two ways to split a box's places into the two ends of a link.
+struct Splits {
+  std::array<std::pair<Mask, Mask>, 2> ways{};
+  int size = 0;
+  const std::pair<Mask, Mask>* begin() const { return ways.data(); }
+  const std::pair<Mask, Mask>* end() const { return ways.data() + size; }
+};
+
 // A box's places that lie on one row and one column of it (a heart cell
 // where they cross, empty or not), or on two of its rows or two of its
 // columns: the first such shape, as its two parts.
-std::vector<std::pair<Mask, Mask>> BoxGroups(Mask places) {
-  for (int heart = 0; heart < 9; ++heart) {
-    const int hr = heart / 3;
-    const int hc = heart % 3;
+Splits BoxGroups(Mask places) {
+  // For each heart: the places off its row and column, those on its column
+  // and those on its row (the heart itself in neither).
+  struct Heart {
     Mask rest = 0;
     Mask column = 0;
     Mask row = 0;
-    for (int p = 0; p < 9; ++p) {
-      const Mask bit = Mask{1} << p;
-      if (p / 3 != hr && p % 3 != hc) rest |= bit;
-      if (p % 3 == hc && p / 3 != hr) column |= bit;
-      if (p / 3 == hr && p % 3 != hc) row |= bit;
+  };
+  static constexpr std::array<Heart, 9> hearts = [] {
+    std::array<Heart, 9> all{};
+    for (int heart = 0; heart < 9; ++heart) {
+      for (int p = 0; p < 9; ++p) {
+        const Mask bit = Mask{1} << p;
+        Heart& h = all[static_cast<std::size_t>(heart)];
+        if (p / 3 != heart / 3 && p % 3 != heart % 3) h.rest |= bit;
+        if (p % 3 == heart % 3 && p / 3 != heart / 3) h.column |= bit;
+        if (p / 3 == heart / 3 && p % 3 != heart % 3) h.row |= bit;
+      }
     }
+    return all;
+  }();
+  Splits splits;
+  for (int heart = 0; heart < 9; ++heart) {
+    const Mask rest = hearts[static_cast<std::size_t>(heart)].rest;
+    const Mask column = hearts[static_cast<std::size_t>(heart)].column;
+    const Mask row = hearts[static_cast<std::size_t>(heart)].row;
     if (places & rest) continue;
-    if (!(places & column) || !(places & row)) return {};
+    if (!(places & column) || !(places & row)) return splits;
     const Mask h = Mask{1} << heart;
-    if (places & h) return {{column | h, row}, {column, row | h}};
-    return {{column, row}};
+    if (places & h) {
+      splits.ways[0] = {column | h, row};
+      splits.ways[1] = {column, row | h};
+      splits.size = 2;
+    } else {
+      splits.ways[0] = {column, row};
+      splits.size = 1;
+    }
+    return splits;
   }
-  if (Count(places) < 4) return {};
+  if (Count(places) < 4) return splits;
   const Mask lines[] = {0x007, 0x038, 0x1C0, 0x049, 0x092, 0x124};  // rows, then columns
   const int pairs[][3] = {{0, 1, 2}, {0, 2, 1}, {1, 2, 0}, {3, 4, 5}, {3, 5, 4}, {4, 5, 3}};
   for (const auto& pair : pairs) {
     if (places & lines[pair[2]]) continue;
-    if ((places & lines[pair[0]]) && (places & lines[pair[1]]))
-      return {{lines[pair[0]], lines[pair[1]]}};
-    return {};
+    if ((places & lines[pair[0]]) && (places & lines[pair[1]])) {
+      splits.ways[0] = {lines[pair[0]], lines[pair[1]]};
+      splits.size = 1;
+    }
+    return splits;
   }
-  return {};
+  return splits;
 }
 
-std::vector<Link> StrongLinks(const LogicBoard& b, int digit) {
+// The strong links of `digit`, into `links` (emptied first).
+void StrongLinks(const LogicBoard& b, int digit, std::vector<Link>& links) {
   const Geometry& g = b.Geo();
-  std::vector<Link> links;
+  links.clear();
   for (int unit = 0; unit < 3 * g.n; ++unit) {
     const Mask places = b.Places(unit, digit);
     const int kind = static_cast<int>(KindOf(g, unit));
@@ -114,7 +145,6 @@ std::vector<Link> StrongLinks(const LogicBoard& b, int digit) {
       break;
     }
   }
-  return links;
 }
 
 // A set of cells of a board of up to 256 cells.
@@ -232,7 +262,7 @@ Technique TechniqueOf(const std::array<int, 4>& kinds, int count, bool grouped) 
 void Build(const LogicBoard& b, int digit, DigitLinks& out) {
   const Geometry& g = b.Geo();
   const std::vector<Cells>& peerSet = PeerSets(g);
-  out.links = StrongLinks(b, digit);
+  StrongLinks(b, digit, out.links);
   out.shapes.clear();
   out.follow.clear();
   out.holding = Cells{};

@@ -81,6 +81,9 @@ LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>&
     const int d = digits[static_cast<std::size_t>(cell)];
     if (d >= 1 && d <= geo_->n) Place(cell, d);
   }
+  // The givens are placed: from here on the changes keep the state.
+  broken_ = Recount();
+  irregular_ = false;
 }
 
 void LogicBoard::Unplace(int cell, int digit) {
@@ -91,8 +94,10 @@ void LogicBoard::Unplace(int cell, int digit) {
   const auto& units = geo_->unitsOf[static_cast<std::size_t>(cell)];
   const int at[] = {r % box * box + c % box, c, r};  // the cell's place in its box, row, column
   for (std::size_t k = 0; k < 3; ++k) {
-    places_[static_cast<std::size_t>(units[k])][static_cast<std::size_t>(digit - 1)] &=
-        ~(Mask{1} << at[k]);
+    const auto unit = static_cast<std::size_t>(units[k]);
+    Mask& places = places_[unit][static_cast<std::size_t>(digit - 1)];
+    places &= ~(Mask{1} << at[k]);
+    if (places == 0 && !(placed_[unit] & Bit(digit))) broken_ = true;
   }
 }
 
@@ -104,6 +109,10 @@ bool LogicBoard::Solved() const {
 }
 
 bool LogicBoard::Broken() const {
+  return irregular_ ? Recount() : broken_;
+}
+
+bool LogicBoard::Recount() const {
   for (int cell = 0; cell < geo_->cells; ++cell) {
     if (Value(cell) == 0 && Cands(cell) == 0) return true;
   }
@@ -124,7 +133,14 @@ bool LogicBoard::Broken() const {
 }
 
 void LogicBoard::Place(int cell, int digit) {
+  if (value_[static_cast<std::size_t>(cell)] != 0 || cand_[static_cast<std::size_t>(cell)] == 0)
+    irregular_ = true;
   value_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(digit);
+  for (int unit : geo_->unitsOf[static_cast<std::size_t>(cell)]) {
+    Mask& placed = placed_[static_cast<std::size_t>(unit)];
+    if (placed & Bit(digit)) broken_ = true;
+    placed |= Bit(digit);
+  }
   for (Mask m = cand_[static_cast<std::size_t>(cell)]; m; m &= m - 1) Unplace(cell, Lowest(m));
   cand_[static_cast<std::size_t>(cell)] = 0;
   for (int peer : geo_->peers[static_cast<std::size_t>(cell)]) Remove(peer, digit);

@@ -96,6 +96,7 @@ class LogicBoard {
     Mask& cands = cand_[static_cast<std::size_t>(cell)];
     if (!(cands & Bit(digit))) return;
     cands &= ~Bit(digit);
+    if (cands == 0) broken_ = true;  // an empty cell without candidates
     Unplace(cell, digit);
   }
   const std::array<std::uint8_t, kMaxCells>& Digits() const { return value_; }
@@ -104,12 +105,22 @@ class LogicBoard {
   static constexpr int kMaxSide = 16;
   // Takes `cell` off the places of `digit` in its units.
   void Unplace(int cell, int digit);
+  // Broken() by looking at every cell and unit.
+  bool Recount() const;
 
   const Geometry* geo_;
   std::array<std::uint8_t, kMaxCells> value_{};
   std::array<Mask, kMaxCells> cand_{};
   // The places of each digit in each unit, kept as the candidates change.
   std::array<std::array<Mask, kMaxSide>, 3 * kMaxSide> places_{};
+  // The digits placed in each unit. A board contradicts itself from the
+  // change that breaks it on (a digit placed twice in a unit, a cell's last
+  // candidate or a digit's last place in a unit taken), as long as every
+  // digit goes to an empty cell that has candidates; `irregular_` records
+  // a placement that did not, and then Broken() counts again.
+  std::array<Mask, 3 * kMaxSide> placed_{};
+  bool broken_ = false;
+  bool irregular_ = false;
 };
 
 }  // namespace gridora::logic
