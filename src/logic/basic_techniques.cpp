@@ -31,12 +31,6 @@ Cells CellsAt(const LogicBoard& b, int unit, Mask places) {
   return cells;
 }
 
-int EmptyCells(const LogicBoard& b, int unit) {
-  int count = 0;
-  for (int cell : UnitCells(b, unit)) count += b.Value(cell) == 0 ? 1 : 0;
-  return count;
-}
-
 // Calls `visit` with every mask of `k` bits among the low `n`, in increasing
 // order of the mask; stops when it returns true.
 template <typename Visit>
@@ -75,9 +69,42 @@ const std::vector<int>& SubsetUnits(int n) {
     for (int u = size; u < 2 * size; ++u) units.push_back(u);
     return units;
   };
+  if (n == 16) {
+    static const std::vector<int>& sixteen = *new std::vector<int>(make(16));
+    return sixteen;
+  }
   static const std::vector<int>& nine = *new std::vector<int>(make(9));
-  static const std::vector<int>& sixteen = *new std::vector<int>(make(16));
-  return n == 16 ? sixteen : nine;
+  return nine;
+}
+
+// For every two units, the positions in the first of the cells they share,
+// made once for each board size and never destroyed, like the geometry.
+class Crossings {
+ public:
+  explicit Crossings(const Geometry& g) : units_(3 * g.n) {
+    in_.assign(static_cast<std::size_t>(units_ * units_), 0);
+    for (int a = 0; a < units_; ++a) {
+      const Cells& cells = g.units[static_cast<std::size_t>(a)];
+      for (std::size_t k = 0; k < cells.size(); ++k) {
+        for (int other : g.unitsOf[static_cast<std::size_t>(cells[k])])
+          in_[static_cast<std::size_t>(a * units_ + other)] |= Mask{1} << k;
+      }
+    }
+  }
+  Mask In(int a, int b) const { return in_[static_cast<std::size_t>(a * units_ + b)]; }
+
+ private:
+  int units_;
+  std::vector<Mask> in_;
+};
+
+const Crossings& CrossingsOf(const Geometry& g) {
+  if (g.n == 16) {
+    static const Crossings& sixteen = *new Crossings(g);
+    return sixteen;
+  }
+  static const Crossings& nine = *new Crossings(g);
+  return nine;
 }
 
 struct LockedPattern {
@@ -85,8 +112,7 @@ struct LockedPattern {
   int unit;       // where the digit is confined
   int other;      // the unit it is removed from
   int digit;
-  Cells cells;
-  std::vector<Candidate> removals;
+  Mask places;  // the digit's places in `unit`
 };
 
 // Every unit pair of locked candidates that removes something, in the order
@@ -96,47 +122,41 @@ struct LockedPattern {
 template <typename Visit>
 void ForEachLocked(const LogicBoard& b, Visit visit) {
   const Geometry& g = b.Geo();
+  const Crossings& crossings = CrossingsOf(g);
   const int n = g.n;
   struct Kinds {
-    int first;   // first unit of the kind the digit is confined in
-    int second;  // first unit of the kind it is removed from
+    int first;  // first unit of the kind the digit is confined in
+    int slot;   // the kind it is removed from, as a slot of Geometry::unitsOf
   };
-  const Kinds order[] = {{0, 2 * n}, {0, n}, {2 * n, 0}, {n, 0}};
+  const Kinds order[] = {{0, 2}, {0, 1}, {2 * n, 0}, {n, 0}};
   for (const Kinds& kinds : order) {
     for (int d = 1; d <= n; ++d) {
       for (int unit = kinds.first; unit < kinds.first + n; ++unit) {
         const Mask places = b.Places(unit, d);
-        if (Count(places) < 2) continue;
-        const Cells& inUnit = UnitCells(b, unit);
-        const int slot = kinds.second == 0 ? 0 : kinds.second == n ? 1 : 2;
-        auto otherOf = [&](Mask m) {
-          const int c = inUnit[static_cast<std::size_t>(std::countr_zero(m))];
-          return g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)];
-        };
-        const int other = otherOf(places);
-        bool all = true;
-        for (Mask m = places; m && all; m &= m - 1) all = otherOf(m) == other;
-        // The other unit holds the digit in these places and more.
-        if (!all || Count(b.Places(other, d)) <= Count(places)) continue;
-        const Cells cells = CellsAt(b, unit, places);
-        LockedPattern p{kinds.first == 0, unit, other, d, cells, {}};
-        for (int c : UnitCells(b, other)) {
-          if (b.Has(c, d) && std::find(cells.begin(), cells.end(), c) == cells.end())
-            p.removals.push_back({c, d});
-        }
-        if (visit(p)) return;
+        if ((places & (places - 1)) == 0) continue;  // fewer than two places
+        const int cell = UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(places))];
+        const int other =
+            g.unitsOf[static_cast<std::size_t>(cell)][static_cast<std::size_t>(kinds.slot)];
+        // All the places in the other unit, which holds the digit in more.
+        if ((places & ~crossings.In(unit, other)) != 0 ||
+            Count(b.Places(other, d)) <= Count(places))
+          continue;
+        if (visit(LockedPattern{kinds.first == 0, unit, other, d, places})) return;
       }
     }
   }
 }
 
-Step LockedStep(const LockedPattern& p, Technique technique, int rating) {
+Step LockedStep(const LogicBoard& b, const LockedPattern& p, Technique technique, int rating) {
   Step step;
   step.technique = technique;
   step.rating = rating;
-  step.removals = p.removals;
-  step.cells = p.cells;
-  for (int c : p.cells) step.pattern.push_back({c, p.digit});
+  const Cells& others = UnitCells(b, p.other);
+  for (Mask m = b.Places(p.other, p.digit) & ~CrossingsOf(b.Geo()).In(p.other, p.unit); m;
+       m &= m - 1)
+    step.removals.push_back({others[static_cast<std::size_t>(std::countr_zero(m))], p.digit});
+  step.cells = CellsAt(b, p.unit, p.places);
+  for (int c : step.cells) step.pattern.push_back({c, p.digit});
   step.units = {p.unit};
   step.digit = p.digit;
   return step;
@@ -169,7 +189,7 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
                                                Accept accept) {
   const int n = b.Size();
   for (int unit : SubsetUnits(n)) {
-    if (EmptyCells(b, unit) < minEmpty) continue;
+    if (b.EmptyIn(unit) < minEmpty) continue;
     std::optional<SubsetPattern> found;
     // Only digits of two to `size` places can be in the subset: the tuples
     // are of them, by their index here. Leaving the others out keeps the
@@ -243,34 +263,24 @@ std::optional<Step> FindNakedSingle(const LogicBoard& b) {
 
 std::optional<Step> FindDirectLocked(const LogicBoard& b) {
   const Geometry& g = b.Geo();
+  const Crossings& crossings = CrossingsOf(g);
   std::optional<Step> result;
   ForEachLocked(b, [&](const LockedPattern& p) {
     // Another unit of the first kind that crosses the unit the digit is
     // removed from, left with one place for it. Units of one kind do not
     // meet: without removals, such a unit keeps its two places or more.
-    if (p.removals.empty()) return false;
     const int first = p.pointing ? 0 : p.unit < 2 * g.n ? g.n : 2 * g.n;
     for (int third = first; third < first + g.n; ++third) {
       if (third == p.unit) continue;
-      const Cells& cells = UnitCells(b, third);
-      const bool crosses = std::any_of(cells.begin(), cells.end(), [&](int c) {
-        const auto& own = g.unitsOf[static_cast<std::size_t>(c)];
-        return std::find(own.begin(), own.end(), p.other) != own.end();
-      });
-      if (!crosses || Count(b.Places(third, p.digit)) < 2) continue;
-      int left = -1;
-      int count = 0;
-      for (int c : cells) {
-        const auto& own = g.unitsOf[static_cast<std::size_t>(c)];
-        if (b.Has(c, p.digit) && std::find(own.begin(), own.end(), p.other) == own.end()) {
-          ++count;
-          left = c;
-        }
-      }
-      if (count != 1) continue;
-      result = LockedStep(p, p.pointing ? Technique::DirectPointing : Technique::DirectClaiming,
+      const Mask crossing = crossings.In(third, p.other);
+      const Mask here = b.Places(third, p.digit);
+      if (crossing == 0 || Count(here) < 2) continue;
+      const Mask left = here & ~crossing;
+      if (left == 0 || (left & (left - 1)) != 0) continue;  // not one place left
+      result = LockedStep(b, p, p.pointing ? Technique::DirectPointing : Technique::DirectClaiming,
                           p.pointing ? 17 : 19);
-      result->placements = {{left, p.digit}};
+      result->placements = {
+          {UnitCells(b, third)[static_cast<std::size_t>(std::countr_zero(left))], p.digit}};
       return true;
     }
     return false;
@@ -304,9 +314,8 @@ std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
 std::optional<Step> FindLocked(const LogicBoard& b) {
   std::optional<Step> result;
   ForEachLocked(b, [&](const LockedPattern& p) {
-    if (p.removals.empty()) return false;
-    result =
-        LockedStep(p, p.pointing ? Technique::Pointing : Technique::Claiming, p.pointing ? 26 : 28);
+    result = LockedStep(b, p, p.pointing ? Technique::Pointing : Technique::Claiming,
+                        p.pointing ? 26 : 28);
     return true;
   });
   return result;
@@ -315,7 +324,7 @@ std::optional<Step> FindLocked(const LogicBoard& b) {
 std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
   const int n = b.Size();
   for (int unit : SubsetUnits(n)) {
-    if (EmptyCells(b, unit) < 2 * size) continue;
+    if (b.EmptyIn(unit) < 2 * size) continue;
     std::optional<SubsetPattern> found;
     const Cells& all = UnitCells(b, unit);
     // Only cells of two candidates or more can be in the subset: the tuples

@@ -224,9 +224,12 @@ const std::vector<Cells>& PeerSets(const Geometry& g) {
     }
     return sets;
   };
+  if (g.n == 16) {
+    static const std::vector<Cells>& sixteen = *new std::vector<Cells>(make(GeometryOf(16)));
+    return sixteen;
+  }
   static const std::vector<Cells>& nine = *new std::vector<Cells>(make(GeometryOf(9)));
-  static const std::vector<Cells>& sixteen = *new std::vector<Cells>(make(GeometryOf(16)));
-  return g.n == 16 ? sixteen : nine;
+  return nine;
 }
 
 // Tenths for a chain of `count` links of the kinds in `kinds` (a bit per

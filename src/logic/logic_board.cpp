@@ -14,11 +14,13 @@ Geometry Build(int n, int box) {
   g.cells = n * n;
   g.units.assign(static_cast<std::size_t>(3 * n), {});
   g.unitsOf.assign(static_cast<std::size_t>(g.cells), {});
+  g.placeIn.assign(static_cast<std::size_t>(g.cells), {});
   for (int cell = 0; cell < g.cells; ++cell) {
     const int r = cell / n;
     const int c = cell % n;
     const int b = r / box * box + c / box;
     g.unitsOf[static_cast<std::size_t>(cell)] = {b, n + r, 2 * n + c};
+    g.placeIn[static_cast<std::size_t>(cell)] = {r % box * box + c % box, c, r};
     for (int u : g.unitsOf[static_cast<std::size_t>(cell)]) {
       g.units[static_cast<std::size_t>(u)].push_back(cell);
     }
@@ -43,10 +45,14 @@ Geometry Build(int n, int box) {
 // stock's) may still be rating when the program ends through exit(), for
 // example when Qt loses its X connection, and static destructors would pull
 // them from under it.
+// Each is made when first asked for.
 const Geometry& GeometryOf(int boardSize) {
+  if (boardSize == 16) {
+    static const Geometry& sixteen = *new Geometry(Build(16, 4));
+    return sixteen;
+  }
   static const Geometry& nine = *new Geometry(Build(9, 3));
-  static const Geometry& sixteen = *new Geometry(Build(16, 4));
-  return boardSize == 16 ? sixteen : nine;
+  return nine;
 }
 
 UnitKind KindOf(const Geometry& g, int unit) {
@@ -87,12 +93,8 @@ LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>&
 }
 
 void LogicBoard::Unplace(int cell, int digit) {
-  const int n = geo_->n;
-  const int box = geo_->box;
-  const int r = cell / n;
-  const int c = cell % n;
   const auto& units = geo_->unitsOf[static_cast<std::size_t>(cell)];
-  const int at[] = {r % box * box + c % box, c, r};  // the cell's place in its box, row, column
+  const auto& at = geo_->placeIn[static_cast<std::size_t>(cell)];
   for (std::size_t k = 0; k < 3; ++k) {
     const auto unit = static_cast<std::size_t>(units[k]);
     Mask& places = places_[unit][static_cast<std::size_t>(digit - 1)];
@@ -133,13 +135,14 @@ bool LogicBoard::Recount() const {
 }
 
 void LogicBoard::Place(int cell, int digit) {
-  if (value_[static_cast<std::size_t>(cell)] != 0 || cand_[static_cast<std::size_t>(cell)] == 0)
-    irregular_ = true;
+  const bool empty = value_[static_cast<std::size_t>(cell)] == 0;
+  if (!empty || cand_[static_cast<std::size_t>(cell)] == 0) irregular_ = true;
   value_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(digit);
   for (int unit : geo_->unitsOf[static_cast<std::size_t>(cell)]) {
     Mask& placed = placed_[static_cast<std::size_t>(unit)];
     if (placed & Bit(digit)) broken_ = true;
     placed |= Bit(digit);
+    filled_[static_cast<std::size_t>(unit)] += empty ? 1 : 0;
   }
   for (Mask m = cand_[static_cast<std::size_t>(cell)]; m; m &= m - 1) Unplace(cell, Lowest(m));
   cand_[static_cast<std::size_t>(cell)] = 0;

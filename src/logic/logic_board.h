@@ -41,6 +41,7 @@ struct Geometry {
   std::vector<std::vector<int>> units;
   std::vector<std::array<int, 3>> unitsOf;  // box, row, column unit of a cell
   std::vector<std::vector<int>> peers;      // the cells sharing a unit, ascending
+  std::vector<std::array<int, 3>> placeIn;  // a cell's position in its box, row, column
   int RowOf(int cell) const { return cell / n; }
   int ColOf(int cell) const { return cell % n; }
   int BoxOf(int cell) const { return unitsOf[static_cast<std::size_t>(cell)][0]; }
@@ -85,6 +86,8 @@ class LogicBoard {
   Mask Places(int unit, int digit) const {
     return places_[static_cast<std::size_t>(unit)][static_cast<std::size_t>(digit - 1)];
   }
+  // The cells of `unit` that hold no digit.
+  int EmptyIn(int unit) const { return geo_->n - filled_[static_cast<std::size_t>(unit)]; }
   bool Solved() const;
   // A cell without a digit or candidate, or a unit missing a digit that has
   // no place left: the board contradicts itself.
@@ -119,6 +122,7 @@ class LogicBoard {
   // digit goes to an empty cell that has candidates; `irregular_` records
   // a placement that did not, and then Broken() counts again.
   std::array<Mask, 3 * kMaxSide> placed_{};
+  std::array<int, 3 * kMaxSide> filled_{};  // the cells of each unit that hold a digit
   bool broken_ = false;
   bool irregular_ = false;
 };

@@ -38,6 +38,16 @@ const std::vector<Finder>& Finders(int boardSize) {
       {42, FindXYWing},
       {44, FindXYZWing},
   };
+  if (boardSize == 16) {
+    static const std::vector<Finder>& sixteen = *new std::vector<Finder>([] {
+      std::vector<Finder> all = common;
+      all.push_back({50, [](const LogicBoard& b) { return FindNakedSubset(b, 4); }});
+      all.push_back({52, [](const LogicBoard& b) { return FindFish(b, 4); }});
+      all.push_back({54, [](const LogicBoard& b) { return FindHiddenSubset(b, 4); }});
+      return all;
+    }());
+    return sixteen;
+  }
   static const std::vector<Finder>& nine = *new std::vector<Finder>([] {
     std::vector<Finder> all = common;
     all.push_back({45, FindUniqueRectangle});
@@ -57,14 +67,7 @@ const std::vector<Finder>& Finders(int boardSize) {
     all.push_back({90, FindForcingChainsPlus});
     return all;
   }());
-  static const std::vector<Finder>& sixteen = *new std::vector<Finder>([] {
-    std::vector<Finder> all = common;
-    all.push_back({50, [](const LogicBoard& b) { return FindNakedSubset(b, 4); }});
-    all.push_back({52, [](const LogicBoard& b) { return FindFish(b, 4); }});
-    all.push_back({54, [](const LogicBoard& b) { return FindHiddenSubset(b, 4); }});
-    return all;
-  }());
-  return boardSize == 16 ? sixteen : nine;
+  return nine;
 }
 
 }  // namespace
