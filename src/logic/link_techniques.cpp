@@ -147,14 +147,23 @@ void StrongLinks(const LogicBoard& b, int digit, std::vector<Link>& links) {
   }
 }
 
-// A set of cells of a board of up to 256 cells.
+// A set of cells of a board of up to 64 `W` cells: two words hold a 9 x 9
+// board, four a 16 x 16 one.
+template <std::size_t W>
 struct Cells {
-  std::array<std::uint64_t, 4> words{};
+  std::array<std::uint64_t, W> words{};
   void Set(int c) { words[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64); }
   bool Has(int c) const { return (words[static_cast<std::size_t>(c / 64)] >> (c % 64) & 1) != 0; }
   bool Meets(const Cells& o) const {
-    return ((words[0] & o.words[0]) | (words[1] & o.words[1]) | (words[2] & o.words[2]) |
-            (words[3] & o.words[3])) != 0;
+    std::uint64_t any = 0;
+    for (std::size_t i = 0; i < W; ++i) any |= words[i] & o.words[i];
+    return any != 0;
+  }
+  // Whether the cells of `o` hold some cell outside this set.
+  bool Misses(const Cells& o) const {
+    std::uint64_t any = 0;
+    for (std::size_t i = 0; i < W; ++i) any |= ~words[i] & o.words[i];
+    return any != 0;
   }
   std::size_t Size() const {
     std::size_t n = 0;
@@ -170,66 +179,68 @@ struct Cells {
   }
   Cells operator&(const Cells& o) const {
     Cells r;
-    for (std::size_t i = 0; i < 4; ++i) r.words[i] = words[i] & o.words[i];
+    for (std::size_t i = 0; i < W; ++i) r.words[i] = words[i] & o.words[i];
     return r;
   }
   Cells operator|(const Cells& o) const {
     Cells r;
-    for (std::size_t i = 0; i < 4; ++i) r.words[i] = words[i] | o.words[i];
+    for (std::size_t i = 0; i < W; ++i) r.words[i] = words[i] | o.words[i];
     return r;
   }
   Cells operator~() const {
     Cells r;
-    for (std::size_t i = 0; i < 4; ++i) r.words[i] = ~words[i];
+    for (std::size_t i = 0; i < W; ++i) r.words[i] = ~words[i];
     return r;
   }
 };
 
 // One end of a strong link: its cells, the units that hold all of them (a
 // bit per unit) and the cells that see every one of them.
+template <std::size_t W>
 struct Shape {
   const Node* node = nullptr;
-  Cells cells;
+  Cells<W> cells;
   std::uint64_t units = 0;
-  Cells seenBy;
-  Cells link;  // the cells of both ends of its link
-  Cells hits;  // the cells it sees that hold the digit
+  Cells<W> seenBy;
+  Cells<W> link;  // the cells of both ends of its link
+  Cells<W> hits;  // the cells it sees that hold the digit
+  // It sees a cell of the digit outside its link: a chain can start here.
+  bool opens = false;
 };
 
 // The strong links of one digit with their ends, and for each end the ends
 // a weak link joins to it, a bit per end in the order they are tried (link
 // by link, each way round).
+template <std::size_t W>
 struct DigitLinks {
   std::vector<Link> links;
-  std::vector<Shape> shapes;
+  std::vector<Shape<W>> shapes;
   std::vector<std::array<std::uint64_t, 2>> follow;
-  Cells holding;
+  std::array<std::uint64_t, 2> all{};  // every end
+  Cells<W> holding;
 };
 
 // The strong links of every digit on one board, kept for the next search on
 // the same candidates (the searches of two, three and four links follow one
 // another on a board).
+template <std::size_t W>
 struct LinkSet {
   int n = 0;
   std::array<Mask, kMaxCells> cands{};
-  std::array<DigitLinks, 16> digits;
+  std::array<DigitLinks<W>, 16> digits;
 };
 
 // The cells that see each cell, made once for each board size.
-const std::vector<Cells>& PeerSets(const Geometry& g) {
-  auto make = [](const Geometry& geo) {
-    std::vector<Cells> sets(static_cast<std::size_t>(geo.cells));
-    for (int c = 0; c < geo.cells; ++c) {
-      for (int p : geo.peers[static_cast<std::size_t>(c)]) sets[static_cast<std::size_t>(c)].Set(p);
+template <std::size_t W>
+const std::vector<Cells<W>>& PeerSets(const Geometry& g) {
+  static const std::vector<Cells<W>>& sets = *new std::vector<Cells<W>>([&g] {
+    std::vector<Cells<W>> all(static_cast<std::size_t>(g.cells));
+    for (int c = 0; c < g.cells; ++c) {
+      for (int p : g.peers[static_cast<std::size_t>(c)]) all[static_cast<std::size_t>(c)].Set(p);
     }
-    return sets;
-  };
-  if (g.n == 16) {
-    static const std::vector<Cells>& sixteen = *new std::vector<Cells>(make(GeometryOf(16)));
-    return sixteen;
-  }
-  static const std::vector<Cells>& nine = *new std::vector<Cells>(make(GeometryOf(9)));
-  return nine;
+    return all;
+  }());
+  return sets;
 }
 
 // Tenths for a chain of `count` links of the kinds in `kinds` (a bit per
@@ -262,13 +273,15 @@ Technique TechniqueOf(const std::array<int, 4>& kinds, int count, bool grouped) 
 
 // The links of `digit` and their ends: the cells of each end, the units
 // that hold all of them and the cells that see all of them.
-void Build(const LogicBoard& b, int digit, DigitLinks& out) {
+template <std::size_t W>
+void Build(const LogicBoard& b, int digit, DigitLinks<W>& out) {
   const Geometry& g = b.Geo();
-  const std::vector<Cells>& peerSet = PeerSets(g);
+  const std::vector<Cells<W>>& peerSet = PeerSets<W>(g);
   StrongLinks(b, digit, out.links);
   out.shapes.clear();
   out.follow.clear();
-  out.holding = Cells{};
+  out.all = {};
+  out.holding = Cells<W>{};
   if (out.links.empty()) return;
   for (int c = 0; c < g.cells; ++c) {
     if (b.Has(c, digit)) out.holding.Set(c);
@@ -276,7 +289,7 @@ void Build(const LogicBoard& b, int digit, DigitLinks& out) {
   out.shapes.reserve(out.links.size() * 2);
   for (const Link& link : out.links) {
     for (const Node* node : {&link.a, &link.b}) {
-      Shape shape;
+      Shape<W> shape;
       shape.node = node;
       shape.seenBy = peerSet[static_cast<std::size_t>(node->front())];
       shape.units = 0;
@@ -299,6 +312,11 @@ void Build(const LogicBoard& b, int digit, DigitLinks& out) {
     const std::size_t first = out.shapes.size() - 2;
     out.shapes[first].link = out.shapes[first].cells | out.shapes[first + 1].cells;
     out.shapes[first + 1].link = out.shapes[first].link;
+    for (std::size_t end = first; end < first + 2; ++end) {
+      Shape<W>& shape = out.shapes[end];
+      shape.opens = shape.link.Misses(shape.hits);
+      out.all[end / 64] |= std::uint64_t{1} << (end % 64);
+    }
   }
   // The ends in each unit, then those a weak link joins to each end.
   std::array<std::array<std::uint64_t, 2>, 64> inUnit{};
@@ -315,14 +333,18 @@ void Build(const LogicBoard& b, int digit, DigitLinks& out) {
       joined[0] |= ends[0];
       joined[1] |= ends[1];
     }
+    // Not the ends of its own link, which the chain holds already.
+    for (const std::size_t own : {from, from ^ 1})
+      joined[own / 64] &= ~(std::uint64_t{1} << (own % 64));
     out.follow[from] = joined;
   }
 }
 
 // The links of every digit of `b`, made again only when its candidates
 // differ from those of the board before.
-const LinkSet& LinksOf(const LogicBoard& b) {
-  thread_local LinkSet set;
+template <std::size_t W>
+const LinkSet<W>& LinksOf(const LogicBoard& b) {
+  thread_local LinkSet<W> set;
   const Geometry& g = b.Geo();
   bool same = set.n == g.n;
   for (int c = 0; same && c < g.cells; ++c)
@@ -334,32 +356,31 @@ const LinkSet& LinksOf(const LogicBoard& b) {
   return set;
 }
 
-}  // namespace
-
-std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
+template <std::size_t W>
+std::optional<Step> SearchLinks(const LogicBoard& b, int count) {
   const Geometry& g = b.Geo();
   std::optional<Step> best;
-  const LinkSet& set = LinksOf(b);
+  const LinkSet<W>& set = LinksOf<W>(b);
   for (int d = 1; d <= g.n; ++d) {
-    const DigitLinks& digit = set.digits[static_cast<std::size_t>(d - 1)];
+    const DigitLinks<W>& digit = set.digits[static_cast<std::size_t>(d - 1)];
     const std::vector<Link>& links = digit.links;
     if (links.empty()) continue;
-    const std::vector<Shape>& shapes = digit.shapes;
+    const std::vector<Shape<W>>& shapes = digit.shapes;
     // The chain so far: the ends of its links (start, end of each), the
     // cells it holds after each link, the link kinds.
     std::array<std::size_t, 8> nodes{};
-    std::array<Cells, 5> used{};
+    std::array<Cells<W>, 5> used{};
     std::array<int, 4> kinds{};
     int depth = 0;
     int kindSet = 0;
     int grouped = 0;
     auto conclude = [&]() {
-      const Shape& first = shapes[nodes[0]];
-      const Shape& last = shapes[nodes[static_cast<std::size_t>(2 * count - 1)]];
+      const Shape<W>& first = shapes[nodes[0]];
+      const Shape<W>& last = shapes[nodes[static_cast<std::size_t>(2 * count - 1)]];
       if (first.cells.Meets(last.cells) || (first.units & last.units)) return;
       const int rating = Rating(count, kindSet, grouped > 0);
       if (best && rating > best->rating) return;
-      const Cells removed = first.hits & last.seenBy & ~used[static_cast<std::size_t>(count)];
+      const Cells<W> removed = first.hits & last.seenBy & ~used[static_cast<std::size_t>(count)];
       const std::size_t removals = removed.Size();
       // The lowest rating first, then the most removals.
       if (removals == 0 || (best && rating == best->rating && removals <= best->removals.size()))
@@ -395,23 +416,22 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
         conclude();
         return;
       }
-      std::array<std::uint64_t, 2> next{~std::uint64_t{0}, ~std::uint64_t{0}};
-      if (depth > 0) next = digit.follow[nodes[static_cast<std::size_t>(2 * depth - 1)]];
-      const Cells& held = used[static_cast<std::size_t>(depth)];
+      const std::array<std::uint64_t, 2>& next =
+          depth > 0 ? digit.follow[nodes[static_cast<std::size_t>(2 * depth - 1)]] : digit.all;
+      const Cells<W>& held = used[static_cast<std::size_t>(depth)];
       for (std::size_t word = 0; word < 2; ++word) {
         for (std::uint64_t m = next[word]; m; m &= m - 1) {
           const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(m));
-          if (at >= shapes.size()) break;
-          const Shape& a = shapes[at];
+          const Shape<W>& a = shapes[at];
           if (held.Meets(a.link)) continue;
           // A chain whose first end sees no cell of the digit outside the
           // chain removes nothing.
-          if (depth == 0 && !a.hits.Meets(~a.link)) continue;
+          if (depth == 0 && !a.opens) continue;
           if (depth + 1 == count) {
             // The last link: its end must be apart from the first end and
             // see a cell of the digit the first end sees.
-            const Shape& first = shapes[nodes[0]];
-            const Shape& last = shapes[at ^ 1];
+            const Shape<W>& first = shapes[nodes[0]];
+            const Shape<W>& last = shapes[at ^ 1];
             if ((first.units & last.units) || first.cells.Meets(last.cells) ||
                 !first.hits.Meets(last.seenBy))
               continue;
@@ -437,6 +457,12 @@ std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
     extend(extend);
   }
   return best;
+}
+
+}  // namespace
+
+std::optional<Step> FindStrongLinks(const LogicBoard& b, int count) {
+  return b.Size() == 16 ? SearchLinks<4>(b, count) : SearchLinks<2>(b, count);
 }
 
 }  // namespace gridora::logic
