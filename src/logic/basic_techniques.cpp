@@ -183,7 +183,8 @@ Step SubsetStep(const LogicBoard& b, const SubsetPattern& p, Technique technique
   return step;
 }
 
-// The first hidden subset of `size` digits in the units; `accept` may refuse one.
+// The first hidden subset of `size` digits in the units; `accept` may refuse
+// one, told its unit, its digits and their places there.
 template <typename Accept>
 std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, int minEmpty,
                                                Accept accept) {
@@ -212,11 +213,11 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
       Mask set = 0;
       for (Mask m = tuple; m; m &= m - 1)
         set |= digitOf[static_cast<std::size_t>(std::countr_zero(m))];
+      if (!accept(unit, set, places)) return false;
       SubsetPattern p{unit, set, CellsAt(b, unit, places), {}};
       for (int c : p.cells) {
         for (Mask m = b.Cands(c) & ~set; m; m &= m - 1) p.removals.push_back({c, Lowest(m)});
       }
-      if (!accept(p)) return false;
       found = std::move(p);
       return true;
     });
@@ -236,7 +237,7 @@ std::optional<Step> FindHiddenSingle(const LogicBoard& b) {
       Step step;
       step.technique = Technique::HiddenSingle;
       step.rating = KindOf(b.Geo(), unit) == UnitKind::Box ? 12 : 15;
-      const int cell = CellsAt(b, unit, places).front();
+      const int cell = UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(places))];
       step.placements = {{cell, d}};
       step.cells = {cell};
       step.units = {unit};
@@ -290,14 +291,13 @@ std::optional<Step> FindDirectLocked(const LogicBoard& b) {
 
 std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
   std::optional<Candidate> single;
-  const auto p = FirstHiddenSubset(b, size, size + 1, [&](const SubsetPattern& s) {
-    Mask places = 0;
-    for (Mask m = s.digits; m; m &= m - 1) places |= b.Places(s.unit, Lowest(m));
+  const auto p = FirstHiddenSubset(b, size, size + 1, [&](int unit, Mask digits, Mask places) {
     for (int d = 1; d <= b.Size(); ++d) {
-      if (s.digits & Bit(d)) continue;
-      const Mask here = b.Places(s.unit, d);
-      if (Count(here) > 1 && Count(here & ~places) == 1) {
-        single = Candidate{CellsAt(b, s.unit, here & ~places).front(), d};
+      if (digits & Bit(d)) continue;
+      const Mask here = b.Places(unit, d);
+      const Mask left = here & ~places;
+      if (Count(here) > 1 && left != 0 && (left & (left - 1)) == 0) {
+        single = Candidate{UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(left))], d};
         return true;
       }
     }
@@ -327,14 +327,16 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
     if (b.EmptyIn(unit) < 2 * size) continue;
     std::optional<SubsetPattern> found;
     const Cells& all = UnitCells(b, unit);
-    // Only cells of two candidates or more can be in the subset: the tuples
-    // are of them, by their index here.
+    // Only cells of two to `size` candidates can be in the subset: the
+    // tuples are of them, by their index here. Leaving the others out keeps
+    // the order of the tuples that remain.
     std::array<Mask, 16> positionOf{};
     std::array<Mask, 16> candsOf{};
     int open = 0;
     for (int k = 0; k < n; ++k) {
       const Mask here = b.Cands(all[static_cast<std::size_t>(k)]);
-      if (Count(here) < 2) continue;
+      const int cands = Count(here);
+      if (cands < 2 || cands > size) continue;
       positionOf[static_cast<std::size_t>(open)] = Mask{1} << k;
       candsOf[static_cast<std::size_t>(open++)] = here;
     }
@@ -346,6 +348,10 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
       Mask positions = 0;
       for (Mask m = tuple; m; m &= m - 1)
         positions |= positionOf[static_cast<std::size_t>(std::countr_zero(m))];
+      // Something to remove: a digit of the subset in another cell.
+      Mask outside = 0;
+      for (Mask m = digits; m; m &= m - 1) outside |= b.Places(unit, Lowest(m)) & ~positions;
+      if (outside == 0) return false;
       const Cells pick = CellsAt(b, unit, positions);
       SubsetPattern p{unit, digits, pick, {}};
       for (int c : UnitCells(b, unit)) {
@@ -367,8 +373,13 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
 }
 
 std::optional<Step> FindHiddenSubset(const LogicBoard& b, int size) {
-  const auto p = FirstHiddenSubset(b, size, 2 * size + 1,
-                                   [](const SubsetPattern& s) { return !s.removals.empty(); });
+  // Something to remove: another digit in the subset's places.
+  const auto p = FirstHiddenSubset(b, size, 2 * size + 1, [&](int unit, Mask digits, Mask places) {
+    for (int d = 1; d <= b.Size(); ++d) {
+      if (!(digits & Bit(d)) && (b.Places(unit, d) & places) != 0) return true;
+    }
+    return false;
+  });
   if (!p) return std::nullopt;
   static constexpr Technique kinds[] = {Technique::HiddenPair, Technique::HiddenTriple,
                                         Technique::HiddenQuad};
@@ -379,29 +390,42 @@ std::optional<Step> FindHiddenSubset(const LogicBoard& b, int size) {
 std::optional<Step> FindFish(const LogicBoard& b, int size) {
   const Geometry& g = b.Geo();
   const int n = b.Size();
-  std::vector<int> placed(static_cast<std::size_t>(n + 1), 0);
+  std::array<int, 17> placed{};
   for (int c = 0; c < g.cells; ++c) ++placed[static_cast<std::size_t>(b.Value(c))];
   for (int base : {2 * n, n}) {  // columns, then rows
     const int cover = base == n ? 2 * n : n;
     std::optional<Step> result;
     // The base lines each digit can take: two places or more, the digit
     // placed few enough times.
+    // And the digits each line is open to, a bit per digit.
     std::array<Mask, 17> open{};
+    std::array<Mask, 16> digitsOf{};
     Mask any = 0;
     for (int d = 1; d <= n; ++d) {
       if (placed[static_cast<std::size_t>(d)] + 2 * size > n) continue;
       for (int line = 0; line < n; ++line) {
-        if (Count(b.Places(base + line, d)) >= 2)
+        const Mask here = b.Places(base + line, d);
+        if ((here & (here - 1)) != 0) {  // two places or more
           open[static_cast<std::size_t>(d)] |= Mask{1} << line;
+          digitsOf[static_cast<std::size_t>(line)] |= Bit(d);
+        }
       }
       any |= open[static_cast<std::size_t>(d)];
     }
     ForEachTupleIn(any, size, [&](Mask lines) {
-      for (int d = 1; d <= n; ++d) {
-        if (lines & ~open[static_cast<std::size_t>(d)]) continue;
+      Mask digits = ~Mask{0};
+      for (Mask m = lines; m; m &= m - 1)
+        digits &= digitsOf[static_cast<std::size_t>(std::countr_zero(m))];
+      for (; digits; digits &= digits - 1) {
+        const int d = Lowest(digits);
         Mask covers = 0;
         for (Mask m = lines; m; m &= m - 1) covers |= b.Places(base + std::countr_zero(m), d);
         if (Count(covers) != size) continue;
+        // Something to remove: the digit in a cover line off the base lines.
+        Mask outside = 0;
+        for (Mask m = covers; m; m &= m - 1)
+          outside |= b.Places(cover + std::countr_zero(m), d) & ~lines;
+        if (outside == 0) continue;
         Step step;
         for (Mask m = covers; m; m &= m - 1) {
           const int other = cover + std::countr_zero(m);
