@@ -139,7 +139,7 @@ void ForEachLocked(const LogicBoard& b, Visit visit) {
             g.unitsOf[static_cast<std::size_t>(cell)][static_cast<std::size_t>(kinds.slot)];
         // All the places in the other unit, which holds the digit in more.
         if ((places & ~crossings.In(unit, other)) != 0 ||
-            Count(b.Places(other, d)) <= Count(places))
+            (b.Places(other, d) & ~crossings.In(other, unit)) == 0)
           continue;
         if (visit(LockedPattern{kinds.first == 0, unit, other, d, places})) return;
       }
@@ -200,8 +200,7 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
     int open = 0;
     for (int d = 1; d <= n; ++d) {
       const Mask here = b.Places(unit, d);
-      const int places = Count(here);
-      if (places < 2 || places > size) continue;
+      if (AtMost(here, 1) || !AtMost(here, size)) continue;
       digitOf[static_cast<std::size_t>(open)] = Bit(d);
       placesOf[static_cast<std::size_t>(open++)] = here;
     }
@@ -250,7 +249,8 @@ std::optional<Step> FindHiddenSingle(const LogicBoard& b) {
 
 std::optional<Step> FindNakedSingle(const LogicBoard& b) {
   for (int cell = 0; cell < b.Geo().cells; ++cell) {
-    if (b.Value(cell) != 0 || Count(b.Cands(cell)) != 1) continue;
+    const Mask cands = b.Cands(cell);
+    if (b.Value(cell) != 0 || cands == 0 || (cands & (cands - 1)) != 0) continue;
     Step step;
     step.technique = Technique::NakedSingle;
     step.rating = 23;
@@ -275,7 +275,7 @@ std::optional<Step> FindDirectLocked(const LogicBoard& b) {
       if (third == p.unit) continue;
       const Mask crossing = crossings.In(third, p.other);
       const Mask here = b.Places(third, p.digit);
-      if (crossing == 0 || Count(here) < 2) continue;
+      if (crossing == 0 || AtMost(here, 1)) continue;
       const Mask left = here & ~crossing;
       if (left == 0 || (left & (left - 1)) != 0) continue;  // not one place left
       result = LockedStep(b, p, p.pointing ? Technique::DirectPointing : Technique::DirectClaiming,
@@ -296,7 +296,7 @@ std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
       if (digits & Bit(d)) continue;
       const Mask here = b.Places(unit, d);
       const Mask left = here & ~places;
-      if (Count(here) > 1 && left != 0 && (left & (left - 1)) == 0) {
+      if (!AtMost(here, 1) && left != 0 && (left & (left - 1)) == 0) {
         single = Candidate{UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(left))], d};
         return true;
       }
@@ -335,8 +335,7 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
     int open = 0;
     for (int k = 0; k < n; ++k) {
       const Mask here = b.Cands(all[static_cast<std::size_t>(k)]);
-      const int cands = Count(here);
-      if (cands < 2 || cands > size) continue;
+      if (AtMost(here, 1) || !AtMost(here, size)) continue;
       positionOf[static_cast<std::size_t>(open)] = Mask{1} << k;
       candsOf[static_cast<std::size_t>(open++)] = here;
     }

@@ -27,6 +27,12 @@ inline int Count(Mask m) {
   m = (m + (m >> 4)) & 0x0F0F0F0Fu;
   return static_cast<int>((m * 0x01010101u) >> 24);
 }
+// Whether `m` has `k` bits or fewer: cheaper than counting them for a
+// small `k`.
+inline bool AtMost(Mask m, int k) {
+  for (int i = 0; i < k && m; ++i) m &= m - 1;
+  return m == 0;
+}
 inline int Lowest(Mask m) {
   return std::countr_zero(m) + 1;
 }
