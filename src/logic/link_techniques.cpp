@@ -416,8 +416,21 @@ std::optional<Step> SearchLinks(const LogicBoard& b, int count) {
         conclude();
         return;
       }
-      const std::array<std::uint64_t, 2>& next =
+      std::array<std::uint64_t, 2> next =
           depth > 0 ? digit.follow[nodes[static_cast<std::size_t>(2 * depth - 1)]] : digit.all;
+      if (depth + 1 == count) {
+        // The last link comes after the first one: the same chain the other
+        // way round, of the same rating and removals, began at an earlier
+        // end and was met first.
+        const std::size_t from = (nodes[0] / 2 + 1) * 2;
+        for (std::size_t word = 0; word < 2; ++word) {
+          if (from >= 64 * (word + 1)) {
+            next[word] = 0;
+          } else if (from > 64 * word) {
+            next[word] &= ~std::uint64_t{0} << (from - 64 * word);
+          }
+        }
+      }
       const Cells<W>& held = used[static_cast<std::size_t>(depth)];
       for (std::size_t word = 0; word < 2; ++word) {
         for (std::uint64_t m = next[word]; m; m &= m - 1) {
