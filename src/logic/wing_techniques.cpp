@@ -31,13 +31,22 @@ std::optional<Step> Wing(const LogicBoard& b, bool xyz) {
   for (int pivot = 0; pivot < g.cells; ++pivot) {
     const Mask pm = b.Cands(pivot);
     if (Count(pm) != (xyz ? 3 : 2)) continue;
-    const auto& peers = g.peers[static_cast<std::size_t>(pivot)];
-    for (std::size_t i = 0; i < peers.size(); ++i) {
+    // The peers that can be a wing, in order: two candidates, within the
+    // pivot's (XYZ) or one of them shared with it (XY).
+    std::array<int, 3 * 16> wings{};
+    std::size_t count = 0;
+    for (int peer : g.peers[static_cast<std::size_t>(pivot)]) {
+      const Mask m = b.Cands(peer);
+      if (Count(m) != 2) continue;
+      if (xyz ? (m & ~pm) != 0 : Count(m & pm) != 1) continue;
+      wings[count++] = peer;
+    }
+    const std::array<int, 3 * 16>& peers = wings;
+    for (std::size_t i = 0; i < count; ++i) {
       const Mask am = b.Cands(peers[i]);
-      if (Count(am) != 2) continue;
-      for (std::size_t j = i + 1; j < peers.size(); ++j) {
+      for (std::size_t j = i + 1; j < count; ++j) {
         const Mask bm = b.Cands(peers[j]);
-        if (Count(bm) != 2 || am == bm) continue;
+        if (am == bm) continue;
         const Mask z = am & bm;
         if (Count(z) != 1) continue;
         if (xyz) {
@@ -347,19 +356,24 @@ std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
   };
   for (int r1 = 0; r1 < n; ++r1) {
     for (int r2 = r1 + 1; r2 < n; ++r2) {
+      const bool sameBand = r1 / g.box == r2 / g.box;
+      // The candidates both rows have in each column, both cells open.
+      std::array<Mask, 16> both{};
+      for (int c = 0; c < n; ++c) {
+        const int top = r1 * n + c;
+        const int bottom = r2 * n + c;
+        if (b.Value(top) == 0 && b.Value(bottom) == 0)
+          both[static_cast<std::size_t>(c)] = b.Cands(top) & b.Cands(bottom);
+      }
       for (int c1 = 0; c1 < n; ++c1) {
+        if (AtMost(both[static_cast<std::size_t>(c1)], 1)) continue;
         for (int c2 = c1 + 1; c2 < n; ++c2) {
-          const int cells[4] = {r1 * n + c1, r1 * n + c2, r2 * n + c1, r2 * n + c2};
           // Exactly two boxes.
-          const bool sameBandBoxes = (r1 / g.box == r2 / g.box) != (c1 / g.box == c2 / g.box);
-          if (!sameBandBoxes) continue;
-          Mask common = ~Mask{0};
-          bool open = true;
-          for (int c : cells) {
-            open = open && b.Value(c) == 0;
-            common &= b.Cands(c);
-          }
-          if (!open || Count(common) < 2) continue;
+          if (sameBand == (c1 / g.box == c2 / g.box)) continue;
+          const Mask common =
+              both[static_cast<std::size_t>(c1)] & both[static_cast<std::size_t>(c2)];
+          if (AtMost(common, 1)) continue;
+          const int cells[4] = {r1 * n + c1, r1 * n + c2, r2 * n + c1, r2 * n + c2};
           // Each pair of digits both in all four cells.
           for (int a = 1; a <= n; ++a) {
             for (int d = a + 1; d <= n; ++d) {
