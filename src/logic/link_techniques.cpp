@@ -152,6 +152,7 @@ void StrongLinks(const LogicBoard& b, int digit, std::vector<Link>& links) {
 template <std::size_t W>
 struct Cells {
   std::array<std::uint64_t, W> words{};
+  bool operator==(const Cells&) const = default;
   void Set(int c) { words[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64); }
   bool Has(int c) const { return (words[static_cast<std::size_t>(c / 64)] >> (c % 64) & 1) != 0; }
   bool Meets(const Cells& o) const {
@@ -217,16 +218,20 @@ struct DigitLinks {
   std::vector<Shape<W>> shapes;
   std::vector<std::array<std::uint64_t, 2>> follow;
   std::array<std::uint64_t, 2> all{};  // every end
-  Cells<W> holding;
+  Cells<W> holding;                    // the cells that hold the digit
+  bool built = false;
+  // The best chain of two, three and four links, once searched for.
+  std::array<std::optional<Step>, 3> found;
+  std::array<bool, 3> searched{};
 };
 
-// The strong links of every digit on one board, kept for the next search on
-// the same candidates (the searches of two, three and four links follow one
-// another on a board).
+// The strong links of every digit, and the chains found on them, kept for
+// the next search: a digit whose cells are the same has the same links and
+// chains (the searches of two, three and four links follow one another on a
+// board, and a step changes the cells of a few digits only).
 template <std::size_t W>
 struct LinkSet {
   int n = 0;
-  std::array<Mask, kMaxCells> cands{};
   std::array<DigitLinks<W>, 16> digits;
 };
 
@@ -281,11 +286,10 @@ void Build(const LogicBoard& b, int digit, DigitLinks<W>& out) {
   out.shapes.clear();
   out.follow.clear();
   out.all = {};
-  out.holding = Cells<W>{};
+  out.built = true;
+  out.found = {};
+  out.searched = {};
   if (out.links.empty()) return;
-  for (int c = 0; c < g.cells; ++c) {
-    if (b.Has(c, digit)) out.holding.Set(c);
-  }
   out.shapes.reserve(out.links.size() * 2);
   for (const Link& link : out.links) {
     for (const Node* node : {&link.a, &link.b}) {
@@ -340,31 +344,41 @@ void Build(const LogicBoard& b, int digit, DigitLinks<W>& out) {
   }
 }
 
-// The links of every digit of `b`, made again only when its candidates
-// differ from those of the board before.
+// The links of every digit of `b`, made again only for the digits whose
+// cells differ from those of the board before.
 template <std::size_t W>
-const LinkSet<W>& LinksOf(const LogicBoard& b) {
+LinkSet<W>& LinksOf(const LogicBoard& b) {
   thread_local LinkSet<W> set;
   const Geometry& g = b.Geo();
-  bool same = set.n == g.n;
-  for (int c = 0; same && c < g.cells; ++c)
-    same = set.cands[static_cast<std::size_t>(c)] == b.Cands(c);
-  if (same) return set;
-  set.n = g.n;
-  for (int c = 0; c < g.cells; ++c) set.cands[static_cast<std::size_t>(c)] = b.Cands(c);
-  for (int d = 1; d <= g.n; ++d) Build(b, d, set.digits[static_cast<std::size_t>(d - 1)]);
+  if (set.n != g.n) {
+    set = LinkSet<W>{};
+    set.n = g.n;
+  }
+  for (int d = 1; d <= g.n; ++d) {
+    // The cells of the digit, row by row.
+    Cells<W> holding;
+    for (int r = 0; r < g.n; ++r) {
+      const std::uint64_t row = b.Places(g.n + r, d);
+      const int at = r * g.n;
+      holding.words[static_cast<std::size_t>(at / 64)] |= row << (at % 64);
+      if (at % 64 + g.n > 64)
+        holding.words[static_cast<std::size_t>(at / 64 + 1)] |= row >> (64 - at % 64);
+    }
+    DigitLinks<W>& digit = set.digits[static_cast<std::size_t>(d - 1)];
+    if (digit.built && digit.holding == holding) continue;
+    digit.holding = holding;
+    Build(b, d, digit);
+  }
   return set;
 }
 
+// The best chain of `count` links on `digit` alone: the lowest rating, then
+// the most removals, the first found of those.
 template <std::size_t W>
-std::optional<Step> SearchLinks(const LogicBoard& b, int count) {
-  const Geometry& g = b.Geo();
+std::optional<Step> SearchDigit(const Geometry& g, const DigitLinks<W>& digit, int d, int count) {
   std::optional<Step> best;
-  const LinkSet<W>& set = LinksOf<W>(b);
-  for (int d = 1; d <= g.n; ++d) {
-    const DigitLinks<W>& digit = set.digits[static_cast<std::size_t>(d - 1)];
+  {
     const std::vector<Link>& links = digit.links;
-    if (links.empty()) continue;
     const std::vector<Shape<W>>& shapes = digit.shapes;
     // The chain so far: the ends of its links (start, end of each), the
     // cells it holds after each link, the link kinds.
@@ -470,6 +484,30 @@ std::optional<Step> SearchLinks(const LogicBoard& b, int count) {
     extend(extend);
   }
   return best;
+}
+
+template <std::size_t W>
+std::optional<Step> SearchLinks(const LogicBoard& b, int count) {
+  const Geometry& g = b.Geo();
+  LinkSet<W>& set = LinksOf<W>(b);
+  // The digits in turn, a later one's chain taken when it rates lower or,
+  // rating the same, removes more.
+  const Step* best = nullptr;
+  for (int d = 1; d <= g.n; ++d) {
+    DigitLinks<W>& digit = set.digits[static_cast<std::size_t>(d - 1)];
+    if (digit.links.empty()) continue;
+    const auto slot = static_cast<std::size_t>(count - 2);
+    if (!digit.searched[slot]) {
+      digit.found[slot] = SearchDigit(g, digit, d, count);
+      digit.searched[slot] = true;
+    }
+    const std::optional<Step>& step = digit.found[slot];
+    if (step && (!best || step->rating < best->rating ||
+                 (step->rating == best->rating && step->removals.size() > best->removals.size())))
+      best = &*step;
+  }
+  if (!best) return std::nullopt;
+  return *best;
 }
 
 }  // namespace
