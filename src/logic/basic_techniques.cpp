@@ -183,14 +183,56 @@ Step SubsetStep(const LogicBoard& b, const SubsetPattern& p, Technique technique
   return step;
 }
 
+// The units a search found without its pattern, with their empty cells
+// and places then: the pattern lies within one unit, so a unit whose places
+// are the same still has none. One for each search (technique and size) on
+// each thread, kept from one board to the next.
+class UnitMemo {
+ public:
+  bool Without(const LogicBoard& b, int unit) const {
+    const Entry& e = units_[static_cast<std::size_t>(unit)];
+    if (n_ != b.Size() || !e.without || e.empty != b.EmptyIn(unit)) return false;
+    for (int d = 1; d <= n_; ++d) {
+      if (e.places[static_cast<std::size_t>(d - 1)] != b.Places(unit, d)) return false;
+    }
+    return true;
+  }
+  void Remember(const LogicBoard& b, int unit) {
+    if (n_ != b.Size()) {
+      units_ = {};
+      n_ = b.Size();
+    }
+    Entry& e = units_[static_cast<std::size_t>(unit)];
+    e.without = true;
+    e.empty = b.EmptyIn(unit);
+    for (int d = 1; d <= n_; ++d) e.places[static_cast<std::size_t>(d - 1)] = b.Places(unit, d);
+  }
+
+ private:
+  struct Entry {
+    bool without = false;
+    int empty = 0;
+    std::array<Mask, 16> places{};
+  };
+  int n_ = 0;
+  std::array<Entry, 48> units_{};
+};
+
+enum class Search { DirectHidden, Hidden, Naked };
+
+UnitMemo& MemoOf(Search search, int size) {
+  thread_local std::array<UnitMemo, 9> memos;
+  return memos[static_cast<std::size_t>(static_cast<int>(search) * 3 + size - 2)];
+}
+
 // The first hidden subset of `size` digits in the units; `accept` may refuse
 // one, told its unit, its digits and their places there.
 template <typename Accept>
 std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, int minEmpty,
-                                               Accept accept) {
+                                               UnitMemo& memo, Accept accept) {
   const int n = b.Size();
   for (int unit : SubsetUnits(n)) {
-    if (b.EmptyIn(unit) < minEmpty) continue;
+    if (b.EmptyIn(unit) < minEmpty || memo.Without(b, unit)) continue;
     std::optional<SubsetPattern> found;
     // Only digits of two to `size` places can be in the subset: the tuples
     // are of them, by their index here. Leaving the others out keeps the
@@ -221,6 +263,7 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
       return true;
     });
     if (found) return found;
+    memo.Remember(b, unit);
   }
   return std::nullopt;
 }
@@ -291,18 +334,21 @@ std::optional<Step> FindDirectLocked(const LogicBoard& b) {
 
 std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
   std::optional<Candidate> single;
-  const auto p = FirstHiddenSubset(b, size, size + 1, [&](int unit, Mask digits, Mask places) {
-    for (int d = 1; d <= b.Size(); ++d) {
-      if (digits & Bit(d)) continue;
-      const Mask here = b.Places(unit, d);
-      const Mask left = here & ~places;
-      if (!AtMost(here, 1) && left != 0 && (left & (left - 1)) == 0) {
-        single = Candidate{UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(left))], d};
-        return true;
-      }
-    }
-    return false;
-  });
+  UnitMemo& memo = MemoOf(Search::DirectHidden, size);
+  const auto p =
+      FirstHiddenSubset(b, size, size + 1, memo, [&](int unit, Mask digits, Mask places) {
+        for (int d = 1; d <= b.Size(); ++d) {
+          if (digits & Bit(d)) continue;
+          const Mask here = b.Places(unit, d);
+          const Mask left = here & ~places;
+          if (!AtMost(here, 1) && left != 0 && (left & (left - 1)) == 0) {
+            single =
+                Candidate{UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(left))], d};
+            return true;
+          }
+        }
+        return false;
+      });
   if (!p) return std::nullopt;
   Step step =
       SubsetStep(b, *p, size == 2 ? Technique::DirectHiddenPair : Technique::DirectHiddenTriple,
@@ -323,8 +369,10 @@ std::optional<Step> FindLocked(const LogicBoard& b) {
 
 std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
   const int n = b.Size();
+  // The candidates of a unit's cells are told by its places.
+  UnitMemo& memo = MemoOf(Search::Naked, size);
   for (int unit : SubsetUnits(n)) {
-    if (b.EmptyIn(unit) < 2 * size) continue;
+    if (b.EmptyIn(unit) < 2 * size || memo.Without(b, unit)) continue;
     std::optional<SubsetPattern> found;
     const Cells& all = UnitCells(b, unit);
     // Only cells of two to `size` candidates can be in the subset: the
@@ -367,18 +415,21 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
       static constexpr int ratings[] = {30, 36, 50};
       return SubsetStep(b, *found, kinds[size - 2], ratings[size - 2]);
     }
+    memo.Remember(b, unit);
   }
   return std::nullopt;
 }
 
 std::optional<Step> FindHiddenSubset(const LogicBoard& b, int size) {
   // Something to remove: another digit in the subset's places.
-  const auto p = FirstHiddenSubset(b, size, 2 * size + 1, [&](int unit, Mask digits, Mask places) {
-    for (int d = 1; d <= b.Size(); ++d) {
-      if (!(digits & Bit(d)) && (b.Places(unit, d) & places) != 0) return true;
-    }
-    return false;
-  });
+  UnitMemo& memo = MemoOf(Search::Hidden, size);
+  const auto p =
+      FirstHiddenSubset(b, size, 2 * size + 1, memo, [&](int unit, Mask digits, Mask places) {
+        for (int d = 1; d <= b.Size(); ++d) {
+          if (!(digits & Bit(d)) && (b.Places(unit, d) & places) != 0) return true;
+        }
+        return false;
+      });
   if (!p) return std::nullopt;
   static constexpr Technique kinds[] = {Technique::HiddenPair, Technique::HiddenTriple,
                                         Technique::HiddenQuad};
