@@ -108,43 +108,101 @@ const Crossings& CrossingsOf(const Geometry& g) {
 }
 
 struct LockedPattern {
-  bool pointing;  // a box's digit confined to a line (else a line's to a box)
-  int unit;       // where the digit is confined
-  int other;      // the unit it is removed from
-  int digit;
-  Mask places;  // the digit's places in `unit`
+  bool pointing = false;  // a box's digit confined to a line (else a line's to a box)
+  int unit = 0;           // where the digit is confined
+  int other = 0;          // the unit it is removed from
+  int digit = 0;
+  Mask places = 0;  // the digit's places in `unit`
 };
 
-// Every unit pair of locked candidates that removes something, in the order
-// they are tried: a box against the columns and the rows, then the columns
-// and the rows against the boxes, digit by digit. `visit` returns true to
-// stop.
-template <typename Visit>
-void ForEachLocked(const LogicBoard& b, Visit visit) {
+// The cells of `digit`, row by row, a bit each.
+std::array<std::uint64_t, 4> DigitCells(const LogicBoard& b, int digit) {
+  std::array<std::uint64_t, 4> cells{};
+  const int n = b.Size();
+  for (int r = 0; r < n; ++r) {
+    const std::uint64_t row = b.Places(n + r, digit);
+    const int at = r * n;
+    cells[static_cast<std::size_t>(at / 64)] |= row << (at % 64);
+    if (at % 64 + n > 64) cells[static_cast<std::size_t>(at / 64 + 1)] |= row >> (64 - at % 64);
+  }
+  return cells;
+}
+
+// What a search of locked candidates found for each digit and kind of unit
+// pair, with the digit's cells then: a digit whose cells are the same has
+// the same patterns. One for each search on each thread, kept from one
+// board to the next.
+struct LockedMemo {
+  struct Finding {
+    bool known = false;
+    bool found = false;
+    LockedPattern pattern;
+    int value = 0;  // what the search made of the pattern
+  };
+  struct Digit {
+    bool seen = false;
+    std::array<std::uint64_t, 4> cells{};
+    std::array<Finding, 4> kinds{};
+  };
+  int n = 0;
+  std::array<Digit, 16> digits{};
+};
+
+// The first locked candidates that remove something and that `accept`
+// takes (it returns a value of zero or more for them), in the order they
+// are tried: a box against the columns and the rows, then the columns and
+// the rows against the boxes, digit by digit, unit by unit.
+template <typename Accept>
+const LockedMemo::Finding* FirstLocked(const LogicBoard& b, LockedMemo& memo, Accept accept) {
   const Geometry& g = b.Geo();
   const Crossings& crossings = CrossingsOf(g);
   const int n = g.n;
+  if (memo.n != n) {
+    memo = LockedMemo{};
+    memo.n = n;
+  }
+  for (int d = 1; d <= n; ++d) {
+    LockedMemo::Digit& digit = memo.digits[static_cast<std::size_t>(d - 1)];
+    const std::array<std::uint64_t, 4> cells = DigitCells(b, d);
+    if (digit.seen && digit.cells == cells) continue;
+    digit.seen = true;
+    digit.cells = cells;
+    digit.kinds = {};
+  }
   struct Kinds {
     int first;  // first unit of the kind the digit is confined in
     int slot;   // the kind it is removed from, as a slot of Geometry::unitsOf
   };
   const Kinds order[] = {{0, 2}, {0, 1}, {2 * n, 0}, {n, 0}};
-  for (const Kinds& kinds : order) {
+  for (std::size_t kind = 0; kind < 4; ++kind) {
+    const Kinds& kinds = order[kind];
     for (int d = 1; d <= n; ++d) {
-      for (int unit = kinds.first; unit < kinds.first + n; ++unit) {
-        const Mask places = b.Places(unit, d);
-        if ((places & (places - 1)) == 0) continue;  // fewer than two places
-        const int cell = UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(places))];
-        const int other =
-            g.unitsOf[static_cast<std::size_t>(cell)][static_cast<std::size_t>(kinds.slot)];
-        // All the places in the other unit, which holds the digit in more.
-        if ((places & ~crossings.In(unit, other)) != 0 ||
-            (b.Places(other, d) & ~crossings.In(other, unit)) == 0)
-          continue;
-        if (visit(LockedPattern{kinds.first == 0, unit, other, d, places})) return;
+      LockedMemo::Finding& finding = memo.digits[static_cast<std::size_t>(d - 1)].kinds[kind];
+      if (!finding.known) {
+        finding.known = true;
+        for (int unit = kinds.first; unit < kinds.first + n; ++unit) {
+          const Mask places = b.Places(unit, d);
+          if ((places & (places - 1)) == 0) continue;  // fewer than two places
+          const int cell = UnitCells(b, unit)[static_cast<std::size_t>(std::countr_zero(places))];
+          const int other =
+              g.unitsOf[static_cast<std::size_t>(cell)][static_cast<std::size_t>(kinds.slot)];
+          // All the places in the other unit, which holds the digit in more.
+          if ((places & ~crossings.In(unit, other)) != 0 ||
+              (b.Places(other, d) & ~crossings.In(other, unit)) == 0)
+            continue;
+          const LockedPattern pattern{kinds.first == 0, unit, other, d, places};
+          const int value = accept(pattern);
+          if (value < 0) continue;
+          finding.found = true;
+          finding.pattern = pattern;
+          finding.value = value;
+          break;
+        }
       }
+      if (finding.found) return &finding;
     }
   }
+  return nullptr;
 }
 
 Step LockedStep(const LogicBoard& b, const LockedPattern& p, Technique technique, int rating) {
@@ -308,11 +366,12 @@ std::optional<Step> FindNakedSingle(const LogicBoard& b) {
 std::optional<Step> FindDirectLocked(const LogicBoard& b) {
   const Geometry& g = b.Geo();
   const Crossings& crossings = CrossingsOf(g);
-  std::optional<Step> result;
-  ForEachLocked(b, [&](const LockedPattern& p) {
+  thread_local LockedMemo memo;
+  const LockedMemo::Finding* found = FirstLocked(b, memo, [&](const LockedPattern& p) {
     // Another unit of the first kind that crosses the unit the digit is
-    // removed from, left with one place for it. Units of one kind do not
-    // meet: without removals, such a unit keeps its two places or more.
+    // removed from, left with one place for it: that place's cell. Units of
+    // one kind do not meet: without removals, such a unit keeps its two
+    // places or more.
     const int first = p.pointing ? 0 : p.unit < 2 * g.n ? g.n : 2 * g.n;
     for (int third = first; third < first + g.n; ++third) {
       if (third == p.unit) continue;
@@ -321,15 +380,16 @@ std::optional<Step> FindDirectLocked(const LogicBoard& b) {
       if (crossing == 0 || AtMost(here, 1)) continue;
       const Mask left = here & ~crossing;
       if (left == 0 || (left & (left - 1)) != 0) continue;  // not one place left
-      result = LockedStep(b, p, p.pointing ? Technique::DirectPointing : Technique::DirectClaiming,
-                          p.pointing ? 17 : 19);
-      result->placements = {
-          {UnitCells(b, third)[static_cast<std::size_t>(std::countr_zero(left))], p.digit}};
-      return true;
+      return UnitCells(b, third)[static_cast<std::size_t>(std::countr_zero(left))];
     }
-    return false;
+    return -1;
   });
-  return result;
+  if (!found) return std::nullopt;
+  const LockedPattern& p = found->pattern;
+  Step step = LockedStep(b, p, p.pointing ? Technique::DirectPointing : Technique::DirectClaiming,
+                         p.pointing ? 17 : 19);
+  step.placements = {{found->value, p.digit}};
+  return step;
 }
 
 std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
@@ -358,13 +418,12 @@ std::optional<Step> FindDirectHiddenSubset(const LogicBoard& b, int size) {
 }
 
 std::optional<Step> FindLocked(const LogicBoard& b) {
-  std::optional<Step> result;
-  ForEachLocked(b, [&](const LockedPattern& p) {
-    result = LockedStep(b, p, p.pointing ? Technique::Pointing : Technique::Claiming,
-                        p.pointing ? 26 : 28);
-    return true;
-  });
-  return result;
+  thread_local LockedMemo memo;
+  const LockedMemo::Finding* found = FirstLocked(b, memo, [](const LockedPattern&) { return 0; });
+  if (!found) return std::nullopt;
+  const LockedPattern& p = found->pattern;
+  return LockedStep(b, p, p.pointing ? Technique::Pointing : Technique::Claiming,
+                    p.pointing ? 26 : 28);
 }
 
 std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
