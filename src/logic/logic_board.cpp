@@ -62,34 +62,43 @@ UnitKind KindOf(const Geometry& g, int unit) {
 
 LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>& digits)
     : geo_(&GeometryOf(boardSize)) {
-  const Mask full = (Mask{1} << geo_->n) - 1;
-  std::array<Mask, kMaxCells> masks{};
-  for (int cell = 0; cell < geo_->cells; ++cell) masks[static_cast<std::size_t>(cell)] = full;
-  *this = LogicBoard(boardSize, digits, masks);
+  Start(digits, nullptr);
 }
 
 LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>& digits,
                        const std::array<Mask, kMaxCells>& masks)
     : geo_(&GeometryOf(boardSize)) {
+  Start(digits, &masks);
+}
+
+// The state placing the givens one by one would leave: each empty cell
+// keeps the digits of its mask that no given among its peers holds.
+void LogicBoard::Start(const std::array<std::uint8_t, kMaxCells>& digits,
+                       const std::array<Mask, kMaxCells>* masks) {
   const Mask full = (Mask{1} << geo_->n) - 1;
   for (int cell = 0; cell < geo_->cells; ++cell) {
-    cand_[static_cast<std::size_t>(cell)] = masks[static_cast<std::size_t>(cell)] & full;
-  }
-  for (int u = 0; u < 3 * geo_->n; ++u) {
-    const auto& cells = geo_->units[static_cast<std::size_t>(u)];
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-      for (Mask m = Cands(cells[k]); m; m &= m - 1)
-        places_[static_cast<std::size_t>(u)][static_cast<std::size_t>(std::countr_zero(m))] |=
-            Mask{1} << k;
+    const int d = digits[static_cast<std::size_t>(cell)];
+    if (d < 1 || d > geo_->n) continue;
+    value_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(d);
+    for (int unit : geo_->unitsOf[static_cast<std::size_t>(cell)]) {
+      placed_[static_cast<std::size_t>(unit)] |= Bit(d);
+      ++filled_[static_cast<std::size_t>(unit)];
     }
   }
   for (int cell = 0; cell < geo_->cells; ++cell) {
-    const int d = digits[static_cast<std::size_t>(cell)];
-    if (d >= 1 && d <= geo_->n) Place(cell, d);
+    if (value_[static_cast<std::size_t>(cell)] != 0) continue;
+    const auto& units = geo_->unitsOf[static_cast<std::size_t>(cell)];
+    const auto& at = geo_->placeIn[static_cast<std::size_t>(cell)];
+    Mask cands = masks ? (*masks)[static_cast<std::size_t>(cell)] & full : full;
+    for (int unit : units) cands &= ~placed_[static_cast<std::size_t>(unit)];
+    cand_[static_cast<std::size_t>(cell)] = cands;
+    for (Mask m = cands; m; m &= m - 1) {
+      const auto digit = static_cast<std::size_t>(std::countr_zero(m));
+      for (std::size_t k = 0; k < 3; ++k)
+        places_[static_cast<std::size_t>(units[k])][digit] |= Mask{1} << at[k];
+    }
   }
-  // The givens are placed: from here on the changes keep the state.
   broken_ = Recount();
-  irregular_ = false;
 }
 
 void LogicBoard::Unplace(int cell, int digit) {

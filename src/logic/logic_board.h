@@ -112,6 +112,10 @@ class LogicBoard {
 
  private:
   static constexpr int kMaxSide = 16;
+  // The board of the givens `digits`, the candidates of each empty cell
+  // within `masks` (every digit when null).
+  void Start(const std::array<std::uint8_t, kMaxCells>& digits,
+             const std::array<Mask, kMaxCells>* masks);
   // Takes `cell` off the places of `digit` in its units.
   void Unplace(int cell, int digit);
   // Broken() by looking at every cell and unit.
