@@ -115,19 +115,6 @@ struct LockedPattern {
   Mask places = 0;  // the digit's places in `unit`
 };
 
-// The cells of `digit`, row by row, a bit each.
-std::array<std::uint64_t, 4> DigitCells(const LogicBoard& b, int digit) {
-  std::array<std::uint64_t, 4> cells{};
-  const int n = b.Size();
-  for (int r = 0; r < n; ++r) {
-    const std::uint64_t row = b.Places(n + r, digit);
-    const int at = r * n;
-    cells[static_cast<std::size_t>(at / 64)] |= row << (at % 64);
-    if (at % 64 + n > 64) cells[static_cast<std::size_t>(at / 64 + 1)] |= row >> (64 - at % 64);
-  }
-  return cells;
-}
-
 // What a search of locked candidates found for each digit and kind of unit
 // pair, with the digit's cells then: a digit whose cells are the same has
 // the same patterns. One for each search on each thread, kept from one
@@ -163,7 +150,7 @@ const LockedMemo::Finding* FirstLocked(const LogicBoard& b, LockedMemo& memo, Ac
   }
   for (int d = 1; d <= n; ++d) {
     LockedMemo::Digit& digit = memo.digits[static_cast<std::size_t>(d - 1)];
-    const std::array<std::uint64_t, 4> cells = DigitCells(b, d);
+    const std::array<std::uint64_t, 4>& cells = b.CellsOf(d);
     if (digit.seen && digit.cells == cells) continue;
     digit.seen = true;
     digit.cells = cells;

@@ -355,15 +355,8 @@ LinkSet<W>& LinksOf(const LogicBoard& b) {
     set.n = g.n;
   }
   for (int d = 1; d <= g.n; ++d) {
-    // The cells of the digit, row by row.
     Cells<W> holding;
-    for (int r = 0; r < g.n; ++r) {
-      const std::uint64_t row = b.Places(g.n + r, d);
-      const int at = r * g.n;
-      holding.words[static_cast<std::size_t>(at / 64)] |= row << (at % 64);
-      if (at % 64 + g.n > 64)
-        holding.words[static_cast<std::size_t>(at / 64 + 1)] |= row >> (64 - at % 64);
-    }
+    for (std::size_t word = 0; word < W; ++word) holding.words[word] = b.CellsOf(d)[word];
     DigitLinks<W>& digit = set.digits[static_cast<std::size_t>(d - 1)];
     if (digit.built && digit.holding == holding) continue;
     digit.holding = holding;

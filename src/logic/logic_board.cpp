@@ -96,12 +96,15 @@ void LogicBoard::Start(const std::array<std::uint8_t, kMaxCells>& digits,
       const auto digit = static_cast<std::size_t>(std::countr_zero(m));
       for (std::size_t k = 0; k < 3; ++k)
         places_[static_cast<std::size_t>(units[k])][digit] |= Mask{1} << at[k];
+      cellsOf_[digit][static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
     }
   }
   broken_ = Recount();
 }
 
 void LogicBoard::Unplace(int cell, int digit) {
+  cellsOf_[static_cast<std::size_t>(digit - 1)][static_cast<std::size_t>(cell / 64)] &=
+      ~(std::uint64_t{1} << (cell % 64));
   const auto& units = geo_->unitsOf[static_cast<std::size_t>(cell)];
   const auto& at = geo_->placeIn[static_cast<std::size_t>(cell)];
   for (std::size_t k = 0; k < 3; ++k) {

@@ -92,6 +92,10 @@ class LogicBoard {
   Mask Places(int unit, int digit) const {
     return places_[static_cast<std::size_t>(unit)][static_cast<std::size_t>(digit - 1)];
   }
+  // The cells where `digit` is still a candidate, a bit per cell.
+  const std::array<std::uint64_t, 4>& CellsOf(int digit) const {
+    return cellsOf_[static_cast<std::size_t>(digit - 1)];
+  }
   // The cells of `unit` that hold no digit.
   int EmptyIn(int unit) const { return geo_->n - filled_[static_cast<std::size_t>(unit)]; }
   bool Solved() const;
@@ -126,6 +130,8 @@ class LogicBoard {
   std::array<Mask, kMaxCells> cand_{};
   // The places of each digit in each unit, kept as the candidates change.
   std::array<std::array<Mask, kMaxSide>, 3 * kMaxSide> places_{};
+  // The same by digit over the whole board.
+  std::array<std::array<std::uint64_t, 4>, kMaxSide> cellsOf_{};
   // The digits placed in each unit. A board contradicts itself from the
   // change that breaks it on (a digit placed twice in a unit, a cell's last
   // candidate or a digit's last place in a unit taken), as long as every
