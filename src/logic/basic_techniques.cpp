@@ -483,79 +483,119 @@ std::optional<Step> FindHiddenSubset(const LogicBoard& b, int size) {
   return SubsetStep(b, *p, kinds[size - 2], ratings[size - 2]);
 }
 
+namespace {
+
+// The first base lines, in increasing order of their mask, on which `digit`
+// makes a fish of `size` lines that removes something; none (0) when the
+// digit is placed too often to leave room for one.
+Mask FirstFish(const LogicBoard& b, int digit, int placed, int base, int cover, int size) {
+  const int n = b.Size();
+  if (placed + 2 * size > n) return 0;
+  // The base lines the digit can take: two places or more.
+  Mask open = 0;
+  for (int line = 0; line < n; ++line) {
+    const Mask here = b.Places(base + line, digit);
+    if ((here & (here - 1)) != 0) open |= Mask{1} << line;
+  }
+  Mask found = 0;
+  ForEachTupleIn(open, size, [&](Mask lines) {
+    Mask covers = 0;
+    for (Mask m = lines; m; m &= m - 1) covers |= b.Places(base + std::countr_zero(m), digit);
+    if (Count(covers) != size) return false;
+    // Something to remove: the digit in a cover line off the base lines.
+    Mask outside = 0;
+    for (Mask m = covers; m; m &= m - 1)
+      outside |= b.Places(cover + std::countr_zero(m), digit) & ~lines;
+    if (outside == 0) return false;
+    found = lines;
+    return true;
+  });
+  return found;
+}
+
+// What FirstFish found for each digit, size and direction, with the digit's
+// cells and placements then: a digit whose cells and placements are the
+// same makes the same fish. Kept on each thread from one board to the next.
+struct FishMemo {
+  struct Digit {
+    bool seen = false;
+    std::array<std::uint64_t, 4> cells{};
+    int placed = 0;
+    std::array<std::array<std::int64_t, 2>, 3> lines{};  // -1 not searched yet
+  };
+  int n = 0;
+  std::array<Digit, 16> digits{};
+};
+
+}  // namespace
+
 std::optional<Step> FindFish(const LogicBoard& b, int size) {
   const Geometry& g = b.Geo();
   const int n = b.Size();
   std::array<int, 17> placed{};
   for (int c = 0; c < g.cells; ++c) ++placed[static_cast<std::size_t>(b.Value(c))];
+  thread_local FishMemo memo;
+  if (memo.n != n) {
+    memo = FishMemo{};
+    memo.n = n;
+  }
+  for (int d = 1; d <= n; ++d) {
+    FishMemo::Digit& digit = memo.digits[static_cast<std::size_t>(d - 1)];
+    if (digit.seen && digit.cells == b.CellsOf(d) &&
+        digit.placed == placed[static_cast<std::size_t>(d)])
+      continue;
+    digit.seen = true;
+    digit.cells = b.CellsOf(d);
+    digit.placed = placed[static_cast<std::size_t>(d)];
+    for (auto& bySize : digit.lines) bySize = {-1, -1};
+  }
   for (int base : {2 * n, n}) {  // columns, then rows
     const int cover = base == n ? 2 * n : n;
-    std::optional<Step> result;
-    // The base lines each digit can take: two places or more, the digit
-    // placed few enough times.
-    // And the digits each line is open to, a bit per digit.
-    std::array<Mask, 17> open{};
-    std::array<Mask, 16> digitsOf{};
-    Mask any = 0;
-    for (int d = 1; d <= n; ++d) {
-      if (placed[static_cast<std::size_t>(d)] + 2 * size > n) continue;
-      for (int line = 0; line < n; ++line) {
-        const Mask here = b.Places(base + line, d);
-        if ((here & (here - 1)) != 0) {  // two places or more
-          open[static_cast<std::size_t>(d)] |= Mask{1} << line;
-          digitsOf[static_cast<std::size_t>(line)] |= Bit(d);
-        }
+    const std::size_t direction = base == n ? 1 : 0;
+    // The first lines of all, the lowest digit of those.
+    Mask lines = 0;
+    int d = 0;
+    for (int digit = 1; digit <= n; ++digit) {
+      std::int64_t& first = memo.digits[static_cast<std::size_t>(digit - 1)]
+                                .lines[static_cast<std::size_t>(size - 2)][direction];
+      if (first < 0)
+        first = FirstFish(b, digit, placed[static_cast<std::size_t>(digit)], base, cover, size);
+      if (first > 0 && (lines == 0 || static_cast<Mask>(first) < lines)) {
+        lines = static_cast<Mask>(first);
+        d = digit;
       }
-      any |= open[static_cast<std::size_t>(d)];
     }
-    ForEachTupleIn(any, size, [&](Mask lines) {
-      Mask digits = ~Mask{0};
-      for (Mask m = lines; m; m &= m - 1)
-        digits &= digitsOf[static_cast<std::size_t>(std::countr_zero(m))];
-      for (; digits; digits &= digits - 1) {
-        const int d = Lowest(digits);
-        Mask covers = 0;
-        for (Mask m = lines; m; m &= m - 1) covers |= b.Places(base + std::countr_zero(m), d);
-        if (Count(covers) != size) continue;
-        // Something to remove: the digit in a cover line off the base lines.
-        Mask outside = 0;
-        for (Mask m = covers; m; m &= m - 1)
-          outside |= b.Places(cover + std::countr_zero(m), d) & ~lines;
-        if (outside == 0) continue;
-        Step step;
-        for (Mask m = covers; m; m &= m - 1) {
-          const int other = cover + std::countr_zero(m);
-          step.units.push_back(other);
-          for (int c : g.units[static_cast<std::size_t>(other)]) {
-            if (!b.Has(c, d)) continue;
-            const int own = g.unitsOf[static_cast<std::size_t>(c)][base == n ? 1 : 2] - base;
-            if ((lines >> own & 1) == 0) {
-              step.removals.push_back({c, d});
-            } else {
-              step.cells.push_back(c);
-              step.pattern.push_back({c, d});
-            }
-          }
+    if (lines == 0) continue;
+    Mask covers = 0;
+    for (Mask m = lines; m; m &= m - 1) covers |= b.Places(base + std::countr_zero(m), d);
+    Step step;
+    for (Mask m = covers; m; m &= m - 1) {
+      const int other = cover + std::countr_zero(m);
+      step.units.push_back(other);
+      for (int c : g.units[static_cast<std::size_t>(other)]) {
+        if (!b.Has(c, d)) continue;
+        const int own = g.unitsOf[static_cast<std::size_t>(c)][base == n ? 1 : 2] - base;
+        if ((lines >> own & 1) == 0) {
+          step.removals.push_back({c, d});
+        } else {
+          step.cells.push_back(c);
+          step.pattern.push_back({c, d});
         }
-        if (step.removals.empty()) continue;
-        static constexpr Technique kinds[] = {Technique::XWing, Technique::Swordfish,
-                                              Technique::Jellyfish};
-        static constexpr int ratings[] = {32, 38, 52};
-        step.technique = kinds[size - 2];
-        step.rating = ratings[size - 2];
-        step.digit = d;
-        std::vector<int> bases;
-        for (Mask m = lines; m; m &= m - 1) bases.push_back(base + std::countr_zero(m));
-        step.units.insert(step.units.begin(), bases.begin(), bases.end());
-        std::sort(step.cells.begin(), step.cells.end());
-        std::sort(step.pattern.begin(), step.pattern.end());
-        std::sort(step.removals.begin(), step.removals.end());
-        result = std::move(step);
-        return true;
       }
-      return false;
-    });
-    if (result) return result;
+    }
+    static constexpr Technique kinds[] = {Technique::XWing, Technique::Swordfish,
+                                          Technique::Jellyfish};
+    static constexpr int ratings[] = {32, 38, 52};
+    step.technique = kinds[size - 2];
+    step.rating = ratings[size - 2];
+    step.digit = d;
+    std::vector<int> bases;
+    for (Mask m = lines; m; m &= m - 1) bases.push_back(base + std::countr_zero(m));
+    step.units.insert(step.units.begin(), bases.begin(), bases.end());
+    std::sort(step.cells.begin(), step.cells.end());
+    std::sort(step.pattern.begin(), step.pattern.end());
+    std::sort(step.removals.begin(), step.removals.end());
+    return step;
   }
   return std::nullopt;
 }
