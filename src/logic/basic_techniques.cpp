@@ -318,6 +318,7 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
 std::optional<Step> FindHiddenSingle(const LogicBoard& b) {
   const int n = b.Size();
   for (int unit : SubsetUnits(n)) {
+    if (b.EmptyIn(unit) == 0) continue;  // no places left
     for (int d = 1; d <= n; ++d) {
       const Mask places = b.Places(unit, d);
       if (places == 0 || (places & (places - 1)) != 0) continue;  // not one place

@@ -630,12 +630,10 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   std::vector<int> within;
   std::vector<int> pairs;  // the cells of two candidates, in order
   auto consider = [&](Mask all) {
+    // The most candidates of a cell of the set and all of them, counted
+    // when a wing is first found.
     int biggest = 0;
     int size = 0;
-    for (int c : set) {
-      biggest = std::max(biggest, Count(b.Cands(c)));
-      size += Count(b.Cands(c));
-    }
     // The cells of two candidates that see a cell of the set, in order.
     for (int pincer : pairs) {
       const Mask pm = b.Cands(pincer);
@@ -679,16 +677,22 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       seeing(within, z, skip, removals);
       const bool strongZ = removals.size() > before;
       if (removals.empty()) continue;
-      AlsWing wing{set, pincer, x, z, both, biggest, size, removals};
-      if (both && !weak && (!strongZ || !strongX)) wing.both = false;
+      if (size == 0) {
+        for (int c : set) {
+          biggest = std::max(biggest, Count(b.Cands(c)));
+          size += Count(b.Cands(c));
+        }
+      }
+      const bool wingBoth = both && !(!weak && (!strongZ || !strongX));
       const int rating = WingRating(cells, biggest);
       const bool better =
           !best || rating < bestRating ||
           (rating == bestRating &&
-           (wing.removals.size() > best->removals.size() ||
-            (wing.removals.size() == best->removals.size() && wing.Order() > best->Order())));
+           (removals.size() > best->removals.size() ||
+            (removals.size() == best->removals.size() &&
+             AlsWing{{}, pincer, x, z, wingBoth, biggest, size, {}}.Order() > best->Order())));
       if (better) {
-        best = std::move(wing);
+        best = AlsWing{set, pincer, x, z, wingBoth, biggest, size, removals};
         bestRating = rating;
       }
     }
@@ -698,8 +702,10 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   // all of the set.
   std::vector<std::vector<int>> choices(static_cast<std::size_t>(cells) + 1);
   for (int c = 0; c < g.cells; ++c) {
-    if (Count(b.Cands(c)) >= 2) choices[0].push_back(c);
-    if (Count(b.Cands(c)) == 2) pairs.push_back(c);
+    // A cell of more candidates than the set's digits is in none.
+    const int count = Count(b.Cands(c));
+    if (count >= 2 && count <= digits) choices[0].push_back(c);
+    if (count == 2) pairs.push_back(c);
   }
   auto extend = [&](auto&& self, Mask all) -> void {
     const std::size_t depth = set.size();
