@@ -13,16 +13,49 @@ namespace gridora::logic {
 
 namespace {
 
+// A set of cells, a bit each.
+using Bits = std::array<std::uint64_t, 4>;
+
+// The peers of each cell as a set, made once for each board size.
+const std::vector<Bits>& PeerBits(const Geometry& g) {
+  auto make = [](const Geometry& geo) {
+    std::vector<Bits> sets(static_cast<std::size_t>(geo.cells));
+    for (int c = 0; c < geo.cells; ++c) {
+      for (int p : geo.peers[static_cast<std::size_t>(c)])
+        sets[static_cast<std::size_t>(c)][static_cast<std::size_t>(p / 64)] |= std::uint64_t{1}
+                                                                               << (p % 64);
+    }
+    return sets;
+  };
+  if (g.n == 16) {
+    static const std::vector<Bits>& sixteen = *new std::vector<Bits>(make(g));
+    return sixteen;
+  }
+  static const std::vector<Bits>& nine = *new std::vector<Bits>(make(g));
+  return nine;
+}
+
+// Adds `digit` in every cell that holds it, sees all of `within` and is
+// none of `skip` to `out`, in increasing order of the cells.
+void SeenByAllInto(const LogicBoard& b, const std::vector<int>& within, int digit,
+                   const std::vector<int>& skip, std::vector<Candidate>& out) {
+  const std::vector<Bits>& peers = PeerBits(b.Geo());
+  Bits seen = b.CellsOf(digit);
+  for (int w : within) {
+    const Bits& own = peers[static_cast<std::size_t>(w)];
+    for (std::size_t k = 0; k < 4; ++k) seen[k] &= own[k];
+  }
+  for (int c : skip) seen[static_cast<std::size_t>(c / 64)] &= ~(std::uint64_t{1} << (c % 64));
+  for (std::size_t k = 0; k < 4; ++k) {
+    for (std::uint64_t m = seen[k]; m; m &= m - 1)
+      out.push_back({static_cast<int>(k * 64) + std::countr_zero(m), digit});
+  }
+}
+
 // Removes `digit` from every cell that sees all of `ends`.
 std::vector<Candidate> SeenByAll(const LogicBoard& b, const std::vector<int>& ends, int digit) {
   std::vector<Candidate> removals;
-  const Geometry& g = b.Geo();
-  for (int c : g.peers[static_cast<std::size_t>(ends.front())]) {
-    if (!b.Has(c, digit) || std::find(ends.begin(), ends.end(), c) != ends.end()) continue;
-    if (std::all_of(ends.begin(), ends.end(), [&](int e) { return g.Sees(c, e); })) {
-      removals.push_back({c, digit});
-    }
-  }
+  SeenByAllInto(b, ends, digit, ends, removals);
   return removals;
 }
 
@@ -610,13 +643,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   std::vector<int> set;
   // The cells that see every cell of `within` and hold `digit`.
   auto seeing = [&](const std::vector<int>& within, int digit, const std::vector<int>& skip,
-                    std::vector<Candidate>& out) {
-    for (int c : g.peers[static_cast<std::size_t>(within.front())]) {
-      if (!b.Has(c, digit) || std::find(skip.begin(), skip.end(), c) != skip.end()) continue;
-      if (std::all_of(within.begin(), within.end(), [&](int w) { return g.Sees(c, w); }))
-        out.push_back({c, digit});
-    }
-  };
+                    std::vector<Candidate>& out) { SeenByAllInto(b, within, digit, skip, out); };
   // The cells of the set that hold `digit`, into `out`.
   auto holding = [&](int digit, std::vector<int>& out) {
     out.clear();
