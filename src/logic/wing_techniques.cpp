@@ -298,12 +298,17 @@ void LoopSteps(const LogicBoard& b, const std::vector<int>& loop, Mask pair, con
 template <typename Offer>
 void UniqueLoops(const LogicBoard& b, Mask pair, const Offer& offer) {
   const Geometry& g = b.Geo();
-  std::vector<char> holds(static_cast<std::size_t>(g.cells), 0);
-  int floors = 0;  // cells of the pair alone
-  std::vector<int> withOne(static_cast<std::size_t>(g.n) + 1,
-                           0);  // cells of the pair and one digit
-  for (int c = 0; c < g.cells; ++c) {
-    if (b.Value(c) == 0 && (b.Cands(c) & pair) == pair) {
+  // The cells that hold both digits of the pair (empty ones: a cell with
+  // a digit has no candidates).
+  Bits both = b.CellsOf(Lowest(pair));
+  const Bits& second = b.CellsOf(Lowest(pair & (pair - 1)));
+  for (std::size_t k = 0; k < 4; ++k) both[k] &= second[k];
+  std::array<char, kMaxCells> holds{};
+  int floors = 0;                 // cells of the pair alone
+  std::array<int, 17> withOne{};  // cells of the pair and one digit
+  for (std::size_t k = 0; k < 4; ++k) {
+    for (std::uint64_t m = both[k]; m; m &= m - 1) {
+      const int c = static_cast<int>(k * 64) + std::countr_zero(m);
       holds[static_cast<std::size_t>(c)] = 1;
       const Mask extra = b.Cands(c) & ~pair;
       if (extra == 0) ++floors;
