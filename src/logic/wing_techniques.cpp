@@ -646,36 +646,63 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   std::optional<AlsWing> best;
   int bestRating = 0;
   std::vector<int> set;
-  // The cells that see every cell of `within` and hold `digit`.
-  auto seeing = [&](const std::vector<int>& within, int digit, const std::vector<int>& skip,
-                    std::vector<Candidate>& out) { SeenByAllInto(b, within, digit, skip, out); };
-  // The cells of the set that hold `digit`, into `out`.
-  auto holding = [&](int digit, std::vector<int>& out) {
-    out.clear();
-    for (int c : set) {
-      if (b.Has(c, digit)) out.push_back(c);
-    }
+  const std::vector<Bits>& peers = PeerBits(g);
+  auto has = [](const Bits& bits, int c) {
+    return (bits[static_cast<std::size_t>(c / 64)] >> (c % 64) & 1) != 0;
   };
   // Lists reused from one pincer to the next.
   std::vector<Candidate> removals;
-  std::vector<int> skip;
-  std::vector<int> within;
   std::vector<int> pairs;  // the cells of two candidates, in order
   auto consider = [&](Mask all) {
     // The most candidates of a cell of the set and all of them, counted
     // when a wing is first found.
     int biggest = 0;
     int size = 0;
+    // The set's cells, the cells that see one of them, and for each digit
+    // the cells that see all of them that hold it.
+    Bits inSet{};
+    Bits seenBySet{};
+    for (int c : set) {
+      inSet[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
+      for (std::size_t k = 0; k < 4; ++k) seenBySet[k] |= peers[static_cast<std::size_t>(c)][k];
+    }
+    std::array<Bits, 16> common;
+    for (Mask m = all; m; m &= m - 1) {
+      Bits& seen = common[static_cast<std::size_t>(std::countr_zero(m))];
+      seen.fill(~std::uint64_t{0});
+      for (int c : set) {
+        if (!b.Has(c, Lowest(m))) continue;
+        for (std::size_t k = 0; k < 4; ++k) seen[k] &= peers[static_cast<std::size_t>(c)][k];
+      }
+    }
+    // Adds `digit` in the cells of `where` that hold it, beyond the set and
+    // the pincer, in increasing order; whether it added any.
+    Bits skip{};
+    auto add = [&](int digit, const Bits& where, const Bits& also) {
+      const Bits& holding = b.CellsOf(digit);
+      bool any = false;
+      for (std::size_t k = 0; k < 4; ++k) {
+        for (std::uint64_t m = holding[k] & where[k] & also[k] & ~skip[k]; m; m &= m - 1) {
+          removals.push_back({static_cast<int>(k * 64) + std::countr_zero(m), digit});
+          any = true;
+        }
+      }
+      return any;
+    };
+    Bits everywhere;
+    everywhere.fill(~std::uint64_t{0});
     // The cells of two candidates that see a cell of the set, in order.
     for (int pincer : pairs) {
       const Mask pm = b.Cands(pincer);
       if ((pm & all) != pm) continue;
-      if (std::find(set.begin(), set.end(), pincer) != set.end() ||
-          std::none_of(set.begin(), set.end(), [&](int c) { return g.Sees(c, pincer); }))
-        continue;
+      if (has(inSet, pincer) || !has(seenBySet, pincer)) continue;
+      const Bits& seesPincer = peers[static_cast<std::size_t>(pincer)];
+      // Every cell of the set that holds `digit` sees the pincer.
       auto restricted = [&](int digit) {
-        return std::all_of(set.begin(), set.end(),
-                           [&](int c) { return !b.Has(c, digit) || g.Sees(c, pincer); });
+        const Bits& holding = b.CellsOf(digit);
+        std::uint64_t outside = 0;
+        for (std::size_t k = 0; k < 4; ++k) outside |= inSet[k] & holding[k] & ~seesPincer[k];
+        return outside == 0;
       };
       int x = Lowest(pm);
       int z = Lowest(pm & ~Bit(x));
@@ -686,28 +713,18 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
         both = false;
       }
       removals.clear();
-      skip.assign(set.begin(), set.end());
-      skip.push_back(pincer);
+      skip = inSet;
+      skip[static_cast<std::size_t>(pincer / 64)] |= std::uint64_t{1} << (pincer % 64);
       bool weak = false;
       bool strongX = false;
       if (both) {
         for (Mask m = all & ~pm; m; m &= m - 1) {
-          const std::size_t before = removals.size();
-          holding(Lowest(m), within);
-          seeing(within, Lowest(m), skip, removals);
-          weak = weak || removals.size() > before;
+          if (add(Lowest(m), common[static_cast<std::size_t>(std::countr_zero(m))], everywhere))
+            weak = true;
         }
-        holding(x, within);
-        within.push_back(pincer);
-        const std::size_t before = removals.size();
-        seeing(within, x, skip, removals);
-        strongX = removals.size() > before;
+        strongX = add(x, common[static_cast<std::size_t>(x - 1)], seesPincer);
       }
-      holding(z, within);
-      within.push_back(pincer);
-      const std::size_t before = removals.size();
-      seeing(within, z, skip, removals);
-      const bool strongZ = removals.size() > before;
+      const bool strongZ = add(z, common[static_cast<std::size_t>(z - 1)], seesPincer);
       if (removals.empty()) continue;
       if (size == 0) {
         for (int c : set) {
@@ -732,11 +749,12 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   // Cells in increasing order, each seeing the ones before it: `choices`
   // are the cells of two candidates or more after the last one that see
   // all of the set.
-  std::vector<std::vector<int>> choices(static_cast<std::size_t>(cells) + 1);
+  std::array<Bits, 7> choices{};
   for (int c = 0; c < g.cells; ++c) {
     // A cell of more candidates than the set's digits is in none.
     const int count = Count(b.Cands(c));
-    if (count >= 2 && count <= digits) choices[0].push_back(c);
+    if (count >= 2 && count <= digits)
+      choices[0][static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
     if (count == 2) pairs.push_back(c);
   }
   auto extend = [&](auto&& self, Mask all) -> void {
@@ -745,21 +763,26 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       if (Count(all) == digits) consider(all);
       return;
     }
-    const std::vector<int>& here = choices[depth];
-    std::vector<int>& next = choices[depth + 1];
-    for (std::size_t i = 0; i < here.size(); ++i) {
-      const int c = here[i];
-      const Mask m = b.Cands(c);
-      if (Count(all | m) > digits) continue;
-      next.clear();
-      if (static_cast<int>(depth) + 1 < cells) {
-        for (std::size_t j = i + 1; j < here.size(); ++j) {
-          if (g.Sees(c, here[j])) next.push_back(here[j]);
+    const Bits here = choices[depth];
+    for (std::size_t word = 0; word < 4; ++word) {
+      for (std::uint64_t bits = here[word]; bits; bits &= bits - 1) {
+        const int c = static_cast<int>(word * 64) + std::countr_zero(bits);
+        const Mask m = b.Cands(c);
+        if (Count(all | m) > digits) continue;
+        if (static_cast<int>(depth) + 1 < cells) {
+          // The cells after this one that see it.
+          Bits& next = choices[depth + 1];
+          for (std::size_t k = 0; k < 4; ++k) {
+            const std::uint64_t after = k < word   ? 0
+                                        : k > word ? ~std::uint64_t{0}
+                                                   : ~std::uint64_t{0} << (c % 64) << 1;
+            next[k] = here[k] & peers[static_cast<std::size_t>(c)][k] & after;
+          }
         }
+        set.push_back(c);
+        self(self, all | m);
+        set.pop_back();
       }
-      set.push_back(c);
-      self(self, all | m);
-      set.pop_back();
     }
   };
   extend(extend, 0);
