@@ -666,15 +666,21 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       inSet[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
       for (std::size_t k = 0; k < 4; ++k) seenBySet[k] |= peers[static_cast<std::size_t>(c)][k];
     }
+    // For each digit, the cells that see all the set's cells that hold it,
+    // made when a pincer first needs them.
     std::array<Bits, 16> common;
-    for (Mask m = all; m; m &= m - 1) {
-      Bits& seen = common[static_cast<std::size_t>(std::countr_zero(m))];
-      seen.fill(~std::uint64_t{0});
-      for (int c : set) {
-        if (!b.Has(c, Lowest(m))) continue;
-        for (std::size_t k = 0; k < 4; ++k) seen[k] &= peers[static_cast<std::size_t>(c)][k];
+    bool ready = false;
+    auto prepare = [&] {
+      ready = true;
+      for (Mask m = all; m; m &= m - 1) {
+        Bits& seen = common[static_cast<std::size_t>(std::countr_zero(m))];
+        seen.fill(~std::uint64_t{0});
+        for (int c : set) {
+          if (!b.Has(c, Lowest(m))) continue;
+          for (std::size_t k = 0; k < 4; ++k) seen[k] &= peers[static_cast<std::size_t>(c)][k];
+        }
       }
-    }
+    };
     // Adds `digit` in the cells of `where` that hold it, beyond the set and
     // the pincer, in increasing order; whether it added any.
     Bits skip{};
@@ -712,6 +718,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
         std::swap(x, z);
         both = false;
       }
+      if (!ready) prepare();
       removals.clear();
       skip = inSet;
       skip[static_cast<std::size_t>(pincer / 64)] |= std::uint64_t{1} << (pincer % 64);
@@ -770,14 +777,18 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
         const Mask m = b.Cands(c);
         if (Count(all | m) > digits) continue;
         if (static_cast<int>(depth) + 1 < cells) {
-          // The cells after this one that see it.
+          // The cells after this one that see it: enough of them to fill
+          // the set, or it goes no further.
           Bits& next = choices[depth + 1];
+          int left = cells - static_cast<int>(depth) - 1;
           for (std::size_t k = 0; k < 4; ++k) {
             const std::uint64_t after = k < word   ? 0
                                         : k > word ? ~std::uint64_t{0}
                                                    : ~std::uint64_t{0} << (c % 64) << 1;
             next[k] = here[k] & peers[static_cast<std::size_t>(c)][k] & after;
+            for (std::uint64_t m = next[k]; m && left > 0; m &= m - 1) --left;
           }
+          if (left > 0) continue;
         }
         set.push_back(c);
         self(self, all | m);
