@@ -647,12 +647,12 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   int bestRating = 0;
   std::vector<int> set;
   const std::vector<Bits>& peers = PeerBits(g);
-  auto has = [](const Bits& bits, int c) {
-    return (bits[static_cast<std::size_t>(c / 64)] >> (c % 64) & 1) != 0;
-  };
+  const std::size_t words = static_cast<std::size_t>(g.cells + 63) / 64;  // of the cell sets
   // Lists reused from one pincer to the next.
   std::vector<Candidate> removals;
-  std::vector<int> pairs;  // the cells of two candidates, in order
+  // The cells of two candidates, by their digits: the lower digit's index
+  // times 16 and the higher one's.
+  std::vector<Bits> pairs(16 * 16);
   auto consider = [&](Mask all) {
     // The most candidates of a cell of the set and all of them, counted
     // when a wing is first found.
@@ -664,7 +664,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     Bits seenBySet{};
     for (int c : set) {
       inSet[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
-      for (std::size_t k = 0; k < 4; ++k) seenBySet[k] |= peers[static_cast<std::size_t>(c)][k];
+      for (std::size_t k = 0; k < words; ++k) seenBySet[k] |= peers[static_cast<std::size_t>(c)][k];
     }
     // For each digit, the cells that see all the set's cells that hold it,
     // made when a pincer first needs them.
@@ -677,7 +677,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
         seen.fill(~std::uint64_t{0});
         for (int c : set) {
           if (!b.Has(c, Lowest(m))) continue;
-          for (std::size_t k = 0; k < 4; ++k) seen[k] &= peers[static_cast<std::size_t>(c)][k];
+          for (std::size_t k = 0; k < words; ++k) seen[k] &= peers[static_cast<std::size_t>(c)][k];
         }
       }
     };
@@ -687,7 +687,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     auto add = [&](int digit, const Bits& where, const Bits& also) {
       const Bits& holding = b.CellsOf(digit);
       bool any = false;
-      for (std::size_t k = 0; k < 4; ++k) {
+      for (std::size_t k = 0; k < words; ++k) {
         for (std::uint64_t m = holding[k] & where[k] & also[k] & ~skip[k]; m; m &= m - 1) {
           removals.push_back({static_cast<int>(k * 64) + std::countr_zero(m), digit});
           any = true;
@@ -697,59 +697,70 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     };
     Bits everywhere;
     everywhere.fill(~std::uint64_t{0});
-    // The cells of two candidates that see a cell of the set, in order.
-    for (int pincer : pairs) {
-      const Mask pm = b.Cands(pincer);
-      if ((pm & all) != pm) continue;
-      if (has(inSet, pincer) || !has(seenBySet, pincer)) continue;
-      const Bits& seesPincer = peers[static_cast<std::size_t>(pincer)];
-      // Every cell of the set that holds `digit` sees the pincer.
-      auto restricted = [&](int digit) {
-        const Bits& holding = b.CellsOf(digit);
-        std::uint64_t outside = 0;
-        for (std::size_t k = 0; k < 4; ++k) outside |= inSet[k] & holding[k] & ~seesPincer[k];
-        return outside == 0;
-      };
-      int x = Lowest(pm);
-      int z = Lowest(pm & ~Bit(x));
-      bool both = restricted(z);
-      if (!restricted(x)) {
-        if (!both) continue;
-        std::swap(x, z);
-        both = false;
+    // The cells of two candidates, both among the set's digits, that see a
+    // cell of the set and are none of it, in order.
+    Bits pincers{};
+    for (Mask first = all; first; first &= first - 1) {
+      for (Mask second = first & (first - 1); second; second &= second - 1) {
+        const Bits& cellsOf = pairs[static_cast<std::size_t>(std::countr_zero(first) * 16 +
+                                                             std::countr_zero(second))];
+        for (std::size_t k = 0; k < words; ++k) pincers[k] |= cellsOf[k];
       }
-      if (!ready) prepare();
-      removals.clear();
-      skip = inSet;
-      skip[static_cast<std::size_t>(pincer / 64)] |= std::uint64_t{1} << (pincer % 64);
-      bool weak = false;
-      bool strongX = false;
-      if (both) {
-        for (Mask m = all & ~pm; m; m &= m - 1) {
-          if (add(Lowest(m), common[static_cast<std::size_t>(std::countr_zero(m))], everywhere))
-            weak = true;
+    }
+    for (std::size_t k = 0; k < words; ++k) pincers[k] &= seenBySet[k] & ~inSet[k];
+    for (std::size_t word = 0; word < words; ++word) {
+      for (std::uint64_t bits = pincers[word]; bits; bits &= bits - 1) {
+        const int pincer = static_cast<int>(word * 64) + std::countr_zero(bits);
+        const Mask pm = b.Cands(pincer);
+        const Bits& seesPincer = peers[static_cast<std::size_t>(pincer)];
+        // Every cell of the set that holds `digit` sees the pincer.
+        auto restricted = [&](int digit) {
+          const Bits& holding = b.CellsOf(digit);
+          std::uint64_t outside = 0;
+          for (std::size_t k = 0; k < words; ++k) outside |= inSet[k] & holding[k] & ~seesPincer[k];
+          return outside == 0;
+        };
+        int x = Lowest(pm);
+        int z = Lowest(pm & ~Bit(x));
+        bool both = restricted(z);
+        if (!restricted(x)) {
+          if (!both) continue;
+          std::swap(x, z);
+          both = false;
         }
-        strongX = add(x, common[static_cast<std::size_t>(x - 1)], seesPincer);
-      }
-      const bool strongZ = add(z, common[static_cast<std::size_t>(z - 1)], seesPincer);
-      if (removals.empty()) continue;
-      if (size == 0) {
-        for (int c : set) {
-          biggest = std::max(biggest, Count(b.Cands(c)));
-          size += Count(b.Cands(c));
+        if (!ready) prepare();
+        removals.clear();
+        skip = inSet;
+        skip[static_cast<std::size_t>(pincer / 64)] |= std::uint64_t{1} << (pincer % 64);
+        bool weak = false;
+        bool strongX = false;
+        if (both) {
+          for (Mask m = all & ~pm; m; m &= m - 1) {
+            if (add(Lowest(m), common[static_cast<std::size_t>(std::countr_zero(m))], everywhere))
+              weak = true;
+          }
+          strongX = add(x, common[static_cast<std::size_t>(x - 1)], seesPincer);
         }
-      }
-      const bool wingBoth = both && !(!weak && (!strongZ || !strongX));
-      const int rating = WingRating(cells, biggest);
-      const bool better =
-          !best || rating < bestRating ||
-          (rating == bestRating &&
-           (removals.size() > best->removals.size() ||
-            (removals.size() == best->removals.size() &&
-             AlsWing{{}, pincer, x, z, wingBoth, biggest, size, {}}.Order() > best->Order())));
-      if (better) {
-        best = AlsWing{set, pincer, x, z, wingBoth, biggest, size, removals};
-        bestRating = rating;
+        const bool strongZ = add(z, common[static_cast<std::size_t>(z - 1)], seesPincer);
+        if (removals.empty()) continue;
+        if (size == 0) {
+          for (int c : set) {
+            biggest = std::max(biggest, Count(b.Cands(c)));
+            size += Count(b.Cands(c));
+          }
+        }
+        const bool wingBoth = both && !(!weak && (!strongZ || !strongX));
+        const int rating = WingRating(cells, biggest);
+        const bool better =
+            !best || rating < bestRating ||
+            (rating == bestRating &&
+             (removals.size() > best->removals.size() ||
+              (removals.size() == best->removals.size() &&
+               AlsWing{{}, pincer, x, z, wingBoth, biggest, size, {}}.Order() > best->Order())));
+        if (better) {
+          best = AlsWing{set, pincer, x, z, wingBoth, biggest, size, removals};
+          bestRating = rating;
+        }
       }
     }
   };
@@ -762,7 +773,11 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     const int count = Count(b.Cands(c));
     if (count >= 2 && count <= digits)
       choices[0][static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
-    if (count == 2) pairs.push_back(c);
+    if (count == 2) {
+      const Mask m = b.Cands(c);
+      pairs[static_cast<std::size_t>(std::countr_zero(m) * 16 + std::countr_zero(m & (m - 1)))]
+           [static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
+    }
   }
   auto extend = [&](auto&& self, Mask all) -> void {
     const std::size_t depth = set.size();
@@ -771,7 +786,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
       return;
     }
     const Bits here = choices[depth];
-    for (std::size_t word = 0; word < 4; ++word) {
+    for (std::size_t word = 0; word < words; ++word) {
       for (std::uint64_t bits = here[word]; bits; bits &= bits - 1) {
         const int c = static_cast<int>(word * 64) + std::countr_zero(bits);
         const Mask m = b.Cands(c);
@@ -781,7 +796,7 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
           // the set, or it goes no further.
           Bits& next = choices[depth + 1];
           int left = cells - static_cast<int>(depth) - 1;
-          for (std::size_t k = 0; k < 4; ++k) {
+          for (std::size_t k = 0; k < words; ++k) {
             const std::uint64_t after = k < word   ? 0
                                         : k > word ? ~std::uint64_t{0}
                                                    : ~std::uint64_t{0} << (c % 64) << 1;
