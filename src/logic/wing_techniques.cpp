@@ -650,9 +650,10 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
   const std::size_t words = static_cast<std::size_t>(g.cells + 63) / 64;  // of the cell sets
   // Lists reused from one pincer to the next.
   std::vector<Candidate> removals;
-  // The cells of two candidates, by their digits: the lower digit's index
-  // times 16 and the higher one's.
-  std::vector<Bits> pairs(16 * 16);
+  // The cells of two candidates, and those of them that hold each digit.
+  Bits bivalue{};
+  std::array<Bits, 16> bivalueWith{};
+  const Mask full = (Mask{1} << g.n) - 1;
   auto consider = [&](Mask all) {
     // The most candidates of a cell of the set and all of them, counted
     // when a wing is first found.
@@ -699,13 +700,10 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     everywhere.fill(~std::uint64_t{0});
     // The cells of two candidates, both among the set's digits, that see a
     // cell of the set and are none of it, in order.
-    Bits pincers{};
-    for (Mask first = all; first; first &= first - 1) {
-      for (Mask second = first & (first - 1); second; second &= second - 1) {
-        const Bits& cellsOf = pairs[static_cast<std::size_t>(std::countr_zero(first) * 16 +
-                                                             std::countr_zero(second))];
-        for (std::size_t k = 0; k < words; ++k) pincers[k] |= cellsOf[k];
-      }
+    Bits pincers = bivalue;
+    for (Mask other = full & ~all; other; other &= other - 1) {
+      const Bits& holding = bivalueWith[static_cast<std::size_t>(std::countr_zero(other))];
+      for (std::size_t k = 0; k < words; ++k) pincers[k] &= ~holding[k];
     }
     for (std::size_t k = 0; k < words; ++k) pincers[k] &= seenBySet[k] & ~inSet[k];
     for (std::size_t word = 0; word < words; ++word) {
@@ -774,9 +772,11 @@ std::optional<Step> FindAlsWing(const LogicBoard& b, int cells) {
     if (count >= 2 && count <= digits)
       choices[0][static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
     if (count == 2) {
-      const Mask m = b.Cands(c);
-      pairs[static_cast<std::size_t>(std::countr_zero(m) * 16 + std::countr_zero(m & (m - 1)))]
-           [static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
+      const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+      bivalue[static_cast<std::size_t>(c / 64)] |= bit;
+      for (Mask m = b.Cands(c); m; m &= m - 1)
+        bivalueWith[static_cast<std::size_t>(std::countr_zero(m))]
+                   [static_cast<std::size_t>(c / 64)] |= bit;
     }
   }
   auto extend = [&](auto&& self, Mask all) -> void {
