@@ -474,7 +474,55 @@ std::optional<Step> SearchDigit(const Geometry& g, const DigitLinks<W>& digit, i
         }
       }
     };
-    extend(extend);
+    if (count != 2) {
+      extend(extend);
+      return best;
+    }
+    // Two links, the same search as `extend` without its recursion.
+    for (std::size_t word = 0; word < 2; ++word) {
+      for (std::uint64_t m = digit.all[word]; m; m &= m - 1) {
+        const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(m));
+        const Shape<W>& first = shapes[at];
+        if (!first.opens) continue;
+        const Link& link = links[at / 2];
+        nodes[0] = at;
+        nodes[1] = at ^ 1;
+        used[1] = first.link;
+        kinds[0] = link.kind;
+        const int kindsFirst = 1 << link.kind;
+        const int groupedFirst = link.grouped ? 1 : 0;
+        if (best && Rating(2, kindsFirst, groupedFirst > 0) > best->rating) continue;
+        // The second link after the first one, as in `extend`.
+        std::array<std::uint64_t, 2> next = digit.follow[at ^ 1];
+        const std::size_t from = (at / 2 + 1) * 2;
+        for (std::size_t w = 0; w < 2; ++w) {
+          if (from >= 64 * (w + 1)) {
+            next[w] = 0;
+          } else if (from > 64 * w) {
+            next[w] &= ~std::uint64_t{0} << (from - 64 * w);
+          }
+        }
+        for (std::size_t w = 0; w < 2; ++w) {
+          for (std::uint64_t n = next[w]; n; n &= n - 1) {
+            const std::size_t second = w * 64 + static_cast<std::size_t>(std::countr_zero(n));
+            const Shape<W>& a = shapes[second];
+            if (used[1].Meets(a.link)) continue;
+            const Shape<W>& last = shapes[second ^ 1];
+            if ((first.units & last.units) || first.cells.Meets(last.cells) ||
+                !first.hits.Meets(last.seenBy))
+              continue;
+            const Link& other = links[second / 2];
+            nodes[2] = second;
+            nodes[3] = second ^ 1;
+            used[2] = used[1] | a.link;
+            kinds[1] = other.kind;
+            kindSet = kindsFirst | 1 << other.kind;
+            grouped = groupedFirst + (other.grouped ? 1 : 0);
+            if (!best || Rating(2, kindSet, grouped > 0) <= best->rating) conclude();
+          }
+        }
+      }
+    }
   }
   return best;
 }
