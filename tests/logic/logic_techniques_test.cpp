@@ -228,6 +228,109 @@ TEST(LogicTechniques, EachHandMadeBoardGivesItsTechniqueWithExactRemovalsAndSent
   }
 }
 
+// Whether a board contradicts itself, by looking at every cell and unit: an
+// empty cell without candidates, a digit twice in a unit, a digit neither
+// placed in a unit nor with a place there.
+bool Contradicts(const LogicBoard& b) {
+  const Geometry& g = b.Geo();
+  for (int c = 0; c < g.cells; ++c) {
+    if (b.Value(c) == 0 && b.Cands(c) == 0) return true;
+  }
+  for (int u = 0; u < 3 * g.n; ++u) {
+    Mask placed = 0;
+    for (int c : g.units[static_cast<std::size_t>(u)]) {
+      const int v = b.Value(c);
+      if (v == 0) continue;
+      if (placed & Bit(v)) return true;
+      placed |= Bit(v);
+    }
+    for (int d = 1; d <= g.n; ++d) {
+      if (!(placed & Bit(d)) && b.Places(u, d) == 0) return true;
+    }
+  }
+  return false;
+}
+
+TEST(LogicTechniques, ABoardIsBrokenFromTheChangeThatContradictsIt) {
+  const char* puzzle =
+      "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+  Digits digits{};
+  for (std::size_t c = 0; c < 81; ++c)
+    digits[c] = static_cast<std::uint8_t>(puzzle[c] == '.' ? 0 : puzzle[c] - '0');
+  struct Change {
+    bool place;  // else a removal
+    int cell;
+    int digit;
+  };
+  struct Walk {
+    const char* name;
+    std::vector<Change> changes;
+    std::vector<bool> broken;  // after each change
+  };
+  const std::vector<Walk> walks = {
+      {"a cell loses its candidates one by one",
+       {{false, Cell(2, 1), 1},
+        {false, Cell(2, 1), 2},
+        {false, Cell(2, 1), 6},
+        {false, Cell(2, 1), 7},
+        {false, Cell(2, 1), 9}},
+       {false, false, false, false, true}},
+      {"a digit loses its places in a row",
+       {{false, Cell(2, 1), 1},
+        {false, Cell(3, 1), 1},
+        {false, Cell(4, 1), 1},
+        {false, Cell(6, 1), 1},
+        {false, Cell(8, 1), 1}},
+       {false, false, false, false, true}},
+      {"a digit placed where a peer holds it",
+       {{true, Cell(2, 1), 6}, {true, Cell(3, 1), 6}},
+       {false, true}},
+      {"a digit placed in a cell without candidates, then judged cell by cell",
+       {{false, Cell(2, 1), 1},
+        {false, Cell(2, 1), 2},
+        {false, Cell(2, 1), 6},
+        {false, Cell(2, 1), 7},
+        {false, Cell(2, 1), 9},
+        {true, Cell(2, 1), 9},
+        {false, Cell(3, 1), 9}},
+       {false, false, false, false, true, false, false}},
+  };
+  for (const Walk& walk : walks) {
+    LogicBoard board(9, digits);
+    ASSERT_FALSE(board.Broken()) << walk.name;
+    ASSERT_EQ(walk.changes.size(), walk.broken.size()) << walk.name;
+    for (std::size_t k = 0; k < walk.changes.size(); ++k) {
+      const Change& change = walk.changes[k];
+      if (change.place) {
+        board.Place(change.cell, change.digit);
+      } else {
+        board.Remove(change.cell, change.digit);
+      }
+      EXPECT_EQ(board.Broken(), walk.broken[k]) << walk.name << ", change " << k;
+      EXPECT_EQ(board.Broken(), Contradicts(board)) << walk.name << ", change " << k;
+    }
+  }
+  // Givens twice in a row contradict each other from the start.
+  Digits twice = digits;
+  twice[static_cast<std::size_t>(Cell(2, 1))] = 4;
+  EXPECT_TRUE(LogicBoard(9, twice).Broken());
+  // Along a long walk of removals the board tells what a full look tells.
+  LogicBoard board(9, digits);
+  unsigned seed = 12345;
+  int changes = 0;
+  for (int draw = 0; draw < 20000; ++draw) {
+    seed = seed * 1103515245u + 12345u;
+    const int cell = static_cast<int>(seed >> 8) % 81;
+    const int digit = static_cast<int>(seed >> 20) % 9 + 1;
+    if (!board.Has(cell, digit)) continue;
+    board.Remove(cell, digit);
+    ++changes;
+    ASSERT_EQ(board.Broken(), Contradicts(board)) << "after " << changes << " removals";
+  }
+  EXPECT_GT(changes, 100);
+  EXPECT_TRUE(board.Broken());
+}
+
 TEST(LogicTechniques, ADirectStepPlacesItsSingleAndLeavesItsRemovalsToLaterSteps) {
   // Digit 5 in box 3 only on row 3: taking it from the rest of row 3 leaves
   // box 2 one place, ( x = 5, y = 2).
