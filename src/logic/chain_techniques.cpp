@@ -849,16 +849,21 @@ bool Conclude(Step& step, const Grid& grid, int key) {
 
 // Cycles from `start`: nets that come back to it, breadth first, never
 // going back along their own line of causes.
-// `limit`: the longest loop worth finding (in potentials).
-void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
-            std::vector<int>& found) {
+// `limit` bounds the rounds; `most`: the longest loop worth finding (in
+// potentials).
+void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, int most,
+            Net& net, std::vector<int>& found) {
   Chainer::Work& work = chainer.Scratch();
   Keys& pendingOn = work.on;
   Keys& pendingOff = work.off;
   pendingOn.push_back(net.Add(start, -1, true));
   std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
   int length = 0;
-  while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit) {
+  // A round takes the loops two potentials longer: one of `length + 2`
+  // potentials closes in it.
+  while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit && length + 2 <= most) {
+    // In the last round only the potentials that close a loop count.
+    const bool last = length + 4 > most || length + 2 >= limit;
     ++length;
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
@@ -885,7 +890,7 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
         bool leads = false;
         for (int j = cells ? 0 : next.cellOns; j < end && !leads; ++j) {
           const int on = next.ons[static_cast<std::size_t>(j)];
-          leads = (on == start && length + 1 >= 4) || !net.Has(on);
+          leads = (on == start && length + 1 >= 4) || (!last && !net.Has(on));
         }
         if (leads) pendingOff.push_back(net.Add(off, p, false));
       }
@@ -900,7 +905,7 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       for (int k = cells ? 0 : links.cellOns; k < end; ++k) {
         const int on = links.ons[static_cast<std::size_t>(k)];
         if (length >= 4 && on == start) found.push_back(net.Add(on, p, false));
-        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
+        if (!last && !net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
@@ -908,11 +913,12 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
 }
 
 // Follows every potential of `pending` along the links `ends` gives of it
-// into `next`, those that `leads` lets on. The first that reaches the
-// negation of `start` goes to `found` and sets `done`.
+// into `next`, those that `leads` lets on; when it is the `last` step, only
+// to the negation of `start`. The first that reaches the negation goes to
+// `found` and sets `done`.
 template <typename Ends, typename Leads>
 void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& net,
-             std::vector<int>& found, bool& done, Ends ends, Leads leads) {
+             std::vector<int>& found, bool& done, bool last, Ends ends, Leads leads) {
   const int negation = start ^ 1;
   for (std::size_t i = 0; i < pending.size(); ++i) {
     const int p = pending[i];
@@ -923,15 +929,16 @@ void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& 
         found.push_back(net.Add(key, p, false));
         done = true;
       }
-      if (!net.Has(key) && leads(key)) next.push_back(net.Add(key, p, true));
+      if (!last && !net.Has(key) && leads(key)) next.push_back(net.Add(key, p, true));
     }
   }
   pending.clear();
 }
 
 // Forcing chains from `start` (on or off) to its own negation.
-// `limit`: the longest chain worth finding (in potentials).
-void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
+// `limit` bounds the rounds; `most`: the longest chain worth finding (in
+// potentials).
+void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int most, Net& net,
                    std::vector<int>& found) {
   Chainer::Work& work = chainer.Scratch();
   Keys& pendingOn = work.on;
@@ -939,6 +946,10 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net
   (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
   bool done = false;
   const int negation = start ^ 1;
+  auto offs = [&](const Chainer::Links& links) {
+    return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
+                     links.offs.data() + links.offCount);
+  };
   auto ons = [&](const Chainer::Links& links) {
     return std::pair(links.ons.data() + (cells ? 0 : links.cellOns),
                      links.ons.data() + links.onCount);
@@ -953,16 +964,18 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net
     }
     return false;
   };
-  for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
+  // A round's first step reaches potentials `reach` along their lines (the
+  // start the first), its second step one further. (An off start's first
+  // round has no first step.)
+  const int shift = IsOn(start) ? 1 : 0;
+  for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done &&
+                       length + shift <= most;
        length += 2) {
-    Advance(
-        chainer, pendingOn, pendingOff, start, net, found, done,
-        [&](const Chainer::Links& links) {
-          return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
-                           links.offs.data() + links.offCount);
-        },
-        leads);
-    Advance(chainer, pendingOff, pendingOn, start, net, found, done, ons, [](int) { return true; });
+    const int reach = length + shift;
+    Advance(chainer, pendingOn, pendingOff, start, net, found, done, reach + 1 > most, offs, leads);
+    if (done || reach + 1 > most) break;
+    Advance(chainer, pendingOff, pendingOn, start, net, found, done,
+            reach + 2 > most || length + 2 >= limit, ons, [](int) { return true; });
   }
 }
 
@@ -1009,6 +1022,7 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   struct Limit {
     int base = -1;
     int rating = -1;
+    int complexity = -1;
     int length = 0;
   };
   std::array<Limit, 3> limits{};
@@ -1018,7 +1032,27 @@ std::optional<Step> FindChain(const LogicBoard& b) {
     if (known.base == base && known.rating == best->step.rating) return known.length;
     int length = 2;
     while (length < kKeys && base + LengthBonus(length + 1 - 2) <= best->step.rating) ++length;
-    known = {base, best->step.rating, base <= best->step.rating ? length : 0};
+    known = {base, best->step.rating, -1, base <= best->step.rating ? length : 0};
+    return known.length;
+  };
+  // The longest chain of a kind rated `base` that could still come before
+  // the best step: rated lower, or as low and shorter (a later one as long
+  // comes after it).
+  std::array<Limit, 3> shortest{};
+  auto most = [&](int base) {
+    if (!best) return 2 * kKeys;
+    Limit& known = shortest[base == 65 ? 0 : base == 66 ? 1 : 2];
+    if (known.base == base && known.rating == best->step.rating &&
+        known.complexity == best->complexity)
+      return known.length;
+    auto before = [&](int length) {
+      const int rating = base + LengthBonus(length - 2);
+      return rating < best->step.rating ||
+             (rating == best->step.rating && length < best->complexity);
+    };
+    int length = 1;
+    while (length < kKeys && before(length + 1)) ++length;
+    known = {base, best->step.rating, best->complexity, length};
     return known.length;
   };
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
@@ -1030,8 +1064,9 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         const int start = Key(cell, Lowest(m), true);
         std::vector<int> ends;
         cycles.Clear();
-        Cycles(chainer, start, mode.cells, mode.units, limit(mode.cells && mode.units ? 70 : 65),
-               cycles, ends);
+        const int cycleBase = mode.cells && mode.units ? 70 : 65;
+        Cycles(chainer, start, mode.cells, mode.units, limit(cycleBase), most(cycleBase), cycles,
+               ends);
         for (int end : ends) {
           // The cells of the loop, and what sees the loop's both sides.
           // (Candidates as bits by cell, then digit: in their sorted order.)
@@ -1079,10 +1114,12 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         std::vector<int> targets;
         nets[0].Clear();
         nets[1].Clear();
-        const int most = limit(mode.cells ? 70 : 66);
-        ForcingChains(chainer, start, mode.cells, most, nets[0], targets);
+        const int chainBase = mode.cells ? 70 : 66;
+        const int longest = limit(chainBase);
+        const int worth = most(chainBase);
+        ForcingChains(chainer, start, mode.cells, longest, worth, nets[0], targets);
         const std::size_t fromOn = targets.size();
-        ForcingChains(chainer, start ^ 1, mode.cells, most, nets[1], targets);
+        ForcingChains(chainer, start ^ 1, mode.cells, longest, worth, nets[1], targets);
         for (std::size_t t = 0; t < targets.size(); ++t) {
           const Net& net = nets[t < fromOn ? 0 : 1];
           const int target = targets[t];
