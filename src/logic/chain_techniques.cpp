@@ -847,16 +847,105 @@ bool Conclude(Step& step, const Grid& grid, int key) {
   return true;
 }
 
+// The strongly connected components of the links a search follows (inside
+// cells, inside units or both), numbered as they are completed: a potential
+// reaches only potentials of its own component or of lower numbers.
+// `component` is -1 for the potentials of candidates not on the board.
+struct Components {
+  std::array<int, kKeys> component;
+  std::vector<int> size;  // the potentials of each component
+};
+
+void FindComponents(const Chainer& chainer, bool cells, bool units, Components& out) {
+  const Grid& grid = chainer.Board();
+  out.component.fill(-1);
+  out.size.clear();
+  auto links = [&](int key) {
+    const Chainer::Links& l = chainer.LinksOf(key);
+    if (IsOn(key))
+      return std::pair(l.offs.data() + (cells ? 0 : l.cellOffs), l.offs.data() + l.offCount);
+    return std::pair(l.ons.data() + (cells ? 0 : l.cellOns),
+                     l.ons.data() + (units ? l.onCount : l.cellOns));
+  };
+  // Tarjan's search without recursion: `index` 0 for keys not seen yet.
+  std::array<int, kKeys> index{};
+  std::array<int, kKeys> low{};
+  std::array<int, kKeys> stack;  // the keys of components not complete
+  std::array<bool, kKeys> held{};
+  struct Frame {
+    int key;
+    const int* next;
+    const int* end;
+  };
+  std::array<Frame, kKeys> frames;
+  int stackSize = 0;
+  int counter = 0;
+  auto open = [&](int key, int& depth) {
+    index[static_cast<std::size_t>(key)] = low[static_cast<std::size_t>(key)] = ++counter;
+    stack[static_cast<std::size_t>(stackSize++)] = key;
+    held[static_cast<std::size_t>(key)] = true;
+    const auto [begin, end] = links(key);
+    frames[static_cast<std::size_t>(depth++)] = {key, begin, end};
+  };
+  for (int cell = 0; cell < kCells; ++cell) {
+    for (Mask m = grid[static_cast<std::size_t>(cell)]; m; m &= m - 1) {
+      for (const bool on : {true, false}) {
+        const int root = Key(cell, Lowest(m), on);
+        if (index[static_cast<std::size_t>(root)]) continue;
+        int depth = 0;
+        open(root, depth);
+        while (depth > 0) {
+          Frame& frame = frames[static_cast<std::size_t>(depth - 1)];
+          const auto at = static_cast<std::size_t>(frame.key);
+          if (frame.next != frame.end) {
+            const int to = *frame.next++;
+            const auto t = static_cast<std::size_t>(to);
+            if (!index[t]) {
+              open(to, depth);
+            } else if (held[t]) {
+              low[at] = std::min(low[at], index[t]);
+            }
+            continue;
+          }
+          --depth;
+          if (depth > 0) {
+            const auto parent =
+                static_cast<std::size_t>(frames[static_cast<std::size_t>(depth - 1)].key);
+            low[parent] = std::min(low[parent], low[at]);
+          }
+          if (low[at] != index[at]) continue;
+          const int id = static_cast<int>(out.size.size());
+          int count = 0;
+          while (true) {
+            const int key = stack[static_cast<std::size_t>(--stackSize)];
+            held[static_cast<std::size_t>(key)] = false;
+            out.component[static_cast<std::size_t>(key)] = id;
+            ++count;
+            if (key == frame.key) break;
+          }
+          out.size.push_back(count);
+        }
+      }
+    }
+  }
+}
+
 // Cycles from `start`: nets that come back to it, breadth first, never
 // going back along their own line of causes.
 // `limit` bounds the rounds; `most`: the longest loop worth finding (in
-// potentials).
+// potentials). Only the potentials of the start's component (of `parts`,
+// the components of these links) can come back to it: the others are left
+// out, which changes nothing of what is found.
 void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, int most,
-            Net& net, std::vector<int>& found) {
+            const Components& parts, Net& net, std::vector<int>& found) {
+  const int home = parts.component[static_cast<std::size_t>(start)];
+  net.Add(start, -1, true);
+  if (parts.size[static_cast<std::size_t>(home)] < 2) return;
+  auto inside = [&](int key) { return parts.component[static_cast<std::size_t>(key)] == home; };
   Chainer::Work& work = chainer.Scratch();
   Keys& pendingOn = work.on;
   Keys& pendingOff = work.off;
-  pendingOn.push_back(net.Add(start, -1, true));
+  pendingOn.push_back(0);
   std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
   int length = 0;
   // A round takes the loops two potentials longer: one of `length + 2`
@@ -890,7 +979,7 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
         bool leads = false;
         for (int j = cells ? 0 : next.cellOns; j < end && !leads; ++j) {
           const int on = next.ons[static_cast<std::size_t>(j)];
-          leads = (on == start && length + 1 >= 4) || (!last && !net.Has(on));
+          leads = (on == start && length + 1 >= 4) || (!last && !net.Has(on) && inside(on));
         }
         if (leads) pendingOff.push_back(net.Add(off, p, false));
       }
@@ -905,7 +994,7 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       for (int k = cells ? 0 : links.cellOns; k < end; ++k) {
         const int on = links.ons[static_cast<std::size_t>(k)];
         if (length >= 4 && on == start) found.push_back(net.Add(on, p, false));
-        if (!last && !net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
+        if (!last && !net.Has(on) && inside(on)) pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
@@ -937,15 +1026,21 @@ void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& 
 
 // Forcing chains from `start` (on or off) to its own negation.
 // `limit` bounds the rounds; `most`: the longest chain worth finding (in
-// potentials).
-void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int most, Net& net,
-                   std::vector<int>& found) {
+// potentials). Potentials of components (of `parts`) numbered below the
+// negation's cannot reach it: they are left out, which changes nothing of
+// what is found, and so is the whole search when the start is one of them.
+void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int most,
+                   const Components& parts, Net& net, std::vector<int>& found) {
+  const int negation = start ^ 1;
+  const int floor = parts.component[static_cast<std::size_t>(negation)];
+  auto useful = [&](int key) { return parts.component[static_cast<std::size_t>(key)] >= floor; };
+  net.Add(start, -1, true);
+  if (!useful(start)) return;
   Chainer::Work& work = chainer.Scratch();
   Keys& pendingOn = work.on;
   Keys& pendingOff = work.off;
-  (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
+  (IsOn(start) ? pendingOn : pendingOff).push_back(0);
   bool done = false;
-  const int negation = start ^ 1;
   auto offs = [&](const Chainer::Links& links) {
     return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
                      links.offs.data() + links.offCount);
@@ -960,7 +1055,7 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int
   auto leads = [&](int off) {
     const auto [begin, end] = ons(chainer.LinksOf(off));
     for (const int* at = begin; at != end; ++at) {
-      if (*at == negation || !net.Has(*at)) return true;
+      if (*at == negation || (!net.Has(*at) && useful(*at))) return true;
     }
     return false;
   };
@@ -975,7 +1070,7 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int
     Advance(chainer, pendingOn, pendingOff, start, net, found, done, reach + 1 > most, offs, leads);
     if (done || reach + 1 > most) break;
     Advance(chainer, pendingOff, pendingOn, start, net, found, done,
-            reach + 2 > most || length + 2 >= limit, ons, [](int) { return true; });
+            reach + 2 > most || length + 2 >= limit, ons, useful);
   }
 }
 
@@ -1055,8 +1150,10 @@ std::optional<Step> FindChain(const LogicBoard& b) {
     known = {base, best->step.rating, best->complexity, length};
     return known.length;
   };
+  thread_local Components parts;
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
+    FindComponents(chainer, mode.cells, mode.units, parts);
     for (int cell = 0; cell < kCells; ++cell) {
       const Mask cands = grid[static_cast<std::size_t>(cell)];
       if (Count(cands) < 2 || (!mode.units && Count(cands) > 2)) continue;
@@ -1065,8 +1162,8 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         std::vector<int> ends;
         cycles.Clear();
         const int cycleBase = mode.cells && mode.units ? 70 : 65;
-        Cycles(chainer, start, mode.cells, mode.units, limit(cycleBase), most(cycleBase), cycles,
-               ends);
+        Cycles(chainer, start, mode.cells, mode.units, limit(cycleBase), most(cycleBase), parts,
+               cycles, ends);
         for (int end : ends) {
           // The cells of the loop, and what sees the loop's both sides.
           // (Candidates as bits by cell, then digit: in their sorted order.)
@@ -1117,9 +1214,9 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         const int chainBase = mode.cells ? 70 : 66;
         const int longest = limit(chainBase);
         const int worth = most(chainBase);
-        ForcingChains(chainer, start, mode.cells, longest, worth, nets[0], targets);
+        ForcingChains(chainer, start, mode.cells, longest, worth, parts, nets[0], targets);
         const std::size_t fromOn = targets.size();
-        ForcingChains(chainer, start ^ 1, mode.cells, longest, worth, nets[1], targets);
+        ForcingChains(chainer, start ^ 1, mode.cells, longest, worth, parts, nets[1], targets);
         for (std::size_t t = 0; t < targets.size(); ++t) {
           const Net& net = nets[t < fromOn ? 0 : 1];
           const int target = targets[t];
