@@ -854,9 +854,20 @@ bool Conclude(Step& step, const Grid& grid, int key) {
 struct Components {
   std::array<int, kKeys> component;
   std::vector<int> size;  // the potentials of each component
+  // The components each one reaches, itself included: `words` a component.
+  std::vector<std::uint64_t> reach;
+  std::size_t words = 0;
+
+  // Whether a potential of component `from` reaches those of `to`.
+  bool Reaches(int from, int to) const {
+    if (from < to) return false;
+    const auto at = static_cast<std::size_t>(from) * words + static_cast<std::size_t>(to / 64);
+    return (reach[at] >> (to % 64) & 1) != 0;
+  }
 };
 
-void FindComponents(const Chainer& chainer, bool cells, bool units, Components& out) {
+// `reach` asks for the components each one reaches as well.
+void FindComponents(const Chainer& chainer, bool cells, bool units, bool reach, Components& out) {
   const Grid& grid = chainer.Board();
   out.component.fill(-1);
   out.size.clear();
@@ -871,6 +882,10 @@ void FindComponents(const Chainer& chainer, bool cells, bool units, Components& 
   std::array<int, kKeys> index{};
   std::array<int, kKeys> low{};
   std::array<int, kKeys> stack;  // the keys of components not complete
+  // The keys by component as they complete, and where each component's begin.
+  std::array<int, kKeys> members;
+  int memberCount = 0;
+  std::vector<int> firstMember;
   std::array<bool, kKeys> held{};
   struct Frame {
     int key;
@@ -916,15 +931,38 @@ void FindComponents(const Chainer& chainer, bool cells, bool units, Components& 
           if (low[at] != index[at]) continue;
           const int id = static_cast<int>(out.size.size());
           int count = 0;
+          firstMember.push_back(memberCount);
           while (true) {
             const int key = stack[static_cast<std::size_t>(--stackSize)];
             held[static_cast<std::size_t>(key)] = false;
             out.component[static_cast<std::size_t>(key)] = id;
+            members[static_cast<std::size_t>(memberCount++)] = key;
             ++count;
             if (key == frame.key) break;
           }
           out.size.push_back(count);
         }
+      }
+    }
+  }
+  if (!reach) return;
+  // A component reaches what the components its links lead to reach, all
+  // of them complete before it.
+  const std::size_t count = out.size.size();
+  out.words = (count + 63) / 64;
+  out.reach.assign(count * out.words, 0);
+  firstMember.push_back(memberCount);
+  for (std::size_t c = 0; c < count; ++c) {
+    std::uint64_t* row = out.reach.data() + c * out.words;
+    row[c / 64] |= std::uint64_t{1} << (c % 64);
+    for (int k = firstMember[c]; k < firstMember[c + 1]; ++k) {
+      const auto [begin, end] = links(members[static_cast<std::size_t>(k)]);
+      for (const int* to = begin; to != end; ++to) {
+        const auto target = static_cast<std::size_t>(out.component[static_cast<std::size_t>(*to)]);
+        if (target == c) continue;
+        const std::uint64_t* other = out.reach.data() + target * out.words;
+        // Only the words up to the target's own can hold components it reaches.
+        for (std::size_t w = 0; w <= target / 64; ++w) row[w] |= other[w];
       }
     }
   }
@@ -1026,14 +1064,16 @@ void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& 
 
 // Forcing chains from `start` (on or off) to its own negation.
 // `limit` bounds the rounds; `most`: the longest chain worth finding (in
-// potentials). Potentials of components (of `parts`) numbered below the
-// negation's cannot reach it: they are left out, which changes nothing of
-// what is found, and so is the whole search when the start is one of them.
+// potentials). Potentials whose components (of `parts`) do not reach the
+// negation's are left out, which changes nothing of what is found, and so
+// is the whole search when the start is one of them.
 void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int most,
                    const Components& parts, Net& net, std::vector<int>& found) {
   const int negation = start ^ 1;
-  const int floor = parts.component[static_cast<std::size_t>(negation)];
-  auto useful = [&](int key) { return parts.component[static_cast<std::size_t>(key)] >= floor; };
+  const int goal = parts.component[static_cast<std::size_t>(negation)];
+  auto useful = [&](int key) {
+    return parts.Reaches(parts.component[static_cast<std::size_t>(key)], goal);
+  };
   net.Add(start, -1, true);
   if (!useful(start)) return;
   Chainer::Work& work = chainer.Scratch();
@@ -1153,7 +1193,7 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   thread_local Components parts;
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
-    FindComponents(chainer, mode.cells, mode.units, parts);
+    FindComponents(chainer, mode.cells, mode.units, mode.units, parts);
     for (int cell = 0; cell < kCells; ++cell) {
       const Mask cands = grid[static_cast<std::size_t>(cell)];
       if (Count(cands) < 2 || (!mode.units && Count(cands) > 2)) continue;
