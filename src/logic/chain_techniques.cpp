@@ -63,6 +63,7 @@ struct Tables {
   std::array<std::array<int, kN>, 3 * kN> unitCells{};
   std::array<std::array<int, 20>, kCells> peers{};
   std::array<std::array<std::uint64_t, 2>, kCells> peerBits{};  // the peers as a bit set
+  std::array<std::array<std::uint64_t, 2>, 3 * kN> unitBits{};  // the cells of each unit
   std::array<std::array<int, 3>, kCells> at{};  // a cell's place in its box, row and column
   // The places of a cell's box, row and column that hold its peers not in
   // a unit before: the box but the cell, the row and the column outside the box.
@@ -76,9 +77,12 @@ const Tables& TablesOf(const Geometry& g) {
   static const Tables& tables = *new Tables([&] {
     Tables t;
     for (int u = 0; u < 3 * kN; ++u) {
-      for (int k = 0; k < kN; ++k)
-        t.unitCells[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)] =
-            g.units[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)];
+      for (int k = 0; k < kN; ++k) {
+        const int c = g.units[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)];
+        t.unitCells[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)] = c;
+        t.unitBits[static_cast<std::size_t>(u)][static_cast<std::size_t>(c / 64)] |=
+            std::uint64_t{1} << (c % 64);
+      }
     }
     for (int cell = 0; cell < kCells; ++cell) {
       std::array<bool, kCells> added{};
@@ -483,6 +487,64 @@ class Chainer {
     work_.on.clear();
     work_.off.clear();
     return work_;
+  }
+
+  // Whether the net of a Nishio chain from `cell` holding `d` (`on`) or
+  // not meets a potential both ways: the same propagation on the places of
+  // `d` alone, with sets of cells for the potentials. Cells go off from the
+  // on cells they see; a unit whose places all went off but one makes that
+  // one on; a unit of two places or more whose places all went off has made
+  // its last one on and off.
+  bool Contradicts(int cell, int d, bool on) const {
+    using Cells = std::array<std::uint64_t, 2>;
+    Cells board{};
+    for (int c = 0; c < kCells; ++c) {
+      if (grid_[static_cast<std::size_t>(c)] & Bit(d))
+        board[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
+    }
+    Cells ons{};
+    Cells offs{};
+    Cells fresh{};   // the off cells whose units are still to be looked at
+    Cells spread{};  // the on cells whose peers went off
+    (on ? ons : offs)[static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
+    if (!on) fresh = offs;
+    while (true) {
+      for (std::size_t w = 0; w < 2; ++w) {
+        for (std::uint64_t m = ons[w] & ~spread[w]; m; m &= m - 1) {
+          const auto c =
+              static_cast<std::size_t>(w * 64) + static_cast<std::size_t>(std::countr_zero(m));
+          for (std::size_t v = 0; v < 2; ++v) {
+            const std::uint64_t gone = tables_.peerBits[c][v] & board[v] & ~offs[v];
+            offs[v] |= gone;
+            fresh[v] |= gone;
+          }
+        }
+        spread[w] = ons[w];
+      }
+      if ((ons[0] & offs[0]) || (ons[1] & offs[1])) return true;
+      std::uint32_t units = 0;
+      for (std::size_t w = 0; w < 2; ++w) {
+        for (std::uint64_t m = fresh[w]; m; m &= m - 1) {
+          const auto c =
+              static_cast<std::size_t>(w * 64) + static_cast<std::size_t>(std::countr_zero(m));
+          for (int u : geo_.unitsOf[c]) units |= std::uint32_t{1} << u;
+        }
+      }
+      fresh = {};
+      bool more = false;
+      for (; units; units &= units - 1) {
+        const auto& cells = tables_.unitBits[static_cast<std::size_t>(std::countr_zero(units))];
+        const Cells places = {cells[0] & board[0], cells[1] & board[1]};
+        const Cells left = {places[0] & ~offs[0], places[1] & ~offs[1]};
+        const int count = std::popcount(left[0]) + std::popcount(left[1]);
+        if (count == 0 && std::popcount(places[0]) + std::popcount(places[1]) >= 2) return true;
+        if (count != 1 || (left[0] & ons[0]) || (left[1] & ons[1])) continue;
+        ons[0] |= left[0];
+        ons[1] |= left[1];
+        more = true;
+      }
+      if (!more) return false;
+    }
   }
 
   struct Outcome {
@@ -1352,26 +1414,35 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
     valueNets.clear();
     for (Mask m = cands; m; m &= m - 1) {
       const int d = Lowest(m);
-      const Chainer::Outcome& on = onNet(cell, d);
-      valueNets.push_back(&on.net);
       const bool contradictions = mode.dynamic || mode.nishio;
       const bool both = count >= 3 && !mode.nishio && mode.dynamic;
+      // A branch that contradicts itself: its assumption is false.
+      auto absurd = [&](const Chainer::Outcome& branch, bool placing) {
+        if (!contradictions || branch.absurdOn < 0) return;
+        const Net& net = branch.net;
+        const int complexity = net.Ancestors(branch.absurdOn) + net.Ancestors(branch.absurdOff);
+        if (worse(complexity, 7)) return;
+        Found found;
+        found.step.technique =
+            mode.nishio ? Technique::NishioChains : Technique::ContradictionChains;
+        (placing ? found.step.placements : found.step.removals) = {{cell, d}};
+        found.step.digit = d;
+        found.step.assumption = {cell, d};
+        found.step.chains = {net.ChainTo(branch.absurdOn), net.ChainTo(branch.absurdOff)};
+        offer(std::move(found), complexity, 7);
+      };
+      if (mode.nishio) {
+        // Only contradictions count here: the nets without one are not made.
+        if (chainer.Contradicts(cell, d, true)) absurd(onNet(cell, d), false);
+        if (chainer.Contradicts(cell, d, false)) {
+          chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
+          absurd(off, true);
+        }
+        continue;
+      }
+      const Chainer::Outcome& on = onNet(cell, d);
+      valueNets.push_back(&on.net);
       if (contradictions || both) {
-        // A branch that contradicts itself: its assumption is false.
-        auto absurd = [&](const Chainer::Outcome& branch, bool placing) {
-          if (!contradictions || branch.absurdOn < 0) return;
-          const Net& net = branch.net;
-          const int complexity = net.Ancestors(branch.absurdOn) + net.Ancestors(branch.absurdOff);
-          if (worse(complexity, 7)) return;
-          Found found;
-          found.step.technique =
-              mode.nishio ? Technique::NishioChains : Technique::ContradictionChains;
-          (placing ? found.step.placements : found.step.removals) = {{cell, d}};
-          found.step.digit = d;
-          found.step.assumption = {cell, d};
-          found.step.chains = {net.ChainTo(branch.absurdOn), net.ChainTo(branch.absurdOff)};
-          offer(std::move(found), complexity, 7);
-        };
         absurd(on, false);
         chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
         absurd(off, true);
