@@ -285,9 +285,13 @@ class Chainer {
   void Load(const LogicBoard& b) {
     known_.fill(false);
     placed_.fill(0);
+    digitCells_ = {};
     for (int c = 0; c < kCells; ++c) {
       value_[static_cast<std::size_t>(c)] = b.Value(c);
       grid_[static_cast<std::size_t>(c)] = b.Cands(c);
+      for (Mask m = b.Cands(c); m; m &= m - 1)
+        digitCells_[static_cast<std::size_t>(Lowest(m) - 1)][static_cast<std::size_t>(c / 64)] |=
+            std::uint64_t{1} << (c % 64);
       empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
       ++placed_[static_cast<std::size_t>(b.Value(c))];
     }
@@ -497,11 +501,7 @@ class Chainer {
   // its last one on and off.
   bool Contradicts(int cell, int d, bool on) const {
     using Cells = std::array<std::uint64_t, 2>;
-    Cells board{};
-    for (int c = 0; c < kCells; ++c) {
-      if (grid_[static_cast<std::size_t>(c)] & Bit(d))
-        board[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
-    }
+    const Cells& board = digitCells_[static_cast<std::size_t>(d - 1)];
     Cells ons{};
     Cells offs{};
     Cells fresh{};   // the off cells whose units are still to be looked at
@@ -861,6 +861,7 @@ class Chainer {
   std::array<bool, kCells> empty_{};
   std::array<int, 3 * kN> emptyCount_{};  // the empty cells of each unit
   std::array<int, kN + 1> placed_{};
+  std::array<std::array<std::uint64_t, 2>, kN> digitCells_{};  // the cells of each digit
 };
 
 // A step found by the chains, with what orders it among the others.
