@@ -305,6 +305,10 @@ class Chainer {
   }
 
   const Grid& Board() const { return grid_; }
+  // The cells that hold `d` as a candidate, as bits.
+  const std::array<std::uint64_t, 2>& CellsOf(int d) const {
+    return digitCells_[static_cast<std::size_t>(d - 1)];
+  }
   const Geometry& Geo() const { return geo_; }
 
   // The off potentials an on potential makes: the cell's other candidates
@@ -877,6 +881,15 @@ bool Better(const Found& a, const Found& b) {
   return a.sortKey < b.sortKey;
 }
 
+// Whether a step of `rating`, `complexity` and `sortKey` would be taken
+// before `best`.
+bool Before(const std::optional<Found>& best, int rating, int complexity, int sortKey) {
+  if (!best) return true;
+  if (rating != best->step.rating) return rating < best->step.rating;
+  if (complexity != best->complexity) return complexity < best->complexity;
+  return sortKey < best->sortKey;
+}
+
 void Offer(std::optional<Found>& best, Found found) {
   if (!best || Better(found, *best)) best = std::move(found);
 }
@@ -1215,6 +1228,9 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   };
   Net cycles;
   std::vector<Net> nets(2);
+  // The ends of the loops and the chains from a start, reused from one to the next.
+  std::vector<int> ends;
+  std::vector<int> targets;
   // The longest chain of a kind rated `base` that could still be taken.
   // Worked out once for each base and best rating.
   struct Limit {
@@ -1253,6 +1269,7 @@ std::optional<Step> FindChain(const LogicBoard& b) {
     known = {base, best->step.rating, best->complexity, length};
     return known.length;
   };
+  const Tables& tables = TablesOf(g);
   thread_local Components parts;
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
@@ -1262,42 +1279,52 @@ std::optional<Step> FindChain(const LogicBoard& b) {
       if (Count(cands) < 2 || (!mode.units && Count(cands) > 2)) continue;
       for (Mask m = cands; m; m &= m - 1) {
         const int start = Key(cell, Lowest(m), true);
-        std::vector<int> ends;
+        ends.clear();
         cycles.Clear();
         const int cycleBase = mode.cells && mode.units ? 70 : 65;
         Cycles(chainer, start, mode.cells, mode.units, limit(cycleBase), most(cycleBase), parts,
                cycles, ends);
         for (int end : ends) {
-          // The cells of the loop, and what sees the loop's both sides.
-          // (Candidates as bits by cell, then digit: in their sorted order.)
+          const int complexity = cycles.Ancestors(end);
+          if (!Before(best, cycleBase + LengthBonus(complexity - 2), complexity, sortKey)) continue;
+          // The cells of the loop, and by digit the cells off the loop that
+          // see its on side and its off side.
           std::array<std::uint64_t, 2> loop{};
           for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
             const int cell = CellOf(cycles.KeyOf(at));
             loop[static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
           }
-          std::array<std::uint64_t, (kCells * kN + 63) / 64> forward{};
-          std::array<std::uint64_t, (kCells * kN + 63) / 64> back{};
+          std::array<std::array<std::uint64_t, 2>, kN> forward{};
+          std::array<std::array<std::uint64_t, 2>, kN> back{};
           for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
             const int key = cycles.KeyOf(at);
-            const int d = DigitOf(key);
-            auto& side = IsOn(key) ? forward : back;
-            for (int peer : g.peers[static_cast<std::size_t>(CellOf(key))]) {
-              if ((loop[static_cast<std::size_t>(peer / 64)] >> (peer % 64) & 1) ||
-                  !(grid[static_cast<std::size_t>(peer)] & Bit(d)))
-                continue;
-              const int bit = peer * kN + d - 1;
-              side[static_cast<std::size_t>(bit / 64)] |= std::uint64_t{1} << (bit % 64);
+            const auto d = static_cast<std::size_t>(DigitOf(key) - 1);
+            auto& side = (IsOn(key) ? forward : back)[d];
+            const auto& peers = tables.peerBits[static_cast<std::size_t>(CellOf(key))];
+            const auto& cells = chainer.CellsOf(DigitOf(key));
+            side[0] |= peers[0] & cells[0];
+            side[1] |= peers[1] & cells[1];
+          }
+          // The removals by cell, then digit.
+          std::array<std::uint64_t, 2> seen{};
+          for (std::size_t d = 0; d < kN; ++d) {
+            for (std::size_t w = 0; w < 2; ++w) {
+              forward[d][w] &= back[d][w] & ~loop[w];
+              seen[w] |= forward[d][w];
             }
           }
           Found found;
-          for (std::size_t w = 0; w < forward.size(); ++w) {
-            for (std::uint64_t m = forward[w] & back[w]; m; m &= m - 1) {
-              const int bit = static_cast<int>(w * 64) + std::countr_zero(m);
-              found.step.removals.push_back({bit / kN, bit % kN + 1});
+          for (std::size_t w = 0; w < 2; ++w) {
+            for (std::uint64_t m = seen[w]; m; m &= m - 1) {
+              const int cell = static_cast<int>(w * 64) + std::countr_zero(m);
+              for (std::size_t d = 0; d < kN; ++d) {
+                if (forward[d][w] >> (cell % 64) & 1)
+                  found.step.removals.push_back({cell, static_cast<int>(d) + 1});
+              }
             }
           }
           if (found.step.removals.empty()) continue;
-          found.complexity = cycles.Ancestors(end);
+          found.complexity = complexity;
           found.sortKey = sortKey;
           found.step.technique = !mode.cells   ? Technique::XCycle
                                  : !mode.units ? Technique::YCycle
@@ -1311,7 +1338,7 @@ std::optional<Step> FindChain(const LogicBoard& b) {
           Offer(best, std::move(found));
         }
         if (!mode.units) continue;
-        std::vector<int> targets;
+        targets.clear();
         nets[0].Clear();
         nets[1].Clear();
         const int chainBase = mode.cells ? 70 : 66;
@@ -1323,9 +1350,11 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         for (std::size_t t = 0; t < targets.size(); ++t) {
           const Net& net = nets[t < fromOn ? 0 : 1];
           const int target = targets[t];
+          const int complexity = net.Ancestors(target);
+          if (!Before(best, chainBase + LengthBonus(complexity - 2), complexity, sortKey)) continue;
           Found found;
           if (!Conclude(found.step, grid, net.KeyOf(target))) continue;
-          found.complexity = net.Ancestors(target);
+          found.complexity = complexity;
           found.sortKey = sortKey;
           const std::vector<ChainLink> chain = net.ChainTo(target);
           const bool viaUnits = std::any_of(chain.begin(), chain.end(), [](const ChainLink& l) {
