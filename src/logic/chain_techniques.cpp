@@ -1084,7 +1084,9 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
       for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
         const int off = links.offs[static_cast<std::size_t>(k)];
-        if (behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1) continue;
+        // (An off potential outside the component leads nowhere back either.)
+        if ((behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1) || !inside(off))
+          continue;
         // An off potential whose on potentials are all reached, none of them
         // closing the loop, would lead nowhere: it is left out. Off
         // potentials are never looked up here: they are not kept by key.
@@ -1169,6 +1171,7 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int
   // negation, would lead nowhere: it is left out (the net is never asked
   // for off potentials by key).
   auto leads = [&](int off) {
+    if (!useful(off)) return false;
     const auto [begin, end] = ons(chainer.LinksOf(off));
     for (const int* at = begin; at != end; ++at) {
       if (*at == negation || (!net.Has(*at) && useful(*at))) return true;
