@@ -590,8 +590,20 @@ class Chainer {
     while (true) {
       if (headOn < pendingOn.size()) {
         const int p = pendingOn[headOn++];
-        OnToOff(board, net.KeyOf(p), cells, offs, dynamic ? &places : nullptr);
-        for (int off : offs) {
+        // On the board as it stands, the links are read where they are kept.
+        const int* begin;
+        const int* end;
+        if (dynamic) {
+          OnToOff(board, net.KeyOf(p), cells, offs, &places);
+          begin = offs.begin();
+          end = offs.end();
+        } else {
+          const Links& links = LinksOf(net.KeyOf(p));
+          begin = links.offs.data() + (cells ? 0 : links.cellOffs);
+          end = links.offs.data() + links.offCount;
+        }
+        for (const int* at = begin; at != end; ++at) {
+          const int off = *at;
           if (net.Has(off ^ 1)) {
             out.absurdOn = net.At(off ^ 1);
             out.absurdOff = net.Add(off, p, false);
@@ -603,9 +615,22 @@ class Chainer {
       }
       if (headOff < pendingOff.size()) {
         const int p = pendingOff[headOff++];
-        OffToOn(board, dynamic ? &grid_ : nullptr, net, p, cells, true, ons,
-                dynamic ? &places : nullptr);
-        if (dynamic) {
+        if (!dynamic) {
+          const Links& links = LinksOf(net.KeyOf(p));
+          for (int k = cells ? 0 : links.cellOns; k < links.onCount; ++k) {
+            const int on = links.ons[static_cast<std::size_t>(k)];
+            if (net.Has(on ^ 1)) {
+              out.absurdOff = net.At(on ^ 1);
+              out.absurdOn = net.Add(on, p, false);
+              return;
+            }
+            if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
+          }
+          continue;
+        }
+        OffToOn(board, &grid_, net, p, cells, true, ons, &places);
+        {
+          // The candidate goes from the net's own board.
           const int cell = CellOf(net.KeyOf(p));
           const int d = DigitOf(net.KeyOf(p));
           if (grid[static_cast<std::size_t>(cell)] & Bit(d)) {
