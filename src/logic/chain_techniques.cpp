@@ -1301,6 +1301,10 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   thread_local Components parts;
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
+    const int cycleBase = mode.cells && mode.units ? 70 : 65;
+    const int chainBase = mode.cells ? 70 : 66;
+    // Nothing of this kind could be taken before the best step: no search.
+    if (limit(cycleBase) == 0 && (!mode.units || limit(chainBase) == 0)) continue;
     FindComponents(chainer, mode.cells, mode.units, mode.units, parts);
     for (int cell = 0; cell < kCells; ++cell) {
       const Mask cands = grid[static_cast<std::size_t>(cell)];
@@ -1309,7 +1313,6 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         const int start = Key(cell, Lowest(m), true);
         ends.clear();
         cycles.Clear();
-        const int cycleBase = mode.cells && mode.units ? 70 : 65;
         Cycles(chainer, start, mode.cells, mode.units, limit(cycleBase), most(cycleBase), parts,
                cycles, ends);
         for (int end : ends) {
@@ -1369,7 +1372,6 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         targets.clear();
         nets[0].Clear();
         nets[1].Clear();
-        const int chainBase = mode.cells ? 70 : 66;
         const int longest = limit(chainBase);
         const int worth = most(chainBase);
         ForcingChains(chainer, start, mode.cells, longest, worth, parts, nets[0], targets);
