@@ -1013,14 +1013,18 @@ void FindComponents(const Chainer& chainer, bool cells, bool units, bool reach, 
         while (depth > 0) {
           Frame& frame = frames[static_cast<std::size_t>(depth - 1)];
           const auto at = static_cast<std::size_t>(frame.key);
-          if (frame.next != frame.end) {
-            const int to = *frame.next++;
-            const auto t = static_cast<std::size_t>(to);
+          // The links to keys seen before, up to one not seen yet.
+          int to = -1;
+          while (frame.next != frame.end) {
+            const auto t = static_cast<std::size_t>(*frame.next++);
             if (!index[t]) {
-              open(to, depth);
-            } else if (held[t]) {
-              low[at] = std::min(low[at], index[t]);
+              to = static_cast<int>(t);
+              break;
             }
+            if (held[t]) low[at] = std::min(low[at], index[t]);
+          }
+          if (to >= 0) {
+            open(to, depth);
             continue;
           }
           --depth;
