@@ -1097,19 +1097,27 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
     // In the last round only the potentials that close a loop count.
     const bool last = length + 4 > most || length + 2 >= limit;
     ++length;
+    // The keys on the main line of causes behind the potential whose links
+    // are followed, marked. The potentials of a round are as far from the
+    // start, so the lines of two of them meet as far back on both: from one
+    // to the next, only the keys from there on change.
+    auto mark = [&](int key, bool on) {
+      const std::uint64_t bit = std::uint64_t{1} << (key % 64);
+      std::uint64_t& word = behind[static_cast<std::size_t>(key / 64)];
+      word = on ? word | bit : word & ~bit;
+    };
+    int marked = -1;  // the potential whose line is marked
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
-      // The keys on the main line of causes behind `p`, marked while its
-      // links are followed.
-      auto mark = [&](bool on) {
-        for (int at = net.ParentOf(p); at >= 0; at = net.ParentOf(at)) {
-          const int key = net.KeyOf(at);
-          const std::uint64_t bit = std::uint64_t{1} << (key % 64);
-          std::uint64_t& word = behind[static_cast<std::size_t>(key / 64)];
-          word = on ? word | bit : word & ~bit;
-        }
-      };
-      mark(true);
+      int meet = -1;  // where the lines meet
+      if (marked >= 0) {
+        int a = net.ParentOf(marked);
+        for (int b = net.ParentOf(p); a != b; a = net.ParentOf(a), b = net.ParentOf(b))
+          mark(net.KeyOf(a), false);
+        meet = a;
+      }
+      for (int at = net.ParentOf(p); at != meet; at = net.ParentOf(at)) mark(net.KeyOf(at), true);
+      marked = p;
       const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
       for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
         const int off = links.offs[static_cast<std::size_t>(k)];
@@ -1128,7 +1136,10 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
         }
         if (leads) pendingOff.push_back(net.Add(off, p, false));
       }
-      mark(false);
+    }
+    if (marked >= 0) {
+      for (int at = net.ParentOf(marked); at >= 0; at = net.ParentOf(at))
+        mark(net.KeyOf(at), false);
     }
     pendingOn.clear();
     ++length;
