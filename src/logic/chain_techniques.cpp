@@ -1090,12 +1090,32 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
   Keys& pendingOff = work.off;
   pendingOn.push_back(0);
   std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
+  std::array<std::uint64_t, (kKeys + 63) / 64> closing{};
   int length = 0;
   // A round takes the loops two potentials longer: one of `length + 2`
   // potentials closes in it.
   while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit && length + 2 <= most) {
-    // In the last round only the potentials that close a loop count.
+    // In the last round only the potentials that close a loop count; in the
+    // one before, only the on potentials that could close one in the last.
     const bool last = length + 4 > most || length + 2 >= limit;
+    const bool beforeLast = !last && (length + 6 > most || length + 4 >= limit);
+    if (beforeLast) {
+      // An on potential closes a loop in one round when one of its off
+      // potentials makes the start on; the links go both ways, so these are
+      // the negations of what the on potentials the start's off makes
+      // make off.
+      const Chainer::Links& back = chainer.LinksOf(start ^ 1);
+      for (int j = cells ? 0 : back.cellOns; j < (units ? back.onCount : back.cellOns); ++j) {
+        const Chainer::Links& near = chainer.LinksOf(back.ons[static_cast<std::size_t>(j)]);
+        for (int k = cells ? 0 : near.cellOffs; k < near.offCount; ++k) {
+          const int on = near.offs[static_cast<std::size_t>(k)] ^ 1;
+          closing[static_cast<std::size_t>(on / 64)] |= std::uint64_t{1} << (on % 64);
+        }
+      }
+    }
+    auto closes = [&](int on) {
+      return !beforeLast || (closing[static_cast<std::size_t>(on / 64)] >> (on % 64) & 1);
+    };
     ++length;
     // The keys on the main line of causes behind the potential whose links
     // are followed, marked. The potentials of a round are as far from the
@@ -1132,7 +1152,8 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
         bool leads = false;
         for (int j = cells ? 0 : next.cellOns; j < end && !leads; ++j) {
           const int on = next.ons[static_cast<std::size_t>(j)];
-          leads = (on == start && length + 1 >= 4) || (!last && !net.Has(on) && inside(on));
+          leads = (on == start && length + 1 >= 4) ||
+                  (!last && !net.Has(on) && inside(on) && closes(on));
         }
         if (leads) pendingOff.push_back(net.Add(off, p, false));
       }
@@ -1150,7 +1171,8 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       for (int k = cells ? 0 : links.cellOns; k < end; ++k) {
         const int on = links.ons[static_cast<std::size_t>(k)];
         if (length >= 4 && on == start) found.push_back(net.Add(on, p, false));
-        if (!last && !net.Has(on) && inside(on)) pendingOn.push_back(net.Add(on, p, true));
+        if (!last && !net.Has(on) && inside(on) && closes(on))
+          pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
