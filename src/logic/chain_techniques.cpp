@@ -1244,14 +1244,42 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int
   // start the first), its second step one further. (An off start's first
   // round has no first step.)
   const int shift = IsOn(start) ? 1 : 0;
+  // The potentials that make the negation in one step: as the links go both
+  // ways, the negations of those the start makes. The step before the last
+  // keeps only these.
+  std::array<std::uint64_t, (kKeys + 63) / 64> near{};
+  bool nearKnown = false;
+  auto isNear = [&](int key) {
+    if (!nearKnown) {
+      nearKnown = true;
+      const auto [begin, end] =
+          IsOn(start) ? offs(chainer.LinksOf(start)) : ons(chainer.LinksOf(start));
+      for (const int* at = begin; at != end; ++at) {
+        const int before = *at ^ 1;
+        near[static_cast<std::size_t>(before / 64)] |= std::uint64_t{1} << (before % 64);
+      }
+    }
+    return (near[static_cast<std::size_t>(key / 64)] >> (key % 64) & 1) != 0;
+  };
   for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done &&
                        length + shift <= most;
        length += 2) {
     const int reach = length + shift;
-    Advance(chainer, pendingOn, pendingOff, start, net, found, done, reach + 1 > most, offs, leads);
-    if (done || reach + 1 > most) break;
-    Advance(chainer, pendingOff, pendingOn, start, net, found, done,
-            reach + 2 > most || length + 2 >= limit, ons, useful);
+    const bool firstLast = reach + 1 > most;
+    const bool secondLast = reach + 2 > most || length + 2 >= limit;
+    if (!firstLast && secondLast) {
+      Advance(chainer, pendingOn, pendingOff, start, net, found, done, false, offs,
+              [&](int off) { return isNear(off) && leads(off); });
+    } else {
+      Advance(chainer, pendingOn, pendingOff, start, net, found, done, firstLast, offs, leads);
+    }
+    if (done || firstLast) break;
+    if (!secondLast && reach + 3 > most) {
+      Advance(chainer, pendingOff, pendingOn, start, net, found, done, false, ons,
+              [&](int on) { return isNear(on) && useful(on); });
+    } else {
+      Advance(chainer, pendingOff, pendingOn, start, net, found, done, secondLast, ons, useful);
+    }
   }
 }
 
