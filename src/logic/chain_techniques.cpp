@@ -998,9 +998,17 @@ void FindComponents(const Chainer& chainer, bool cells, bool units, bool reach, 
   int counter = 0;
   auto open = [&](int key, int& depth) {
     index[static_cast<std::size_t>(key)] = low[static_cast<std::size_t>(key)] = ++counter;
+    const auto [begin, end] = links(key);
+    if (begin == end) {
+      // Linked to nothing: a component of its own, complete at once.
+      out.component[static_cast<std::size_t>(key)] = static_cast<int>(out.size.size());
+      firstMember.push_back(memberCount);
+      members[static_cast<std::size_t>(memberCount++)] = key;
+      out.size.push_back(1);
+      return;
+    }
     stack[static_cast<std::size_t>(stackSize++)] = key;
     held[static_cast<std::size_t>(key)] = true;
-    const auto [begin, end] = links(key);
     frames[static_cast<std::size_t>(depth++)] = {key, begin, end};
   };
   for (int cell = 0; cell < kCells; ++cell) {
