@@ -1540,6 +1540,30 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
   std::vector<const Net*> valueNets;
   std::vector<int> places;
   std::vector<const Net*> nets;
+  // For Nishio chains, the cells of each digit whose assumption either way
+  // meets a contradiction: they depend on the digit's cells alone, so they
+  // are kept from one board to the next while those stay the same.
+  struct Contradictions {
+    std::array<std::uint64_t, 2> cells{~std::uint64_t{0}, ~std::uint64_t{0}};
+    std::array<std::uint64_t, 2> on{};
+    std::array<std::uint64_t, 2> off{};
+  };
+  thread_local std::array<Contradictions, kN> digitContradictions;
+  if (mode.nishio) {
+    for (int d = 1; d <= kN; ++d) {
+      Contradictions& known = digitContradictions[static_cast<std::size_t>(d - 1)];
+      if (known.cells == chainer.CellsOf(d)) continue;
+      known = {chainer.CellsOf(d), {}, {}};
+      for (std::size_t w = 0; w < 2; ++w) {
+        for (std::uint64_t m = known.cells[w]; m; m &= m - 1) {
+          const int cell = static_cast<int>(w * 64) + std::countr_zero(m);
+          const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
+          if (chainer.Contradicts(cell, d, true)) known.on[w] |= bit;
+          if (chainer.Contradicts(cell, d, false)) known.off[w] |= bit;
+        }
+      }
+    }
+  }
   for (int cell = 0; cell < kCells; ++cell) {
     const Mask cands = grid[static_cast<std::size_t>(cell)];
     const int count = Count(cands);
@@ -1566,8 +1590,10 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
       };
       if (mode.nishio) {
         // Only contradictions count here: the nets without one are not made.
-        if (chainer.Contradicts(cell, d, true)) absurd(onNet(cell, d), false);
-        if (chainer.Contradicts(cell, d, false)) {
+        const Contradictions& known = digitContradictions[static_cast<std::size_t>(d - 1)];
+        const auto word = static_cast<std::size_t>(cell / 64);
+        if (known.on[word] >> (cell % 64) & 1) absurd(onNet(cell, d), false);
+        if (known.off[word] >> (cell % 64) & 1) {
           chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
           absurd(off, true);
         }
