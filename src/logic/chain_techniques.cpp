@@ -983,7 +983,7 @@ void FindComponents(const Chainer& chainer, bool cells, bool units, bool reach, 
   std::array<int, kKeys> index{};
   std::array<int, kKeys> low{};
   std::array<int, kKeys> stack;  // the keys of components not complete
-  // The keys by component as they complete, and where each component's begin.
+  // The keys by component as they complete, and where each component begins.
   std::array<int, kKeys> members;
   int memberCount = 0;
   std::vector<int> firstMember;
@@ -1109,9 +1109,9 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
     const bool beforeLast = !last && (length + 6 > most || length + 4 >= limit);
     if (beforeLast) {
       // An on potential closes a loop in one round when one of its off
-      // potentials makes the start on; the links go both ways, so these are
-      // the negations of what the on potentials the start's off makes
-      // make off.
+      // potentials makes the start on. A link from p to q goes as well from
+      // q's negation to p's, so these are the negations of the off
+      // potentials two links from the start's off.
       const Chainer::Links& back = chainer.LinksOf(start ^ 1);
       for (int j = cells ? 0 : back.cellOns; j < (units ? back.onCount : back.cellOns); ++j) {
         const Chainer::Links& near = chainer.LinksOf(back.ons[static_cast<std::size_t>(j)]);
