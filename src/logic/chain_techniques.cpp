@@ -130,6 +130,20 @@ struct Consequence {
   int hiddenCount = 0;
 };
 
+// The consequences of one off potential: at most the last candidate of its
+// cell and the last place of its digit in each of its three units.
+class Consequences {
+ public:
+  void clear() { size_ = 0; }
+  void push_back(const Consequence& c) { items_[size_++] = c; }
+  const Consequence* begin() const { return items_.data(); }
+  const Consequence* end() const { return items_.data() + size_; }
+
+ private:
+  std::array<Consequence, 4> items_;
+  std::size_t size_ = 0;
+};
+
 // A list of keys that keeps its room when cleared, appended to without a
 // call.
 class Keys {
@@ -352,7 +366,7 @@ class Chainer {
   // when given, is the board before the net began: candidates gone since
   // then are causes as well.
   void OffToOn(const Grid& grid, const Grid* source, const Net& net, int id, bool cells, bool units,
-               std::vector<Consequence>& out, const UnitPlaces* places = nullptr) const {
+               Consequences& out, const UnitPlaces* places = nullptr) const {
     out.clear();
     if (!source && &grid == &grid_) {
       const Links& links = LinksOf(net.KeyOf(id));
@@ -489,7 +503,7 @@ class Chainer {
     Keys on;
     Keys off;
     Keys offs;
-    std::vector<Consequence> ons;
+    Consequences ons;
   };
   Work& Scratch() const {
     work_.on.clear();
@@ -586,7 +600,7 @@ class Chainer {
     std::size_t headOff = 0;
     (IsOn(key) ? pendingOn : pendingOff).push_back(net.Add(key, -1, true));
     Keys& offs = work.offs;
-    std::vector<Consequence>& ons = work.ons;
+    Consequences& ons = work.ons;
     while (true) {
       if (headOn < pendingOn.size()) {
         const int p = pendingOn[headOn++];
