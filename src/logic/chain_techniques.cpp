@@ -746,6 +746,13 @@ class Chainer {
       return m;
     };
     auto emptyCells = [&](int unit) { return emptyCount_[static_cast<std::size_t>(unit)]; };
+    // The cells of each digit on `grid`, as bits.
+    std::array<std::array<std::uint64_t, 2>, kN> digitBits{};
+    for (int c = 0; c < kCells; ++c) {
+      for (Mask m = grid[static_cast<std::size_t>(c)]; m; m &= m - 1)
+        digitBits[static_cast<std::size_t>(Lowest(m) - 1)][static_cast<std::size_t>(c / 64)] |=
+            std::uint64_t{1} << (c % 64);
+    }
     // Lists reused from one pattern to the next.
     std::vector<int> at;
     std::vector<std::pair<int, Mask>> byCell;
@@ -764,11 +771,10 @@ class Chainer {
             at.push_back(cells[static_cast<std::size_t>(std::countr_zero(k))]);
           byCell.clear();
           const std::array<std::uint64_t, 2> seeing = SeeingAll(at);
+          const auto& holding = digitBits[static_cast<std::size_t>(d - 1)];
           for (std::size_t w = 0; w < 2; ++w) {
-            for (std::uint64_t bits = seeing[w]; bits; bits &= bits - 1) {
-              const int c = static_cast<int>(w * 64) + std::countr_zero(bits);
-              if (grid[static_cast<std::size_t>(c)] & Bit(d)) byCell.push_back({c, Bit(d)});
-            }
+            for (std::uint64_t bits = seeing[w] & holding[w]; bits; bits &= bits - 1)
+              byCell.push_back({static_cast<int>(w * 64) + std::countr_zero(bits), Bit(d)});
           }
           if (byCell.empty()) continue;
           keys.clear();
