@@ -1560,6 +1560,21 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
   std::vector<const Net*> valueNets;
   std::vector<int> places;
   std::vector<const Net*> nets;
+  // The keys every net of `list` holds: the on potentials, then the off
+  // ones, each in the order the first net reached them.
+  std::vector<int> common;
+  std::vector<int> commonOff;
+  auto inAll = [&](std::span<const Net* const> list) -> const std::vector<int>& {
+    common.clear();
+    commonOff.clear();
+    for (int key : list.front()->Order()) {
+      if (!std::all_of(list.begin() + 1, list.end(), [&](const Net* net) { return net->Has(key); }))
+        continue;
+      (IsOn(key) ? common : commonOff).push_back(key);
+    }
+    common.insert(common.end(), commonOff.begin(), commonOff.end());
+    return common;
+  };
   // For Nishio chains, the cells of each digit whose assumption either way
   // meets a contradiction: they depend on the digit's cells alone, so they
   // are kept from one board to the next while those stay the same.
@@ -1627,18 +1642,15 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
         absurd(off, true);
         if (both) {
           const std::array<const Net*, 2> pair = {&on.net, &off.net};
-          for (bool wantOn : {true, false}) {
-            for (int key : on.net.Order()) {
-              if (IsOn(key) != wantOn || !off.net.Has(key)) continue;
-              const int complexity = length(pair, key);
-              if (worse(complexity, 1)) continue;
-              Found found;
-              found.step.technique = Technique::DoubleChains;
-              if (!Conclude(found.step, grid, key)) continue;
-              found.step.assumption = {cell, d};
-              chains(found, pair, key);
-              offer(std::move(found), complexity, 1);
-            }
+          for (int key : inAll(pair)) {
+            const int complexity = length(pair, key);
+            if (worse(complexity, 1)) continue;
+            Found found;
+            found.step.technique = Technique::DoubleChains;
+            if (!Conclude(found.step, grid, key)) continue;
+            found.step.assumption = {cell, d};
+            chains(found, pair, key);
+            offer(std::move(found), complexity, 1);
           }
         }
       }
@@ -1654,44 +1666,32 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
         if (!(n == 2 || (mode.multiple && n > 2)) || places.front() != cell) continue;
         nets.clear();
         for (int c : places) nets.push_back(c == cell ? &on.net : &onNet(c, d).net);
-        for (bool wantOn : {true, false}) {
-          for (int key : on.net.Order()) {
-            if (IsOn(key) != wantOn) continue;
-            if (!std::all_of(nets.begin(), nets.end(),
-                             [&](const Net* net) { return net->Has(key); }))
-              continue;
-            const int complexity = length(nets, key);
-            if (worse(complexity, 6)) continue;
-            Found found;
-            found.step.technique = mode.dynamic ? Technique::DynamicRegionForcingChains
-                                                : Technique::RegionForcingChains;
-            if (!Conclude(found.step, grid, key)) continue;
-            found.step.units = {unit};
-            found.step.assumption = {cell, d};
-            chains(found, nets, key);
-            offer(std::move(found), complexity, 6);
-          }
+        for (int key : inAll(nets)) {
+          const int complexity = length(nets, key);
+          if (worse(complexity, 6)) continue;
+          Found found;
+          found.step.technique =
+              mode.dynamic ? Technique::DynamicRegionForcingChains : Technique::RegionForcingChains;
+          if (!Conclude(found.step, grid, key)) continue;
+          found.step.units = {unit};
+          found.step.assumption = {cell, d};
+          chains(found, nets, key);
+          offer(std::move(found), complexity, 6);
         }
       }
     }
     if (mode.nishio || !(count == 2 || (mode.multiple && count > 2))) continue;
-    for (bool wantOn : {true, false}) {
-      for (int key : valueNets.front()->Order()) {
-        if (IsOn(key) != wantOn) continue;
-        if (!std::all_of(valueNets.begin(), valueNets.end(),
-                         [&](const Net* net) { return net->Has(key); }))
-          continue;
-        const int complexity = length(valueNets, key);
-        if (worse(complexity, 5)) continue;
-        Found found;
-        found.step.technique =
-            mode.dynamic ? Technique::DynamicCellForcingChains : Technique::CellForcingChains;
-        if (!Conclude(found.step, grid, key)) continue;
-        chains(found, valueNets, key);
-        found.step.cells = {cell};
-        found.step.assumption = {cell, Lowest(cands)};
-        offer(std::move(found), complexity, 5);
-      }
+    for (int key : inAll(valueNets)) {
+      const int complexity = length(valueNets, key);
+      if (worse(complexity, 5)) continue;
+      Found found;
+      found.step.technique =
+          mode.dynamic ? Technique::DynamicCellForcingChains : Technique::CellForcingChains;
+      if (!Conclude(found.step, grid, key)) continue;
+      chains(found, valueNets, key);
+      found.step.cells = {cell};
+      found.step.assumption = {cell, Lowest(cands)};
+      offer(std::move(found), complexity, 5);
     }
   }
   if (!best) return std::nullopt;
