@@ -987,7 +987,10 @@ struct Components {
   }
 };
 
-// `reach` asks for the components each one reaches as well.
+// `reach` asks for the components each one reaches as well. Without the
+// links inside units, an off potential makes an on one only in a cell of two
+// candidates, so a loop goes through such cells alone: the potentials of
+// the other cells are left without a component.
 void FindComponents(const Chainer& chainer, bool cells, bool units, bool reach, Components& out) {
   const Grid& grid = chainer.Board();
   out.component.fill(-1);
@@ -1015,6 +1018,17 @@ void FindComponents(const Chainer& chainer, bool cells, bool units, bool reach, 
   };
   std::array<Frame, kKeys> frames;
   int stackSize = 0;
+  if (!units) {
+    for (int cell = 0; cell < kCells; ++cell) {
+      const Mask cands = grid[static_cast<std::size_t>(cell)];
+      if (Count(cands) == 2) continue;
+      // Seen before and not held: the links to them are passed over.
+      for (Mask m = cands; m; m &= m - 1) {
+        index[static_cast<std::size_t>(Key(cell, Lowest(m), true))] = -1;
+        index[static_cast<std::size_t>(Key(cell, Lowest(m), false))] = -1;
+      }
+    }
+  }
   int counter = 0;
   auto open = [&](int key, int& depth) {
     index[static_cast<std::size_t>(key)] = low[static_cast<std::size_t>(key)] = ++counter;
