@@ -1406,17 +1406,44 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   };
   const Tables& tables = TablesOf(g);
   thread_local Components parts;
+  // The cells of each digit that gave no X-Cycle or X-Chain (all bits set
+  // when unknown).
+  static constexpr std::array<std::uint64_t, 2> kUnknown = {~std::uint64_t{0}, ~std::uint64_t{0}};
+  thread_local std::array<std::array<std::uint64_t, 2>, kN> barren = [] {
+    std::array<std::array<std::uint64_t, 2>, kN> all;
+    all.fill(kUnknown);
+    return all;
+  }();
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
     const int cycleBase = mode.cells && mode.units ? 70 : 65;
     const int chainBase = mode.cells ? 70 : 66;
     // Nothing of this kind could be taken before the best step: no search.
     if (limit(cycleBase) == 0 && (!mode.units || limit(chainBase) == 0)) continue;
+    // X-Cycles and X-Chains follow the cells of one digit alone: a digit
+    // whose cells gave neither, searched with no step in hand, is passed
+    // over while its cells stay the same.
+    const bool single = !mode.cells;
+    std::array<bool, kN> known{};  // the digits passed over
+    std::array<bool, kN> gave{};   // the digits searched and what they gave or could not
+    if (single) {
+      bool all = true;
+      for (int d = 1; d <= kN; ++d) {
+        known[static_cast<std::size_t>(d - 1)] =
+            barren[static_cast<std::size_t>(d - 1)] == chainer.CellsOf(d);
+        all = all && known[static_cast<std::size_t>(d - 1)];
+      }
+      if (all) continue;
+    }
     FindComponents(chainer, mode.cells, mode.units, mode.units, parts);
     for (int cell = 0; cell < kCells; ++cell) {
       const Mask cands = grid[static_cast<std::size_t>(cell)];
       if (Count(cands) < 2 || (!mode.units && Count(cands) > 2)) continue;
       for (Mask m = cands; m; m &= m - 1) {
+        const auto digit = static_cast<std::size_t>(Lowest(m) - 1);
+        if (single && known[digit]) continue;
+        // A search with a step in hand may pass over what one without would find.
+        if (single && best) gave[digit] = true;
         const int start = Key(cell, Lowest(m), true);
         ends.clear();
         cycles.Clear();
@@ -1475,6 +1502,7 @@ std::optional<Step> FindChain(const LogicBoard& b) {
           PatternOf(found.step);
           Offer(best, std::move(found));
         }
+        if (single && !ends.empty()) gave[digit] = true;
         if (!mode.units) continue;
         targets.clear();
         nets[0].Clear();
@@ -1484,6 +1512,7 @@ std::optional<Step> FindChain(const LogicBoard& b) {
         ForcingChains(chainer, start, mode.cells, longest, worth, parts, nets[0], targets);
         const std::size_t fromOn = targets.size();
         ForcingChains(chainer, start ^ 1, mode.cells, longest, worth, parts, nets[1], targets);
+        if (single && !targets.empty()) gave[digit] = true;
         for (std::size_t t = 0; t < targets.size(); ++t) {
           const Net& net = nets[t < fromOn ? 0 : 1];
           const int target = targets[t];
@@ -1506,6 +1535,12 @@ std::optional<Step> FindChain(const LogicBoard& b) {
           PatternOf(found.step);
           Offer(best, std::move(found));
         }
+      }
+    }
+    if (single) {
+      for (int d = 1; d <= kN; ++d) {
+        const auto at = static_cast<std::size_t>(d - 1);
+        if (!known[at]) barren[at] = gave[at] ? kUnknown : chainer.CellsOf(d);
       }
     }
   }
