@@ -830,12 +830,19 @@ class Chainer {
     for (int unit : order) {
       if (emptyCells(unit) < 4) continue;
       const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-      for (std::size_t j = 1; j < cells.size(); ++j) {
-        for (std::size_t i = 0; i < j; ++i) {
+      // The places of the unit's cells of two candidates.
+      Mask two = 0;
+      for (std::size_t k = 0; k < cells.size(); ++k) {
+        if (Count(grid[static_cast<std::size_t>(cells[k])]) == 2) two |= Mask{1} << k;
+      }
+      for (Mask upper = two & (two - 1); upper; upper &= upper - 1) {
+        const auto j = static_cast<std::size_t>(std::countr_zero(upper));
+        for (Mask below = two & ((Mask{1} << j) - 1); below; below &= below - 1) {
+          const auto i = static_cast<std::size_t>(std::countr_zero(below));
           const Mask mi = grid[static_cast<std::size_t>(cells[i])];
           const Mask mj = grid[static_cast<std::size_t>(cells[j])];
-          // Two cells of two candidates or more with two together: the same two.
-          if (mi != mj || Count(mi) != 2) continue;
+          // Two cells of two candidates with two together: the same two.
+          if (mi != mj) continue;
           byCell.clear();
           const int pair[] = {cells[i], cells[j]};
           const std::array<std::uint64_t, 2> seeing = SeeingAll(pair);
@@ -862,14 +869,22 @@ class Chainer {
     // X-Wings: columns as the base lines first, then rows.
     for (int base : {2 * kN, kN}) {
       const int cover = base == kN ? 2 * kN : kN;
+      // The places of each digit in each base line that has two of them.
+      std::array<std::array<Mask, kN + 1>, kN> two{};
+      for (int line = 0; line < kN; ++line) {
+        for (int d = 1; d <= kN; ++d) {
+          const Mask m = places(base + line, d);
+          if (Count(m) == 2) two[static_cast<std::size_t>(line)][static_cast<std::size_t>(d)] = m;
+        }
+      }
       for (int j = 1; j < kN; ++j) {
         for (int i = 0; i < j; ++i) {
           for (int d = 1; d <= kN; ++d) {
             if (placed_[static_cast<std::size_t>(d)] + 4 > kN) continue;
-            const Mask pi = places(base + i, d);
-            const Mask pj = places(base + j, d);
-            // Two lines of two places or more with two together: the same two.
-            if (pi != pj || Count(pi) != 2) continue;
+            const Mask pi = two[static_cast<std::size_t>(i)][static_cast<std::size_t>(d)];
+            const Mask pj = two[static_cast<std::size_t>(j)][static_cast<std::size_t>(d)];
+            // Two lines of two places with two together: the same two.
+            if (pi == 0 || pi != pj) continue;
             byCell.clear();
             for (Mask m = pi | pj; m; m &= m - 1) {
               const auto& line = geo_.units[static_cast<std::size_t>(cover + std::countr_zero(m))];
