@@ -754,7 +754,6 @@ class Chainer {
             std::uint64_t{1} << (c % 64);
     }
     // Lists reused from one pattern to the next.
-    std::vector<int> at;
     std::vector<std::pair<int, Mask>> byCell;
     std::vector<int> keys;
     const int order[] = {0,  1,  2,  3,  4, 5,  6,  7,  8,  18, 19, 20, 21, 22,
@@ -766,11 +765,15 @@ class Chainer {
           const Mask m = places(unit, d);
           if (Count(m) < 2 || Count(m) > 6) continue;
           const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-          at.clear();
-          for (Mask k = m; k; k &= k - 1)
-            at.push_back(cells[static_cast<std::size_t>(std::countr_zero(k))]);
+          // The cells that see every place.
+          std::array<std::uint64_t, 2> seeing = {~std::uint64_t{0}, ~std::uint64_t{0}};
+          for (Mask k = m; k; k &= k - 1) {
+            const auto& peers = tables_.peerBits[static_cast<std::size_t>(
+                cells[static_cast<std::size_t>(std::countr_zero(k))])];
+            seeing[0] &= peers[0];
+            seeing[1] &= peers[1];
+          }
           byCell.clear();
-          const std::array<std::uint64_t, 2> seeing = SeeingAll(at);
           const auto& holding = digitBits[static_cast<std::size_t>(d - 1)];
           for (std::size_t w = 0; w < 2; ++w) {
             for (std::uint64_t bits = seeing[w] & holding[w]; bits; bits &= bits - 1)
