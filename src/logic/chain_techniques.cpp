@@ -63,6 +63,7 @@ struct Tables {
   std::array<std::array<int, kN>, 3 * kN> unitCells{};
   std::array<std::array<int, 20>, kCells> peers{};
   std::array<std::array<std::uint64_t, 2>, kCells> peerBits{};  // the peers as a bit set
+  std::array<std::array<std::uint64_t, 2>, 3 * kN> unitBits{};  // the cells of each unit
   std::array<std::array<int, 3>, kCells> at{};  // a cell's place in its box, row and column
   // The places of a cell's box, row and column that hold its peers not in
   // a unit before: the box but the cell, the row and the column outside the box.
@@ -76,9 +77,12 @@ const Tables& TablesOf(const Geometry& g) {
   static const Tables& tables = *new Tables([&] {
     Tables t;
     for (int u = 0; u < 3 * kN; ++u) {
-      for (int k = 0; k < kN; ++k)
-        t.unitCells[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)] =
-            g.units[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)];
+      for (int k = 0; k < kN; ++k) {
+        const int c = g.units[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)];
+        t.unitCells[static_cast<std::size_t>(u)][static_cast<std::size_t>(k)] = c;
+        t.unitBits[static_cast<std::size_t>(u)][static_cast<std::size_t>(c / 64)] |=
+            std::uint64_t{1} << (c % 64);
+      }
     }
     for (int cell = 0; cell < kCells; ++cell) {
       std::array<bool, kCells> added{};
@@ -124,6 +128,20 @@ struct Consequence {
   int parent = -1;
   std::array<int, kN> hidden{};
   int hiddenCount = 0;
+};
+
+// The consequences of one off potential: at most the last candidate of its
+// cell and the last place of its digit in each of its three units.
+class Consequences {
+ public:
+  void clear() { size_ = 0; }
+  void push_back(const Consequence& c) { items_[size_++] = c; }
+  const Consequence* begin() const { return items_.data(); }
+  const Consequence* end() const { return items_.data() + size_; }
+
+ private:
+  std::array<Consequence, 4> items_;
+  std::size_t size_ = 0;
 };
 
 // A list of keys that keeps its room when cleared, appended to without a
@@ -281,9 +299,13 @@ class Chainer {
   void Load(const LogicBoard& b) {
     known_.fill(false);
     placed_.fill(0);
+    digitCells_ = {};
     for (int c = 0; c < kCells; ++c) {
       value_[static_cast<std::size_t>(c)] = b.Value(c);
       grid_[static_cast<std::size_t>(c)] = b.Cands(c);
+      for (Mask m = b.Cands(c); m; m &= m - 1)
+        digitCells_[static_cast<std::size_t>(Lowest(m) - 1)][static_cast<std::size_t>(c / 64)] |=
+            std::uint64_t{1} << (c % 64);
       empty_[static_cast<std::size_t>(c)] = b.Value(c) == 0;
       ++placed_[static_cast<std::size_t>(b.Value(c))];
     }
@@ -297,6 +319,10 @@ class Chainer {
   }
 
   const Grid& Board() const { return grid_; }
+  // The cells that hold `d` as a candidate, as bits.
+  const std::array<std::uint64_t, 2>& CellsOf(int d) const {
+    return digitCells_[static_cast<std::size_t>(d - 1)];
+  }
   const Geometry& Geo() const { return geo_; }
 
   // The off potentials an on potential makes: the cell's other candidates
@@ -340,7 +366,7 @@ class Chainer {
   // when given, is the board before the net began: candidates gone since
   // then are causes as well.
   void OffToOn(const Grid& grid, const Grid* source, const Net& net, int id, bool cells, bool units,
-               std::vector<Consequence>& out, const UnitPlaces* places = nullptr) const {
+               Consequences& out, const UnitPlaces* places = nullptr) const {
     out.clear();
     if (!source && &grid == &grid_) {
       const Links& links = LinksOf(net.KeyOf(id));
@@ -477,12 +503,66 @@ class Chainer {
     Keys on;
     Keys off;
     Keys offs;
-    std::vector<Consequence> ons;
+    Consequences ons;
   };
   Work& Scratch() const {
     work_.on.clear();
     work_.off.clear();
     return work_;
+  }
+
+  // Whether the net of a Nishio chain from `cell` holding `d` (`on`) or
+  // not meets a potential both ways: the same propagation on the places of
+  // `d` alone, with sets of cells for the potentials. Cells go off from the
+  // on cells they see; a unit whose places all went off but one makes that
+  // one on; a unit of two places or more whose places all went off has made
+  // its last one on and off.
+  bool Contradicts(int cell, int d, bool on) const {
+    using Cells = std::array<std::uint64_t, 2>;
+    const Cells& board = digitCells_[static_cast<std::size_t>(d - 1)];
+    Cells ons{};
+    Cells offs{};
+    Cells fresh{};   // the off cells whose units are still to be looked at
+    Cells spread{};  // the on cells whose peers went off
+    (on ? ons : offs)[static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
+    if (!on) fresh = offs;
+    while (true) {
+      for (std::size_t w = 0; w < 2; ++w) {
+        for (std::uint64_t m = ons[w] & ~spread[w]; m; m &= m - 1) {
+          const auto c =
+              static_cast<std::size_t>(w * 64) + static_cast<std::size_t>(std::countr_zero(m));
+          for (std::size_t v = 0; v < 2; ++v) {
+            const std::uint64_t gone = tables_.peerBits[c][v] & board[v] & ~offs[v];
+            offs[v] |= gone;
+            fresh[v] |= gone;
+          }
+        }
+        spread[w] = ons[w];
+      }
+      if ((ons[0] & offs[0]) || (ons[1] & offs[1])) return true;
+      std::uint32_t units = 0;
+      for (std::size_t w = 0; w < 2; ++w) {
+        for (std::uint64_t m = fresh[w]; m; m &= m - 1) {
+          const auto c =
+              static_cast<std::size_t>(w * 64) + static_cast<std::size_t>(std::countr_zero(m));
+          for (int u : geo_.unitsOf[c]) units |= std::uint32_t{1} << u;
+        }
+      }
+      fresh = {};
+      bool more = false;
+      for (; units; units &= units - 1) {
+        const auto& cells = tables_.unitBits[static_cast<std::size_t>(std::countr_zero(units))];
+        const Cells places = {cells[0] & board[0], cells[1] & board[1]};
+        const Cells left = {places[0] & ~offs[0], places[1] & ~offs[1]};
+        const int count = std::popcount(left[0]) + std::popcount(left[1]);
+        if (count == 0 && std::popcount(places[0]) + std::popcount(places[1]) >= 2) return true;
+        if (count != 1 || (left[0] & ons[0]) || (left[1] & ons[1])) continue;
+        ons[0] |= left[0];
+        ons[1] |= left[1];
+        more = true;
+      }
+      if (!more) return false;
+    }
   }
 
   struct Outcome {
@@ -520,12 +600,24 @@ class Chainer {
     std::size_t headOff = 0;
     (IsOn(key) ? pendingOn : pendingOff).push_back(net.Add(key, -1, true));
     Keys& offs = work.offs;
-    std::vector<Consequence>& ons = work.ons;
+    Consequences& ons = work.ons;
     while (true) {
       if (headOn < pendingOn.size()) {
         const int p = pendingOn[headOn++];
-        OnToOff(board, net.KeyOf(p), cells, offs, dynamic ? &places : nullptr);
-        for (int off : offs) {
+        // On the board as it stands, the links are read where they are kept.
+        const int* begin;
+        const int* end;
+        if (dynamic) {
+          OnToOff(board, net.KeyOf(p), cells, offs, &places);
+          begin = offs.begin();
+          end = offs.end();
+        } else {
+          const Links& links = LinksOf(net.KeyOf(p));
+          begin = links.offs.data() + (cells ? 0 : links.cellOffs);
+          end = links.offs.data() + links.offCount;
+        }
+        for (const int* at = begin; at != end; ++at) {
+          const int off = *at;
           if (net.Has(off ^ 1)) {
             out.absurdOn = net.At(off ^ 1);
             out.absurdOff = net.Add(off, p, false);
@@ -537,9 +629,22 @@ class Chainer {
       }
       if (headOff < pendingOff.size()) {
         const int p = pendingOff[headOff++];
-        OffToOn(board, dynamic ? &grid_ : nullptr, net, p, cells, true, ons,
-                dynamic ? &places : nullptr);
-        if (dynamic) {
+        if (!dynamic) {
+          const Links& links = LinksOf(net.KeyOf(p));
+          for (int k = cells ? 0 : links.cellOns; k < links.onCount; ++k) {
+            const int on = links.ons[static_cast<std::size_t>(k)];
+            if (net.Has(on ^ 1)) {
+              out.absurdOff = net.At(on ^ 1);
+              out.absurdOn = net.Add(on, p, false);
+              return;
+            }
+            if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
+          }
+          continue;
+        }
+        OffToOn(board, &grid_, net, p, cells, true, ons, &places);
+        {
+          // The candidate goes from the net's own board.
           const int cell = CellOf(net.KeyOf(p));
           const int d = DigitOf(net.KeyOf(p));
           if (grid[static_cast<std::size_t>(cell)] & Bit(d)) {
@@ -641,8 +746,14 @@ class Chainer {
       return m;
     };
     auto emptyCells = [&](int unit) { return emptyCount_[static_cast<std::size_t>(unit)]; };
+    // The cells of each digit on `grid`, as bits.
+    std::array<std::array<std::uint64_t, 2>, kN> digitBits{};
+    for (int c = 0; c < kCells; ++c) {
+      for (Mask m = grid[static_cast<std::size_t>(c)]; m; m &= m - 1)
+        digitBits[static_cast<std::size_t>(Lowest(m) - 1)][static_cast<std::size_t>(c / 64)] |=
+            std::uint64_t{1} << (c % 64);
+    }
     // Lists reused from one pattern to the next.
-    std::vector<int> at;
     std::vector<std::pair<int, Mask>> byCell;
     std::vector<int> keys;
     const int order[] = {0,  1,  2,  3,  4, 5,  6,  7,  8,  18, 19, 20, 21, 22,
@@ -654,16 +765,19 @@ class Chainer {
           const Mask m = places(unit, d);
           if (Count(m) < 2 || Count(m) > 6) continue;
           const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-          at.clear();
-          for (Mask k = m; k; k &= k - 1)
-            at.push_back(cells[static_cast<std::size_t>(std::countr_zero(k))]);
+          // The cells that see every place.
+          std::array<std::uint64_t, 2> seeing = {~std::uint64_t{0}, ~std::uint64_t{0}};
+          for (Mask k = m; k; k &= k - 1) {
+            const auto& peers = tables_.peerBits[static_cast<std::size_t>(
+                cells[static_cast<std::size_t>(std::countr_zero(k))])];
+            seeing[0] &= peers[0];
+            seeing[1] &= peers[1];
+          }
           byCell.clear();
-          const std::array<std::uint64_t, 2> seeing = SeeingAll(at);
+          const auto& holding = digitBits[static_cast<std::size_t>(d - 1)];
           for (std::size_t w = 0; w < 2; ++w) {
-            for (std::uint64_t bits = seeing[w]; bits; bits &= bits - 1) {
-              const int c = static_cast<int>(w * 64) + std::countr_zero(bits);
-              if (grid[static_cast<std::size_t>(c)] & Bit(d)) byCell.push_back({c, Bit(d)});
-            }
+            for (std::uint64_t bits = seeing[w] & holding[w]; bits; bits &= bits - 1)
+              byCell.push_back({static_cast<int>(w * 64) + std::countr_zero(bits), Bit(d)});
           }
           if (byCell.empty()) continue;
           keys.clear();
@@ -719,12 +833,19 @@ class Chainer {
     for (int unit : order) {
       if (emptyCells(unit) < 4) continue;
       const auto& cells = geo_.units[static_cast<std::size_t>(unit)];
-      for (std::size_t j = 1; j < cells.size(); ++j) {
-        for (std::size_t i = 0; i < j; ++i) {
+      // The places of the unit's cells of two candidates.
+      Mask two = 0;
+      for (std::size_t k = 0; k < cells.size(); ++k) {
+        if (Count(grid[static_cast<std::size_t>(cells[k])]) == 2) two |= Mask{1} << k;
+      }
+      for (Mask upper = two & (two - 1); upper; upper &= upper - 1) {
+        const auto j = static_cast<std::size_t>(std::countr_zero(upper));
+        for (Mask below = two & ((Mask{1} << j) - 1); below; below &= below - 1) {
+          const auto i = static_cast<std::size_t>(std::countr_zero(below));
           const Mask mi = grid[static_cast<std::size_t>(cells[i])];
           const Mask mj = grid[static_cast<std::size_t>(cells[j])];
-          // Two cells of two candidates or more with two together: the same two.
-          if (mi != mj || Count(mi) != 2) continue;
+          // Two cells of two candidates with two together: the same two.
+          if (mi != mj) continue;
           byCell.clear();
           const int pair[] = {cells[i], cells[j]};
           const std::array<std::uint64_t, 2> seeing = SeeingAll(pair);
@@ -751,14 +872,22 @@ class Chainer {
     // X-Wings: columns as the base lines first, then rows.
     for (int base : {2 * kN, kN}) {
       const int cover = base == kN ? 2 * kN : kN;
+      // The places of each digit in each base line that has two of them.
+      std::array<std::array<Mask, kN + 1>, kN> two{};
+      for (int line = 0; line < kN; ++line) {
+        for (int d = 1; d <= kN; ++d) {
+          const Mask m = places(base + line, d);
+          if (Count(m) == 2) two[static_cast<std::size_t>(line)][static_cast<std::size_t>(d)] = m;
+        }
+      }
       for (int j = 1; j < kN; ++j) {
         for (int i = 0; i < j; ++i) {
           for (int d = 1; d <= kN; ++d) {
             if (placed_[static_cast<std::size_t>(d)] + 4 > kN) continue;
-            const Mask pi = places(base + i, d);
-            const Mask pj = places(base + j, d);
-            // Two lines of two places or more with two together: the same two.
-            if (pi != pj || Count(pi) != 2) continue;
+            const Mask pi = two[static_cast<std::size_t>(i)][static_cast<std::size_t>(d)];
+            const Mask pj = two[static_cast<std::size_t>(j)][static_cast<std::size_t>(d)];
+            // Two lines of two places with two together: the same two.
+            if (pi == 0 || pi != pj) continue;
             byCell.clear();
             for (Mask m = pi | pj; m; m &= m - 1) {
               const auto& line = geo_.units[static_cast<std::size_t>(cover + std::countr_zero(m))];
@@ -799,6 +928,7 @@ class Chainer {
   std::array<bool, kCells> empty_{};
   std::array<int, 3 * kN> emptyCount_{};  // the empty cells of each unit
   std::array<int, kN + 1> placed_{};
+  std::array<std::array<std::uint64_t, 2>, kN> digitCells_{};  // the cells of each digit
 };
 
 // A step found by the chains, with what orders it among the others.
@@ -812,6 +942,15 @@ bool Better(const Found& a, const Found& b) {
   if (a.step.rating != b.step.rating) return a.step.rating < b.step.rating;
   if (a.complexity != b.complexity) return a.complexity < b.complexity;
   return a.sortKey < b.sortKey;
+}
+
+// Whether a step of `rating`, `complexity` and `sortKey` would be taken
+// before `best`.
+bool Before(const std::optional<Found>& best, int rating, int complexity, int sortKey) {
+  if (!best) return true;
+  if (rating != best->step.rating) return rating < best->step.rating;
+  if (complexity != best->complexity) return complexity < best->complexity;
+  return sortKey < best->sortKey;
 }
 
 void Offer(std::optional<Found>& best, Found found) {
@@ -847,36 +986,224 @@ bool Conclude(Step& step, const Grid& grid, int key) {
   return true;
 }
 
+// The strongly connected components of the links a search follows (inside
+// cells, inside units or both), numbered as they are completed: a potential
+// reaches only potentials of its own component or of lower numbers.
+// `component` is -1 for the potentials of candidates not on the board.
+struct Components {
+  std::array<int, kKeys> component;
+  std::vector<int> size;  // the potentials of each component
+  // The components each one reaches, itself included: `words` a component.
+  std::vector<std::uint64_t> reach;
+  std::size_t words = 0;
+
+  // Whether a potential of component `from` reaches those of `to`.
+  bool Reaches(int from, int to) const {
+    if (from < to) return false;
+    const auto at = static_cast<std::size_t>(from) * words + static_cast<std::size_t>(to / 64);
+    return (reach[at] >> (to % 64) & 1) != 0;
+  }
+};
+
+// `reach` asks for the components each one reaches as well. Without the
+// links inside units, an off potential makes an on one only in a cell of two
+// candidates, so a loop goes through such cells alone: the potentials of
+// the other cells are left without a component.
+void FindComponents(const Chainer& chainer, bool cells, bool units, bool reach, Components& out) {
+  const Grid& grid = chainer.Board();
+  out.component.fill(-1);
+  out.size.clear();
+  auto links = [&](int key) {
+    const Chainer::Links& l = chainer.LinksOf(key);
+    if (IsOn(key))
+      return std::pair(l.offs.data() + (cells ? 0 : l.cellOffs), l.offs.data() + l.offCount);
+    return std::pair(l.ons.data() + (cells ? 0 : l.cellOns),
+                     l.ons.data() + (units ? l.onCount : l.cellOns));
+  };
+  // Tarjan's search without recursion: `index` 0 for keys not seen yet.
+  std::array<int, kKeys> index{};
+  std::array<int, kKeys> low{};
+  std::array<int, kKeys> stack;  // the keys of components not complete
+  // The keys by component as they complete, and where each component begins.
+  std::array<int, kKeys> members;
+  int memberCount = 0;
+  std::vector<int> firstMember;
+  std::array<bool, kKeys> held{};
+  struct Frame {
+    int key;
+    const int* next;
+    const int* end;
+  };
+  std::array<Frame, kKeys> frames;
+  int stackSize = 0;
+  if (!units) {
+    for (int cell = 0; cell < kCells; ++cell) {
+      const Mask cands = grid[static_cast<std::size_t>(cell)];
+      if (Count(cands) == 2) continue;
+      // Seen before and not held: the links to them are passed over.
+      for (Mask m = cands; m; m &= m - 1) {
+        index[static_cast<std::size_t>(Key(cell, Lowest(m), true))] = -1;
+        index[static_cast<std::size_t>(Key(cell, Lowest(m), false))] = -1;
+      }
+    }
+  }
+  int counter = 0;
+  auto open = [&](int key, int& depth) {
+    index[static_cast<std::size_t>(key)] = low[static_cast<std::size_t>(key)] = ++counter;
+    const auto [begin, end] = links(key);
+    if (begin == end) {
+      // Linked to nothing: a component of its own, complete at once.
+      out.component[static_cast<std::size_t>(key)] = static_cast<int>(out.size.size());
+      firstMember.push_back(memberCount);
+      members[static_cast<std::size_t>(memberCount++)] = key;
+      out.size.push_back(1);
+      return;
+    }
+    stack[static_cast<std::size_t>(stackSize++)] = key;
+    held[static_cast<std::size_t>(key)] = true;
+    frames[static_cast<std::size_t>(depth++)] = {key, begin, end};
+  };
+  for (int cell = 0; cell < kCells; ++cell) {
+    for (Mask m = grid[static_cast<std::size_t>(cell)]; m; m &= m - 1) {
+      for (const bool on : {true, false}) {
+        const int root = Key(cell, Lowest(m), on);
+        if (index[static_cast<std::size_t>(root)]) continue;
+        int depth = 0;
+        open(root, depth);
+        while (depth > 0) {
+          Frame& frame = frames[static_cast<std::size_t>(depth - 1)];
+          const auto at = static_cast<std::size_t>(frame.key);
+          // The links to keys seen before, up to one not seen yet.
+          int to = -1;
+          while (frame.next != frame.end) {
+            const auto t = static_cast<std::size_t>(*frame.next++);
+            if (!index[t]) {
+              to = static_cast<int>(t);
+              break;
+            }
+            if (held[t]) low[at] = std::min(low[at], index[t]);
+          }
+          if (to >= 0) {
+            open(to, depth);
+            continue;
+          }
+          --depth;
+          if (depth > 0) {
+            const auto parent =
+                static_cast<std::size_t>(frames[static_cast<std::size_t>(depth - 1)].key);
+            low[parent] = std::min(low[parent], low[at]);
+          }
+          if (low[at] != index[at]) continue;
+          const int id = static_cast<int>(out.size.size());
+          int count = 0;
+          firstMember.push_back(memberCount);
+          while (true) {
+            const int key = stack[static_cast<std::size_t>(--stackSize)];
+            held[static_cast<std::size_t>(key)] = false;
+            out.component[static_cast<std::size_t>(key)] = id;
+            members[static_cast<std::size_t>(memberCount++)] = key;
+            ++count;
+            if (key == frame.key) break;
+          }
+          out.size.push_back(count);
+        }
+      }
+    }
+  }
+  if (!reach) return;
+  // A component reaches what the components its links lead to reach, all
+  // of them complete before it.
+  const std::size_t count = out.size.size();
+  out.words = (count + 63) / 64;
+  out.reach.assign(count * out.words, 0);
+  firstMember.push_back(memberCount);
+  for (std::size_t c = 0; c < count; ++c) {
+    std::uint64_t* row = out.reach.data() + c * out.words;
+    row[c / 64] |= std::uint64_t{1} << (c % 64);
+    for (int k = firstMember[c]; k < firstMember[c + 1]; ++k) {
+      const auto [begin, end] = links(members[static_cast<std::size_t>(k)]);
+      for (const int* to = begin; to != end; ++to) {
+        const auto target = static_cast<std::size_t>(out.component[static_cast<std::size_t>(*to)]);
+        if (target == c) continue;
+        const std::uint64_t* other = out.reach.data() + target * out.words;
+        // Only the words up to the target's own can hold components it reaches.
+        for (std::size_t w = 0; w <= target / 64; ++w) row[w] |= other[w];
+      }
+    }
+  }
+}
+
 // Cycles from `start`: nets that come back to it, breadth first, never
 // going back along their own line of causes.
-// `limit`: the longest loop worth finding (in potentials).
-void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, Net& net,
-            std::vector<int>& found) {
+// `limit` bounds the rounds; `most`: the longest loop worth finding (in
+// potentials). Only the potentials of the start's component (of `parts`,
+// the components of these links) can come back to it: the others are left
+// out, which changes nothing of what is found.
+void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit, int most,
+            const Components& parts, Net& net, std::vector<int>& found) {
+  const int home = parts.component[static_cast<std::size_t>(start)];
+  net.Add(start, -1, true);
+  if (parts.size[static_cast<std::size_t>(home)] < 2) return;
+  auto inside = [&](int key) { return parts.component[static_cast<std::size_t>(key)] == home; };
   Chainer::Work& work = chainer.Scratch();
   Keys& pendingOn = work.on;
   Keys& pendingOff = work.off;
-  pendingOn.push_back(net.Add(start, -1, true));
+  pendingOn.push_back(0);
   std::array<std::uint64_t, (kKeys + 63) / 64> behind{};
+  std::array<std::uint64_t, (kKeys + 63) / 64> closing{};
   int length = 0;
-  while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit) {
+  // A round takes the loops two potentials longer: one of `length + 2`
+  // potentials closes in it.
+  while ((!pendingOn.empty() || !pendingOff.empty()) && length < limit && length + 2 <= most) {
+    // In the last round only the potentials that close a loop count; in the
+    // one before, only the on potentials that could close one in the last.
+    const bool last = length + 4 > most || length + 2 >= limit;
+    const bool beforeLast = !last && (length + 6 > most || length + 4 >= limit);
+    if (beforeLast) {
+      // An on potential closes a loop in one round when one of its off
+      // potentials makes the start on. A link from p to q goes as well from
+      // q's negation to p's, so these are the negations of the off
+      // potentials two links from the start's off.
+      const Chainer::Links& back = chainer.LinksOf(start ^ 1);
+      for (int j = cells ? 0 : back.cellOns; j < (units ? back.onCount : back.cellOns); ++j) {
+        const Chainer::Links& near = chainer.LinksOf(back.ons[static_cast<std::size_t>(j)]);
+        for (int k = cells ? 0 : near.cellOffs; k < near.offCount; ++k) {
+          const int on = near.offs[static_cast<std::size_t>(k)] ^ 1;
+          closing[static_cast<std::size_t>(on / 64)] |= std::uint64_t{1} << (on % 64);
+        }
+      }
+    }
+    auto closes = [&](int on) {
+      return !beforeLast || (closing[static_cast<std::size_t>(on / 64)] >> (on % 64) & 1);
+    };
     ++length;
+    // The keys on the main line of causes behind the potential whose links
+    // are followed, marked. The potentials of a round are as far from the
+    // start, so the lines of two of them meet as far back on both: from one
+    // to the next, only the keys from there on change.
+    auto mark = [&](int key, bool on) {
+      const std::uint64_t bit = std::uint64_t{1} << (key % 64);
+      std::uint64_t& word = behind[static_cast<std::size_t>(key / 64)];
+      word = on ? word | bit : word & ~bit;
+    };
+    int marked = -1;  // the potential whose line is marked
     for (std::size_t i = 0; i < pendingOn.size(); ++i) {
       const int p = pendingOn[i];
-      // The keys on the main line of causes behind `p`, marked while its
-      // links are followed.
-      auto mark = [&](bool on) {
-        for (int at = net.ParentOf(p); at >= 0; at = net.ParentOf(at)) {
-          const int key = net.KeyOf(at);
-          const std::uint64_t bit = std::uint64_t{1} << (key % 64);
-          std::uint64_t& word = behind[static_cast<std::size_t>(key / 64)];
-          word = on ? word | bit : word & ~bit;
-        }
-      };
-      mark(true);
+      int meet = -1;  // where the lines meet
+      if (marked >= 0) {
+        int a = net.ParentOf(marked);
+        for (int b = net.ParentOf(p); a != b; a = net.ParentOf(a), b = net.ParentOf(b))
+          mark(net.KeyOf(a), false);
+        meet = a;
+      }
+      for (int at = net.ParentOf(p); at != meet; at = net.ParentOf(at)) mark(net.KeyOf(at), true);
+      marked = p;
       const Chainer::Links& links = chainer.LinksOf(net.KeyOf(p));
       for (int k = cells ? 0 : links.cellOffs; k < links.offCount; ++k) {
         const int off = links.offs[static_cast<std::size_t>(k)];
-        if (behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1) continue;
+        // (An off potential outside the component leads nowhere back either.)
+        if ((behind[static_cast<std::size_t>(off / 64)] >> (off % 64) & 1) || !inside(off))
+          continue;
         // An off potential whose on potentials are all reached, none of them
         // closing the loop, would lead nowhere: it is left out. Off
         // potentials are never looked up here: they are not kept by key.
@@ -885,11 +1212,15 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
         bool leads = false;
         for (int j = cells ? 0 : next.cellOns; j < end && !leads; ++j) {
           const int on = next.ons[static_cast<std::size_t>(j)];
-          leads = (on == start && length + 1 >= 4) || !net.Has(on);
+          leads = (on == start && length + 1 >= 4) ||
+                  (!last && !net.Has(on) && inside(on) && closes(on));
         }
         if (leads) pendingOff.push_back(net.Add(off, p, false));
       }
-      mark(false);
+    }
+    if (marked >= 0) {
+      for (int at = net.ParentOf(marked); at >= 0; at = net.ParentOf(at))
+        mark(net.KeyOf(at), false);
     }
     pendingOn.clear();
     ++length;
@@ -900,7 +1231,8 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
       for (int k = cells ? 0 : links.cellOns; k < end; ++k) {
         const int on = links.ons[static_cast<std::size_t>(k)];
         if (length >= 4 && on == start) found.push_back(net.Add(on, p, false));
-        if (!net.Has(on)) pendingOn.push_back(net.Add(on, p, true));
+        if (!last && !net.Has(on) && inside(on) && closes(on))
+          pendingOn.push_back(net.Add(on, p, true));
       }
     }
     pendingOff.clear();
@@ -908,11 +1240,12 @@ void Cycles(const Chainer& chainer, int start, bool cells, bool units, int limit
 }
 
 // Follows every potential of `pending` along the links `ends` gives of it
-// into `next`, those that `leads` lets on. The first that reaches the
-// negation of `start` goes to `found` and sets `done`.
+// into `next`, those that `leads` lets on; when it is the `last` step, only
+// to the negation of `start`. The first that reaches the negation goes to
+// `found` and sets `done`.
 template <typename Ends, typename Leads>
 void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& net,
-             std::vector<int>& found, bool& done, Ends ends, Leads leads) {
+             std::vector<int>& found, bool& done, bool last, Ends ends, Leads leads) {
   const int negation = start ^ 1;
   for (std::size_t i = 0; i < pending.size(); ++i) {
     const int p = pending[i];
@@ -923,22 +1256,35 @@ void Advance(const Chainer& chainer, Keys& pending, Keys& next, int start, Net& 
         found.push_back(net.Add(key, p, false));
         done = true;
       }
-      if (!net.Has(key) && leads(key)) next.push_back(net.Add(key, p, true));
+      if (!last && !net.Has(key) && leads(key)) next.push_back(net.Add(key, p, true));
     }
   }
   pending.clear();
 }
 
 // Forcing chains from `start` (on or off) to its own negation.
-// `limit`: the longest chain worth finding (in potentials).
-void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net& net,
-                   std::vector<int>& found) {
+// `limit` bounds the rounds; `most`: the longest chain worth finding (in
+// potentials). Potentials whose components (of `parts`) do not reach the
+// negation's are left out, which changes nothing of what is found, and so
+// is the whole search when the start is one of them.
+void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, int most,
+                   const Components& parts, Net& net, std::vector<int>& found) {
+  const int negation = start ^ 1;
+  const int goal = parts.component[static_cast<std::size_t>(negation)];
+  auto useful = [&](int key) {
+    return parts.Reaches(parts.component[static_cast<std::size_t>(key)], goal);
+  };
+  net.Add(start, -1, true);
+  if (!useful(start)) return;
   Chainer::Work& work = chainer.Scratch();
   Keys& pendingOn = work.on;
   Keys& pendingOff = work.off;
-  (IsOn(start) ? pendingOn : pendingOff).push_back(net.Add(start, -1, true));
+  (IsOn(start) ? pendingOn : pendingOff).push_back(0);
   bool done = false;
-  const int negation = start ^ 1;
+  auto offs = [&](const Chainer::Links& links) {
+    return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
+                     links.offs.data() + links.offCount);
+  };
   auto ons = [&](const Chainer::Links& links) {
     return std::pair(links.ons.data() + (cells ? 0 : links.cellOns),
                      links.ons.data() + links.onCount);
@@ -947,22 +1293,53 @@ void ForcingChains(const Chainer& chainer, int start, bool cells, int limit, Net
   // negation, would lead nowhere: it is left out (the net is never asked
   // for off potentials by key).
   auto leads = [&](int off) {
+    if (!useful(off)) return false;
     const auto [begin, end] = ons(chainer.LinksOf(off));
     for (const int* at = begin; at != end; ++at) {
-      if (*at == negation || !net.Has(*at)) return true;
+      if (*at == negation || (!net.Has(*at) && useful(*at))) return true;
     }
     return false;
   };
-  for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done;
+  // A round's first step reaches potentials `reach` along their lines (the
+  // start the first), its second step one further. (An off start's first
+  // round has no first step.)
+  const int shift = IsOn(start) ? 1 : 0;
+  // The potentials that make the negation in one step: as the links go both
+  // ways, the negations of those the start makes. The step before the last
+  // keeps only these.
+  std::array<std::uint64_t, (kKeys + 63) / 64> near{};
+  bool nearKnown = false;
+  auto isNear = [&](int key) {
+    if (!nearKnown) {
+      nearKnown = true;
+      const auto [begin, end] =
+          IsOn(start) ? offs(chainer.LinksOf(start)) : ons(chainer.LinksOf(start));
+      for (const int* at = begin; at != end; ++at) {
+        const int before = *at ^ 1;
+        near[static_cast<std::size_t>(before / 64)] |= std::uint64_t{1} << (before % 64);
+      }
+    }
+    return (near[static_cast<std::size_t>(key / 64)] >> (key % 64) & 1) != 0;
+  };
+  for (int length = 1; (!pendingOn.empty() || !pendingOff.empty()) && length < limit && !done &&
+                       length + shift <= most;
        length += 2) {
-    Advance(
-        chainer, pendingOn, pendingOff, start, net, found, done,
-        [&](const Chainer::Links& links) {
-          return std::pair(links.offs.data() + (cells ? 0 : links.cellOffs),
-                           links.offs.data() + links.offCount);
-        },
-        leads);
-    Advance(chainer, pendingOff, pendingOn, start, net, found, done, ons, [](int) { return true; });
+    const int reach = length + shift;
+    const bool firstLast = reach + 1 > most;
+    const bool secondLast = reach + 2 > most || length + 2 >= limit;
+    if (!firstLast && secondLast) {
+      Advance(chainer, pendingOn, pendingOff, start, net, found, done, false, offs,
+              [&](int off) { return isNear(off) && leads(off); });
+    } else {
+      Advance(chainer, pendingOn, pendingOff, start, net, found, done, firstLast, offs, leads);
+    }
+    if (done || firstLast) break;
+    if (!secondLast && reach + 3 > most) {
+      Advance(chainer, pendingOff, pendingOn, start, net, found, done, false, ons,
+              [&](int on) { return isNear(on) && useful(on); });
+    } else {
+      Advance(chainer, pendingOff, pendingOn, start, net, found, done, secondLast, ons, useful);
+    }
   }
 }
 
@@ -1004,11 +1381,15 @@ std::optional<Step> FindChain(const LogicBoard& b) {
   };
   Net cycles;
   std::vector<Net> nets(2);
+  // The ends of the loops and the chains from a start, reused from one to the next.
+  std::vector<int> ends;
+  std::vector<int> targets;
   // The longest chain of a kind rated `base` that could still be taken.
   // Worked out once for each base and best rating.
   struct Limit {
     int base = -1;
     int rating = -1;
+    int complexity = -1;
     int length = 0;
   };
   std::array<Limit, 3> limits{};
@@ -1018,51 +1399,115 @@ std::optional<Step> FindChain(const LogicBoard& b) {
     if (known.base == base && known.rating == best->step.rating) return known.length;
     int length = 2;
     while (length < kKeys && base + LengthBonus(length + 1 - 2) <= best->step.rating) ++length;
-    known = {base, best->step.rating, base <= best->step.rating ? length : 0};
+    known = {base, best->step.rating, -1, base <= best->step.rating ? length : 0};
     return known.length;
   };
+  // The longest chain of a kind rated `base` that could still come before
+  // the best step: rated lower, or as low and shorter (a later one as long
+  // comes after it).
+  std::array<Limit, 3> shortest{};
+  auto most = [&](int base) {
+    if (!best) return 2 * kKeys;
+    Limit& known = shortest[base == 65 ? 0 : base == 66 ? 1 : 2];
+    if (known.base == base && known.rating == best->step.rating &&
+        known.complexity == best->complexity)
+      return known.length;
+    auto before = [&](int length) {
+      const int rating = base + LengthBonus(length - 2);
+      return rating < best->step.rating ||
+             (rating == best->step.rating && length < best->complexity);
+    };
+    int length = 1;
+    while (length < kKeys && before(length + 1)) ++length;
+    known = {base, best->step.rating, best->complexity, length};
+    return known.length;
+  };
+  const Tables& tables = TablesOf(g);
+  thread_local Components parts;
+  // The cells of each digit that gave no X-Cycle or X-Chain (all bits set
+  // when unknown).
+  static constexpr std::array<std::uint64_t, 2> kUnknown = {~std::uint64_t{0}, ~std::uint64_t{0}};
+  thread_local std::array<std::array<std::uint64_t, 2>, kN> barren = [] {
+    std::array<std::array<std::uint64_t, 2>, kN> all;
+    all.fill(kUnknown);
+    return all;
+  }();
   for (const Mode mode : {Mode{false, true}, Mode{true, false}, Mode{true, true}}) {
     const int sortKey = mode.cells && mode.units ? 4 : mode.cells ? 3 : 2;
+    const int cycleBase = mode.cells && mode.units ? 70 : 65;
+    const int chainBase = mode.cells ? 70 : 66;
+    // Nothing of this kind could be taken before the best step: no search.
+    if (limit(cycleBase) == 0 && (!mode.units || limit(chainBase) == 0)) continue;
+    // X-Cycles and X-Chains follow the cells of one digit alone: a digit
+    // whose cells gave neither, searched with no step in hand, is passed
+    // over while its cells stay the same.
+    const bool single = !mode.cells;
+    std::array<bool, kN> known{};  // the digits passed over
+    std::array<bool, kN> gave{};   // the digits searched and what they gave or could not
+    if (single) {
+      bool all = true;
+      for (int d = 1; d <= kN; ++d) {
+        known[static_cast<std::size_t>(d - 1)] =
+            barren[static_cast<std::size_t>(d - 1)] == chainer.CellsOf(d);
+        all = all && known[static_cast<std::size_t>(d - 1)];
+      }
+      if (all) continue;
+    }
+    FindComponents(chainer, mode.cells, mode.units, mode.units, parts);
     for (int cell = 0; cell < kCells; ++cell) {
       const Mask cands = grid[static_cast<std::size_t>(cell)];
       if (Count(cands) < 2 || (!mode.units && Count(cands) > 2)) continue;
       for (Mask m = cands; m; m &= m - 1) {
+        const auto digit = static_cast<std::size_t>(Lowest(m) - 1);
+        if (single && known[digit]) continue;
+        // A search with a step in hand may pass over what one without would find.
+        if (single && best) gave[digit] = true;
         const int start = Key(cell, Lowest(m), true);
-        std::vector<int> ends;
+        ends.clear();
         cycles.Clear();
-        Cycles(chainer, start, mode.cells, mode.units, limit(mode.cells && mode.units ? 70 : 65),
+        Cycles(chainer, start, mode.cells, mode.units, limit(cycleBase), most(cycleBase), parts,
                cycles, ends);
         for (int end : ends) {
-          // The cells of the loop, and what sees the loop's both sides.
-          // (Candidates as bits by cell, then digit: in their sorted order.)
+          const int complexity = cycles.Ancestors(end);
+          if (!Before(best, cycleBase + LengthBonus(complexity - 2), complexity, sortKey)) continue;
+          // The cells of the loop, and by digit the cells off the loop that
+          // see its on side and its off side.
           std::array<std::uint64_t, 2> loop{};
           for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
             const int cell = CellOf(cycles.KeyOf(at));
             loop[static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
           }
-          std::array<std::uint64_t, (kCells * kN + 63) / 64> forward{};
-          std::array<std::uint64_t, (kCells * kN + 63) / 64> back{};
+          std::array<std::array<std::uint64_t, 2>, kN> forward{};
+          std::array<std::array<std::uint64_t, 2>, kN> back{};
           for (int at = end; cycles.ParentOf(at) >= 0; at = cycles.ParentOf(at)) {
             const int key = cycles.KeyOf(at);
-            const int d = DigitOf(key);
-            auto& side = IsOn(key) ? forward : back;
-            for (int peer : g.peers[static_cast<std::size_t>(CellOf(key))]) {
-              if ((loop[static_cast<std::size_t>(peer / 64)] >> (peer % 64) & 1) ||
-                  !(grid[static_cast<std::size_t>(peer)] & Bit(d)))
-                continue;
-              const int bit = peer * kN + d - 1;
-              side[static_cast<std::size_t>(bit / 64)] |= std::uint64_t{1} << (bit % 64);
+            const auto d = static_cast<std::size_t>(DigitOf(key) - 1);
+            auto& side = (IsOn(key) ? forward : back)[d];
+            const auto& peers = tables.peerBits[static_cast<std::size_t>(CellOf(key))];
+            const auto& cells = chainer.CellsOf(DigitOf(key));
+            side[0] |= peers[0] & cells[0];
+            side[1] |= peers[1] & cells[1];
+          }
+          // The removals by cell, then digit.
+          std::array<std::uint64_t, 2> seen{};
+          for (std::size_t d = 0; d < kN; ++d) {
+            for (std::size_t w = 0; w < 2; ++w) {
+              forward[d][w] &= back[d][w] & ~loop[w];
+              seen[w] |= forward[d][w];
             }
           }
           Found found;
-          for (std::size_t w = 0; w < forward.size(); ++w) {
-            for (std::uint64_t m = forward[w] & back[w]; m; m &= m - 1) {
-              const int bit = static_cast<int>(w * 64) + std::countr_zero(m);
-              found.step.removals.push_back({bit / kN, bit % kN + 1});
+          for (std::size_t w = 0; w < 2; ++w) {
+            for (std::uint64_t m = seen[w]; m; m &= m - 1) {
+              const int cell = static_cast<int>(w * 64) + std::countr_zero(m);
+              for (std::size_t d = 0; d < kN; ++d) {
+                if (forward[d][w] >> (cell % 64) & 1)
+                  found.step.removals.push_back({cell, static_cast<int>(d) + 1});
+              }
             }
           }
           if (found.step.removals.empty()) continue;
-          found.complexity = cycles.Ancestors(end);
+          found.complexity = complexity;
           found.sortKey = sortKey;
           found.step.technique = !mode.cells   ? Technique::XCycle
                                  : !mode.units ? Technique::YCycle
@@ -1075,20 +1520,25 @@ std::optional<Step> FindChain(const LogicBoard& b) {
           PatternOf(found.step);
           Offer(best, std::move(found));
         }
+        if (single && !ends.empty()) gave[digit] = true;
         if (!mode.units) continue;
-        std::vector<int> targets;
+        targets.clear();
         nets[0].Clear();
         nets[1].Clear();
-        const int most = limit(mode.cells ? 70 : 66);
-        ForcingChains(chainer, start, mode.cells, most, nets[0], targets);
+        const int longest = limit(chainBase);
+        const int worth = most(chainBase);
+        ForcingChains(chainer, start, mode.cells, longest, worth, parts, nets[0], targets);
         const std::size_t fromOn = targets.size();
-        ForcingChains(chainer, start ^ 1, mode.cells, most, nets[1], targets);
+        ForcingChains(chainer, start ^ 1, mode.cells, longest, worth, parts, nets[1], targets);
+        if (single && !targets.empty()) gave[digit] = true;
         for (std::size_t t = 0; t < targets.size(); ++t) {
           const Net& net = nets[t < fromOn ? 0 : 1];
           const int target = targets[t];
+          const int complexity = net.Ancestors(target);
+          if (!Before(best, chainBase + LengthBonus(complexity - 2), complexity, sortKey)) continue;
           Found found;
           if (!Conclude(found.step, grid, net.KeyOf(target))) continue;
-          found.complexity = net.Ancestors(target);
+          found.complexity = complexity;
           found.sortKey = sortKey;
           const std::vector<ChainLink> chain = net.ChainTo(target);
           const bool viaUnits = std::any_of(chain.begin(), chain.end(), [](const ChainLink& l) {
@@ -1103,6 +1553,12 @@ std::optional<Step> FindChain(const LogicBoard& b) {
           PatternOf(found.step);
           Offer(best, std::move(found));
         }
+      }
+    }
+    if (single) {
+      for (int d = 1; d <= kN; ++d) {
+        const auto at = static_cast<std::size_t>(d - 1);
+        if (!known[at]) barren[at] = gave[at] ? kUnknown : chainer.CellsOf(d);
       }
     }
   }
@@ -1171,6 +1627,45 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
   std::vector<const Net*> valueNets;
   std::vector<int> places;
   std::vector<const Net*> nets;
+  // The keys every net of `list` holds: the on potentials, then the off
+  // ones, each in the order the first net reached them.
+  std::vector<int> common;
+  std::vector<int> commonOff;
+  auto inAll = [&](std::span<const Net* const> list) -> const std::vector<int>& {
+    common.clear();
+    commonOff.clear();
+    for (int key : list.front()->Order()) {
+      if (!std::all_of(list.begin() + 1, list.end(), [&](const Net* net) { return net->Has(key); }))
+        continue;
+      (IsOn(key) ? common : commonOff).push_back(key);
+    }
+    common.insert(common.end(), commonOff.begin(), commonOff.end());
+    return common;
+  };
+  // For Nishio chains, the cells of each digit whose assumption either way
+  // meets a contradiction: they depend on the digit's cells alone, so they
+  // are kept from one board to the next while those stay the same.
+  struct Contradictions {
+    std::array<std::uint64_t, 2> cells{~std::uint64_t{0}, ~std::uint64_t{0}};
+    std::array<std::uint64_t, 2> on{};
+    std::array<std::uint64_t, 2> off{};
+  };
+  thread_local std::array<Contradictions, kN> digitContradictions;
+  if (mode.nishio) {
+    for (int d = 1; d <= kN; ++d) {
+      Contradictions& known = digitContradictions[static_cast<std::size_t>(d - 1)];
+      if (known.cells == chainer.CellsOf(d)) continue;
+      known = {chainer.CellsOf(d), {}, {}};
+      for (std::size_t w = 0; w < 2; ++w) {
+        for (std::uint64_t m = known.cells[w]; m; m &= m - 1) {
+          const int cell = static_cast<int>(w * 64) + std::countr_zero(m);
+          const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
+          if (chainer.Contradicts(cell, d, true)) known.on[w] |= bit;
+          if (chainer.Contradicts(cell, d, false)) known.off[w] |= bit;
+        }
+      }
+    }
+  }
   for (int cell = 0; cell < kCells; ++cell) {
     const Mask cands = grid[static_cast<std::size_t>(cell)];
     const int count = Count(cands);
@@ -1178,43 +1673,51 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
     valueNets.clear();
     for (Mask m = cands; m; m &= m - 1) {
       const int d = Lowest(m);
-      const Chainer::Outcome& on = onNet(cell, d);
-      valueNets.push_back(&on.net);
       const bool contradictions = mode.dynamic || mode.nishio;
       const bool both = count >= 3 && !mode.nishio && mode.dynamic;
+      // A branch that contradicts itself: its assumption is false.
+      auto absurd = [&](const Chainer::Outcome& branch, bool placing) {
+        if (!contradictions || branch.absurdOn < 0) return;
+        const Net& net = branch.net;
+        const int complexity = net.Ancestors(branch.absurdOn) + net.Ancestors(branch.absurdOff);
+        if (worse(complexity, 7)) return;
+        Found found;
+        found.step.technique =
+            mode.nishio ? Technique::NishioChains : Technique::ContradictionChains;
+        (placing ? found.step.placements : found.step.removals) = {{cell, d}};
+        found.step.digit = d;
+        found.step.assumption = {cell, d};
+        found.step.chains = {net.ChainTo(branch.absurdOn), net.ChainTo(branch.absurdOff)};
+        offer(std::move(found), complexity, 7);
+      };
+      if (mode.nishio) {
+        // Only contradictions count here: the nets without one are not made.
+        const Contradictions& known = digitContradictions[static_cast<std::size_t>(d - 1)];
+        const auto word = static_cast<std::size_t>(cell / 64);
+        if (known.on[word] >> (cell % 64) & 1) absurd(onNet(cell, d), false);
+        if (known.off[word] >> (cell % 64) & 1) {
+          chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
+          absurd(off, true);
+        }
+        continue;
+      }
+      const Chainer::Outcome& on = onNet(cell, d);
+      valueNets.push_back(&on.net);
       if (contradictions || both) {
-        // A branch that contradicts itself: its assumption is false.
-        auto absurd = [&](const Chainer::Outcome& branch, bool placing) {
-          if (!contradictions || branch.absurdOn < 0) return;
-          const Net& net = branch.net;
-          const int complexity = net.Ancestors(branch.absurdOn) + net.Ancestors(branch.absurdOff);
-          if (worse(complexity, 7)) return;
-          Found found;
-          found.step.technique =
-              mode.nishio ? Technique::NishioChains : Technique::ContradictionChains;
-          (placing ? found.step.placements : found.step.removals) = {{cell, d}};
-          found.step.digit = d;
-          found.step.assumption = {cell, d};
-          found.step.chains = {net.ChainTo(branch.absurdOn), net.ChainTo(branch.absurdOff)};
-          offer(std::move(found), complexity, 7);
-        };
         absurd(on, false);
         chainer.Follow(off, Key(cell, d, false), mode.dynamic, !mode.nishio, mode.patterns);
         absurd(off, true);
         if (both) {
           const std::array<const Net*, 2> pair = {&on.net, &off.net};
-          for (bool wantOn : {true, false}) {
-            for (int key : on.net.Order()) {
-              if (IsOn(key) != wantOn || !off.net.Has(key)) continue;
-              const int complexity = length(pair, key);
-              if (worse(complexity, 1)) continue;
-              Found found;
-              found.step.technique = Technique::DoubleChains;
-              if (!Conclude(found.step, grid, key)) continue;
-              found.step.assumption = {cell, d};
-              chains(found, pair, key);
-              offer(std::move(found), complexity, 1);
-            }
+          for (int key : inAll(pair)) {
+            const int complexity = length(pair, key);
+            if (worse(complexity, 1)) continue;
+            Found found;
+            found.step.technique = Technique::DoubleChains;
+            if (!Conclude(found.step, grid, key)) continue;
+            found.step.assumption = {cell, d};
+            chains(found, pair, key);
+            offer(std::move(found), complexity, 1);
           }
         }
       }
@@ -1230,44 +1733,32 @@ std::optional<Step> FindNets(const LogicBoard& b, const NetMode mode) {
         if (!(n == 2 || (mode.multiple && n > 2)) || places.front() != cell) continue;
         nets.clear();
         for (int c : places) nets.push_back(c == cell ? &on.net : &onNet(c, d).net);
-        for (bool wantOn : {true, false}) {
-          for (int key : on.net.Order()) {
-            if (IsOn(key) != wantOn) continue;
-            if (!std::all_of(nets.begin(), nets.end(),
-                             [&](const Net* net) { return net->Has(key); }))
-              continue;
-            const int complexity = length(nets, key);
-            if (worse(complexity, 6)) continue;
-            Found found;
-            found.step.technique = mode.dynamic ? Technique::DynamicRegionForcingChains
-                                                : Technique::RegionForcingChains;
-            if (!Conclude(found.step, grid, key)) continue;
-            found.step.units = {unit};
-            found.step.assumption = {cell, d};
-            chains(found, nets, key);
-            offer(std::move(found), complexity, 6);
-          }
+        for (int key : inAll(nets)) {
+          const int complexity = length(nets, key);
+          if (worse(complexity, 6)) continue;
+          Found found;
+          found.step.technique =
+              mode.dynamic ? Technique::DynamicRegionForcingChains : Technique::RegionForcingChains;
+          if (!Conclude(found.step, grid, key)) continue;
+          found.step.units = {unit};
+          found.step.assumption = {cell, d};
+          chains(found, nets, key);
+          offer(std::move(found), complexity, 6);
         }
       }
     }
     if (mode.nishio || !(count == 2 || (mode.multiple && count > 2))) continue;
-    for (bool wantOn : {true, false}) {
-      for (int key : valueNets.front()->Order()) {
-        if (IsOn(key) != wantOn) continue;
-        if (!std::all_of(valueNets.begin(), valueNets.end(),
-                         [&](const Net* net) { return net->Has(key); }))
-          continue;
-        const int complexity = length(valueNets, key);
-        if (worse(complexity, 5)) continue;
-        Found found;
-        found.step.technique =
-            mode.dynamic ? Technique::DynamicCellForcingChains : Technique::CellForcingChains;
-        if (!Conclude(found.step, grid, key)) continue;
-        chains(found, valueNets, key);
-        found.step.cells = {cell};
-        found.step.assumption = {cell, Lowest(cands)};
-        offer(std::move(found), complexity, 5);
-      }
+    for (int key : inAll(valueNets)) {
+      const int complexity = length(valueNets, key);
+      if (worse(complexity, 5)) continue;
+      Found found;
+      found.step.technique =
+          mode.dynamic ? Technique::DynamicCellForcingChains : Technique::CellForcingChains;
+      if (!Conclude(found.step, grid, key)) continue;
+      chains(found, valueNets, key);
+      found.step.cells = {cell};
+      found.step.assumption = {cell, Lowest(cands)};
+      offer(std::move(found), complexity, 5);
     }
   }
   if (!best) return std::nullopt;
