@@ -237,10 +237,11 @@ class UnitMemo {
   bool Without(const LogicBoard& b, int unit) const {
     const Entry& e = units_[static_cast<std::size_t>(unit)];
     if (n_ != b.Size() || !e.without || e.empty != b.EmptyIn(unit)) return false;
-    for (int d = 1; d <= n_; ++d) {
-      if (e.places[static_cast<std::size_t>(d - 1)] != b.Places(unit, d)) return false;
-    }
-    return true;
+    // Past the board's digits both hold zeros: all sixteen compared at once.
+    const std::array<Mask, 16>& now = b.PlacesIn(unit);
+    Mask differ = 0;
+    for (std::size_t k = 0; k < 16; ++k) differ |= e.places[k] ^ now[k];
+    return differ == 0;
   }
   void Remember(const LogicBoard& b, int unit) {
     if (n_ != b.Size()) {
@@ -250,7 +251,7 @@ class UnitMemo {
     Entry& e = units_[static_cast<std::size_t>(unit)];
     e.without = true;
     e.empty = b.EmptyIn(unit);
-    for (int d = 1; d <= n_; ++d) e.places[static_cast<std::size_t>(d - 1)] = b.Places(unit, d);
+    e.places = b.PlacesIn(unit);
   }
 
  private:

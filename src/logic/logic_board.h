@@ -92,6 +92,11 @@ class LogicBoard {
   Mask Places(int unit, int digit) const {
     return places_[static_cast<std::size_t>(unit)][static_cast<std::size_t>(digit - 1)];
   }
+  // The places of every digit in `unit`, digit d at d - 1; zero past the
+  // board's digits.
+  const std::array<Mask, 16>& PlacesIn(int unit) const {
+    return places_[static_cast<std::size_t>(unit)];
+  }
   // The cells where `digit` is still a candidate, a bit per cell.
   const std::array<std::uint64_t, 4>& CellsOf(int digit) const {
     return cellsOf_[static_cast<std::size_t>(digit - 1)];
