@@ -36,6 +36,12 @@ Geometry Build(int n, int box) {
     std::sort(peers.begin(), peers.end());
     peers.erase(std::unique(peers.begin(), peers.end()), peers.end());
   }
+  g.peerBits.assign(static_cast<std::size_t>(g.cells), {});
+  for (int cell = 0; cell < g.cells; ++cell) {
+    for (int peer : g.peers[static_cast<std::size_t>(cell)])
+      g.peerBits[static_cast<std::size_t>(cell)][static_cast<std::size_t>(peer / 64)] |=
+          std::uint64_t{1} << (peer % 64);
+  }
   return g;
 }
 
@@ -158,7 +164,15 @@ void LogicBoard::Place(int cell, int digit) {
   }
   for (Mask m = cand_[static_cast<std::size_t>(cell)]; m; m &= m - 1) Unplace(cell, Lowest(m));
   cand_[static_cast<std::size_t>(cell)] = 0;
-  for (int peer : geo_->peers[static_cast<std::size_t>(cell)]) Remove(peer, digit);
+  // Only the peers that still have the digit: removing it elsewhere changes
+  // nothing, and the removals do not depend on one another's order.
+  const auto& peers = geo_->peerBits[static_cast<std::size_t>(cell)];
+  const auto& holding = cellsOf_[static_cast<std::size_t>(digit - 1)];
+  const std::size_t words = static_cast<std::size_t>((geo_->cells + 63) / 64);
+  for (std::size_t w = 0; w < words; ++w) {
+    for (std::uint64_t m = peers[w] & holding[w]; m; m &= m - 1)
+      Remove(static_cast<int>(w * 64) + std::countr_zero(m), digit);
+  }
 }
 
 }  // namespace gridora::logic

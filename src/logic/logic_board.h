@@ -45,9 +45,10 @@ struct Geometry {
   // Units 0 to n - 1 are the boxes, n to 2n - 1 the rows, 2n to 3n - 1 the
   // columns; each lists its n cells in reading order.
   std::vector<std::vector<int>> units;
-  std::vector<std::array<int, 3>> unitsOf;  // box, row, column unit of a cell
-  std::vector<std::vector<int>> peers;      // the cells sharing a unit, ascending
-  std::vector<std::array<int, 3>> placeIn;  // a cell's position in its box, row, column
+  std::vector<std::array<int, 3>> unitsOf;             // box, row, column unit of a cell
+  std::vector<std::vector<int>> peers;                 // the cells sharing a unit, ascending
+  std::vector<std::array<std::uint64_t, 4>> peerBits;  // the same, a bit per cell
+  std::vector<std::array<int, 3>> placeIn;             // a cell's position in its box, row, column
   int RowOf(int cell) const { return cell / n; }
   int ColOf(int cell) const { return cell % n; }
   int BoxOf(int cell) const { return unitsOf[static_cast<std::size_t>(cell)][0]; }
