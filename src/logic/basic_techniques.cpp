@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 
 #include "logic/techniques.h"
 
@@ -237,11 +238,8 @@ class UnitMemo {
   bool Without(const LogicBoard& b, int unit) const {
     const Entry& e = units_[static_cast<std::size_t>(unit)];
     if (n_ != b.Size() || !e.without || e.empty != b.EmptyIn(unit)) return false;
-    // Past the board's digits both hold zeros: all sixteen compared at once.
-    const std::array<Mask, 16>& now = b.PlacesIn(unit);
-    Mask differ = 0;
-    for (std::size_t k = 0; k < 16; ++k) differ |= e.places[k] ^ now[k];
-    return differ == 0;
+    return std::memcmp(e.places.data(), b.PlacesIn(unit).data(),
+                       static_cast<std::size_t>(n_) * sizeof(Mask)) == 0;
   }
   void Remember(const LogicBoard& b, int unit) {
     if (n_ != b.Size()) {
