@@ -61,6 +61,13 @@ std::vector<Candidate> SeenByAll(const LogicBoard& b, const std::vector<int>& en
 
 std::optional<Step> Wing(const LogicBoard& b, bool xyz) {
   const Geometry& g = b.Geo();
+  // The cells of two candidates, a bit each.
+  std::array<std::uint64_t, 4> pairs{};
+  for (int cell = 0; cell < g.cells; ++cell) {
+    if (Count(b.Cands(cell)) == 2)
+      pairs[static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
+  }
+  const std::size_t words = static_cast<std::size_t>((g.cells + 63) / 64);
   for (int pivot = 0; pivot < g.cells; ++pivot) {
     const Mask pm = b.Cands(pivot);
     if (Count(pm) != (xyz ? 3 : 2)) continue;
@@ -68,11 +75,14 @@ std::optional<Step> Wing(const LogicBoard& b, bool xyz) {
     // pivot's (XYZ) or one of them shared with it (XY).
     std::array<int, 3 * 16> wings{};
     std::size_t count = 0;
-    for (int peer : g.peers[static_cast<std::size_t>(pivot)]) {
-      const Mask m = b.Cands(peer);
-      if (Count(m) != 2) continue;
-      if (xyz ? (m & ~pm) != 0 : Count(m & pm) != 1) continue;
-      wings[count++] = peer;
+    const auto& peerBits = g.peerBits[static_cast<std::size_t>(pivot)];
+    for (std::size_t w = 0; w < words; ++w) {
+      for (std::uint64_t bits = peerBits[w] & pairs[w]; bits; bits &= bits - 1) {
+        const int peer = static_cast<int>(w * 64) + std::countr_zero(bits);
+        const Mask m = b.Cands(peer);
+        if (xyz ? (m & ~pm) != 0 : Count(m & pm) != 1) continue;
+        wings[count++] = peer;
+      }
     }
     const std::array<int, 3 * 16>& peers = wings;
     for (std::size_t i = 0; i < count; ++i) {
