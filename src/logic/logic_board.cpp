@@ -61,11 +61,6 @@ const Geometry& GeometryOf(int boardSize) {
   return nine;
 }
 
-UnitKind KindOf(const Geometry& g, int unit) {
-  if (unit < g.n) return UnitKind::Box;
-  return unit < 2 * g.n ? UnitKind::Row : UnitKind::Column;
-}
-
 LogicBoard::LogicBoard(int boardSize, const std::array<std::uint8_t, kMaxCells>& digits)
     : geo_(&GeometryOf(boardSize)) {
   Start(digits, nullptr);

@@ -64,7 +64,10 @@ struct Geometry {
 const Geometry& GeometryOf(int boardSize);
 
 enum class UnitKind { Box, Row, Column };
-UnitKind KindOf(const Geometry& g, int unit);
+inline UnitKind KindOf(const Geometry& g, int unit) {
+  if (unit < g.n) return UnitKind::Box;
+  return unit < 2 * g.n ? UnitKind::Row : UnitKind::Column;
+}
 
 struct Candidate {
   int cell = -1;
