@@ -238,8 +238,11 @@ class UnitMemo {
   bool Without(const LogicBoard& b, int unit) const {
     const Entry& e = units_[static_cast<std::size_t>(unit)];
     if (n_ != b.Size() || !e.without || e.empty != b.EmptyIn(unit)) return false;
-    return std::memcmp(e.places.data(), b.PlacesIn(unit).data(),
-                       static_cast<std::size_t>(n_) * sizeof(Mask)) == 0;
+    // A size known here lets the comparison be made in place.
+    const Mask* now = b.PlacesIn(unit).data();
+    return n_ == 9 ? std::memcmp(e.places.data(), now, 9 * sizeof(Mask)) == 0
+                   : std::memcmp(e.places.data(), now,
+                                 static_cast<std::size_t>(n_) * sizeof(Mask)) == 0;
   }
   void Remember(const LogicBoard& b, int unit) {
     if (n_ != b.Size()) {
