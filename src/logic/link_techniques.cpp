@@ -117,8 +117,10 @@ void StrongLinks(const LogicBoard& b, int digit, std::vector<Link>& links) {
   links.clear();
   for (int unit = 0; unit < 3 * g.n; ++unit) {
     const Mask places = b.Places(unit, digit);
+    if (AtMost(places, 1)) continue;  // no link, grouped or not
     const int kind = static_cast<int>(KindOf(g, unit));
-    if (Count(places) == 2) {
+    const int count = Count(places);
+    if (count == 2) {
       const auto& cells = g.units[static_cast<std::size_t>(unit)];
       const int a = cells[static_cast<std::size_t>(std::countr_zero(places))];
       const int c = cells[static_cast<std::size_t>(std::bit_width(places) - 1)];
@@ -127,7 +129,7 @@ void StrongLinks(const LogicBoard& b, int digit, std::vector<Link>& links) {
       links.push_back({Single(a), Single(c), kind, false});
       continue;
     }
-    if (g.n != 9 || Count(places) < 3 || Count(places) > 6) continue;
+    if (g.n != 9 || count > 6) continue;
     if (kind == 0) {
       for (const auto& [x, y] : BoxGroups(places))
         links.push_back({NodeAt(b, unit, places, x), NodeAt(b, unit, places, y), 0, true});
@@ -248,6 +250,25 @@ const std::vector<Cells<W>>& PeerSets(const Geometry& g) {
   return sets;
 }
 
+// The units that hold each cell, a bit per unit, made once for each board
+// size.
+const std::vector<std::uint64_t>& UnitBits(const Geometry& g) {
+  auto make = [&g] {
+    std::vector<std::uint64_t> all(static_cast<std::size_t>(g.cells));
+    for (int c = 0; c < g.cells; ++c) {
+      for (int unit : g.unitsOf[static_cast<std::size_t>(c)])
+        all[static_cast<std::size_t>(c)] |= std::uint64_t{1} << unit;
+    }
+    return all;
+  };
+  if (g.n == 16) {
+    static const std::vector<std::uint64_t>& sixteen = *new std::vector<std::uint64_t>(make());
+    return sixteen;
+  }
+  static const std::vector<std::uint64_t>& nine = *new std::vector<std::uint64_t>(make());
+  return nine;
+}
+
 // Tenths for a chain of `count` links of the kinds in `kinds` (a bit per
 // kind): lines of one kind rate lowest, a box with lines of both kinds
 // higher, a grouped link highest. A part of a chain rates no more than the
@@ -282,6 +303,7 @@ template <std::size_t W>
 void Build(const LogicBoard& b, int digit, DigitLinks<W>& out) {
   const Geometry& g = b.Geo();
   const std::vector<Cells<W>>& peerSet = PeerSets<W>(g);
+  const std::vector<std::uint64_t>& unitBits = UnitBits(g);
   StrongLinks(b, digit, out.links);
   out.shapes.clear();
   out.follow.clear();
@@ -296,19 +318,11 @@ void Build(const LogicBoard& b, int digit, DigitLinks<W>& out) {
       Shape<W> shape;
       shape.node = node;
       shape.seenBy = peerSet[static_cast<std::size_t>(node->front())];
-      shape.units = 0;
-      for (int slot = 0; slot < 3; ++slot)
-        shape.units |=
-            std::uint64_t{1}
-            << g.unitsOf[static_cast<std::size_t>(node->front())][static_cast<std::size_t>(slot)];
+      shape.units = unitBits[static_cast<std::size_t>(node->front())];
       for (int c : *node) {
         shape.cells.Set(c);
         shape.seenBy = shape.seenBy & peerSet[static_cast<std::size_t>(c)];
-        std::uint64_t in = 0;
-        for (int slot = 0; slot < 3; ++slot)
-          in |= std::uint64_t{1}
-                << g.unitsOf[static_cast<std::size_t>(c)][static_cast<std::size_t>(slot)];
-        shape.units &= in;
+        shape.units &= unitBits[static_cast<std::size_t>(c)];
       }
       shape.hits = shape.seenBy & out.holding;
       out.shapes.push_back(shape);
