@@ -427,8 +427,22 @@ std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
             for (int d = a + 1; d <= n; ++d) {
               const Mask pair = Bit(a) | Bit(d);
               if ((common & pair) != pair) continue;
-              std::vector<int> floor, roof;
-              for (int c : cells) (b.Cands(c) == pair ? floor : roof).push_back(c);
+              // The floor: the cells of the pair alone; the roof: the others.
+              // Three floor cells, or two with a roof in one unit, or nothing.
+              std::array<int, 4> floorCells{};
+              std::array<int, 4> roofCells{};
+              std::size_t floors = 0;
+              std::size_t roofs = 0;
+              for (int c : cells) {
+                if (b.Cands(c) == pair) {
+                  floorCells[floors++] = c;
+                } else {
+                  roofCells[roofs++] = c;
+                }
+              }
+              if (floors != 3 && (floors != 2 || !g.Sees(roofCells[0], roofCells[1]))) continue;
+              const std::vector<int> floor(floorCells.begin(), floorCells.begin() + floors);
+              const std::vector<int> roof(roofCells.begin(), roofCells.begin() + roofs);
               Step step;
               step.technique = Technique::UniqueRectangle;
               step.cells.assign(cells, cells + 4);
