@@ -422,11 +422,12 @@ std::optional<Step> FindUniqueRectangle(const LogicBoard& b) {
               both[static_cast<std::size_t>(c1)] & both[static_cast<std::size_t>(c2)];
           if (AtMost(common, 1)) continue;
           const int cells[4] = {r1 * n + c1, r1 * n + c2, r2 * n + c1, r2 * n + c2};
-          // Each pair of digits both in all four cells.
-          for (int a = 1; a <= n; ++a) {
-            for (int d = a + 1; d <= n; ++d) {
+          // Each pair of digits both in all four cells, in order.
+          for (Mask first = common; first; first &= first - 1) {
+            const int a = Lowest(first);
+            for (Mask second = first & (first - 1); second; second &= second - 1) {
+              const int d = Lowest(second);
               const Mask pair = Bit(a) | Bit(d);
-              if ((common & pair) != pair) continue;
               // The floor: the cells of the pair alone; the roof: the others.
               // Three floor cells, or two with a roof in one unit, or nothing.
               std::array<int, 4> floorCells{};
