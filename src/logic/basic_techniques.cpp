@@ -272,6 +272,45 @@ UnitMemo& MemoOf(Search search, int size) {
   return memos[static_cast<std::size_t>(static_cast<int>(search) * 3 + size - 2)];
 }
 
+// The tuples of `size` of the first `open` entries of `placesOf` whose
+// places together are `size` cells, with those places, in the order
+// ForEachTuple takes them (by the highest index, then the next...). Pairs
+// and triples by nested loops, which pass over a tuple as soon as a part of
+// it covers too many cells.
+template <typename Visit>
+bool PlacedTuples(const std::array<Mask, 16>& placesOf, int open, int size, Visit visit) {
+  const auto at = [&](int i) { return placesOf[static_cast<std::size_t>(i)]; };
+  if (size == 2) {
+    for (int j = 1; j < open; ++j) {
+      for (int i = 0; i < j; ++i) {
+        const Mask places = at(i) | at(j);
+        if (AtMost(places, 2) && visit(Mask{1} << i | Mask{1} << j, places)) return true;
+      }
+    }
+    return false;
+  }
+  if (size == 3) {
+    for (int k = 2; k < open; ++k) {
+      for (int j = 1; j < k; ++j) {
+        const Mask two = at(j) | at(k);
+        if (!AtMost(two, 3)) continue;
+        for (int i = 0; i < j; ++i) {
+          const Mask places = two | at(i);
+          if (Count(places) == 3 && visit(Mask{1} << i | Mask{1} << j | Mask{1} << k, places))
+            return true;
+        }
+      }
+    }
+    return false;
+  }
+  return ForEachTuple(open, size, [&](Mask tuple) {
+    Mask places = 0;
+    for (Mask m = tuple; m; m &= m - 1)
+      places |= placesOf[static_cast<std::size_t>(std::countr_zero(m))];
+    return Count(places) == size && visit(tuple, places);
+  });
+}
+
 // The first hidden subset of `size` digits in the units; `accept` may refuse
 // one, told its unit, its digits and their places there.
 template <typename Accept>
@@ -293,11 +332,7 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
       digitOf[static_cast<std::size_t>(open)] = Bit(d);
       placesOf[static_cast<std::size_t>(open++)] = here;
     }
-    ForEachTuple(open, size, [&](Mask tuple) {
-      Mask places = 0;
-      for (Mask m = tuple; m; m &= m - 1)
-        places |= placesOf[static_cast<std::size_t>(std::countr_zero(m))];
-      if (Count(places) != size) return false;
+    PlacedTuples(placesOf, open, size, [&](Mask tuple, Mask places) {
       Mask set = 0;
       for (Mask m = tuple; m; m &= m - 1)
         set |= digitOf[static_cast<std::size_t>(std::countr_zero(m))];
