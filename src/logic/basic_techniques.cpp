@@ -272,19 +272,18 @@ UnitMemo& MemoOf(Search search, int size) {
   return memos[static_cast<std::size_t>(static_cast<int>(search) * 3 + size - 2)];
 }
 
-// The tuples of `size` of the first `open` entries of `placesOf` whose
-// places together are `size` cells, with those places, in the order
-// ForEachTuple takes them (by the highest index, then the next...). Pairs
-// and triples by nested loops, which pass over a tuple as soon as a part of
-// it covers too many cells.
+// The tuples of `size` of the first `open` masks of `masks` that together
+// hold `size` bits, with their union, in the order ForEachTuple takes them
+// (by the highest index, then the next...). Pairs and triples by nested
+// loops, which pass over a tuple as soon as a part of it holds too many.
 template <typename Visit>
-bool PlacedTuples(const std::array<Mask, 16>& placesOf, int open, int size, Visit visit) {
-  const auto at = [&](int i) { return placesOf[static_cast<std::size_t>(i)]; };
+bool SmallTuples(const std::array<Mask, 16>& masks, int open, int size, Visit visit) {
+  const auto at = [&](int i) { return masks[static_cast<std::size_t>(i)]; };
   if (size == 2) {
     for (int j = 1; j < open; ++j) {
       for (int i = 0; i < j; ++i) {
-        const Mask places = at(i) | at(j);
-        if (AtMost(places, 2) && visit(Mask{1} << i | Mask{1} << j, places)) return true;
+        const Mask all = at(i) | at(j);  // the callers' masks hold two bits or more
+        if (AtMost(all, 2) && visit(Mask{1} << i | Mask{1} << j, all)) return true;
       }
     }
     return false;
@@ -295,8 +294,8 @@ bool PlacedTuples(const std::array<Mask, 16>& placesOf, int open, int size, Visi
         const Mask two = at(j) | at(k);
         if (!AtMost(two, 3)) continue;
         for (int i = 0; i < j; ++i) {
-          const Mask places = two | at(i);
-          if (Count(places) == 3 && visit(Mask{1} << i | Mask{1} << j | Mask{1} << k, places))
+          const Mask all = two | at(i);
+          if (Count(all) == 3 && visit(Mask{1} << i | Mask{1} << j | Mask{1} << k, all))
             return true;
         }
       }
@@ -304,10 +303,9 @@ bool PlacedTuples(const std::array<Mask, 16>& placesOf, int open, int size, Visi
     return false;
   }
   return ForEachTuple(open, size, [&](Mask tuple) {
-    Mask places = 0;
-    for (Mask m = tuple; m; m &= m - 1)
-      places |= placesOf[static_cast<std::size_t>(std::countr_zero(m))];
-    return Count(places) == size && visit(tuple, places);
+    Mask all = 0;
+    for (Mask m = tuple; m; m &= m - 1) all |= masks[static_cast<std::size_t>(std::countr_zero(m))];
+    return Count(all) == size && visit(tuple, all);
   });
 }
 
@@ -332,7 +330,7 @@ std::optional<SubsetPattern> FirstHiddenSubset(const LogicBoard& b, int size, in
       digitOf[static_cast<std::size_t>(open)] = Bit(d);
       placesOf[static_cast<std::size_t>(open++)] = here;
     }
-    PlacedTuples(placesOf, open, size, [&](Mask tuple, Mask places) {
+    SmallTuples(placesOf, open, size, [&](Mask tuple, Mask places) {
       Mask set = 0;
       for (Mask m = tuple; m; m &= m - 1)
         set |= digitOf[static_cast<std::size_t>(std::countr_zero(m))];
@@ -471,11 +469,7 @@ std::optional<Step> FindNakedSubset(const LogicBoard& b, int size) {
       positionOf[static_cast<std::size_t>(open)] = Mask{1} << k;
       candsOf[static_cast<std::size_t>(open++)] = here;
     }
-    ForEachTuple(open, size, [&](Mask tuple) {
-      Mask digits = 0;
-      for (Mask m = tuple; m; m &= m - 1)
-        digits |= candsOf[static_cast<std::size_t>(std::countr_zero(m))];
-      if (Count(digits) != size) return false;
+    SmallTuples(candsOf, open, size, [&](Mask tuple, Mask digits) {
       Mask positions = 0;
       for (Mask m = tuple; m; m &= m - 1)
         positions |= positionOf[static_cast<std::size_t>(std::countr_zero(m))];
