@@ -46,20 +46,6 @@ bool ForEachTuple(int n, int k, Visit visit) {
   return false;
 }
 
-// The same over the tuples of the bits of `within` only, in the same order.
-template <typename Visit>
-bool ForEachTupleIn(Mask within, int k, Visit visit) {
-  std::array<int, 32> at{};
-  int n = 0;
-  for (Mask m = within; m; m &= m - 1) at[static_cast<std::size_t>(n++)] = std::countr_zero(m);
-  return ForEachTuple(n, k, [&](Mask local) {
-    Mask tuple = 0;
-    for (Mask m = local; m; m &= m - 1)
-      tuple |= Mask{1} << at[static_cast<std::size_t>(std::countr_zero(m))];
-    return visit(tuple);
-  });
-}
-
 // Boxes, columns, rows. Made once for each size and never destroyed, like
 // the board geometry.
 const std::vector<int>& SubsetUnits(int n) {
@@ -523,17 +509,22 @@ namespace {
 Mask FirstFish(const LogicBoard& b, int digit, int placed, int base, int cover, int size) {
   const int n = b.Size();
   if (placed + 2 * size > n) return 0;
-  // The base lines the digit can take: two places or more.
-  Mask open = 0;
+  // The base lines that can be in one: two to `size` places. Leaving the
+  // others out keeps the order of the tuples that remain.
+  std::array<Mask, 16> placesOf{};
+  std::array<int, 16> lineOf{};
+  int open = 0;
   for (int line = 0; line < n; ++line) {
     const Mask here = b.Places(base + line, digit);
-    if ((here & (here - 1)) != 0) open |= Mask{1} << line;
+    if (AtMost(here, 1) || !AtMost(here, size)) continue;
+    lineOf[static_cast<std::size_t>(open)] = line;
+    placesOf[static_cast<std::size_t>(open++)] = here;
   }
   Mask found = 0;
-  ForEachTupleIn(open, size, [&](Mask lines) {
-    Mask covers = 0;
-    for (Mask m = lines; m; m &= m - 1) covers |= b.Places(base + std::countr_zero(m), digit);
-    if (Count(covers) != size) return false;
+  SmallTuples(placesOf, open, size, [&](Mask tuple, Mask covers) {
+    Mask lines = 0;
+    for (Mask m = tuple; m; m &= m - 1)
+      lines |= Mask{1} << lineOf[static_cast<std::size_t>(std::countr_zero(m))];
     // Something to remove: the digit in a cover line off the base lines.
     Mask outside = 0;
     for (Mask m = covers; m; m &= m - 1)
