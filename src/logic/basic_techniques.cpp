@@ -340,9 +340,10 @@ std::optional<Step> FindHiddenSingle(const LogicBoard& b) {
   const int n = b.Size();
   for (int unit : SubsetUnits(n)) {
     if (b.EmptyIn(unit) == 0) continue;  // no places left
-    for (int d = 1; d <= n; ++d) {
+    const Mask ones = b.OnePlace(unit);
+    if (ones != 0) {
+      const int d = Lowest(ones);
       const Mask places = b.Places(unit, d);
-      if (places == 0 || (places & (places - 1)) != 0) continue;  // not one place
       Step step;
       step.technique = Technique::HiddenSingle;
       step.rating = KindOf(b.Geo(), unit) == UnitKind::Box ? 12 : 15;

@@ -100,6 +100,13 @@ void LogicBoard::Start(const std::array<std::uint8_t, kMaxCells>& digits,
       cellsOf_[digit][static_cast<std::size_t>(cell / 64)] |= std::uint64_t{1} << (cell % 64);
     }
   }
+  for (int unit = 0; unit < 3 * geo_->n; ++unit) {
+    for (int d = 1; d <= geo_->n; ++d) {
+      const Mask places = Places(unit, d);
+      if (places != 0 && (places & (places - 1)) == 0)
+        onePlace_[static_cast<std::size_t>(unit)] |= Bit(d);
+    }
+  }
   broken_ = Recount();
 }
 
@@ -112,6 +119,11 @@ void LogicBoard::Unplace(int cell, int digit) {
     const auto unit = static_cast<std::size_t>(units[k]);
     Mask& places = places_[unit][static_cast<std::size_t>(digit - 1)];
     places &= ~(Mask{1} << at[k]);
+    if (places != 0 && (places & (places - 1)) == 0) {
+      onePlace_[unit] |= Bit(digit);
+    } else {
+      onePlace_[unit] &= ~Bit(digit);
+    }
     if (places == 0 && !(placed_[unit] & Bit(digit))) broken_ = true;
   }
 }

@@ -101,6 +101,8 @@ class LogicBoard {
   const std::array<Mask, 16>& PlacesIn(int unit) const {
     return places_[static_cast<std::size_t>(unit)];
   }
+  // The digits of `unit` that have one place left there.
+  Mask OnePlace(int unit) const { return onePlace_[static_cast<std::size_t>(unit)]; }
   // The cells where `digit` is still a candidate, a bit per cell.
   const std::array<std::uint64_t, 4>& CellsOf(int digit) const {
     return cellsOf_[static_cast<std::size_t>(digit - 1)];
@@ -139,6 +141,8 @@ class LogicBoard {
   std::array<Mask, kMaxCells> cand_{};
   // The places of each digit in each unit, kept as the candidates change.
   std::array<std::array<Mask, kMaxSide>, 3 * kMaxSide> places_{};
+  // The digits of each unit whose places there are one cell, kept with them.
+  std::array<Mask, 3 * kMaxSide> onePlace_{};
   // The same by digit over the whole board.
   std::array<std::array<std::uint64_t, 4>, kMaxSide> cellsOf_{};
   // The digits placed in each unit. A board contradicts itself from the
