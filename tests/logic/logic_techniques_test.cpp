@@ -251,6 +251,20 @@ bool Contradicts(const LogicBoard& b) {
   return false;
 }
 
+// Whether the digits of one place the board keeps for each unit are those
+// its places show.
+bool KeepsOnePlaceDigits(const LogicBoard& b) {
+  for (int unit = 0; unit < 3 * b.Size(); ++unit) {
+    Mask ones = 0;
+    for (int d = 1; d <= b.Size(); ++d) {
+      const Mask places = b.Places(unit, d);
+      if (places != 0 && (places & (places - 1)) == 0) ones |= Bit(d);
+    }
+    if (b.OnePlace(unit) != ones) return false;
+  }
+  return true;
+}
+
 TEST(LogicTechniques, ABoardIsBrokenFromTheChangeThatContradictsIt) {
   const char* puzzle =
       "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
@@ -298,6 +312,7 @@ TEST(LogicTechniques, ABoardIsBrokenFromTheChangeThatContradictsIt) {
   for (const Walk& walk : walks) {
     LogicBoard board(9, digits);
     ASSERT_FALSE(board.Broken()) << walk.name;
+    ASSERT_TRUE(KeepsOnePlaceDigits(board)) << walk.name;
     ASSERT_EQ(walk.changes.size(), walk.broken.size()) << walk.name;
     for (std::size_t k = 0; k < walk.changes.size(); ++k) {
       const Change& change = walk.changes[k];
@@ -308,6 +323,7 @@ TEST(LogicTechniques, ABoardIsBrokenFromTheChangeThatContradictsIt) {
       }
       EXPECT_EQ(board.Broken(), walk.broken[k]) << walk.name << ", change " << k;
       EXPECT_EQ(board.Broken(), Contradicts(board)) << walk.name << ", change " << k;
+      EXPECT_TRUE(KeepsOnePlaceDigits(board)) << walk.name << ", change " << k;
     }
   }
   // Givens twice in a row contradict each other from the start.
@@ -326,6 +342,7 @@ TEST(LogicTechniques, ABoardIsBrokenFromTheChangeThatContradictsIt) {
     board.Remove(cell, digit);
     ++changes;
     ASSERT_EQ(board.Broken(), Contradicts(board)) << "after " << changes << " removals";
+    ASSERT_TRUE(KeepsOnePlaceDigits(board)) << "after " << changes << " removals";
   }
   EXPECT_GT(changes, 100);
   EXPECT_TRUE(board.Broken());
