@@ -119,12 +119,14 @@ void LogicBoard::Unplace(int cell, int digit) {
     const auto unit = static_cast<std::size_t>(units[k]);
     Mask& places = places_[unit][static_cast<std::size_t>(digit - 1)];
     places &= ~(Mask{1} << at[k]);
-    if (places != 0 && (places & (places - 1)) == 0) {
+    // Places only go: with two left or more the digit had two or more before.
+    if ((places & (places - 1)) != 0) continue;
+    if (places != 0) {
       onePlace_[unit] |= Bit(digit);
     } else {
       onePlace_[unit] &= ~Bit(digit);
+      if (!(placed_[unit] & Bit(digit))) broken_ = true;
     }
-    if (places == 0 && !(placed_[unit] & Bit(digit))) broken_ = true;
   }
 }
 
