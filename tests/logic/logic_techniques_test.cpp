@@ -20,6 +20,14 @@ int Cell(int x, int y) {
   return (y - 1) * 9 + (x - 1);
 }
 
+// The givens of a puzzle line of 81 characters, "." for an empty cell.
+Digits FromLine(const std::string& line) {
+  Digits digits{};
+  for (std::size_t c = 0; c < 81; ++c)
+    digits[c] = static_cast<std::uint8_t>(line[c] == '.' ? 0 : line[c] - '0');
+  return digits;
+}
+
 // An empty 9 x 9 board where every cell may hold every digit, except the
 // cells of `masks` (cell -> digits) and, for `digit`, the places of the
 // picture (nine rows of "x" where the digit may stand, "." where not).
@@ -268,9 +276,7 @@ bool KeepsOnePlaceDigits(const LogicBoard& b) {
 TEST(LogicTechniques, ABoardIsBrokenFromTheChangeThatContradictsIt) {
   const char* puzzle =
       "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
-  Digits digits{};
-  for (std::size_t c = 0; c < 81; ++c)
-    digits[c] = static_cast<std::uint8_t>(puzzle[c] == '.' ? 0 : puzzle[c] - '0');
+  const Digits digits = FromLine(puzzle);
   struct Change {
     bool place;  // else a removal
     int cell;
@@ -379,9 +385,7 @@ TEST(LogicTechniques, AGraveOfTwoCellsWithOneExtraDigitTakesItFromTheCellsSeeing
   // than the grave needs: one of them is 9, so no cell seeing both is.
   const std::string text =
       "....4....13...7.....46..1..3...5.2.66..7...4...7.1...3.....2.57.765..8...2.......";
-  Digits puzzle{};
-  for (std::size_t i = 0; i < 81; ++i)
-    puzzle[i] = static_cast<std::uint8_t>(text[i] == '.' ? 0 : text[i] - '0');
+  const Digits puzzle = FromLine(text);
   const Path path = SolvePath(9, puzzle);
   EXPECT_TRUE(path.solved);
   EXPECT_EQ(path.er, 57);
@@ -472,9 +476,7 @@ TEST(LogicTechniques, UniqueRectanglesAndLoopsWithARoofSubsetOrSixCellsOnRealPuz
   };
   for (const Uniqueness& c : cases) {
     SCOPED_TRACE(c.puzzle);
-    Digits puzzle{};
-    for (std::size_t i = 0; i < 81; ++i)
-      puzzle[i] = static_cast<std::uint8_t>(c.puzzle[i] == '.' ? 0 : c.puzzle[i] - '0');
+    const Digits puzzle = FromLine(c.puzzle);
     const Path path = SolvePath(9, puzzle);
     EXPECT_TRUE(path.solved);
     const auto found = std::find_if(path.steps.begin(), path.steps.end(), [&](const Step& s) {
